@@ -1,0 +1,31 @@
+#pragma once
+// The production platform services: Qt's dialogs and the desktop.
+
+#include "platform/services.h"
+
+namespace platform {
+
+class QtServices : public Services {
+public:
+    DlgResult messageDlg(const QString& text, DlgType type, DlgButtons buttons) override;
+    DlgResult messageBox(const QString& text, const QString& caption, DlgButtons buttons) override;
+    std::optional<QString> inputBox(const QString& caption, const QString& prompt,
+                                    const QString& value) override;
+    std::optional<QString> openFileName(const QString& caption, const QString& folder,
+                                        const QString& filter) override;
+    std::optional<QString> saveFileName(const QString& caption, const QString& folder,
+                                        const QString& filter) override;
+    std::optional<QString> existingFolder(const QString& caption, const QString& folder) override;
+    std::optional<int32_t> chooseColor(int32_t current) override;
+    std::optional<QString> chooseFont(const QString& current) override;
+    bool printText(const QString& title, const QString& text) override;
+    bool shellOpen(const QString& target, const QString& workingFolder) override;
+    bool startProgram(const QString& path, const QStringList& arguments,
+                      const QString& workingFolder) override;
+    void playSound(const QString& wavPath) override;
+    void beep() override;
+    bool shutdown(ShutdownKind kind) override;
+    int showModal(QDialog& dialog) override;
+};
+
+} // namespace platform

@@ -1,0 +1,71 @@
+#!/usr/bin/python3
+"""A local FTP server for the demo and the tests (pyftpdlib).
+
+Listens on 127.0.0.1 (port 0 picks a free one) and prints "PORT <n>" on its
+first line of standard output once it accepts connections, so a caller can
+start it and wait for that line. Ends when standard input closes or on SIGTERM.
+"""
+import argparse
+import os
+import signal
+import sys
+import threading
+
+from pyftpdlib.authorizers import DummyAuthorizer
+from pyftpdlib.handlers import FTPHandler
+from pyftpdlib.servers import FTPServer
+
+
+def main():
+    ap = argparse.ArgumentParser()
+    ap.add_argument("--root", required=True)
+    ap.add_argument("--port", type=int, default=0)
+    ap.add_argument("--user", action="append", default=[],
+                    help="name:password, may be repeated")
+    ap.add_argument("--anonymous", action="store_true")
+    ap.add_argument("--watch-stdin", action="store_true",
+                    help="stop when standard input reaches its end")
+    ap.add_argument("--encoding", default="utf8")
+    args = ap.parse_args()
+
+    root = os.path.abspath(args.root)
+    auth = DummyAuthorizer()
+    for spec in args.user:
+        name, _, password = spec.partition(":")
+        auth.add_user(name, password, root, perm="elradfmwMT")
+    if args.anonymous:
+        auth.add_anonymous(root, perm="elr")
+
+    class Handler(FTPHandler):
+        pass
+
+    Handler.authorizer = auth
+    Handler.encoding = args.encoding
+    Handler.banner = "KORVANTE test server ready."
+    Handler.permit_foreign_addresses = False
+    Handler.passive_ports = None
+
+    import logging
+    logging.basicConfig(level=logging.CRITICAL)
+
+    server = FTPServer(("127.0.0.1", args.port), Handler)
+    server.max_cons = 64
+    port = server.socket.getsockname()[1]
+    sys.stdout.write("PORT %d\n" % port)
+    sys.stdout.flush()
+
+    def stop(*_):
+        server.close_all()
+        os._exit(0)
+
+    signal.signal(signal.SIGTERM, stop)
+    if args.watch_stdin:
+        def watch():
+            sys.stdin.read()
+            stop()
+        threading.Thread(target=watch, daemon=True).start()
+    server.serve_forever(handle_exit=False)
+
+
+if __name__ == "__main__":
+    main()
