@@ -1,0 +1,35 @@
+#include "ftp/id_tcp_client.h"
+
+#include "ftp/id_exception.h"
+
+void TIdTCPClient::OpenConnection() {
+    if (Socket.HandleAllocated)
+        throw EIdAlreadyConnected();
+    ResetConnection();
+    try {
+        Socket.AllocateSocket();
+        Socket.Bind(BoundIP, 0);
+        if (!idIsDottedIP(Host))
+            DoStatus(stResolving, Host);
+        std::string ip = idResolveHost(Host);
+        // A port outside 16 bits would be cut silently by the socket call.
+        if (Port <= 0 || Port > 65535)
+            throw EIdSocketError(10049);
+        Socket.SetPeer(ip, Port);
+        if (!UseNagle)
+            Socket.SetNoDelay();
+        DoStatus(stConnecting, ip);
+        Socket.Connect();
+    } catch (...) {
+        try {
+            CloseConnection();
+        } catch (...) {
+        }
+        throw;
+    }
+    if (HookOn())
+        Intercept->Connect();
+    DoStatus(stConnected, Socket.PeerIP);
+    if (OnConnected)
+        OnConnected(this);
+}

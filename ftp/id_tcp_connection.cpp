@@ -1,0 +1,326 @@
+#include "ftp/id_tcp_connection.h"
+
+#include "ftp/id_anti_freeze.h"
+#include "ftp/id_exception.h"
+#include "ftp/id_reply.h"
+#include "ftp/id_socket_error.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <poll.h>
+#include <sys/socket.h>
+
+TIdTCPConnection::TIdTCPConnection() = default;
+
+TIdTCPConnection::~TIdTCPConnection() {
+    // A component going away closes its socket quietly: no events into handlers that
+    // may already be gone.
+    Socket.Reset(true);
+}
+
+void TIdTCPConnection::ResetConnection() {
+    Socket.Reset(true);
+    InputBuffer.clear();
+    InputHead = 0;
+    ClosedGracefully = false;
+}
+
+void TIdTCPConnection::CloseConnection() {
+    if (Socket.HandleAllocated) {
+        std::string peer = Socket.PeerIP;
+        DoStatus(stDisconnecting, peer);
+        Socket.CloseSocket();
+        Socket.Reset(false);
+        ClosedGracefully = true;
+        DoStatus(stDisconnected, peer);
+        if (OnDisconnected)
+            OnDisconnected(this);
+    }
+    if (HookOn())
+        Intercept->Disconnect();
+}
+
+void TIdTCPConnection::CheckForDisconnect(bool raiseIfDisconnected, bool ignoreBuffer) {
+    if (!ClosedGracefully && Socket.HandleAllocated)
+        return;
+    if (Socket.HandleAllocated)
+        CloseConnection();
+    if (raiseIfDisconnected && (ignoreBuffer || BufferedBytes() == 0))
+        throw EIdConnClosedGracefully();
+}
+
+bool TIdTCPConnection::IsOpen() {
+    if (Socket.HandleAllocated && !ClosedGracefully && Socket.Handle >= 0 &&
+        idPollSocket(Socket.Handle, false, 0)) {
+        // Readable: either data or the peer's close. Look without consuming.
+        char probe;
+        long n = ::recv(Socket.Handle, &probe, 1, MSG_PEEK | MSG_DONTWAIT);
+        if (n == 0 || (n < 0 && errno != EAGAIN && errno != EINTR))
+            ClosedGracefully = true;
+    }
+    CheckForDisconnect(false, false);
+    return Socket.HandleAllocated;
+}
+
+bool TIdTCPConnection::WaitReadable(int timeoutMs) {
+    auto waitOnce = [this](int ms) {
+        if (!Socket.HandleAllocated)
+            throw EIdConnClosedGracefully();
+        bool ready = idPollSocket(Socket.Handle, false, ms);
+        TIdAntiFreeze::DoProcess(!ready);
+        if (!Socket.HandleAllocated)
+            throw EIdConnClosedGracefully();
+        return ready;
+    };
+    int slice = TIdAntiFreeze::WaitSlice();
+    if (timeoutMs < 0) {
+        while (!waitOnce(slice)) {
+        }
+        return true;
+    }
+    if (slice > 0 && timeoutMs > slice) {
+        if (!Socket.HandleAllocated)
+            throw EIdConnClosedGracefully();
+        if (idPollSocket(Socket.Handle, false, timeoutMs - slice))
+            return true;
+        return waitOnce(slice);
+    }
+    return waitOnce(timeoutMs);
+}
+
+void TIdTCPConnection::WaitWritable() {
+    int slice = TIdAntiFreeze::WaitSlice();
+    for (;;) {
+        if (!Socket.HandleAllocated)
+            throw EIdConnClosedGracefully();
+        bool ready = idPollSocket(Socket.Handle, true, slice);
+        TIdAntiFreeze::DoProcess(!ready);
+        if (!Socket.HandleAllocated)
+            throw EIdConnClosedGracefully();
+        if (ready)
+            return;
+    }
+}
+
+long TIdTCPConnection::ReadFromStack(bool raiseOnClose, int timeoutMs, TIdStream* destination) {
+    CheckForDisconnect(raiseOnClose, false);
+    if (!Socket.HandleAllocated)
+        return 0;
+    if (Scratch.size() != static_cast<size_t>(std::max(RecvBufferSize, 1)))
+        Scratch.assign(static_cast<size_t>(std::max(RecvBufferSize, 1)), 0);
+    long n;
+    for (;;) {
+        if (!WaitReadable(timeoutMs))
+            return -1;
+        n = Socket.Recv(Scratch.data(), static_cast<long>(Scratch.size()));
+        if (n >= 0)
+            break;
+        if (errno == EAGAIN) {
+            if (timeoutMs >= 0)
+                return -1;
+            continue;
+        }
+        int err = idsock::fromErrno(errno);
+        if (err == idsock::WSAESHUTDOWN) {
+            CloseConnection();
+            if (BufferedBytes() == 0)
+                throw EIdSocketError(err);
+            return 0;
+        }
+        throw EIdSocketError(err);
+    }
+    if (n == 0)
+        ClosedGracefully = true;
+    if (HookOn())
+        Intercept->Receive(Scratch.data(), n);
+    if (n > 0) {
+        if (destination) {
+            destination->Write(Scratch.data(), n);
+            DoWork(wkRead, n);
+        } else {
+            if (InputHead > 0 && InputHead == InputBuffer.size()) {
+                InputBuffer.clear();
+                InputHead = 0;
+            }
+            InputBuffer.append(Scratch.data(), static_cast<size_t>(n));
+        }
+    }
+    CheckForDisconnect(raiseOnClose, false);
+    return n;
+}
+
+void TIdTCPConnection::ConsumeBuffer(size_t count) {
+    InputHead += count;
+    if (InputHead >= InputBuffer.size()) {
+        InputBuffer.clear();
+        InputHead = 0;
+    } else if (InputHead > 65536) {
+        InputBuffer.erase(0, InputHead);
+        InputHead = 0;
+    }
+}
+
+std::string TIdTCPConnection::ReceiveLine(const std::string& terminator, int timeoutMs) {
+    const std::string term = terminator.empty() ? std::string("\n") : terminator;
+    ReadLnTimedOut = false;
+    size_t searched = 0; // bytes after the head that cannot start the terminator
+    size_t pos;
+    while ((pos = InputBuffer.find(term, InputHead + searched)) == std::string::npos) {
+        if (BufferedBytes() > MaxLineLength) {
+            CloseConnection();
+            throw EIdReplyTooLong("Reply line longer than " + std::to_string(MaxLineLength) +
+                                  " bytes.");
+        }
+        searched = BufferedBytes() - std::min(BufferedBytes(), term.size() - 1);
+        CheckForDisconnect(true, true);
+        long n = ReadFromStack(true, timeoutMs, nullptr);
+        if (n < 0) {
+            ReadLnTimedOut = true;
+            return {};
+        }
+    }
+    std::string line = InputBuffer.substr(InputHead, pos - InputHead);
+    ConsumeBuffer(pos - InputHead + term.size());
+    if (terminator.empty() && !line.empty() && line.back() == '\r')
+        line.pop_back();
+    return line;
+}
+
+std::string TIdTCPConnection::ReceiveNonEmptyLine() {
+    for (size_t blanks = 0;; ++blanks) {
+        std::string line = idTrim(ReceiveLine());
+        if (!line.empty())
+            return line;
+        if (blanks >= MaxReplyLines) {
+            CloseConnection();
+            throw EIdReplyTooLong("Reply longer than " + std::to_string(MaxReplyLines) + " lines.");
+        }
+    }
+}
+
+int16_t TIdTCPConnection::ReadReply(const std::vector<int16_t>& accepted) {
+    ReplyLines.clear();
+    ReplyLines.push_back(ReceiveNonEmptyLine());
+    const std::string first = ReplyLines.front();
+    if (first.size() > 3 && first[3] == '-') {
+        const std::string marker = first.substr(0, 3) + " ";
+        for (;;) {
+            if (ReplyLines.size() >= MaxReplyLines) {
+                CloseConnection();
+                throw EIdReplyTooLong("Reply longer than " + std::to_string(MaxReplyLines) +
+                                      " lines.");
+            }
+            ReplyLines.push_back(ReceiveNonEmptyLine());
+            const std::string& line = ReplyLines.back();
+            if (line.size() < 4 || idSameText(line.substr(0, 4), marker))
+                break;
+        }
+    }
+    ReplyCode = idReplyCodeOf(ReplyLines.back());
+    if (!accepted.empty() &&
+        std::find(accepted.begin(), accepted.end(), ReplyCode) == accepted.end())
+        throw EIdProtocolReplyError(ReplyCode, ReplyLines.back());
+    return ReplyCode;
+}
+
+int16_t TIdTCPConnection::SendCommand(const std::string& command,
+                                      const std::vector<int16_t>& accepted) {
+    BeforeCommand();
+    if (command != std::string(1, '\0'))
+        SendLine(command);
+    return ReadReply(accepted);
+}
+
+int16_t TIdTCPConnection::SendCommand(const std::string& command, int16_t accepted) {
+    if (accepted == -1)
+        return SendCommand(command, std::vector<int16_t>{});
+    return SendCommand(command, std::vector<int16_t>{accepted});
+}
+
+std::string TIdTCPConnection::LastReplyLine() const {
+    return ReplyLines.empty() ? std::string() : ReplyLines.back();
+}
+
+bool TIdTCPConnection::WaitForData(int timeoutMs) {
+    if (BufferedBytes() > 0)
+        return true;
+    CheckForDisconnect(true, true);
+    return WaitReadable(timeoutMs);
+}
+
+void TIdTCPConnection::SendLine(const std::string& text) {
+    std::string line = text + "\r\n";
+    WriteBuffer(line.data(), static_cast<int64_t>(line.size()));
+}
+
+void TIdTCPConnection::WriteBuffer(const char* data, int64_t length) {
+    CheckForDisconnect(true, true);
+    int64_t sent = 0;
+    while (sent < length) {
+        if (!Socket.HandleAllocated)
+            throw EIdConnClosedGracefully();
+        long n = Socket.Send(data + sent, static_cast<long>(length - sent));
+        if (n < 0) {
+            if (errno == EAGAIN) {
+                WaitWritable();
+                continue;
+            }
+            int err = idsock::fromErrno(errno);
+            if (err == idsock::WSAESHUTDOWN)
+                CloseConnection();
+            throw EIdSocketError(err);
+        }
+        CheckForDisconnect(true, true);
+        if (HookOn())
+            Intercept->Send(data + sent, n);
+        sent += n;
+        DoWork(wkWrite, n);
+        TIdAntiFreeze::DoProcess(false);
+    }
+}
+
+void TIdTCPConnection::ReceiveStreamUntilClose(TIdStream& destination) {
+    BeginWork(wkRead, 0);
+    try {
+        if (BufferedBytes() > 0) {
+            size_t n = BufferedBytes();
+            destination.Write(InputBuffer.data() + InputHead, static_cast<int64_t>(n));
+            ConsumeBuffer(n);
+            DoWork(wkRead, static_cast<int64_t>(n));
+        }
+        while (Socket.HandleAllocated) {
+            try {
+                ReadFromStack(false, IdTimeoutInfinite, &destination);
+            } catch (const EIdConnClosedGracefully&) {
+                break; // closed underneath by an abort: the data simply end here
+            }
+        }
+    } catch (...) {
+        EndWork(wkRead);
+        throw;
+    }
+    EndWork(wkRead);
+    destination.Truncate();
+}
+
+void TIdTCPConnection::SendStream(TIdStream& source, bool fromStart) {
+    if (fromStart)
+        source.Seek(0);
+    int64_t remaining = std::max<int64_t>(source.Size() - source.Position(), 0);
+    BeginWork(wkWrite, remaining);
+    try {
+        std::vector<char> chunk(static_cast<size_t>(std::max(SendBufferSize, 1)));
+        while (remaining > 0) {
+            int64_t want = std::min<int64_t>(remaining, static_cast<int64_t>(chunk.size()));
+            int64_t got = source.Read(chunk.data(), want);
+            if (got <= 0)
+                throw EIdNoDataToRead();
+            WriteBuffer(chunk.data(), got);
+            remaining -= got;
+        }
+    } catch (...) {
+        EndWork(wkWrite);
+        throw;
+    }
+    EndWork(wkWrite);
+}

@@ -1,0 +1,84 @@
+// One connected stream socket: read buffer, line and reply reading, command sending,
+// stream transfers, the protocol-log hook and the message pump while waiting.
+#pragma once
+
+#include "ftp/id_component.h"
+#include "ftp/id_log_debug.h"
+#include "ftp/id_socket_handle.h"
+#include "ftp/id_stream.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+constexpr int IdTimeoutInfinite = -2;
+
+class TIdTCPConnection : public TIdComponent {
+public:
+    TIdTCPConnection();
+    ~TIdTCPConnection() override;
+
+    TIdSocketHandle Socket;
+    bool ClosedGracefully = false;
+    std::vector<std::string> ReplyLines;
+    int16_t ReplyCode = 0; // code of the last reply read on this connection
+    int32_t RecvBufferSize = 32768;
+    int32_t SendBufferSize = 32768;
+    TIdConnectionIntercept* Intercept = nullptr; // not owned
+    bool InterceptEnabled = false;
+    TNotifyEvent OnDisconnected;
+    // Set when the last ReceiveLine with a time limit returned for lack of data.
+    bool ReadLnTimedOut = false;
+
+    // Bounds against a server that never ends a line or a reply; exceeding either closes
+    // the connection and raises EIdReplyTooLong.
+    size_t MaxLineLength = 16384;
+    size_t MaxReplyLines = 2000;
+
+    void CloseConnection();
+    bool IsOpen();
+
+    void SendLine(const std::string& text);
+    void WriteBuffer(const char* data, int64_t length);
+
+    std::string ReceiveLine(const std::string& terminator = {}, int timeoutMs = IdTimeoutInfinite);
+    std::string ReceiveNonEmptyLine();
+    // Reads one reply; an empty list accepts any code. Raises EIdProtocolReplyError.
+    int16_t ReadReply(const std::vector<int16_t>& accepted = {});
+    // A command text of a single NUL sends nothing and only reads a reply.
+    int16_t SendCommand(const std::string& command, const std::vector<int16_t>& accepted);
+    // -1 accepts any code.
+    int16_t SendCommand(const std::string& command, int16_t accepted = -1);
+    std::string LastReplyLine() const;
+
+    // True when a reply line starts to arrive within timeoutMs; pumps while waiting.
+    bool WaitForData(int timeoutMs);
+
+    void ReceiveStreamUntilClose(TIdStream& destination);
+    void SendStream(TIdStream& source, bool fromStart = true);
+
+    // Bytes received but not yet consumed.
+    size_t BufferedBytes() const { return InputBuffer.size() - InputHead; }
+
+protected:
+    // Before and after every receive, in IsOpen and before every send.
+    void CheckForDisconnect(bool raiseIfDisconnected, bool ignoreBuffer);
+    void ResetConnection();
+    // Runs before a command is sent (TIdFTP settles an unanswered ABOR there).
+    virtual void BeforeCommand() {}
+    bool HookOn() const { return Intercept && InterceptEnabled; }
+
+private:
+    // One receive step. Returns the count received, 0 when closed, -1 when the wait
+    // ended without data. With a destination the bytes go there, else to the buffer.
+    long ReadFromStack(bool raiseOnClose, int timeoutMs, TIdStream* destination);
+    // Waits with the pump's rhythm; raises EIdConnClosedGracefully when the socket is
+    // closed underneath (an abort run by the pump).
+    bool WaitReadable(int timeoutMs);
+    void WaitWritable();
+    void ConsumeBuffer(size_t count);
+
+    std::string InputBuffer;
+    size_t InputHead = 0;
+    std::vector<char> Scratch;
+};
