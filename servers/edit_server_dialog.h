@@ -1,0 +1,36 @@
+#pragma once
+// TForm4, "Edycja danych serwera FTP": changes the selected server's record
+// in its category file, or moves it to another category.
+
+#include "servers/server_dialog_base.h"
+
+#include <QStringList>
+
+class TForm4 : public ServerDialogBase {
+    Q_OBJECT
+public:
+    explicit TForm4(QWidget* parent = nullptr);
+
+    QStringList ListBox2; // lines of the source category file
+    QStringList lista2;   // lines to write back
+    QString wybrany;      // position of the selected entry in the main list
+    int sourceCategory = 7;
+    int targetCategory = 7;
+    // The selected server's own line: the one this dialog replaces.
+    QString selectedLine;
+
+    void FormActivate();
+    void ZapiszClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // Row of the selected server's own line in ListBox2; -1 when the file
+    // no longer holds it.
+    int ownLineIndex() const;
+    bool writeEdited(const QString& record);
+};
+
+// The one edit dialog, created at start-up.
+extern TForm4* Form4;

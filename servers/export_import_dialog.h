@@ -1,0 +1,48 @@
+#pragma once
+// TForm17, "Eksport - Import": copies category files to a chosen folder or
+// brings them in from one.
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+class TForm17 : public QDialog {
+    Q_OBJECT
+public:
+    explicit TForm17(QWidget* parent = nullptr);
+
+    QListWidget* lista = nullptr;
+    QGroupBox* GroupBox1 = nullptr;
+    QRadioButton* exp1 = nullptr;
+    QRadioButton* import = nullptr;
+    QCheckBox* zaznacz = nullptr;
+    QLineEdit* import_edit = nullptr;
+    QPushButton* katalogi = nullptr;
+    QPushButton* go = nullptr;
+    QPushButton* Anuluj = nullptr;
+
+    void FormActivate();
+    void katalogiClick();
+    void exp1Click();
+    void importClick();
+    void zaznaczClick(bool ticked);
+    void goClick();
+    void AnulujClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void reject() override; // Esc acts as "Anuluj"
+
+private:
+    void fillAllNames();
+    void detectFiles();
+    void exportFiles();
+    void importFiles();
+};
+
+// The one export and import window, created at start-up.
+extern TForm17* Form17;

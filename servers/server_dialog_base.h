@@ -1,0 +1,60 @@
+#pragma once
+// The controls and rules the new-server and edit-server dialogs share: the
+// fields of one server record, the anonymous box, validation, colours.
+
+#include "servers/server_dialog_validation.h"
+#include "servers/server_record.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+class ServerDialogBase : public QDialog {
+    Q_OBJECT
+public:
+    QLineEdit* nazwa = nullptr;
+    QLineEdit* adres = nullptr;
+    QLineEdit* uzytkownik = nullptr;
+    QLineEdit* haslo = nullptr;
+    QCheckBox* anonimowy = nullptr;
+    QCheckBox* zapisz_h = nullptr; // named "Zapisz_h" in the edit dialog
+    QGroupBox* GroupBox1 = nullptr;
+    QLabel* lbl_port = nullptr;
+    QSpinBox* port = nullptr;
+    QComboBox* cmb_kat = nullptr;
+    QPushButton* Zapisz = nullptr;
+    QPushButton* Anuluj = nullptr;
+
+    QLabel* lbl_nazwa = nullptr;
+    QLabel* lbl_adres = nullptr;
+    QLabel* lbl_uzytkownik = nullptr;
+    QLabel* lbl_haslo = nullptr;
+    QLabel* lbl_kat = nullptr;
+
+    // Anonymous box changed: fill and lock the login fields, or free them.
+    void anonimowyClick(bool ticked);
+
+protected:
+    explicit ServerDialogBase(server_dialogs::DialogKind kind, QWidget* parent);
+
+    // The record the fields describe, for a category code.
+    servers::ServerRecord record(int category) const;
+    // Runs the checks; on the first failure shows its message, puts the
+    // focus in its field and returns false.
+    bool validate();
+    // The captions of the design (Polish) or, for any other flag, English.
+    void applyCaptions(int languageFlag);
+    void applyColors();
+
+    // Options group layout, where the new-server dialog adds its port box.
+    QVBoxLayout* optionsLayout = nullptr;
+
+private:
+    server_dialogs::DialogKind kind_;
+};
