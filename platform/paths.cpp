@@ -15,7 +15,9 @@ QString programFolder() {
     return QDir::currentPath();
 }
 
-QString programFile(const QString& name) { return joinPath(programFolder(), name); }
+QString programFile(const QString& name) {
+    return joinPath(programFolder(), name);
+}
 
 QString programFileAnyCase(const QString& name) {
     const QDir dir(programFolder());
@@ -40,6 +42,8 @@ bool isRoot(const QString& path) {
     return QDir(path).isRoot() && QFileInfo(path).isAbsolute();
 }
 
-QString fallbackFolder() { return QDir::homePath(); }
+QString fallbackFolder() {
+    return QDir::homePath();
+}
 
 } // namespace platform

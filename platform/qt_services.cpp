@@ -2,6 +2,7 @@
 
 #include "platform/colors.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QColorDialog>
 #include <QDesktopServices>
@@ -47,7 +48,9 @@ Services& services() {
     return g_replacement ? *g_replacement : production;
 }
 
-void setServices(Services* replacement) { g_replacement = replacement; }
+void setServices(Services* replacement) {
+    g_replacement = replacement;
+}
 
 DlgResult QtServices::messageDlg(const QString& text, DlgType type, DlgButtons buttons) {
     // Typed dialogs keep the toolkit's English title in both languages.
@@ -63,8 +66,7 @@ DlgResult QtServices::messageDlg(const QString& text, DlgType type, DlgButtons b
     return fromQt(box.exec());
 }
 
-DlgResult QtServices::messageBox(const QString& text, const QString& caption,
-                                 DlgButtons buttons) {
+DlgResult QtServices::messageBox(const QString& text, const QString& caption, DlgButtons buttons) {
     QMessageBox box(QMessageBox::NoIcon, caption, text, qtButtons(buttons),
                     QApplication::activeWindow());
     return fromQt(box.exec());
@@ -107,7 +109,8 @@ std::optional<QString> QtServices::existingFolder(const QString& caption, const 
 }
 
 std::optional<int32_t> QtServices::chooseColor(int32_t current) {
-    const QColor chosen = QColorDialog::getColor(colorFromValue(current), QApplication::activeWindow());
+    const QColor chosen =
+        QColorDialog::getColor(colorFromValue(current), QApplication::activeWindow());
     if (!chosen.isValid())
         return std::nullopt;
     return valueFromColor(chosen);
@@ -158,7 +161,9 @@ void QtServices::playSound(const QString& wavPath) {
     effect->play();
 }
 
-void QtServices::beep() { QApplication::beep(); }
+void QtServices::beep() {
+    QApplication::beep();
+}
 
 bool QtServices::shutdown(ShutdownKind kind) {
     if (qEnvironmentVariableIsSet("KORVANTE_NO_SHUTDOWN"))
@@ -167,11 +172,13 @@ bool QtServices::shutdown(ShutdownKind kind) {
                                  ? QStringList{QStringLiteral("poweroff")}
                                  : QStringList{QStringLiteral("terminate-session"),
                                                qEnvironmentVariable("XDG_SESSION_ID")};
-    const QString program = kind == ShutdownKind::PowerOff ? QStringLiteral("systemctl")
-                                                           : QStringLiteral("loginctl");
+    const QString program =
+        kind == ShutdownKind::PowerOff ? QStringLiteral("systemctl") : QStringLiteral("loginctl");
     return QProcess::startDetached(program, args);
 }
 
-int QtServices::showModal(QDialog& dialog) { return dialog.exec(); }
+int QtServices::showModal(QDialog& dialog) {
+    return dialog.exec();
+}
 
 } // namespace platform

@@ -54,7 +54,9 @@ bool openForAppend(QFile& file, Access access) {
 
 } // namespace
 
-bool hasUtf8Bom(const QByteArray& bytes) { return bytes.startsWith(kBom); }
+bool hasUtf8Bom(const QByteArray& bytes) {
+    return bytes.startsWith(kBom);
+}
 
 QList<QByteArray> splitLines(const QByteArray& bytes) {
     QList<QByteArray> lines;

@@ -1,0 +1,150 @@
+// TForm1: construction, the engine it owns, and the window events it turns
+// into its handlers.
+
+#include "app/main_window.h"
+
+#include "ftp/id_anti_freeze.h"
+#include "ftp/id_ftp.h"
+#include "ftp/id_log_debug.h"
+#include "ftp/main_window_engine.h"
+#include "local/local_lists.h"
+#include "log/log_pane.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLoggingCategory>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QVBoxLayout>
+
+TForm1* Form1 = nullptr;
+
+namespace {
+Q_LOGGING_CATEGORY(protocolLog, "korvante.protocol", QtWarningMsg)
+}
+
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
+    Form1 = this;
+    setObjectName(QStringLiteral("TForm1"));
+    setWindowTitle(QStringLiteral("KORVANTE 2.5.5 - Klient FTP"));
+    resize(780, 548);
+    QFont base(QStringLiteral("Sans Serif"), 8);
+    base.setBold(true);
+    setFont(base);
+    setStyleSheet(QStringLiteral("QMainWindow, QWidget#Panel1 { color: navy; }"));
+
+    buildTopPanel();
+    buildLocalPanel();
+    buildServerPanel();
+    buildBottomPanel();
+    buildMenus();
+
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(Panel1);
+    Splitter1 = new QSplitter(Qt::Horizontal, central);
+    Splitter1->setObjectName(QStringLiteral("Splitter1"));
+    Splitter1->addWidget(Panel2);
+    Splitter1->addWidget(panel_ftp);
+    Splitter1->setStretchFactor(1, 1);
+    Splitter1->setSizes({337, 443});
+    column->addWidget(Splitter1, 1);
+    column->addWidget(Panel3);
+    Panel3->setFixedHeight(89 + 40);
+    setCentralWidget(central);
+
+    // The engine, its log hook and the one message pump of the program.
+    IdAntiFreeze1 = std::make_unique<TIdAntiFreeze>();
+    IdAntiFreeze1->Pump = [](bool) { QCoreApplication::processEvents(); };
+    IdLogDebug1 = std::make_unique<TIdLogDebug>();
+    IdLogDebug1->DebugOutput = [](const std::string& line) {
+        qCDebug(protocolLog, "%s", line.c_str());
+    };
+    FTP = std::make_unique<TIdFTP>();
+    configureMainWindowEngine(*FTP, *IdLogDebug1, IdAntiFreeze1.get());
+    // The hook goes live during start-up, once the settings are read.
+    IdLogDebug1->Active = false;
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(500);
+    Timer1->setSingleShot(true);
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setInterval(500);
+
+    // The window sees every key first.
+    qApp->installEventFilter(this);
+    Panel3->installEventFilter(this);
+    wireShell();
+}
+
+TForm1::~TForm1() {
+    qApp->removeEventFilter(this);
+    if (Form1 == this)
+        Form1 = nullptr;
+}
+
+bool TForm1::connected() const {
+    return FTP && FTP->IsOpen();
+}
+
+int TForm1::lastReplyCode() const {
+    return FTP ? FTP->ReplyCode : 0;
+}
+
+void TForm1::popupAtToolbar(QMenu* menu, QWidget* button) {
+    // Button's left edge + 15, main window's top + 45, in screen coordinates.
+    const QPoint buttonLeft = button->mapToGlobal(QPoint(0, 0));
+    menu->popup(QPoint(buttonLeft.x() + 15, frameGeometry().top() + 45));
+}
+
+void TForm1::keyPressEvent(QKeyEvent* event) {
+    if (FormKeyDown(event->key(), event->modifiers()))
+        event->accept();
+    else
+        QMainWindow::keyPressEvent(event);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && isActiveWindow()) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (FormKeyDown(key->key(), key->modifiers()))
+                return true;
+        }
+    }
+    if (watched == Panel3) {
+        if (event->type() == QEvent::MouseButtonDblClick) {
+            Panel3DblClick();
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonRelease) {
+            Panel3Click();
+            return false;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    if (quitting_ || FormCloseQuery())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    FormShow();
+}
+
+void TForm1::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
+}

@@ -1,0 +1,320 @@
+#pragma once
+// TForm1, the main window: the hub every subsystem works through. Its
+// controls are public and named as the program has always named them; the
+// handlers of each subsystem are defined in that subsystem's folder.
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStringList>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include <functional>
+#include <map>
+#include <memory>
+
+class TLogPane;
+class TIdFTP;
+class TForm18;
+class TF_kreator;
+class TIdLogDebug;
+class TIdAntiFreeze;
+class TLocalFolderList;
+class TLocalFileList;
+
+// A status bar whose panels are plain labels, addressable by index like the
+// panels of the original window.
+class TPanelStatusBar : public QStatusBar {
+public:
+    explicit TPanelStatusBar(QWidget* parent);
+    void addPanel(const QString& text, int width);
+    void setPanelText(int index, const QString& text);
+    QString panelText(int index) const;
+    int panelCount() const { return int(panels_.size()); }
+
+private:
+    QList<QLabel*> panels_;
+};
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // ---- settings (konf.dat, roz.dat) --------------------------------------
+    int slot[11] = {};     // setting slots 1..10; slot[0] unused
+    QString defaultFolder; // line 11 of konf.dat
+    int leftPanelWidth = 337;
+    unsigned char platformKind = 2;
+    bool allServersShown = false; // the all-servers view is open
+    bool hiddenToTray = false;
+    QString lastLogItem; // the most recent protocol-log item
+
+    // ---- top panel Panel1 --------------------------------------------------
+    QWidget* Panel1 = nullptr;
+    QLabel* Image1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* lbl_haslo = nullptr;
+    QLineEdit* CurrentDirEdit = nullptr;
+    QLineEdit* UserID = nullptr;
+    QLineEdit* FTpServer = nullptr;
+    QLineEdit* Password2 = nullptr;
+    QToolButton* statystyka = nullptr;
+    QToolButton* dynamik = nullptr;
+    QToolButton* Tray = nullptr;
+    QToolBar* ToolBar1 = nullptr;
+    QToolButton* pol2 = nullptr;
+    QToolButton* roz2 = nullptr;
+    QToolButton* stop = nullptr;
+    QToolButton* Ustawienia2 = nullptr;
+    QToolButton* opcje = nullptr;
+    QToolButton* SpeedButton4 = nullptr;
+    QToolButton* pomoc = nullptr;
+    QToolButton* zamknij = nullptr;
+    QToolButton* CButton = nullptr; // the caption button, at the toolbar's right end
+
+    // Hidden state of the top panel: plain data.
+    bool pasywny = false; // passive transfers
+    bool trasa = false;   // protocol log hook on
+    QString edit_port = QStringLiteral("21");
+    QString kopia_ftp, kopia_ures, kopia_dir, kopia_haslo;
+    QString spr2 = QStringLiteral("0");
+
+    // ---- left panel Panel2 -------------------------------------------------
+    QWidget* Panel2 = nullptr;
+    QWidget* Panel6 = nullptr;
+    QLabel* Panel8 = nullptr;
+    QToolButton* siec = nullptr;
+    QComboBox* dysk = nullptr;
+    TLocalFolderList* katalog = nullptr;
+    TPanelStatusBar* Status_kat = nullptr;
+    QSplitter* Splitter2 = nullptr;
+    QWidget* Panel4 = nullptr;
+    QWidget* Panel7 = nullptr;
+    QToolButton* wyslij_pliki = nullptr;
+    QToolButton* SpeedButton2 = nullptr;
+    QToolButton* filtr = nullptr;
+    QToolButton* SpeedButton3 = nullptr;
+    QToolButton* ran2 = nullptr;
+    QToolButton* litery_lokal = nullptr;
+    TLocalFileList* pliki = nullptr;
+    QToolBar* ToolBar2 = nullptr;
+    QToolButton* f2 = nullptr;
+    QToolButton* M2 = nullptr;
+    QToolButton* s2 = nullptr;
+    QToolButton* p2 = nullptr;
+    QToolButton* mu2 = nullptr;
+    QToolButton* U2 = nullptr;
+    QToolButton* Pr2 = nullptr;
+    QToolButton* In2 = nullptr;
+    QToolButton* W2 = nullptr;
+    QToolButton* kont = nullptr;
+    TPanelStatusBar* status_lokal = nullptr;
+    QSplitter* Splitter1 = nullptr;
+
+    // ---- server panel panel_ftp --------------------------------------------
+    QWidget* panel_ftp = nullptr;
+    QWidget* Panel5 = nullptr;
+    QLabel* Panel5Caption = nullptr;
+    QToolButton* Cofnij = nullptr;
+    QToolButton* n_serwer = nullptr;
+    QToolButton* sciagnij_ftp = nullptr;
+    QToolButton* usun_ftp = nullptr;
+    QToolButton* n_dir = nullptr;
+    QToolButton* filtr2 = nullptr;
+    QToolButton* komenda = nullptr;
+    QToolButton* SpeedButton1 = nullptr;
+    QToolButton* zamien = nullptr;
+    QToolButton* run_ftp = nullptr;
+    QLineEdit* szukaj = nullptr;
+    QCheckBox* szukaj_cale = nullptr;
+    QTreeWidget* ftp_lista = nullptr;
+    QSplitter* Splitter3 = nullptr;
+    QTreeWidget* l3 = nullptr;
+    TPanelStatusBar* status_ftp = nullptr;
+
+    // Hidden lists: plain data. ListBox1 holds the raw remote listing and
+    // ListBox2 the loaded server lines; each row of l3 / ftp_lista also
+    // carries its own line (item data), so sorting never separates them.
+    QStringList ListBox1;
+    QStringList ListBox2;
+    QStringList lista_bufor, lista_bufor2, lista_bufor3;
+    QString edit_drukuj;
+
+    // Tags telling which list was clicked last.
+    int l3Tag = 0;
+    int plikiTag = 0;
+    int szukajTag = 200;
+
+    // ---- bottom panel Panel3 -----------------------------------------------
+    QWidget* Panel3 = nullptr;
+    TLogPane* memo1 = nullptr;
+    TPanelStatusBar* StatusBar1 = nullptr;
+
+    // ---- non-visual --------------------------------------------------------
+    std::unique_ptr<TIdFTP> FTP;
+    std::unique_ptr<TIdLogDebug> IdLogDebug1;
+    std::unique_ptr<TIdAntiFreeze> IdAntiFreeze1;
+    QTimer* Timer1 = nullptr;
+    QTimer* Timer2 = nullptr;
+    TForm18* Form18 = nullptr;
+    TF_kreator* kreatorInstance = nullptr;
+
+    // ---- popup menus -------------------------------------------------------
+    QMenu* menu_servery = nullptr;
+    QAction *Polacz1 = nullptr, *nowy2 = nullptr, *Edycjadanychserwera1 = nullptr, *Usun1 = nullptr,
+            *usun_all = nullptr, *usun_all2 = nullptr, *ftp_drukuj = nullptr, *exp = nullptr;
+    QMenu* Adresy1 = nullptr;
+    QAction *Adresy_nowy1 = nullptr, *Adresy_edytuj1 = nullptr;
+    QMenu* kat1 = nullptr;
+    QAction *Panstwa = nullptr, *Miasta = nullptr, *szkoly = nullptr, *Programy = nullptr,
+            *Muzyka = nullptr, *Ulubione = nullptr, *Prywatne = nullptr, *wszystkie_s = nullptr,
+            *pokaz_wszystkie = nullptr;
+
+    QMenu* menu_ftp = nullptr;
+    QAction *sciagnij_pl = nullptr, *sciagnij_n_s = nullptr, *usun_pl1 = nullptr,
+            *otworz_katalog = nullptr, *nowy_kat1 = nullptr, *Wicej1 = nullptr,
+            *otworz_plik_ftp = nullptr, *ftp_wszystkie = nullptr, *ftp_nic = nullptr,
+            *wlacz_bufor = nullptr, *edycja_bufor = nullptr, *bufor_zaznacz_all = nullptr,
+            *usun_bufor = nullptr, *Odwie1 = nullptr, *wlasciwosci = nullptr;
+    QMenu* Bufor = nullptr;
+    QMenu* menu_ftp_2 = nullptr;
+    QAction *MenuItem1 = nullptr, *MenuItem2 = nullptr, *MenuItem4 = nullptr, *MenuItem6 = nullptr,
+            *MenuItem7 = nullptr, *MenuItem8 = nullptr, *MenuItem10 = nullptr,
+            *MenuItem12 = nullptr, *MenuItem13 = nullptr, *MenuItem16 = nullptr,
+            *MenuItem17 = nullptr, *MenuItem19 = nullptr, *MenuItem21 = nullptr,
+            *MenuItem23 = nullptr, *MenuItem25 = nullptr;
+    QMenu* MenuItem15 = nullptr;
+
+    QMenu* menu_pliki = nullptr;
+    QAction *wyslij_pl = nullptr, *wyslij_n_sesja = nullptr, *Usuplik1 = nullptr,
+            *zaznacz1 = nullptr, *odznacz = nullptr, *odswiez = nullptr, *Szukaj_pliku = nullptr,
+            *ran = nullptr, *Pl_normalne = nullptr, *pl_archiwalne = nullptr, *pl_system = nullptr,
+            *pl_ukryte = nullptr, *pl_read = nullptr, *pl_wszystkie = nullptr,
+            *wlasciwosci2 = nullptr;
+    QMenu* pokazuj_pliki = nullptr;
+
+    QMenu* menu_katalog = nullptr;
+    QAction *kat_wyslij = nullptr, *kat_usun = nullptr, *kat_otworz = nullptr,
+            *nowy_kat_lokal = nullptr, *zmien_katalog = nullptr, *Odswiez1 = nullptr,
+            *kat_szukaj = nullptr;
+
+    QMenu* menu_logi = nullptr;
+    QAction *powiekszenie1 = nullptr, *logi = nullptr;
+
+    QMenu* menu_help = nullptr;
+    QAction *pomoc1 = nullptr, *Licencja = nullptr, *klawisze = nullptr, *OdwiedstronWWW1 = nullptr,
+            *Oprogramie1 = nullptr;
+
+    QMenu* Menu_tray = nullptr;
+    QAction *pokaz_okno = nullptr, *Oprogramie2 = nullptr, *Pomoc2 = nullptr, *mail_www = nullptr,
+            *Tray_zamknij = nullptr;
+
+    // ---- commands the shell runs for other subsystems ------------------------
+    // Keys and start-up steps call these; each subsystem registers the
+    // commands it carries out (a command nobody registered does nothing).
+    enum class Command {
+        Connect,
+        Disconnect,
+        OpenRemote,
+        RemoteUp,
+        DeleteRemote,
+        DeleteLocal,
+        NewServer,
+        EditServer,
+        OpenLocalFile,
+        Upload,
+        Download,
+        NewLocalFolder,
+        NewRemoteFolder,
+        RefreshCounters,
+        LoadAllServersAtStart,
+        AskAccessPassword,
+        ShowWizard,
+        OpenStartCategory,
+        ReplayInterruptedDownload,
+        RepaintProgress,
+        ShowSettings,
+        ShowAddressBook,
+        QuickConnect
+    };
+    void registerCommand(Command command, std::function<void()> action);
+    // Runs a command; false when no subsystem carries it out.
+    bool runCommand(Command command);
+    // Set when the program is on its way out (exit command, refused password).
+    bool quitting() const { return quitting_; }
+    void setQuitting() { quitting_ = true; }
+
+    // ---- application shell (app/) ------------------------------------------
+    void FormCreate();
+    void FormShow();
+    void FormActivate();
+    bool FormCloseQuery();
+    bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers); // true = consumed
+    void Odczyt_danych();                                       // read konf.dat and apply it
+    void rozmiary_odczyt();                                     // roz.dat -> left panel width
+    void rozmiary_zapis();                                      // left panel width -> roz.dat
+    void jezyk_pol();
+    void jezyk_ang();
+    void Colory();
+    void Splitter1Moved(int leftPosition);
+    void zamknijClick();
+    void pomoc1Click();
+    void LicencjaClick();
+    void klawiszeClick();
+    void Oprogramie1Click();
+    void OdwiedstronWWW1Click();
+    void Panel3Click();
+    void Panel3DblClick();
+    void Password2Change();
+    // Opens a toolbar button's menu at the place the program always used.
+    void popupAtToolbar(QMenu* menu, QWidget* button);
+    // True when the engine reports a live connection.
+    bool connected() const;
+    // The reply code of the last server reply, from the engine.
+    int lastReplyCode() const;
+    int language() const { return slot[5]; }
+
+    // ---- remote session (session/, log/) -----------------------------------
+
+    // ---- transfers (transfers/) --------------------------------------------
+
+    // ---- server directory (servers/) ---------------------------------------
+
+    // ---- local files (local/) ----------------------------------------------
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildTopPanel();
+    void buildLocalPanel();
+    void buildServerPanel();
+    void buildBottomPanel();
+    void buildMenus();
+    void wireShell();
+    void applyLayoutSlot3();
+    std::map<int, std::function<void()>> commands_;
+    bool shownOnce_ = false;
+    bool quitting_ = false;
+};
+
+extern TForm1* Form1;

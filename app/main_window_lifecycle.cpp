@@ -1,0 +1,257 @@
+// The main window's life: creation, activation, keys, and the ways out.
+
+#include "app/main_window.h"
+
+#include "app/config_file.h"
+#include "app/shell_texts.h"
+#include "ftp/id_ftp.h"
+#include "ftp/id_log_debug.h"
+#include "local/local_lists.h"
+#include "log/log_pane.h"
+#include "platform/paths.h"
+#include "platform/services.h"
+
+#include <QApplication>
+#include <QFile>
+
+using platform::DlgButtons;
+using platform::DlgResult;
+using platform::DlgType;
+using platform::services;
+
+void TForm1::registerCommand(Command command, std::function<void()> action) {
+    commands_[int(command)] = std::move(action);
+}
+
+bool TForm1::runCommand(Command command) {
+    const auto it = commands_.find(int(command));
+    if (it == commands_.end() || !it->second)
+        return false;
+    it->second();
+    return true;
+}
+
+void TForm1::FormCreate() {
+    // 1. The platform kind: this program always runs on the NT-like family.
+    platformKind = 2;
+    // 2-3. The log pane stays docked in the bottom panel; hints are pale yellow.
+    QPalette tips = QApplication::palette();
+    tips.setColor(QPalette::ToolTipBase, QColor(0xFF, 0xFF, 0x00));
+    QApplication::setPalette(tips, "QTipLabel");
+    // 4. Both server lists start empty.
+    ListBox2.clear();
+    ftp_lista->clear();
+    // 5. Settings.
+    Odczyt_danych();
+    // 6. The all-servers loader and the wizard instance.
+    runCommand(Command::LoadAllServersAtStart);
+    // 7. The protocol log hook.
+    IdLogDebug1->Active = true;
+    QCoreApplication::processEvents();
+    // 8. The access password, then the wizard when the start category asks for it.
+    if (QFile::exists(platform::programFile(QStringLiteral("pas.dat")))) {
+        runCommand(Command::AskAccessPassword);
+        if (quitting_)
+            return;
+    }
+    if (slot[9] == 9) {
+        runCommand(Command::ShowWizard);
+        return;
+    }
+    // 9. The start category.
+    QCoreApplication::processEvents();
+    runCommand(Command::OpenStartCategory);
+}
+
+void TForm1::FormShow() {
+    if (hiddenToTray) {
+        runCommand(Command::RepaintProgress);
+        return;
+    }
+    if (shownOnce_)
+        return;
+    shownOnce_ = true;
+    if (slot[10] == 1 && QFile::exists(platform::programFile(QStringLiteral("error.dat"))))
+        runCommand(Command::ReplayInterruptedDownload);
+}
+
+void TForm1::FormActivate() {
+    UserID->clear();
+    Password2->clear();
+    FTpServer->clear();
+    runCommand(Command::RefreshCounters);
+    QCoreApplication::processEvents();
+    rozmiary_odczyt();
+}
+
+bool TForm1::FormCloseQuery() {
+    if (connected()) {
+        const int code = lastReplyCode();
+        if (code != 421 && code != 500 && code != 550) {
+            services().messageDlg(lang::pick(shell_texts::kCloseRefused, language()),
+                                  DlgType::Warning, DlgButtons::Ok);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
+    const bool online = connected();
+    if (key == Qt::Key_F4 && (modifiers & Qt::AltModifier)) {
+        zamknijClick();
+        return true;
+    }
+    switch (key) {
+    case Qt::Key_Delete:
+        if (l3Tag == 100 && online && szukajTag == 200)
+            return runCommand(Command::DeleteRemote), true;
+        if (plikiTag == 101 && szukajTag == 200)
+            return runCommand(Command::DeleteLocal), true;
+        return false;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!online || szukajTag == 105 || QApplication::focusWidget() == Password2)
+            return false;
+        runCommand(Command::OpenRemote);
+        return true;
+    case Qt::Key_Escape:
+        if (!online)
+            return false;
+        runCommand(Command::RemoteUp);
+        return true;
+    case Qt::Key_F1:
+        pomoc1Click();
+        return true;
+    case Qt::Key_F2:
+        if (online)
+            return false;
+        runCommand(Command::NewServer);
+        return true;
+    case Qt::Key_F3:
+        if (online)
+            return false;
+        runCommand(Command::EditServer);
+        return true;
+    case Qt::Key_F4:
+        runCommand(Command::OpenLocalFile);
+        return true;
+    case Qt::Key_F5:
+        if (online)
+            return false;
+        runCommand(Command::Connect);
+        return true;
+    case Qt::Key_F6:
+        if (!online)
+            return false;
+        runCommand(Command::Upload);
+        return true;
+    case Qt::Key_F7:
+        if (!online)
+            return false;
+        runCommand(Command::Download);
+        return true;
+    case Qt::Key_F8:
+        runCommand(Command::NewLocalFolder);
+        return true;
+    case Qt::Key_F9:
+        runCommand(Command::NewRemoteFolder);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TForm1::zamknijClick() {
+    if (connected()) {
+        const DlgResult answer =
+            services().messageDlg(lang::pick(shell_texts::kExitWhileConnected, language()),
+                                  DlgType::Warning, DlgButtons::YesNo);
+        if (answer != DlgResult::Yes)
+            return;
+        if (!runCommand(Command::Disconnect)) {
+            try {
+                FTP->CloseSession();
+            } catch (const std::exception&) {
+                // The connection is going away either way.
+            }
+        }
+    }
+    rozmiary_zapis();
+    quitting_ = true;
+    // Quit once control is back in the main loop, so that no engine call
+    // still on the stack loses the window under it.
+    QApplication::quit();
+}
+
+void TForm1::Splitter1Moved(int leftPosition) {
+    leftPanelWidth = leftPosition;
+}
+
+void TForm1::rozmiary_odczyt() {
+    bool ok = false;
+    const int width = config::readRoz(platform::programFile(QStringLiteral("roz.dat")), &ok);
+    if (!ok)
+        return;
+    leftPanelWidth = width;
+    const int total = Splitter1->width() > 0 ? Splitter1->width() : this->width();
+    Splitter1->setSizes({width, qMax(0, total - width - Splitter1->handleWidth())});
+    Panel6->setFixedWidth(qMax(0, width / 2 - 15));
+}
+
+void TForm1::rozmiary_zapis() {
+    config::writeRoz(platform::programFile(QStringLiteral("roz.dat")), leftPanelWidth);
+}
+
+void TForm1::Odczyt_danych() {
+    const QString path = platform::programFile(QStringLiteral("konf.dat"));
+    const config::KonfRead read = config::readKonf(path, slot, defaultFolder);
+    if (!read.exists) {
+        for (const char* line : shell_texts::kKonfMissingLines)
+            memo1->addLine(QString::fromUtf8(line));
+        return;
+    }
+    if (read.badLine) {
+        services().messageDlg(
+            lang::pick(shell_texts::kKonfBadLine, language()).arg(read.badLine).arg(read.badText),
+            DlgType::Error, DlgButtons::Ok);
+    }
+    // 1. Window state.
+    if (slot[1] == 1)
+        setWindowState(windowState() | Qt::WindowMaximized);
+    else
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+    // 2. Passive transfers.
+    pasywny = slot[2] == 1;
+    FTP->Passive = pasywny;
+    // 3. Server panel layout.
+    applyLayoutSlot3();
+    // 4. Log pane and hook. Without the log the pane is covered; the status
+    // bar below it stays, since it carries the session's state.
+    trasa = slot[4] == 1;
+    memo1->setVisible(trasa);
+    Panel3->setFixedHeight(trasa ? 110 : StatusBar1->sizeHint().height());
+    // 5. Language.
+    if (slot[5] == 1)
+        jezyk_pol();
+    else
+        jezyk_ang();
+    // 6. Default local folder.
+    if (!katalog->setDirectory(defaultFolder)) {
+        services().messageDlg(lang::pick(shell_texts::kDefaultFolderMissing, language()),
+                              DlgType::Warning, DlgButtons::Ok);
+        katalog->setDirectory(platform::fallbackFolder());
+    }
+    // 7. Colours.
+    Colory();
+}
+
+void TForm1::applyLayoutSlot3() {
+    if (slot[3] == 1) {
+        l3->hide();
+        Panel5Caption->setText(QStringLiteral("Lista Serwerów FTP"));
+    } else {
+        l3->show();
+        Panel5Caption->setText(QStringLiteral("Lista serwerów FTP"));
+    }
+}

@@ -1,0 +1,193 @@
+// The main window's popup menus, built with their design (Polish) captions;
+// the captions table switches them with the language.
+
+#include "app/main_window.h"
+
+#include "app/captions.h"
+#include "local/local_lists.h"
+#include "log/log_pane.h"
+
+#include <QHash>
+
+namespace {
+
+QString designCaption(const char* name) {
+    static const QHash<QString, QString> captions = [] {
+        QHash<QString, QString> map;
+        for (const CaptionRow& row : mainWindowCaptions())
+            map.insert(QString::fromLatin1(row.name), QString::fromUtf8(row.pl));
+        return map;
+    }();
+    return captions.value(QString::fromLatin1(name));
+}
+
+QAction* item(QMenu* menu, const char* name, bool checkable = false) {
+    auto* action = menu->addAction(designCaption(name));
+    action->setObjectName(QString::fromLatin1(name));
+    action->setCheckable(checkable);
+    return action;
+}
+
+QMenu* submenu(QMenu* parent, const char* name) {
+    auto* menu = parent->addMenu(designCaption(name));
+    menu->setObjectName(QString::fromLatin1(name));
+    menu->menuAction()->setObjectName(QString::fromLatin1(name) + QStringLiteral("_action"));
+    return menu;
+}
+
+QMenu* popup(QWidget* owner, const char* name) {
+    auto* menu = new QMenu(owner);
+    menu->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+} // namespace
+
+void TForm1::buildMenus() {
+    menu_servery = popup(this, "menu_servery");
+    Polacz1 = item(menu_servery, "Polacz1");
+    menu_servery->addSeparator();
+    nowy2 = item(menu_servery, "nowy2");
+    Edycjadanychserwera1 = item(menu_servery, "Edycjadanychserwera1");
+    Usun1 = item(menu_servery, "Usun1");
+    usun_all = item(menu_servery, "usun_all");
+    usun_all2 = item(menu_servery, "usun_all2");
+    menu_servery->addSeparator();
+    ftp_drukuj = item(menu_servery, "ftp_drukuj");
+    Adresy1 = submenu(menu_servery, "Adresy1");
+    Adresy_nowy1 = item(Adresy1, "Adresy_nowy1");
+    Adresy_edytuj1 = item(Adresy1, "Adresy_edytuj1");
+    exp = item(menu_servery, "exp");
+    menu_servery->addSeparator();
+    kat1 = submenu(menu_servery, "kat1");
+    Panstwa = item(kat1, "Panstwa", true);
+    Miasta = item(kat1, "Miasta", true);
+    szkoly = item(kat1, "szkoly", true);
+    Programy = item(kat1, "Programy", true);
+    Muzyka = item(kat1, "Muzyka", true);
+    Ulubione = item(kat1, "Ulubione", true);
+    Prywatne = item(kat1, "Prywatne", true);
+    wszystkie_s = item(kat1, "wszystkie_s", true);
+    kat1->addSeparator();
+    pokaz_wszystkie = item(kat1, "pokaz_wszystkie", true);
+
+    menu_ftp = popup(this, "menu_ftp");
+    sciagnij_pl = item(menu_ftp, "sciagnij_pl");
+    sciagnij_n_s = item(menu_ftp, "sciagnij_n_s");
+    usun_pl1 = item(menu_ftp, "usun_pl1");
+    menu_ftp->addSeparator();
+    otworz_katalog = item(menu_ftp, "otworz_katalog");
+    nowy_kat1 = item(menu_ftp, "nowy_kat1");
+    Wicej1 = item(menu_ftp, "Wicej1");
+    menu_ftp->addSeparator();
+    otworz_plik_ftp = item(menu_ftp, "otworz_plik_ftp");
+    menu_ftp->addSeparator();
+    ftp_wszystkie = item(menu_ftp, "ftp_wszystkie");
+    ftp_nic = item(menu_ftp, "ftp_nic");
+    menu_ftp->addSeparator();
+    Bufor = submenu(menu_ftp, "Bufor");
+    wlacz_bufor = item(Bufor, "wlacz_bufor", true);
+    edycja_bufor = item(Bufor, "edycja_bufor");
+    Bufor->addSeparator();
+    bufor_zaznacz_all = item(Bufor, "bufor_zaznacz_all");
+    Bufor->addSeparator();
+    usun_bufor = item(Bufor, "usun_bufor");
+    edycja_bufor->setEnabled(false);
+    bufor_zaznacz_all->setEnabled(false);
+    menu_ftp->addSeparator();
+    Odwie1 = item(menu_ftp, "Odwie1");
+    menu_ftp->addSeparator();
+    wlasciwosci = item(menu_ftp, "wlasciwosci");
+
+    // The copy shown by the remote-file toolbar button.
+    menu_ftp_2 = popup(this, "menu_ftp_2");
+    MenuItem1 = item(menu_ftp_2, "MenuItem1");
+    MenuItem2 = item(menu_ftp_2, "MenuItem2");
+    MenuItem4 = item(menu_ftp_2, "MenuItem4");
+    menu_ftp_2->addSeparator();
+    MenuItem6 = item(menu_ftp_2, "MenuItem6");
+    MenuItem7 = item(menu_ftp_2, "MenuItem7");
+    MenuItem8 = item(menu_ftp_2, "MenuItem8");
+    menu_ftp_2->addSeparator();
+    MenuItem10 = item(menu_ftp_2, "MenuItem10");
+    menu_ftp_2->addSeparator();
+    MenuItem12 = item(menu_ftp_2, "MenuItem12");
+    MenuItem13 = item(menu_ftp_2, "MenuItem13");
+    menu_ftp_2->addSeparator();
+    MenuItem15 = submenu(menu_ftp_2, "MenuItem15");
+    MenuItem16 = item(MenuItem15, "MenuItem16", true);
+    MenuItem17 = item(MenuItem15, "MenuItem17");
+    MenuItem15->addSeparator();
+    MenuItem19 = item(MenuItem15, "MenuItem19");
+    MenuItem15->addSeparator();
+    MenuItem21 = item(MenuItem15, "MenuItem21");
+    MenuItem17->setEnabled(false);
+    MenuItem19->setEnabled(false);
+    menu_ftp_2->addSeparator();
+    MenuItem23 = item(menu_ftp_2, "MenuItem23");
+    menu_ftp_2->addSeparator();
+    MenuItem25 = item(menu_ftp_2, "MenuItem25");
+
+    menu_pliki = popup(this, "menu_pliki");
+    wyslij_pl = item(menu_pliki, "wyslij_pl");
+    wyslij_n_sesja = item(menu_pliki, "wyslij_n_sesja");
+    Usuplik1 = item(menu_pliki, "Usuplik1");
+    menu_pliki->addSeparator();
+    zaznacz1 = item(menu_pliki, "zaznacz1");
+    odznacz = item(menu_pliki, "odznacz");
+    odswiez = item(menu_pliki, "odswiez");
+    Szukaj_pliku = item(menu_pliki, "Szukaj_pliku");
+    ran = item(menu_pliki, "ran");
+    pokazuj_pliki = submenu(menu_pliki, "pokazuj_pliki");
+    Pl_normalne = item(pokazuj_pliki, "Pl_normalne", true);
+    pl_archiwalne = item(pokazuj_pliki, "pl_archiwalne", true);
+    pl_system = item(pokazuj_pliki, "pl_system", true);
+    pl_ukryte = item(pokazuj_pliki, "pl_ukryte", true);
+    pl_read = item(pokazuj_pliki, "pl_read", true);
+    pokazuj_pliki->addSeparator();
+    pl_wszystkie = item(pokazuj_pliki, "pl_wszystkie", true);
+    pl_wszystkie->setChecked(true);
+    menu_pliki->addSeparator();
+    wlasciwosci2 = item(menu_pliki, "wlasciwosci2");
+
+    menu_katalog = popup(this, "menu_katalog");
+    kat_wyslij = item(menu_katalog, "kat_wyslij");
+    kat_usun = item(menu_katalog, "kat_usun");
+    kat_otworz = item(menu_katalog, "kat_otworz");
+    nowy_kat_lokal = item(menu_katalog, "nowy_kat_lokal");
+    zmien_katalog = item(menu_katalog, "zmien_katalog");
+    Odswiez1 = item(menu_katalog, "Odswiez1");
+    kat_szukaj = item(menu_katalog, "kat_szukaj");
+
+    menu_logi = popup(this, "menu_logi");
+    powiekszenie1 = item(menu_logi, "powiekszenie1");
+    powiekszenie1->setEnabled(false); // until a server is selected
+    logi = item(menu_logi, "logi");
+
+    menu_help = popup(this, "menu_help");
+    pomoc1 = item(menu_help, "pomoc1");
+    Licencja = item(menu_help, "Licencja");
+    klawisze = item(menu_help, "klawisze");
+    menu_help->addSeparator();
+    OdwiedstronWWW1 = item(menu_help, "OdwiedstronWWW1");
+    Oprogramie1 = item(menu_help, "Oprogramie1");
+
+    Menu_tray = popup(this, "Menu_tray");
+    pokaz_okno = item(Menu_tray, "pokaz_okno");
+    Oprogramie2 = item(Menu_tray, "Oprogramie2");
+    Pomoc2 = item(Menu_tray, "Pomoc2");
+    mail_www = item(Menu_tray, "mail_www");
+    Menu_tray->addSeparator();
+    Tray_zamknij = item(Menu_tray, "Tray_zamknij");
+
+    // Right clicks open the lists' menus.
+    auto at = [](QMenu* menu, QWidget* list) {
+        QObject::connect(list, &QWidget::customContextMenuRequested, menu,
+                         [menu, list](const QPoint& p) { menu->popup(list->mapToGlobal(p)); });
+    };
+    at(menu_servery, ftp_lista);
+    at(menu_ftp, l3);
+    at(menu_pliki, pliki);
+    at(menu_katalog, katalog);
+    at(menu_logi, memo1);
+}

@@ -1,0 +1,168 @@
+// The shell's own commands: captions, colours, help, licence, about,
+// shortcuts, the web page, the log pane's docking, and their wiring.
+
+#include "app/main_window.h"
+
+#include "app/about_box.h"
+#include "app/captions.h"
+#include "app/shell_texts.h"
+#include "app/shortcuts_window.h"
+#include "local/local_lists.h"
+#include "log/log_pane.h"
+#include "platform/colors.h"
+#include "platform/paths.h"
+#include "platform/services.h"
+
+#include <QApplication>
+#include <QBoxLayout>
+#include <QDate>
+#include <QFile>
+#include <QLocale>
+
+using platform::services;
+
+namespace {
+
+void applyCaption(TForm1& form, const CaptionRow& row, bool polish) {
+    const QString text = QString::fromUtf8(polish ? row.pl : row.en);
+    const QString name = QString::fromLatin1(row.name);
+    if (name == QLatin1String("TForm1")) {
+        form.setWindowTitle(text);
+        return;
+    }
+    if (name.endsWith(QLatin1Char('?'))) { // a hint
+        if (auto* w = form.findChild<QWidget*>(name.chopped(1)))
+            w->setToolTip(text);
+        return;
+    }
+    const qsizetype hash = name.indexOf(QLatin1Char('#'));
+    if (hash > 0) { // a column header
+        if (auto* list = form.findChild<QTreeWidget*>(name.left(hash)))
+            list->headerItem()->setText(name.mid(hash + 1).toInt(), text);
+        return;
+    }
+    QObject* target = form.findChild<QObject*>(name);
+    if (auto* action = qobject_cast<QAction*>(target))
+        action->setText(text);
+    else if (auto* menu = qobject_cast<QMenu*>(target))
+        menu->setTitle(text);
+    else if (auto* button = qobject_cast<QAbstractButton*>(target))
+        button->setText(text);
+    else if (auto* label = qobject_cast<QLabel*>(target))
+        label->setText(text);
+}
+
+} // namespace
+
+void TForm1::jezyk_pol() {
+    for (const CaptionRow& row : mainWindowCaptions())
+        applyCaption(*this, row, true);
+    StatusBar1->setPanelText(1, QStringLiteral("Data: [") +
+                                    QLocale().toString(QDate::currentDate(), QLocale::ShortFormat) +
+                                    QStringLiteral("]"));
+    StatusBar1->setPanelText(2, QStringLiteral("Kategoria:"));
+}
+
+void TForm1::jezyk_ang() {
+    for (const CaptionRow& row : mainWindowCaptions())
+        applyCaption(*this, row, false);
+    StatusBar1->setPanelText(1, QStringLiteral("Date: [") +
+                                    QLocale().toString(QDate::currentDate(), QLocale::ShortFormat) +
+                                    QStringLiteral("]"));
+}
+
+void TForm1::Colory() {
+    const QColor background = platform::colorFromValue(slot[6]);
+    const QColor text = platform::colorFromValue(slot[7]);
+    const QList<QWidget*> targets = {CurrentDirEdit, UserID, FTpServer, Password2, pliki,
+                                     katalog,        dysk,   ftp_lista, l3,        szukaj};
+    for (QWidget* w : targets) {
+        QPalette pal = w->palette();
+        pal.setColor(QPalette::Base, background);
+        pal.setColor(QPalette::Text, text);
+        w->setPalette(pal);
+    }
+}
+
+void TForm1::pomoc1Click() {
+    QCoreApplication::processEvents();
+    const QString help = platform::programFile(QStringLiteral("Pocz.chm"));
+    if (QFile::exists(help))
+        services().shellOpen(help);
+    else
+        services().messageDlg(lang::pick(shell_texts::kHelpMissing, language()),
+                              platform::DlgType::Error, platform::DlgButtons::Ok);
+}
+
+void TForm1::LicencjaClick() {
+    services().shellOpen(platform::programFile(QStringLiteral("licencja.txt")),
+                         platform::fallbackFolder());
+}
+
+void TForm1::klawiszeClick() {
+    TSkroty window(this);
+    services().showModal(window);
+}
+
+void TForm1::Oprogramie1Click() {
+    TForm2 about(this);
+    services().showModal(about);
+}
+
+void TForm1::OdwiedstronWWW1Click() {
+    services().shellOpen(QString::fromLatin1(shell_texts::kMakerSite) +
+                         QStringLiteral("about.php"));
+}
+
+void TForm1::Panel3Click() {
+    // Dock the log pane back into the bottom panel.
+    if (memo1->parentWidget() != Panel3) {
+        memo1->setParent(Panel3);
+        static_cast<QBoxLayout*>(Panel3->layout())->insertWidget(0, memo1, 1);
+    }
+    memo1->setWindowFlags(Qt::Widget);
+    memo1->setVisible(trasa);
+}
+
+void TForm1::Panel3DblClick() {
+    memo1->show();
+}
+
+void TForm1::Password2Change() {
+    if (!Password2->text().isEmpty())
+        lbl_haslo->setStyleSheet(QStringLiteral("color: #0000FF;"));
+}
+
+void TForm1::wireShell() {
+    connect(zamknij, &QToolButton::clicked, this, &TForm1::zamknijClick);
+    connect(Tray_zamknij, &QAction::triggered, this, &TForm1::zamknijClick);
+    connect(pomoc, &QToolButton::clicked, this, [this] { popupAtToolbar(menu_help, pomoc); });
+    connect(opcje, &QToolButton::clicked, this, [this] { popupAtToolbar(menu_servery, opcje); });
+    connect(pomoc1, &QAction::triggered, this, &TForm1::pomoc1Click);
+    connect(Pomoc2, &QAction::triggered, this, &TForm1::pomoc1Click);
+    connect(Licencja, &QAction::triggered, this, &TForm1::LicencjaClick);
+    connect(klawisze, &QAction::triggered, this, &TForm1::klawiszeClick);
+    connect(Oprogramie1, &QAction::triggered, this, &TForm1::Oprogramie1Click);
+    connect(Oprogramie2, &QAction::triggered, this, &TForm1::Oprogramie1Click);
+    connect(OdwiedstronWWW1, &QAction::triggered, this, &TForm1::OdwiedstronWWW1Click);
+    connect(Ustawienia2, &QToolButton::clicked, this,
+            [this] { runCommand(Command::ShowSettings); });
+    connect(statystyka, &QToolButton::clicked, this,
+            [this] { runCommand(Command::ShowAddressBook); });
+    connect(mail_www, &QAction::triggered, this, [this] { runCommand(Command::ShowAddressBook); });
+    connect(dynamik, &QToolButton::clicked, this, [this] { runCommand(Command::QuickConnect); });
+    connect(Password2, &QLineEdit::textChanged, this, &TForm1::Password2Change);
+    connect(Splitter1, &QSplitter::splitterMoved, this,
+            [this](int pos, int) { Splitter1Moved(pos); });
+    connect(katalog, &TLocalFolderList::directoryChanged, pliki, &TLocalFileList::setDirectory);
+    // Which list was clicked last.
+    connect(l3, &QTreeWidget::itemPressed, this, [this] {
+        l3Tag = 100;
+        szukajTag = 200;
+    });
+    connect(pliki, &QListWidget::itemPressed, this, [this] {
+        plikiTag = 101;
+        szukajTag = 200;
+        l3Tag = 500;
+    });
+}

@@ -1,0 +1,43 @@
+#pragma once
+// Messages of the application shell, in both languages.
+
+#include "platform/msg.h"
+
+namespace shell_texts {
+
+inline constexpr Msg kExitWhileConnected{
+    "Jesteś aktualnie połączony z serwerem FTP. Czy napewno chcesz się rozłączyć i zamknąć "
+    "program?",
+    "You are connect now with FTP server. Do you want disconnect and close application?"};
+inline constexpr Msg kCloseRefused{
+    "Nie możesz teraz zamknąć programu, ponieważ jesteś połączony z serwerem FTP\n"
+    "Rozłącz się, wtedy możesz zamknąć program ",
+    "Error: You cannot close application, becose You connecting with FTP server\n"
+    "Close connect then You can exit"};
+inline constexpr Msg kHelpMissing{"BŁĄD: Nie mogę odszukać programu pomocy na Twoin dysku",
+                                  "ERROR: Cannot find help program on Your disk"};
+inline constexpr Msg kDefaultFolderMissing{"Brak na dysku katalogu domyślnego",
+                                           "Not found default directory"};
+inline constexpr Msg kKonfBadLine{
+    "Błąd w pliku konf.dat, wiersz %1: '%2' nie jest liczbą całkowitą.\n"
+    "Ustawienia z dalszych wierszy nie zostały wczytane.",
+    "Error in konf.dat, line %1: '%2' is not a valid integer value.\n"
+    "The settings of the following lines were not read."};
+
+// Appended to the log pane when konf.dat is missing.
+inline const char* const kKonfMissingLines[] = {
+    "   BRAK PLIKU KONFIGURACYJNEGO NA TWOIM DYSKU",
+    "   W oknie USTAWIENIA w zakładce INNE wciśnij przycisk: ZASTOSUJ USTAWIENIA WBUDOWANE.",
+    "   I uruchom program ponownie",
+    "   **** ENGLISH****",
+    "   I CANNOT FIND CONFIG FILE ON YOUR DISK",
+    "   Enter Button: LOAD BUILDED OPTIONS in The Page OTHER from window OPTIONS.",
+    "   And run program again",
+};
+
+inline constexpr const char* kAppTitle = "KORVANTE 2.5.5";
+inline constexpr const char* kVersion = "2.5.5";
+// The maker's site; the web-page command opens its about page.
+inline constexpr const char* kMakerSite = "https://korvante.example.org/";
+
+} // namespace shell_texts
