@@ -68,9 +68,9 @@ public:
 
 } // namespace
 
-TLogPane::TLogPane(QWidget* parent) : QListView(parent), model(new LogLinesModel(this)) {
+TLogPane::TLogPane(QWidget* parent) : QListView(parent), lines_(new LogLinesModel(this)) {
     setObjectName("memo1");
-    setModel(model);
+    setModel(lines_);
     setItemDelegate(new LogLineDelegate(this));
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -86,9 +86,9 @@ TLogPane::TLogPane(QWidget* parent) : QListView(parent), model(new LogLinesModel
 }
 
 void TLogPane::appendShown(const QString& text) {
-    if (model->rows.size() >= sessionlog::kCapacity)
-        model->clear();
-    model->append(text);
+    if (lines_->rows.size() >= sessionlog::kCapacity)
+        lines_->clear();
+    lines_->append(text);
 }
 
 void TLogPane::addLine(const QString& line) {
@@ -97,28 +97,28 @@ void TLogPane::addLine(const QString& line) {
 
 void TLogPane::logItem(const QString& line, int hidePasswordSlot) {
     appendShown(sessionlog::paneText(line, hidePasswordSlot));
-    const QModelIndex added = model->index(int(model->rows.size()) - 1);
+    const QModelIndex added = lines_->index(int(lines_->rows.size()) - 1);
     setCurrentIndex(added);
     scrollTo(added);
     lastItem = line;
 }
 
 void TLogPane::clear() {
-    model->clear();
+    lines_->clear();
 }
 
 int TLogPane::count() const {
-    return int(model->rows.size());
+    return int(lines_->rows.size());
 }
 
 QString TLogPane::line(int row) const {
-    return model->rows.value(row);
+    return lines_->rows.value(row);
 }
 
 QStringList TLogPane::lines() const {
-    return model->rows;
+    return lines_->rows;
 }
 
 QString TLogPane::plainText() const {
-    return model->rows.join(QLatin1Char('\n'));
+    return lines_->rows.join(QLatin1Char('\n'));
 }

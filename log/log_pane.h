@@ -35,6 +35,6 @@ public:
 private:
     void appendShown(const QString& text);
 
-    LogLinesModel* model;
+    LogLinesModel* lines_;
     QString lastItem;
 };
