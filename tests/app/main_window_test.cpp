@@ -1,0 +1,274 @@
+// The main window, offscreen, with a temporary program folder and recording
+// platform services.
+
+#include "app/captions.h"
+#include "app/main_window.h"
+#include "ftp/id_ftp.h"
+#include "local/local_lists.h"
+#include "log/log_pane.h"
+#include "tests/support/ftp/py_ftp_server.h"
+#include "tests/support/ui/recording_services.h"
+#include "tests/support/ui/temp_home.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+using Command = TForm1::Command;
+
+struct MainWindow : ::testing::Test {
+    TempHome home;
+    RecordingServices services;
+    std::unique_ptr<TForm1> form;
+    QList<Command> ran;
+
+    void create() {
+        form = std::make_unique<TForm1>();
+        // Record what the keys run, whatever subsystem carries it out.
+        for (Command c : {Command::Connect, Command::Disconnect, Command::OpenRemote,
+                          Command::RemoteUp, Command::DeleteRemote, Command::DeleteLocal,
+                          Command::NewServer, Command::EditServer, Command::OpenLocalFile,
+                          Command::Upload, Command::Download, Command::NewLocalFolder,
+                          Command::NewRemoteFolder})
+            form->registerCommand(c, [this, c] { ran.append(c); });
+        form->FormCreate();
+    }
+
+    QString textOf(const char* name) {
+        QObject* o = form->findChild<QObject*>(QString::fromLatin1(name));
+        if (auto* a = qobject_cast<QAction*>(o))
+            return a->text();
+        if (auto* m = qobject_cast<QMenu*>(o))
+            return m->title();
+        if (auto* b = qobject_cast<QAbstractButton*>(o))
+            return b->text();
+        if (auto* l = qobject_cast<QLabel*>(o))
+            return l->text();
+        return QStringLiteral("<missing %1>").arg(QString::fromLatin1(name));
+    }
+
+    void expectCaptions(bool polish) {
+        for (const CaptionRow& row : mainWindowCaptions()) {
+            const QString name = QString::fromLatin1(row.name);
+            const QString want = QString::fromUtf8(polish ? row.pl : row.en);
+            if (name == QLatin1String("TForm1"))
+                EXPECT_EQ(form->windowTitle(), want);
+            else if (name.endsWith(QLatin1Char('?')))
+                EXPECT_EQ(form->findChild<QWidget*>(name.chopped(1))->toolTip(), want);
+            else if (name.contains(QLatin1Char('#'))) {
+                auto* list = form->findChild<QTreeWidget*>(name.section(QLatin1Char('#'), 0, 0));
+                ASSERT_NE(list, nullptr) << row.name;
+                EXPECT_EQ(list->headerItem()->text(name.section(QLatin1Char('#'), 1).toInt()),
+                          want);
+            } else
+                EXPECT_EQ(textOf(row.name), want) << row.name;
+        }
+    }
+};
+
+TEST_F(MainWindow, ControlsExistWithTheirCaptionsInBothLanguages) {
+    home.writeDefaultKonf(1);
+    create();
+    expectCaptions(true);
+    for (const char* name :
+         {"Panel1", "Panel2", "Panel3", "Panel4", "Panel6", "Panel7", "panel_ftp", "CurrentDirEdit",
+          "UserID", "FTpServer", "Password2", "statystyka", "dynamik", "Tray", "ToolBar1", "stop",
+          "SpeedButton4", "siec", "dysk", "katalog", "Status_kat", "Splitter1", "Splitter2",
+          "Splitter3", "wyslij_pliki", "SpeedButton2", "filtr", "SpeedButton3", "ran2",
+          "litery_lokal", "pliki", "ToolBar2", "f2", "M2", "s2", "p2", "mu2", "U2", "Pr2", "In2",
+          "W2", "kont", "status_lokal", "Cofnij", "n_serwer", "sciagnij_ftp", "usun_ftp", "n_dir",
+          "filtr2", "komenda", "zamien", "run_ftp", "szukaj", "ftp_lista", "l3", "status_ftp",
+          "memo1", "StatusBar1", "Timer1", "Timer2", "menu_servery", "menu_ftp", "menu_ftp_2",
+          "menu_pliki", "menu_katalog", "menu_logi", "menu_help", "Menu_tray"})
+        EXPECT_NE(form->findChild<QObject*>(QString::fromLatin1(name)), nullptr) << name;
+    EXPECT_EQ(form->CurrentDirEdit->text(), QStringLiteral("/"));
+    EXPECT_FALSE(form->stop->isEnabled());
+    EXPECT_FALSE(form->Tray->isVisibleTo(form.get()));
+    EXPECT_EQ(form->edit_port, QStringLiteral("21"));
+    EXPECT_EQ(form->spr2, QStringLiteral("0"));
+    EXPECT_EQ(form->StatusBar1->panelCount(), 5);
+    EXPECT_EQ(form->StatusBar1->panelText(0), QStringLiteral("Status..."));
+    EXPECT_TRUE(form->StatusBar1->panelText(1).startsWith(QStringLiteral("Data: [")));
+    EXPECT_EQ(form->StatusBar1->panelText(4), QStringLiteral("N-BUF"));
+    EXPECT_EQ(form->ftp_lista->columnWidth(0), 265);
+    EXPECT_EQ(form->l3->columnWidth(0), 350);
+    EXPECT_FALSE(form->powiekszenie1->isEnabled());
+    // Settings applied: layout slot 3 = 1 hides the remote list, the log is on.
+    EXPECT_FALSE(form->l3->isVisibleTo(form.get()));
+    EXPECT_TRUE(form->trasa);
+    EXPECT_EQ(form->katalog->directory(), QDir(home.path()).canonicalPath());
+
+    form->jezyk_ang();
+    expectCaptions(false);
+    EXPECT_TRUE(form->StatusBar1->panelText(1).startsWith(QStringLiteral("Date: [")));
+    // Hints other than statystyka's stay Polish.
+    EXPECT_EQ(form->Cofnij->toolTip(), QStringLiteral("Poziom w górę"));
+    EXPECT_TRUE(services.calls.isEmpty());
+}
+
+TEST_F(MainWindow, LanguageFlagTwoMeansEnglishAndMissingKonfExplainsItself) {
+    home.writeDefaultKonf(2);
+    create();
+    EXPECT_EQ(textOf("pol2"), QStringLiteral("Connect"));
+    form.reset();
+
+    QFile::remove(home.file(QStringLiteral("konf.dat")));
+    create();
+    ASSERT_EQ(form->memo1->count(), 7);
+    EXPECT_EQ(form->memo1->line(0), QStringLiteral("   BRAK PLIKU KONFIGURACYJNEGO NA TWOIM DYSKU"));
+    EXPECT_EQ(form->memo1->line(6), QStringLiteral("   And run program again"));
+    // Nothing applied: design captions stay, messages come in English.
+    EXPECT_EQ(textOf("pol2"), QStringLiteral("Połącz"));
+    form->pomoc1Click();
+    EXPECT_EQ(services.messages().value(0),
+              QStringLiteral("ERROR: Cannot find help program on Your disk"));
+}
+
+TEST_F(MainWindow, BadKonfAndMissingFolderAreReportedAndStartUpGoesOn) {
+    home.writeLines(QStringLiteral("konf.dat"),
+                    {"1", "0", "0", "1", "1", "0", "0", "1", "7", "0", "/no/such/folder"});
+    create();
+    ASSERT_EQ(services.messages().size(), 1);
+    EXPECT_EQ(services.messages().first(), QStringLiteral("Brak na dysku katalogu domyślnego"));
+    EXPECT_EQ(form->katalog->directory(), QDir::homePath());
+    EXPECT_TRUE(form->l3->isVisibleTo(form.get())); // slot 3 = 0
+    form.reset();
+    services.clear();
+
+    home.writeLines(QStringLiteral("konf.dat"), {"1", "0", "1", "1", "1", "garbage"});
+    create();
+    ASSERT_FALSE(services.messages().isEmpty());
+    EXPECT_TRUE(services.messages().first().contains(QStringLiteral("wiersz 6")));
+    EXPECT_EQ(form->slot[5], 1); // read before the bad line: Polish
+}
+
+TEST_F(MainWindow, KeysDispatchByConnectionStateAndTags) {
+    home.writeDefaultKonf(1);
+    create();
+    auto press = [this](int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        return form->FormKeyDown(key, mods);
+    };
+    EXPECT_TRUE(press(Qt::Key_F5));
+    EXPECT_TRUE(press(Qt::Key_F2));
+    EXPECT_TRUE(press(Qt::Key_F3));
+    EXPECT_TRUE(press(Qt::Key_F4));
+    EXPECT_TRUE(press(Qt::Key_F8));
+    EXPECT_TRUE(press(Qt::Key_F9));
+    // Not connected: these belong to a live session.
+    EXPECT_FALSE(press(Qt::Key_F6));
+    EXPECT_FALSE(press(Qt::Key_F7));
+    EXPECT_FALSE(press(Qt::Key_Escape));
+    EXPECT_FALSE(press(Qt::Key_Return));
+    EXPECT_EQ(ran, (QList<Command>{Command::Connect, Command::NewServer, Command::EditServer,
+                                   Command::OpenLocalFile, Command::NewLocalFolder,
+                                   Command::NewRemoteFolder}));
+    ran.clear();
+    // Del follows the last list clicked and is ignored while searching.
+    form->l3Tag = 100;
+    form->plikiTag = 101;
+    form->szukajTag = 200;
+    EXPECT_TRUE(press(Qt::Key_Delete)); // not connected: the local files
+    form->szukajTag = 105;
+    EXPECT_FALSE(press(Qt::Key_Delete));
+    EXPECT_EQ(ran, QList<Command>{Command::DeleteLocal});
+    // F1 opens the help file when it is there.
+    home.writeBytes(QStringLiteral("Pocz.chm"), "help");
+    EXPECT_TRUE(press(Qt::Key_F1));
+    ASSERT_EQ(services.callsOf(QStringLiteral("shellOpen")).size(), 1);
+    EXPECT_EQ(services.callsOf(QStringLiteral("shellOpen")).first().args.first(),
+              home.file(QStringLiteral("Pocz.chm")));
+}
+
+TEST_F(MainWindow, ActivationEmptiesConnectionFieldsAndRestoresTheStoredWidth) {
+    home.writeDefaultKonf(1);
+    home.writeLines(QStringLiteral("roz.dat"), {QStringLiteral("300")});
+    create();
+    form->resize(900, 600);
+    form->UserID->setText(QStringLiteral("user"));
+    form->Password2->setText(QStringLiteral("secret"));
+    form->FTpServer->setText(QStringLiteral("host"));
+    form->Splitter1Moved(410);
+    form->FormActivate();
+    EXPECT_TRUE(form->UserID->text().isEmpty());
+    EXPECT_TRUE(form->Password2->text().isEmpty());
+    EXPECT_TRUE(form->FTpServer->text().isEmpty());
+    EXPECT_EQ(form->leftPanelWidth, 300);
+    EXPECT_EQ(form->Splitter1->sizes().first(), 300);
+    EXPECT_EQ(form->Panel6->width(), 300 / 2 - 15);
+}
+
+TEST_F(MainWindow, ExitWritesTheWidthAndRecreatesAMissingRozDat) {
+    home.writeDefaultKonf(1);
+    create();
+    form->Splitter1Moved(420);
+    form->zamknijClick();
+    EXPECT_EQ(home.readBytes(QStringLiteral("roz.dat")), QByteArray("337\r\n"));
+    EXPECT_TRUE(form->quitting());
+    form->Splitter1Moved(420);
+    form->zamknijClick();
+    EXPECT_EQ(home.readBytes(QStringLiteral("roz.dat")), QByteArray("420\r\n"));
+    EXPECT_TRUE(services.messages().isEmpty()); // not connected: no question
+}
+
+TEST_F(MainWindow, WhileConnectedExitAsksAndCloseIsRefused) {
+    ftptest::TempDir root;
+    ftptest::PyFtpServer server(root.path());
+    home.writeDefaultKonf(1);
+    create();
+    form->FTP->Host = "127.0.0.1";
+    form->FTP->Port = server.port();
+    form->FTP->User = server.user();
+    form->FTP->Password = server.password();
+    form->FTP->OpenSession();
+    ASSERT_TRUE(form->connected());
+
+    // Alt+F4 asks; No keeps the program running and connected.
+    services.dialogAnswers.push_back(platform::DlgResult::No);
+    EXPECT_TRUE(form->FormKeyDown(Qt::Key_F4, Qt::AltModifier));
+    EXPECT_EQ(services.messages().value(0),
+              QStringLiteral("Jesteś aktualnie połączony z serwerem FTP. Czy napewno chcesz się "
+                             "rozłączyć i zamknąć program?"));
+    EXPECT_FALSE(form->quitting());
+    EXPECT_TRUE(form->connected());
+    EXPECT_FALSE(home.exists(QStringLiteral("roz.dat")));
+
+    // Connected keys now reach the session commands; F5 and F2 do not.
+    ran.clear();
+    EXPECT_TRUE(form->FormKeyDown(Qt::Key_F7, {}));
+    EXPECT_TRUE(form->FormKeyDown(Qt::Key_F6, {}));
+    EXPECT_TRUE(form->FormKeyDown(Qt::Key_Escape, {}));
+    EXPECT_FALSE(form->FormKeyDown(Qt::Key_F5, {}));
+    EXPECT_FALSE(form->FormKeyDown(Qt::Key_F2, {}));
+    form->l3Tag = 100;
+    form->szukajTag = 200;
+    EXPECT_TRUE(form->FormKeyDown(Qt::Key_Delete, {}));
+    EXPECT_EQ(ran, (QList<Command>{Command::Download, Command::Upload, Command::RemoteUp,
+                                   Command::DeleteRemote}));
+
+    // The close box is refused while the session lives.
+    services.clear();
+    EXPECT_FALSE(form->FormCloseQuery());
+    EXPECT_TRUE(services.messages().value(0).startsWith(
+        QStringLiteral("Nie możesz teraz zamknąć programu")));
+
+    // Yes disconnects, saves the width and quits.
+    services.dialogAnswers.push_back(platform::DlgResult::Yes);
+    form->zamknijClick();
+    EXPECT_TRUE(form->quitting());
+    EXPECT_EQ(ran.last(), Command::Disconnect);
+    EXPECT_TRUE(home.exists(QStringLiteral("roz.dat")));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
