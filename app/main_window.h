@@ -318,3 +318,60 @@ private:
 };
 
 extern TForm1* Form1;
+    // slot[9] is the open category and always names the list shown (0..7 one
+    // category, 8 the all-servers view). ListBox2Category[i] is the category
+    // whose file holds ListBox2[i]; every ftp_lista row carries the position
+    // of its own line, so sorting never separates a server from its line.
+    QList<int> ListBox2Category;
+    int selectedServerCategory = 8; // the file of the server selected last; 8 = none
+    bool serverListSorted = false;
+    bool serverListsWired = false;
+    // Incremental search: typed text, compare length, position in ftp_lista.
+    QString szukajTekst;
+    int szukajDlugosc = 1;
+    int szukajPozycja = 0;
+
+    // Connects the server list's controls and registers the start-up commands
+    // (LoadAllServersAtStart, ShowWizard, OpenStartCategory); once, from the constructor.
+    void wireServerLists();
+    void serversCreateAtStart();     // FormCreate step 6: TForm18's loader, the wizard instance
+    bool serversWizardAtStart();     // step 8: the wizard when slot 9 is 9; true when shown
+    void serversOpenStartCategory(); // step 9: the start category of slot 9
+    void zaladuj(int code);          // load category 0..7 into the list
+    void zaladuj_wszystkie();        // build the all-servers list (TForm18's loader)
+    // Makes 0..7 (or 8, all servers) the open category: list, slot 9, kat1
+    // check, toolbar mark, StatusBar1 panel 2. The settings dialog uses it.
+    void openServerCategory(int code);
+    // After a dialog or an import changed the file of `code`: the all-servers
+    // view is rebuilt, otherwise `code` becomes the open category.
+    void reloadServerCategory(int code);
+    void kategoriaClick(int code); // category command 0..7 (toolbar, kat1)
+    void pokaz_wszystkieClick();   // all-servers command (W2, pokaz_wszystkie)
+    void ftp_listaClick();         // select server
+    void ftp_listaRightClick();
+    void Usun1Click();
+    void usun_allClick();
+    void usun_all2Click();
+    void ftp_listaColumnClick();
+    void ftp_drukujClick();
+    int selectedServerIndex() const;    // ListBox2 position of the selected server, -1 none
+    QString selectedServerLine() const; // its own line, empty when none is selected
+    void refreshServerCount();          // status_ftp panel 0
+    // Search bar in Panel5.
+    void SpeedButton1Click();
+    void zamknij_szukanie();
+    void szukajClick();
+    void szukajExit();
+    void szukajChange();
+    bool szukajKeyPress(QKeyEvent* event); // true = consumed
+    void szukaj_caleClick();
+    void Szukaj_wyraz();
+    bool szukaj_znakow(const QString& text); // true when the search started over
+    // Server dialogs and export/import (servers/server_dialog_entry.cpp):
+    // creates TForm4, TForm6, TForm17 and TFormy, connects nowy2,
+    // Edycjadanychserwera1 and exp, and registers the F2 and F3 commands.
+    void wireServerDialogs();
+    bool serverDialogsWired = false;
+    void nowy2Click();
+    void Edycjadanychserwera1Click();
+    void expClick();

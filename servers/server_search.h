@@ -17,6 +17,11 @@ class IncrementalSearch {
 public:
     enum class Outcome { Found, Reset };
 
+    IncrementalSearch() = default;
+    // Resumes a search whose state the caller keeps between keys.
+    IncrementalSearch(QString typed, int compareLength, int position)
+        : typed_(std::move(typed)), length_(compareLength), position_(position) {}
+
     // A key pressed in the field whose text had `fieldLength` characters.
     void backspace(int fieldLength);
     void character(QChar c, int fieldLength);

@@ -1,0 +1,129 @@
+// The search bar of the server panel: whole-name search on Enter and
+// incremental search while typing, over the captions of ftp_lista.
+
+#include "app/main_window.h"
+#include "servers/server_search.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QScrollBar>
+
+namespace {
+
+constexpr int kTagInUse = 105;
+constexpr int kTagIdle = 200;
+
+QStringList captionsOf(const QTreeWidget* list) {
+    QStringList captions;
+    const int count = list->topLevelItemCount();
+    captions.reserve(count);
+    for (int i = 0; i < count; ++i)
+        captions.append(list->topLevelItem(i)->text(0));
+    return captions;
+}
+
+// Selects the entry and scrolls it to just below the top of the list.
+void enterAsFound(QTreeWidget* list, int index, bool takeFocus) {
+    QTreeWidgetItem* item = list->topLevelItem(index);
+    if (!item)
+        return;
+    if (takeFocus)
+        list->setFocus();
+    list->setCurrentItem(item);
+    list->scrollToItem(item, QAbstractItemView::PositionAtTop);
+    QScrollBar* bar = list->verticalScrollBar();
+    bar->setValue(bar->value() + list->visualItemRect(item).top() - 50);
+}
+
+} // namespace
+
+void TForm1::SpeedButton1Click() {
+    if (!szukaj->isHidden()) {
+        szukajTag = kTagIdle;
+        szukaj->hide();
+        szukaj_cale->hide();
+        szukaj->clear();
+        return;
+    }
+    szukaj->show();
+    szukaj_cale->show();
+    szukaj->setFocus();
+    szukajTag = kTagInUse;
+}
+
+void TForm1::zamknij_szukanie() {
+    szukajTag = kTagIdle;
+    szukaj->hide();
+    szukaj_cale->hide();
+    szukaj->clear();
+    Panel5->repaint();
+    QCoreApplication::processEvents();
+}
+
+void TForm1::szukajClick() {
+    szukajTag = kTagInUse;
+}
+
+void TForm1::szukajExit() {
+    szukajTag = kTagIdle;
+}
+
+void TForm1::szukaj_caleClick() {
+    szukaj->clear();
+}
+
+void TForm1::szukajChange() {
+    if (!szukaj_cale->isChecked() && szukaj->text().isEmpty()) {
+        szukajDlugosc = 1;
+        szukajTekst.clear();
+        szukajPozycja = 0;
+    }
+}
+
+void TForm1::Szukaj_wyraz() {
+    const int index = servers::findByNameStart(captionsOf(ftp_lista), szukaj->text());
+    if (index >= 0)
+        enterAsFound(ftp_lista, index, true);
+}
+
+bool TForm1::szukajKeyPress(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (szukaj_cale->isChecked()) {
+        if (!enter)
+            return false;
+        Szukaj_wyraz();
+        return true;
+    }
+    servers::IncrementalSearch search(szukajTekst, szukajDlugosc, szukajPozycja);
+    const int fieldLength = int(szukaj->text().size());
+    if (event->key() == Qt::Key_Backspace) {
+        search.backspace(fieldLength);
+    } else {
+        // Only keys that type a character take part; Enter, arrows and the
+        // like would put invisible characters into the searched text.
+        const QString text = event->text();
+        if (text.isEmpty() || !text.at(0).isPrint())
+            return enter;
+        search.character(text.at(0), fieldLength);
+    }
+    szukajTekst = search.typed();
+    szukajDlugosc = search.compareLength();
+    szukajPozycja = search.position();
+    const bool startedOver = szukaj_znakow(szukajTekst);
+    // After starting over the field stays empty: the key is not typed into it.
+    return startedOver;
+}
+
+bool TForm1::szukaj_znakow(const QString& text) {
+    servers::IncrementalSearch search(text, szukajDlugosc, szukajPozycja);
+    const auto outcome = search.step(captionsOf(ftp_lista));
+    szukajTekst = search.typed();
+    szukajDlugosc = search.compareLength();
+    szukajPozycja = search.position();
+    if (outcome == servers::IncrementalSearch::Outcome::Found)
+        enterAsFound(ftp_lista, szukajPozycja, false);
+    else
+        szukaj->clear();
+    ftp_listaClick();
+    return outcome == servers::IncrementalSearch::Outcome::Reset;
+}

@@ -1,0 +1,179 @@
+// Commands on the loaded server list: selecting a server, deleting one,
+// emptying a category or all of them, the sort toggle and printing.
+
+#include "app/main_window.h"
+#include "platform/services.h"
+#include "servers/server_files.h"
+#include "servers/server_list_logic.h"
+#include "servers/server_list_view.h"
+#include "servers/servers_texts.h"
+
+#include <QFile>
+
+using namespace servers_ui;
+namespace texts = servers::texts;
+
+namespace {
+
+constexpr char kAppTitle[] = "KORVANTE 2.5.5";
+
+bool askYes(const QString& text, int language) {
+    return platform::services().messageBox(text, lang::pick(texts::kRemovingCaption, language),
+                                           platform::DlgButtons::YesNo) == platform::DlgResult::Yes;
+}
+
+// Writes a category file from the list's lines of that category; tells the
+// user when the write failed instead of pretending the change was kept.
+void rewriteFromList(TForm1& form, int code) {
+    if (!servers::categoryFileExists(code))
+        return;
+    QStringList lines;
+    for (qsizetype i = 0; i < form.ListBox2.size(); ++i)
+        if (form.ListBox2Category.value(i, -1) == code)
+            lines.append(form.ListBox2[i]);
+    if (!servers::rewriteCategory(code, lines))
+        platform::services().messageDlg(lang::pick(texts::kRewriteFailed, form.language()) +
+                                            servers::categoryFilePath(code),
+                                        platform::DlgType::Error, platform::DlgButtons::Ok);
+}
+
+} // namespace
+
+int TForm1::selectedServerIndex() const {
+    const QList<QTreeWidgetItem*> selected = ftp_lista->selectedItems();
+    if (selected.isEmpty())
+        return -1;
+    const int index = lineIndexOf(selected.first());
+    return index >= 0 && index < ListBox2.size() ? index : -1;
+}
+
+QString TForm1::selectedServerLine() const {
+    const int index = selectedServerIndex();
+    return index >= 0 ? ListBox2[index] : QString();
+}
+
+void TForm1::refreshServerCount() {
+    status_ftp->setPanelText(0, lang::pick(texts::kSavedServers, language()) +
+                                    QString::number(ftp_lista->topLevelItemCount()));
+}
+
+void TForm1::ftp_listaClick() {
+    const int index = selectedServerIndex();
+    if (index >= 0) {
+        if (powiekszenie1)
+            powiekszenie1->setEnabled(true);
+        const servers::ServerEntry entry =
+            servers::parseEntry(ListBox2[index], ListBox2Category.value(index, -1));
+        if (entry.hasField(3))
+            UserID->setText(entry.user());
+        if (entry.hasField(4))
+            FTpServer->setText(entry.host());
+        if (entry.hasField(5)) {
+            Password2->setText(entry.password());
+            Password2->setReadOnly(entry.passwordSaved());
+        }
+        if (entry.hasField(6))
+            edit_port = entry.port();
+        // The file the line lives in names its category; in the all-servers
+        // view the open category stays 8 so the list and the category agree.
+        const int code = entry.sourceCategory;
+        if (servers::category(code)) {
+            selectedServerCategory = code;
+            if (!allServersShown)
+                slot[9] = code;
+            StatusBar1->setPanelText(3, QString::fromUtf8(texts::kSelectedFromCategory) +
+                                            servers::categoryName(code));
+        }
+        pumpMessages();
+        kopia_ftp = FTpServer->text();
+        kopia_haslo = Password2->text();
+        kopia_ures = UserID->text();
+        kopia_dir = CurrentDirEdit->text();
+        if (Password2->text().isEmpty())
+            lbl_haslo->setStyleSheet(QStringLiteral("color: #FF0000;"));
+    }
+    nowy2->setEnabled(true);
+    Edycjadanychserwera1->setEnabled(true);
+    Usun1->setEnabled(!allServersShown);
+    usun_all->setEnabled(!allServersShown);
+}
+
+void TForm1::ftp_listaRightClick() {
+    Edycjadanychserwera1->setEnabled(true);
+    if (!allServersShown)
+        nowy2->setEnabled(true);
+    Usun1->setEnabled(!allServersShown);
+    usun_all->setEnabled(!allServersShown);
+}
+
+void TForm1::Usun1Click() {
+    if (allServersShown)
+        return; // a view over eight files: deleting is offered per category only
+    const QList<QTreeWidgetItem*> selected = ftp_lista->selectedItems();
+    const int index = selectedServerIndex();
+    if (index < 0) {
+        platform::services().messageBox(lang::pick(texts::kSelectToDelete, language()),
+                                        QString::fromLatin1(kAppTitle), platform::DlgButtons::Ok);
+        return;
+    }
+    QTreeWidgetItem* row = selected.first();
+    if (!askYes(lang::pick(texts::kAskDeleteServer, language()) + row->text(0) +
+                    QStringLiteral("?"),
+                language()))
+        return;
+    const int code = ListBox2Category.value(index, -1);
+    QList<servers::ServerEntry> entries = shownEntries(*this);
+    entries.removeAt(index);
+    // The remaining lines keep their order (sorted or not): no re-sort here.
+    const bool sorted = serverListSorted;
+    serverListSorted = false;
+    showEntries(*this, std::move(entries));
+    serverListSorted = sorted;
+    if (servers::category(code))
+        rewriteFromList(*this, code);
+    refreshServerCount();
+}
+
+void TForm1::usun_allClick() {
+    if (!askYes(lang::pick(texts::kAskEmptyCategory, language()), language()))
+        return;
+    if (!allServersShown && servers::category(slot[9]))
+        servers::emptyCategory(slot[9]);
+    clearEntries(*this);
+    refreshServerCount();
+}
+
+void TForm1::usun_all2Click() {
+    if (!askYes(lang::pick(texts::kAskEmptyAll, language()), language()))
+        return;
+    {
+        WaitCursor wait;
+        servers::emptyAllCategories();
+        clearEntries(*this);
+        pumpMessages();
+    }
+    refreshServerCount();
+}
+
+void TForm1::ftp_listaColumnClick() {
+    if (!serverListSorted) {
+        serverListSorted = true;
+        QList<servers::ServerEntry> entries = shownEntries(*this);
+        showEntries(*this, std::move(entries));
+        return;
+    }
+    WaitCursor wait;
+    clearEntries(*this);
+    serverListSorted = false;
+    if (allServersShown || slot[9] == servers::kAllServers)
+        zaladuj_wszystkie();
+    else if (servers::category(slot[9]))
+        zaladuj(slot[9]);
+    pumpMessages();
+}
+
+void TForm1::ftp_drukujClick() {
+    edit_drukuj.clear();
+    edit_drukuj = servers::serverListReport(slot[9], shownEntries(*this));
+    platform::services().printText(edit_drukuj, edit_drukuj);
+}

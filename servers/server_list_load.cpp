@@ -1,0 +1,144 @@
+// Opening categories: loading a category file into the server list, the
+// category commands of the toolbar and the kat1 submenu, the all-servers
+// command, and the start category.
+
+#include "app/main_window.h"
+#include "platform/services.h"
+#include "servers/all_servers_loader.h"
+#include "servers/server_files.h"
+#include "servers/server_list_logic.h"
+#include "servers/server_list_view.h"
+#include "servers/servers_texts.h"
+#include "servers/setup_wizard.h"
+
+#include <QFile>
+
+using namespace servers_ui;
+namespace texts = servers::texts;
+
+void TForm1::zaladuj(int code) {
+    if (!servers::category(code))
+        return;
+    clearEntries(*this);
+    const servers::ReadResult read = servers::readCategoryLines(code);
+    if (!read.exists && code == servers::kInne)
+        return; // the toolbar keeps its state
+    if (read.exists) {
+        const QList<servers::ServerEntry> entries = servers::entriesFromLines(read.lines, code);
+        // As loading always has: the connection fields are left holding the
+        // values of the last line that has each field.
+        for (const servers::ServerEntry& e : entries) {
+            if (e.hasField(3))
+                UserID->setText(e.user());
+            if (e.hasField(4))
+                FTpServer->setText(e.host());
+            if (e.hasField(5))
+                Password2->setText(e.password());
+            if (e.hasField(6))
+                edit_port = e.port();
+        }
+        showEntries(*this, entries);
+        if (!read.ok)
+            platform::services().messageDlg(lang::pick(texts::kLoadError, language()),
+                                            platform::DlgType::Error, platform::DlgButtons::Ok);
+    }
+    markCategoryButton(*this, code);
+}
+
+void TForm1::zaladuj_wszystkie() {
+    if (!Form18)
+        Form18 = new TForm18(this);
+    Form18->zaladuj();
+}
+
+void TForm1::openServerCategory(int code) {
+    if (code == servers::kAllServers) {
+        allServersShown = true;
+        slot[9] = servers::kAllServers;
+        selectedServerCategory = servers::kAllServers;
+        StatusBar1->setPanelText(2, servers::openCategoryStatus(code));
+        StatusBar1->setPanelText(3, QString::fromUtf8(texts::kSelectedFromNone));
+        checkCategoryItem(*this, code);
+        zaladuj_wszystkie();
+        Usun1->setEnabled(false);
+        usun_all->setEnabled(false);
+        markCategoryButton(*this, code);
+        refreshServerCount();
+        return;
+    }
+    if (!servers::category(code))
+        return;
+    allServersShown = false;
+    slot[9] = code;
+    zaladuj(code);
+    StatusBar1->setPanelText(2, servers::openCategoryStatus(code));
+    checkCategoryItem(*this, code);
+    for (QAction* a : {nowy2, Edycjadanychserwera1, Usun1, usun_all})
+        a->setEnabled(true);
+    refreshServerCount();
+}
+
+void TForm1::reloadServerCategory(int code) {
+    // The list always shows what the current category names: the all-servers
+    // view is rebuilt whole, otherwise the changed category becomes the open one.
+    if (allServersShown) {
+        zaladuj_wszystkie();
+        refreshServerCount();
+        return;
+    }
+    openServerCategory(code);
+}
+
+void TForm1::kategoriaClick(int code) {
+    if (connected() || !servers::category(code))
+        return;
+    markCategoryButton(*this, code);
+    openServerCategory(code);
+    UserID->clear();
+    Password2->clear();
+    FTpServer->clear();
+    pumpMessages();
+}
+
+void TForm1::pokaz_wszystkieClick() {
+    if (connected())
+        return;
+    openServerCategory(servers::kAllServers);
+    UserID->clear();
+    Password2->clear();
+    FTpServer->clear();
+}
+
+void TForm1::serversCreateAtStart() {
+    if (!Form18)
+        Form18 = new TForm18(this);
+    Form18->zaladuj();
+    if (!kreatorInstance)
+        kreatorInstance = new TF_kreator(this);
+}
+
+bool TForm1::serversWizardAtStart() {
+    if (slot[9] != servers::kAskAtStart)
+        return false;
+    if (!kreatorInstance)
+        kreatorInstance = new TF_kreator(this);
+    platform::services().showModal(*kreatorInstance);
+    return true;
+}
+
+void TForm1::serversOpenStartCategory() {
+    pumpMessages();
+    const int code = slot[9];
+    if (code == servers::kAllServers) {
+        openServerCategory(code);
+        UserID->clear();
+        Password2->clear();
+        FTpServer->clear();
+        return;
+    }
+    if (!servers::category(code))
+        return; // 9 is the wizard's; other values open nothing
+    openServerCategory(code);
+    if (code == servers::kInne)
+        StatusBar1->setPanelText(2, QString::fromUtf8(texts::kInneCategory));
+}

@@ -1,0 +1,109 @@
+#include "servers/server_list_view.h"
+
+#include "app/main_window.h"
+#include "servers/server_files.h"
+#include "servers/server_list_logic.h"
+
+#include <QApplication>
+#include <QStyle>
+
+namespace servers_ui {
+namespace {
+
+constexpr int kLineIndexRole = Qt::UserRole;
+
+} // namespace
+
+void clearEntries(TForm1& form) {
+    form.ftp_lista->clear();
+    form.ListBox2.clear();
+    form.ListBox2Category.clear();
+}
+
+void showEntries(TForm1& form, QList<servers::ServerEntry> entries) {
+    if (form.serverListSorted)
+        servers::sortEntries(entries);
+    QStringList lines;
+    QList<int> categories;
+    lines.reserve(entries.size());
+    categories.reserve(entries.size());
+    QList<QTreeWidgetItem*> rows;
+    rows.reserve(entries.size());
+    const QIcon icon = QApplication::style()->standardIcon(QStyle::SP_DriveNetIcon);
+    const int language = form.language();
+    for (const servers::ServerEntry& e : entries) {
+        if (e.listed()) {
+            auto* row = new QTreeWidgetItem(servers::rowColumns(e, language));
+            row->setIcon(0, icon);
+            row->setData(0, kLineIndexRole, int(lines.size()));
+            rows.append(row);
+        }
+        lines.append(e.line);
+        categories.append(e.sourceCategory);
+    }
+    form.ftp_lista->clear();
+    form.ListBox2 = std::move(lines);
+    form.ListBox2Category = std::move(categories);
+    form.ftp_lista->addTopLevelItems(rows);
+}
+
+QList<servers::ServerEntry> shownEntries(const TForm1& form) {
+    QList<servers::ServerEntry> entries;
+    entries.reserve(form.ListBox2.size());
+    for (qsizetype i = 0; i < form.ListBox2.size(); ++i)
+        entries.append(servers::parseEntry(
+            form.ListBox2[i], i < form.ListBox2Category.size() ? form.ListBox2Category[i] : -1));
+    return entries;
+}
+
+int lineIndexOf(const QTreeWidgetItem* item) {
+    if (!item)
+        return -1;
+    bool ok = false;
+    const int index = item->data(0, kLineIndexRole).toInt(&ok);
+    return ok ? index : -1;
+}
+
+QToolButton* categoryButton(TForm1& form, int code) {
+    QToolButton* buttons[] = {form.f2, form.M2,  form.s2,  form.p2, form.mu2,
+                              form.U2, form.Pr2, form.In2, form.W2};
+    return code >= 0 && code <= servers::kAllServers ? buttons[code] : nullptr;
+}
+
+QAction* categoryItem(TForm1& form, int code) {
+    QAction* items[] = {form.Panstwa,  form.Miasta,      form.szkoly,
+                        form.Programy, form.Muzyka,      form.Ulubione,
+                        form.Prywatne, form.wszystkie_s, form.pokaz_wszystkie};
+    return code >= 0 && code <= servers::kAllServers ? items[code] : nullptr;
+}
+
+void markCategoryButton(TForm1& form, int code) {
+    for (int c = 0; c <= servers::kAllServers; ++c) {
+        QToolButton* button = categoryButton(form, c);
+        if (!button)
+            continue;
+        button->setCheckable(true);
+        button->setChecked(c == code);
+    }
+}
+
+void checkCategoryItem(TForm1& form, int code) {
+    for (int c = 0; c <= servers::kAllServers; ++c)
+        if (QAction* item = categoryItem(form, c)) {
+            item->setCheckable(true);
+            item->setChecked(c == code);
+        }
+}
+
+WaitCursor::WaitCursor() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+WaitCursor::~WaitCursor() {
+    QApplication::restoreOverrideCursor();
+}
+
+void pumpMessages() {
+    QCoreApplication::processEvents();
+}
+
+} // namespace servers_ui
