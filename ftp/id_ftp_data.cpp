@@ -122,8 +122,10 @@ void TIdFTP::SendOverData(const std::string& command, TIdStream& source) {
 
 void TIdFTP::ReadEndReply() {
     int16_t first = ReadReply({225, 226, 250, 426});
+    // After our own ABOR the second reply is the ABOR's answer, which RFC 959 allows to
+    // be 225 as well (a server that noticed the closed data connection first says so).
     if (first == 426)
-        ReadReply({226});
+        ReadReply(FAbortSent ? std::vector<int16_t>{225, 226} : std::vector<int16_t>{226});
     if (FAbortSent)
         SettleAbortQuietly(first);
 }

@@ -1,0 +1,60 @@
+// A TIdFTP pointed at a scripted fake server, with its log items and events recorded.
+#pragma once
+
+#include "ftp/id_ftp.h"
+#include "ftp/id_log_debug.h"
+#include "tests/support/ftp/fake_ftp_server.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+using Lines = std::vector<std::string>;
+
+class FakeServerTest : public ::testing::Test {
+protected:
+    FakeServerTest() {
+        ftp.Host = "127.0.0.1";
+        ftp.Port = server.port();
+        ftp.User = "bob";
+        ftp.Password = "pw";
+        ftp.Passive = true;
+        ftp.Intercept = &log;
+        ftp.InterceptEnabled = true;
+        log.OnLogItem = [this](const std::string& item) { items.push_back(item); };
+        ftp.OnDisconnected = [this](TIdComponent*) { ++disconnects; };
+    }
+
+    void TearDown() override {
+        EXPECT_TRUE(server.finished());
+        EXPECT_EQ(server.errors(), "");
+    }
+
+    // Greeting, user, pass, type, syst.
+    void scriptLogin() {
+        server.reply("220 fake ready");
+        server.expect("user bob");
+        server.reply("331 password please");
+        server.expect("pass pw");
+        server.reply("230 logged in");
+        server.expect("type I");
+        server.reply("200 type set");
+        server.expect("syst");
+        server.reply("215 UNIX Type: L8");
+    }
+
+    // The received bytes of the log, chunk boundaries removed.
+    std::string receivedLog() const {
+        std::string all;
+        for (const auto& item : items)
+            if (item.rfind("Recv: ", 0) == 0)
+                all += item.substr(6);
+        return all;
+    }
+
+    ftptest::FakeFtpServer server;
+    TIdFTP ftp;
+    TIdLogDebug log;
+    Lines items;
+    int disconnects = 0;
+};
