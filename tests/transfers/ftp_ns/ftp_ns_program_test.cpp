@@ -1,0 +1,119 @@
+// FTP_ns end to end: a job file in a temp program folder, the program run headless
+// against pyftpdlib, the files compared byte for byte afterwards.
+#include "platform/text_file.h"
+#include "tests/support/ftp/py_ftp_server.h"
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <random>
+
+using ftptest::readFile;
+using ftptest::writeFile;
+
+namespace {
+
+std::string randomBytes(size_t n, unsigned seed) {
+    std::mt19937 gen(seed);
+    std::string s(n, '\0');
+    for (auto& c : s)
+        c = static_cast<char>(gen());
+    return s;
+}
+
+// Names with blanks, Polish letters (Windows-1250 in the job file) and an empty file.
+const std::vector<std::pair<std::string, std::string>>& sampleFiles() {
+    static const std::vector<std::pair<std::string, std::string>> files = {
+        {"plik z odstępami.txt", "some text\r\n"},
+        {"zażółć gęślą jaźń.bin", randomBytes(1 << 20, 3)},
+        {"pusty", ""},
+    };
+    return files;
+}
+
+} // namespace
+
+class FtpNsProgram : public ::testing::TestWithParam<bool> {
+protected:
+    FtpNsProgram() : server(root.path()) {}
+
+    // Writes the job as the main window does and runs the program; its exit status.
+    int runJob(const QString& kind, const QString& folderLine, const QStringList& files) {
+        QStringList lines{kind,
+                          "127.0.0.1",
+                          QString::fromStdString(server.password()),
+                          QString::fromStdString(server.user()),
+                          folderLine,
+                          QString::number(server.port()),
+                          GetParam() ? "1" : "0"};
+        lines += files;
+        const QString jobFile = QString::fromStdString(home.file("ftp_n_s.dat"));
+        EXPECT_TRUE(textfile::writeLines(jobFile, lines, textfile::Access::OwnerOnly));
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("KORVANTE_HOME", QString::fromStdString(home.path()));
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        p.setProcessEnvironment(env);
+        p.start(FTP_NS_PATH, {});
+        EXPECT_TRUE(p.waitForFinished(120000));
+        stderrText = p.readAllStandardError().toStdString();
+        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    }
+
+    ftptest::TempDir root, local, home;
+    ftptest::PyFtpServer server;
+    std::string stderrText;
+};
+
+INSTANTIATE_TEST_SUITE_P(Modes, FtpNsProgram, ::testing::Values(true, false),
+                         [](const auto& info) { return info.param ? "passive" : "active"; });
+
+TEST_P(FtpNsProgram, UploadJob) {
+    std::filesystem::create_directory(root.file("in box"));
+    QStringList paths;
+    for (const auto& [name, bytes] : sampleFiles()) {
+        writeFile(local.file(name), bytes);
+        paths << QString::fromStdString(local.file(name));
+    }
+    EXPECT_EQ(runJob("1", "/in box", paths), 0) << stderrText;
+    for (const auto& [name, bytes] : sampleFiles())
+        EXPECT_EQ(readFile(root.file("in box/" + name)), bytes) << name;
+    // The job file held a password: it is gone once read.
+    EXPECT_FALSE(ftptest::fileExists(home.file("ftp_n_s.dat")));
+}
+
+TEST_P(FtpNsProgram, DownloadJob) {
+    std::filesystem::create_directory(root.file("out"));
+    QStringList names;
+    for (const auto& [name, bytes] : sampleFiles()) {
+        writeFile(root.file("out/" + name), bytes);
+        names << QString::fromStdString(name);
+    }
+    writeFile(local.file("pusty"), "old contents are overwritten");
+    const QString folderLine = QString::fromStdString(local.path()) + "/*/out";
+    EXPECT_EQ(runJob("0", folderLine, names), 0) << stderrText;
+    for (const auto& [name, bytes] : sampleFiles())
+        EXPECT_EQ(readFile(local.file(name)), bytes) << name;
+}
+
+TEST_P(FtpNsProgram, FailedFileGivesNonZeroStatusAndTheRestIsDone) {
+    writeFile(local.file("good"), "good");
+    QStringList paths{QString::fromStdString(local.file("absent")),
+                      QString::fromStdString(local.file("good"))};
+    EXPECT_EQ(runJob("1", "/", paths), 1);
+    EXPECT_NE(stderrText.find("absent"), std::string::npos) << stderrText;
+    EXPECT_EQ(readFile(root.file("good")), "good");
+}
+
+TEST(FtpNsProgramAlone, MissingJobFileEndsWithStatus2) {
+    ftptest::TempDir home;
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("KORVANTE_HOME", QString::fromStdString(home.path()));
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    p.setProcessEnvironment(env);
+    p.start(FTP_NS_PATH, {});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitCode(), 2);
+}
