@@ -11,6 +11,10 @@ inline constexpr const char* kFtpBoxTitle = "KORVANTE - FTP";
 // Caption of the plain message windows.
 inline constexpr const char* kAppTitle = "KORVANTE 2.5.5";
 
+// Edit command with no server selected.
+inline constexpr Msg kSelectToEdit{"Wybierz na liście serwerów FTP komputer który chcesz edytować",
+                                   "Select a FTP server from The list"};
+
 // --- Captions shared by the new-server and edit-server dialogs -------------
 
 inline constexpr Msg kLabelName{"Sesja FTP (nazwa wyświetlana na liście)",

@@ -1,4 +1,5 @@
 #include "servers/export_import_dialog.h"
+#include "app/main_window.h"
 
 #include "local/folder_chooser.h"
 #include "platform/msg.h"
@@ -15,6 +16,17 @@
 
 TForm17* Form17 = nullptr;
 
+TForm17& TForm17::instance() {
+    if (!Form17)
+        Form17 = new TForm17(Form1);
+    return *Form17;
+}
+
+TForm17::~TForm17() {
+    if (Form17 == this)
+        Form17 = nullptr;
+}
+
 namespace texts = dialogs_texts;
 using export_import::CopyResult;
 
@@ -28,8 +40,8 @@ void untick(QRadioButton* radio) {
 }
 
 QString failureLine(const QString& fileName, CopyResult result, int flag) {
-    const Msg& why = result == CopyResult::SourceMissing ? texts::kFileMissing
-                                                         : texts::kFileNotWritten;
+    const Msg& why =
+        result == CopyResult::SourceMissing ? texts::kFileMissing : texts::kFileNotWritten;
     return fileName + QStringLiteral(" (") + lang::pick(why, flag) + QLatin1Char(')');
 }
 
@@ -37,6 +49,7 @@ QString failureLine(const QString& fileName, CopyResult result, int flag) {
 
 TForm17::TForm17(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Form17"));
+    Form17 = this;
     setWindowTitle(QString::fromUtf8(texts::kExportImportTitle));
     setModal(true);
 
@@ -196,8 +209,8 @@ void TForm17::exportFiles() {
     }
     if (!failures.isEmpty()) {
         // Whatever was copied stays copied; the user sees what was not.
-        platform::services().messageDlg(lang::pick(texts::kExportFailed, flag) +
-                                            QLatin1Char('\n') + failures.join(QLatin1Char('\n')),
+        platform::services().messageDlg(lang::pick(texts::kExportFailed, flag) + QLatin1Char('\n') +
+                                            failures.join(QLatin1Char('\n')),
                                         platform::DlgType::Error, platform::DlgButtons::Ok);
         return;
     }
@@ -227,15 +240,17 @@ void TForm17::importFiles() {
                 failureLine(QString::fromLatin1(servers::category(*code)->fileName), result, flag));
     }
     if (!failures.isEmpty()) {
-        platform::services().messageDlg(lang::pick(texts::kImportFailed, flag) +
-                                            QLatin1Char('\n') + failures.join(QLatin1Char('\n')),
+        platform::services().messageDlg(lang::pick(texts::kImportFailed, flag) + QLatin1Char('\n') +
+                                            failures.join(QLatin1Char('\n')),
                                         platform::DlgType::Error, platform::DlgButtons::Ok);
         return;
     }
     accept();
 }
 
-void TForm17::AnulujClick() { reject(); }
+void TForm17::AnulujClick() {
+    reject();
+}
 
 void TForm17::reject() {
     lista->clear();

@@ -14,6 +14,11 @@ class TForm17 : public QDialog {
     Q_OBJECT
 public:
     explicit TForm17(QWidget* parent = nullptr);
+    ~TForm17() override;
+
+    // The one window of its kind, living as long as the main window; made
+    // on first use when start-up has not made it yet.
+    static TForm17& instance();
 
     QListWidget* lista = nullptr;
     QGroupBox* GroupBox1 = nullptr;

@@ -1,4 +1,5 @@
 #include "servers/new_server_dialog.h"
+#include "app/main_window.h"
 
 #include "servers/dialogs_texts.h"
 #include "servers/server_dialog_support.h"
@@ -8,8 +9,20 @@
 
 TForm6* Form6 = nullptr;
 
+TForm6& TForm6::instance() {
+    if (!Form6)
+        Form6 = new TForm6(Form1);
+    return *Form6;
+}
+
+TForm6::~TForm6() {
+    if (Form6 == this)
+        Form6 = nullptr;
+}
+
 TForm6::TForm6(QWidget* parent) : ServerDialogBase(server_dialogs::DialogKind::NewServer, parent) {
     setObjectName(QStringLiteral("Form6"));
+    Form6 = this;
     check_ftp = new QCheckBox;
     check_ftp->setObjectName(QStringLiteral("check_ftp"));
     check_ftp->setChecked(true);

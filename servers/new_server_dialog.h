@@ -7,6 +7,11 @@ class TForm6 : public ServerDialogBase {
     Q_OBJECT
 public:
     explicit TForm6(QWidget* parent = nullptr);
+    ~TForm6() override;
+
+    // The one window of its kind, living as long as the main window; made
+    // on first use when start-up has not made it yet.
+    static TForm6& instance();
 
     QCheckBox* check_ftp = nullptr;
     // Category chosen in cmb_kat; INNE each time the dialog is shown.

@@ -1,0 +1,46 @@
+// Entry points of the server dialogs and of the export and import window in
+// the main window: the server list's popup items and the F2 and F3 keys.
+
+#include "app/main_window.h"
+#include "local/folder_chooser.h"
+#include "platform/services.h"
+#include "servers/dialogs_texts.h"
+#include "servers/edit_server_dialog.h"
+#include "servers/export_import_dialog.h"
+#include "servers/new_server_dialog.h"
+#include "servers/server_dialog_support.h"
+
+void TForm1::wireServerDialogs() {
+    if (serverDialogsWired)
+        return;
+    serverDialogsWired = true;
+    // The dialogs live as long as the main window, in the order the program
+    // has always created them.
+    TForm4::instance();
+    TForm6::instance();
+    TForm17::instance();
+    TFormy::instance();
+
+    connect(nowy2, &QAction::triggered, this, &TForm1::nowy2Click);
+    connect(Edycjadanychserwera1, &QAction::triggered, this, &TForm1::Edycjadanychserwera1Click);
+    connect(exp, &QAction::triggered, this, &TForm1::expClick);
+    registerCommand(Command::NewServer, [this] { nowy2Click(); });
+    registerCommand(Command::EditServer, [this] { Edycjadanychserwera1Click(); });
+}
+
+void TForm1::nowy2Click() {
+    platform::services().showModal(TForm6::instance());
+    server_dialogs::refreshStatusCounts();
+}
+
+void TForm1::Edycjadanychserwera1Click() {
+    if (!server_dialogs::selectedServer().valid) {
+        server_dialogs::showPlainBox(lang::pick(dialogs_texts::kSelectToEdit, language()));
+        return;
+    }
+    platform::services().showModal(TForm4::instance());
+}
+
+void TForm1::expClick() {
+    platform::services().showModal(TForm17::instance());
+}

@@ -1,0 +1,254 @@
+// The new-server and edit-server dialogs driven as a user drives them: the
+// popup items and keys of the main window, typing, ticking, clicking Zapisz.
+
+#include "servers/edit_server_dialog.h"
+#include "servers/new_server_dialog.h"
+#include "servers/server_files.h"
+#include "tests/servers/dialogs/dialog_fixture.h"
+
+#include <QApplication>
+
+namespace {
+
+using NewServer = DialogFixture;
+using EditServer = DialogFixture;
+
+void fillServer(TForm6& d, const QString& name, const QString& host, const QString& user,
+                const QString& password) {
+    DialogFixture::type(d.nazwa, name);
+    DialogFixture::type(d.adres, host);
+    DialogFixture::type(d.uzytkownik, user);
+    DialogFixture::type(d.haslo, password);
+}
+
+} // namespace
+
+TEST_F(NewServer, DefaultsLandInInneAfterTheSampleEntryAndTheListIsReloaded) {
+    start();
+    whenShown("Form6", [](QDialog& dialog) {
+        auto& d = static_cast<TForm6&>(dialog);
+        EXPECT_EQ(d.cmb_kat->currentText(), "INNE");
+        EXPECT_TRUE(d.check_ftp->isChecked());
+        EXPECT_TRUE(d.port->isHidden());
+        EXPECT_EQ(d.windowTitle(), "Nowy serwer FTP");
+        fillServer(d, "Moja sesja", "ftp.example.org", "jan", "tajne");
+        click(d.Zapisz);
+    });
+    form->nowy2->trigger();
+
+    const QByteArray sample = textfile::encode1250(servers::defaultSampleEntry());
+    EXPECT_EQ(categoryBytes(servers::kInne),
+              sample + "\r\n\rMoja sesja*0*jan*ftp.example.org*tajne*21*7*\r\n");
+    EXPECT_EQ(shownServers(),
+              (QStringList{servers::parseEntry(servers::defaultSampleEntry()).displayName(),
+                           "Moja sesja"}));
+    // Closing clears the server's fields for the next use.
+    EXPECT_TRUE(Form6->nazwa->text().isEmpty());
+    EXPECT_TRUE(Form6->haslo->text().isEmpty());
+    EXPECT_TRUE(Form6->adres->text().isEmpty());
+
+    // F2, another category, a port of its own, Polish letters.
+    whenShown("Form6", [](QDialog& dialog) {
+        auto& d = static_cast<TForm6&>(dialog);
+        EXPECT_EQ(d.cmb_kat->currentText(), "INNE"); // each showing starts at INNE
+        fillServer(d, "Łódź", "ftp.lodz.pl", "ola", "hasło");
+        d.cmb_kat->setCurrentIndex(0);
+        click(d.check_ftp);
+        EXPECT_FALSE(d.port->isHidden());
+        d.port->setValue(2121);
+        click(d.Zapisz);
+    });
+    QTest::keyClick(form.get(), Qt::Key_F2);
+    EXPECT_EQ(home.readBytes("p.dat"), "\r\xa3\xf3"
+                                       "d\x9f*0*ola*ftp.lodz.pl*has\xb3o*2121*0*\r\n");
+    EXPECT_EQ(form->slot[9], 0);
+    EXPECT_EQ(shownServers(), QStringList{"Łódź"});
+    // The port and the standard-port box keep their states.
+    EXPECT_EQ(Form6->port->value(), 2121);
+    EXPECT_FALSE(Form6->check_ftp->isChecked());
+}
+
+TEST_F(NewServer, AnonymousBoxFillsAndLocksThenFreesTheLogin) {
+    start();
+    whenShown("Form6", [](QDialog& dialog) {
+        auto& d = static_cast<TForm6&>(dialog);
+        d.zapisz_h->setChecked(false);
+        click(d.anonimowy);
+        EXPECT_EQ(d.uzytkownik->text(), "anonymous");
+        EXPECT_EQ(d.haslo->text(), "guest@example.com");
+        EXPECT_FALSE(d.uzytkownik->isEnabled());
+        EXPECT_FALSE(d.haslo->isEnabled());
+        EXPECT_TRUE(d.zapisz_h->isChecked());
+        EXPECT_FALSE(d.zapisz_h->isEnabled());
+        EXPECT_EQ(d.lbl_haslo->text(), "Jako hasło będzie adres e-mail");
+        type(d.nazwa, "Anonimowy");
+        type(d.adres, "ftp.gnu.org");
+        click(d.Zapisz);
+    });
+    form->nowy2->trigger();
+    EXPECT_EQ(categoryLines(servers::kInne).value(1),
+              "Anonimowy*1*anonymous*ftp.gnu.org*guest@example.com*21*7*");
+    EXPECT_FALSE(Form6->anonimowy->isChecked()); // closing unticks it
+
+    whenShown("Form6", [](QDialog& dialog) {
+        auto& d = static_cast<TForm6&>(dialog);
+        click(d.anonimowy);
+        click(d.anonimowy);
+        EXPECT_TRUE(d.uzytkownik->text().isEmpty());
+        EXPECT_TRUE(d.haslo->text().isEmpty());
+        EXPECT_TRUE(d.uzytkownik->isEnabled());
+        EXPECT_TRUE(d.zapisz_h->isEnabled());
+        EXPECT_TRUE(d.zapisz_h->isChecked()); // unticking leaves its state
+        EXPECT_EQ(d.lbl_haslo->text(), "Twoje hasło użytkownika");
+        // No password and not saved: the "^" marker.
+        click(d.zapisz_h);
+        fillServer(d, "Bez hasła", "10.0.0.5", "ela", "");
+        click(d.Zapisz);
+    });
+    form->nowy2->trigger();
+    EXPECT_EQ(categoryLines(servers::kInne).value(2), "Bez hasła*0*ela*10.0.0.5*^*21*7*");
+    EXPECT_TRUE(boxTexts().isEmpty()) << boxTexts().join('|').toStdString();
+}
+
+TEST_F(NewServer, ValidationRowsStopTheSaveWithTheirMessageAndFocus) {
+    start(0); // English
+    struct Row {
+        QString name, host, user, password;
+        QString message;
+        const char* focus;
+    };
+    const Row rows[] = {
+        {"", "h", "u", "p", "The Sesion FTP cannot be empty", "nazwa"},
+        {"n", "", "u", "p", "The Control: Host name cannot be empty", "adres"},
+        {"n", "h", "", "p", "The Control: User cannot be empty", "uzytkownik"},
+        {"n", "h", "u", "", "The Control: Password cannot be empty. Write Your User password",
+         "haslo"},
+        {"n", "a*b", "u", "p", "The Control: Host name cannot contain the character \"*\"",
+         "adres"},
+        {"n", "h", "u", "^",
+         "The Control: Password cannot be the single character \"^\" (it marks an unsaved "
+         "password)",
+         "haslo"},
+    };
+    for (const Row& row : rows) {
+        services.clear();
+        whenShown("Form6", [&row](QDialog& dialog) {
+            auto& d = static_cast<TForm6&>(dialog);
+            fillServer(d, row.name, row.host, row.user, row.password);
+            click(d.Zapisz);
+            EXPECT_TRUE(d.isVisible()); // the dialog stays open
+            ASSERT_NE(d.focusWidget(), nullptr);
+            EXPECT_EQ(d.focusWidget()->objectName(), row.focus) << row.message.toStdString();
+            click(d.Anuluj);
+        });
+        form->nowy2->trigger();
+        QStringList captions;
+        EXPECT_EQ(boxTexts(&captions), QStringList{row.message});
+        EXPECT_EQ(captions, QStringList{"KORVANTE - FTP"});
+    }
+    EXPECT_FALSE(servers::categoryFileExists(servers::kInne));
+    EXPECT_EQ(Form6->windowTitle(), "New FTP server");
+}
+
+TEST_F(EditServer, KeepsTheCategoryReplacingTheSelectedLineEvenWhenSorted) {
+    home.writeLines("p.dat", {"Zeta*0*z*zeta.pl*zz*21*0*", "Alfa*0*a*alfa.pl*^*21*0*",
+                              "Mi*1*anonymous*mi.pl*guest@example.com*21*0*"});
+    start(1, 0);
+    ASSERT_EQ(shownServers(), (QStringList{"Zeta", "Alfa", "Mi"}));
+    form->ftp_listaColumnClick(); // sorted: Alfa, Mi, Zeta
+    ASSERT_EQ(shownServers(), (QStringList{"Alfa", "Mi", "Zeta"}));
+    clickServer("Zeta");
+    whenShown("Form4", [](QDialog& dialog) {
+        auto& d = static_cast<TForm4&>(dialog);
+        EXPECT_EQ(d.nazwa->text(), "Zeta");
+        EXPECT_EQ(d.adres->text(), "zeta.pl");
+        EXPECT_EQ(d.haslo->text(), "zz");
+        EXPECT_EQ(d.cmb_kat->currentText(), "FIRMY");
+        EXPECT_FALSE(d.anonimowy->isChecked());
+        d.adres->clear();
+        type(d.adres, "nowa.zeta.pl");
+        EXPECT_TRUE(d.Zapisz->isEnabled());
+        click(d.Zapisz);
+    });
+    QTest::keyClick(form.get(), Qt::Key_F3);
+    EXPECT_EQ(home.readLines("p.dat"), (QStringList{"Alfa*0*a*alfa.pl*^*21*0*",
+                                                    "Mi*1*anonymous*mi.pl*guest@example.com*21*0*",
+                                                    "Zeta*0*z*nowa.zeta.pl*zz*21*0*"}));
+    EXPECT_EQ(form->slot[9], 0);
+
+    // An anonymous server opens with its box ticked and its own values.
+    clickServer("Mi");
+    whenShown("Form4", [](QDialog& dialog) {
+        auto& d = static_cast<TForm4&>(dialog);
+        EXPECT_TRUE(d.anonimowy->isChecked());
+        EXPECT_EQ(d.uzytkownik->text(), "anonymous");
+        EXPECT_EQ(d.haslo->text(), "guest@example.com");
+        click(d.Anuluj);
+    });
+    form->Edycjadanychserwera1->trigger();
+    EXPECT_EQ(home.readLines("p.dat").size(), 3);
+}
+
+TEST_F(EditServer, MovesFirmyToMuzykaAndEditsInTheAllServersView) {
+    home.writeLines("p.dat", {"Alfa*0*a*alfa.pl*x*21*0*", "Beta*0*b*beta.pl*y*2121*0*"});
+    home.writeLines("pr.dat", {"Prog*0*p*prog.pl*^*21*3*"});
+    start(1, 0);
+    clickServer("Alfa");
+    whenShown("Form4", [](QDialog& dialog) {
+        auto& d = static_cast<TForm4&>(dialog);
+        d.cmb_kat->setCurrentIndex(4);
+        click(d.Zapisz);
+    });
+    form->Edycjadanychserwera1->trigger();
+    EXPECT_EQ(home.readBytes("mu.dat"), "Alfa*0*a*alfa.pl*x*21*4*\r\n"); // no leading CR
+    EXPECT_EQ(home.readLines("p.dat"), QStringList{"Beta*0*b*beta.pl*y*2121*0*"});
+    EXPECT_EQ(form->slot[9], 4);
+    EXPECT_EQ(shownServers(), QStringList{"Alfa"});
+
+    // All servers: the server's own file is the one rewritten.
+    form->pokaz_wszystkieClick();
+    clickServer("Prog");
+    whenShown("Form4", [](QDialog& dialog) {
+        auto& d = static_cast<TForm4&>(dialog);
+        EXPECT_EQ(d.cmb_kat->currentText(), "PROGRAMY");
+        EXPECT_EQ(d.port->value(), 21);
+        type(d.haslo, "sekret");
+        click(d.Zapisz);
+    });
+    form->Edycjadanychserwera1->trigger();
+    EXPECT_EQ(home.readLines("pr.dat"), QStringList{"Prog*0*p*prog.pl*sekret*21*3*"});
+    EXPECT_EQ(home.readLines("p.dat"), QStringList{"Beta*0*b*beta.pl*y*2121*0*"});
+    EXPECT_EQ(home.readLines("mu.dat"), QStringList{"Alfa*0*a*alfa.pl*x*21*4*"});
+}
+
+TEST_F(EditServer, RefusesAnEmptyAnonymousPasswordAndNeedsASelection) {
+    home.writeLines("S_list.dat", {"Anon*1*anonymous*h.pl**21*7*"});
+    start(0, 7);
+    form->Edycjadanychserwera1->trigger();
+    EXPECT_EQ(boxTexts(), QStringList{"Select a FTP server from The list"});
+    EXPECT_TRUE(services.callsOf("showModal").isEmpty());
+
+    services.clear();
+    clickServer("Anon");
+    whenShown("Form4", [](QDialog& dialog) {
+        auto& d = static_cast<TForm4&>(dialog);
+        EXPECT_EQ(d.windowTitle(), "Edit FTP server");
+        EXPECT_EQ(d.lbl_haslo->text(), "Password");
+        click(d.Zapisz);
+        d.nazwa->clear();
+        click(d.Zapisz);
+        click(d.Anuluj);
+    });
+    form->Edycjadanychserwera1->trigger();
+    EXPECT_EQ(boxTexts(), (QStringList{"The Control: Password cannot be empty. In anonymous mode "
+                                       "You must write Your e-mail",
+                                       "The Control: Sesion FTP cannot be empty"}));
+    EXPECT_EQ(home.readLines("S_list.dat"), QStringList{"Anon*1*anonymous*h.pl**21*7*"});
+}
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
