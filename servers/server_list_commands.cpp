@@ -53,6 +53,10 @@ QString TForm1::selectedServerLine() const {
 }
 
 void TForm1::refreshServerCount() {
+    // The counters routine refreshes every status count; without it the
+    // saved-server count is still kept right.
+    if (runCommand(Command::RefreshCounters))
+        return;
     status_ftp->setPanelText(0, lang::pick(texts::kSavedServers, language()) +
                                     QString::number(ftp_lista->topLevelItemCount()));
 }

@@ -26,17 +26,20 @@ void TForm1::zaladuj(int code) {
     if (read.exists) {
         const QList<servers::ServerEntry> entries = servers::entriesFromLines(read.lines, code);
         // As loading always has: the connection fields are left holding the
-        // values of the last line that has each field.
-        for (const servers::ServerEntry& e : entries) {
-            if (e.hasField(3))
-                UserID->setText(e.user());
-            if (e.hasField(4))
-                FTpServer->setText(e.host());
-            if (e.hasField(5))
-                Password2->setText(e.password());
-            if (e.hasField(6))
-                edit_port = e.port();
-        }
+        // values of the last line that has each field (set once, not per line).
+        const servers::ServerEntry* last[7] = {};
+        for (const servers::ServerEntry& e : entries)
+            for (int field = 3; field <= 6; ++field)
+                if (e.hasField(field))
+                    last[field] = &e;
+        if (last[3])
+            UserID->setText(last[3]->user());
+        if (last[4])
+            FTpServer->setText(last[4]->host());
+        if (last[5])
+            Password2->setText(last[5]->password());
+        if (last[6])
+            edit_port = last[6]->port();
         showEntries(*this, entries);
         if (!read.ok)
             platform::services().messageDlg(lang::pick(texts::kLoadError, language()),
