@@ -23,6 +23,8 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <string>
+#include <vector>
 
 class TLogPane;
 class TIdFTP;
@@ -32,6 +34,8 @@ class TIdLogDebug;
 class TIdAntiFreeze;
 class TLocalFolderList;
 class TLocalFileList;
+class TForm10;
+class TPowiekszenie;
 
 // A status bar whose panels are plain labels, addressable by index like the
 // panels of the original window.
@@ -290,34 +294,71 @@ public:
     int language() const { return slot[5]; }
 
     // ---- remote session (session/, log/) -----------------------------------
+    // Connects the engine's events, the session's controls and commands, and
+    // creates the session's long-lived windows (TForm10, TPowiekszenie). Once.
+    void wireSession();
+    TForm10* Form10 = nullptr;
+    TPowiekszenie* Powiekszenie = nullptr;
+
+    // Connecting and disconnecting.
+    void pol2Click();
+    void roz2Click();
+    void stopClick();
+    void FTPStatus(const QString& statusText);
+    void FTPDisconnected();
+    void zmiana_polacz2();
+    void zmiana_rozlacz2();
+    void Statusy();
+    void Button1Click(); // the deferred reset Timer1 runs
+    void pasywnyClick();
+    void trasaClick();
+    void Password2KeyPress(); // Enter
+    void CurrentDirEditChange();
+    void dynamikClick();
+
+    // The remote listing and navigation. A path typed or shown as text is
+    // sent in the encoding of the folder's listing; a name taken from a
+    // listing line is sent as the server wrote it.
+    void ChageDir(const QString& path);
+    void ChageDirRaw(const std::string& path);
+    // Opens a symbolic link that may lead to a folder; a refusal changes nothing.
+    void openLinkedFolder(const std::string& name);
+    std::string remotePathBytes(const QString& path) const;
+    void l3DblClick();
+    void CofnijClick();
+    void Odwie1Click();
+    void ftp_wszystkieClick();
+    void ftp_nicClick();
+    void l3Click();
+    void l3ColumnClick();
+    void filtr2Click();
+    void kontClick();
+    void kontMouseMove();
+    void SpeedButton4Click();
+    // Refills l3 from raw listing lines (sorted once at the end when sorting is on).
+    void showListing(const std::vector<std::string>& lines);
+    QString clickedRemoteName;  // caption of the row last clicked in l3
+    bool dragAllowed = false;   // the mouse may start dragging rows of l3
+    bool l3Sorted = false;      // sorting by caption, on for the rest of the run
+    bool listingUtf8 = true;    // the current folder's listing was valid UTF-8
+    std::string currentDirRaw;  // CurrentDirEdit as the server sent it
+    int sessionCallDepth = 0;   // session calls of the engine on the stack
+    bool userClosedSession = false; // roz2 pressed while a call was waiting
+    // Set by the transfer queue (transfers/): close its editor window; empty
+    // the editor's lists and switch queue mode off; add a clicked file row to
+    // the queue while queue mode is on.
+    std::function<void()> closeQueueEditor;
+    std::function<void()> endQueueMode;
+    std::function<void(QTreeWidgetItem* row)> addClickedFileToQueue;
+
+    // The session log.
+    void IdLogDebug1LogItem(const QString& item);
+    void logiClick();
+    void powiekszenie1Click();
 
     // ---- transfers (transfers/) --------------------------------------------
 
     // ---- server directory (servers/) ---------------------------------------
-
-    // ---- local files (local/) ----------------------------------------------
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    void buildTopPanel();
-    void buildLocalPanel();
-    void buildServerPanel();
-    void buildBottomPanel();
-    void buildMenus();
-    void wireShell();
-    void applyLayoutSlot3();
-    std::map<int, std::function<void()>> commands_;
-    bool shownOnce_ = false;
-    bool quitting_ = false;
-};
-
-extern TForm1* Form1;
     // slot[9] is the open category and always names the list shown (0..7 one
     // category, 8 the all-servers view). ListBox2Category[i] is the category
     // whose file holds ListBox2[i]; every ftp_lista row carries the position
@@ -375,3 +416,27 @@ extern TForm1* Form1;
     void nowy2Click();
     void Edycjadanychserwera1Click();
     void expClick();
+
+    // ---- local files (local/) ----------------------------------------------
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildTopPanel();
+    void buildLocalPanel();
+    void buildServerPanel();
+    void buildBottomPanel();
+    void buildMenus();
+    void wireShell();
+    void applyLayoutSlot3();
+    std::map<int, std::function<void()>> commands_;
+    bool shownOnce_ = false;
+    bool quitting_ = false;
+};
+
+extern TForm1* Form1;

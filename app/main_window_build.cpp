@@ -59,10 +59,12 @@ TPanelStatusBar::TPanelStatusBar(QWidget* parent) : QStatusBar(parent) {
 
 void TPanelStatusBar::addPanel(const QString& text, int width) {
     auto* label = new QLabel(text, this);
-    label->setMinimumWidth(width);
+    // The design width is what the panel asks for; it may shrink with its window.
+    label->setMinimumWidth(qMin(width, 24));
+    label->resize(width, label->height());
     label->setFrameShape(QFrame::StyledPanel);
     panels_.append(label);
-    addWidget(label, panels_.size() == 1 ? 0 : 0);
+    addWidget(label);
 }
 
 void TPanelStatusBar::setPanelText(int index, const QString& text) {
@@ -143,6 +145,8 @@ void TForm1::buildTopPanel() {
 
 void TForm1::buildLocalPanel() {
     Panel2 = named(new QWidget(this), "Panel2");
+    // The stored width rules, not the contents' natural size.
+    Panel2->setMinimumWidth(50);
     auto* row = new QHBoxLayout(Panel2);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
@@ -180,6 +184,7 @@ void TForm1::buildLocalPanel() {
     Panel7 = named(new QWidget(Panel4), "Panel7");
     auto* strip = new QHBoxLayout(Panel7);
     strip->setContentsMargins(0, 0, 0, 0);
+    strip->setSpacing(0);
     wyslij_pliki = toolButton(Panel7, "wyslij_pliki", QStringLiteral("⇧"),
                               QStringLiteral("Wyślij pliki na serwer FTP [F6]"));
     SpeedButton2 = toolButton(Panel7, "SpeedButton2", QStringLiteral("✕"),
@@ -241,6 +246,7 @@ void TForm1::buildLocalPanel() {
 
 void TForm1::buildServerPanel() {
     panel_ftp = named(new QWidget(this), "panel_ftp");
+    panel_ftp->setMinimumWidth(100);
     auto* column = new QVBoxLayout(panel_ftp);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(1);

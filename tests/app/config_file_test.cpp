@@ -10,12 +10,12 @@ namespace {
 struct Konf {
     QTemporaryDir dir;
     QString path = dir.filePath(QStringLiteral("konf.dat"));
-    int slots[11] = {};
+    int values[11] = {};
     QString folder = QStringLiteral("unchanged");
 
     config::KonfRead read(const QStringList& lines) {
         textfile::writeLines(path, lines);
-        return config::readKonf(path, slots, folder);
+        return config::readKonf(path, values, folder);
     }
 };
 
@@ -24,8 +24,8 @@ TEST(KonfDat, LineCountsDecideTheDefaultFolder) {
     auto r = ten.read({"1", "0", "1", "1", "2", "-2147483624", "0", "1", "7", "0"});
     EXPECT_TRUE(r.exists);
     EXPECT_EQ(r.badLine, 0);
-    EXPECT_EQ(ten.slots[5], 2);
-    EXPECT_EQ(ten.slots[6], -2147483624);
+    EXPECT_EQ(ten.values[5], 2);
+    EXPECT_EQ(ten.values[6], -2147483624);
     EXPECT_EQ(ten.folder, QStringLiteral("unchanged")); // no line 11: nothing read into it
 
     Konf twelve;
@@ -33,10 +33,10 @@ TEST(KonfDat, LineCountsDecideTheDefaultFolder) {
     EXPECT_EQ(twelve.folder, QStringLiteral("/second"));
 
     Konf shortFile;
-    shortFile.slots[9] = 42;
+    shortFile.values[9] = 42;
     shortFile.read({"1", "1", "0"});
-    EXPECT_EQ(shortFile.slots[2], 1);
-    EXPECT_EQ(shortFile.slots[9], 42); // untouched
+    EXPECT_EQ(shortFile.values[2], 1);
+    EXPECT_EQ(shortFile.values[9], 42); // untouched
 }
 
 TEST(KonfDat, GarbageStopsReadingButKeepsWhatWasRead) {
@@ -44,12 +44,12 @@ TEST(KonfDat, GarbageStopsReadingButKeepsWhatWasRead) {
     auto r = k.read({"1", "1", "x1", "1", "1"});
     EXPECT_EQ(r.badLine, 3);
     EXPECT_EQ(r.badText, QStringLiteral("x1"));
-    EXPECT_EQ(k.slots[1], 1);
-    EXPECT_EQ(k.slots[2], 1);
-    EXPECT_EQ(k.slots[4], 0);
+    EXPECT_EQ(k.values[1], 1);
+    EXPECT_EQ(k.values[2], 1);
+    EXPECT_EQ(k.values[4], 0);
 
     Konf missing;
-    auto m = config::readKonf(missing.path, missing.slots, missing.folder);
+    auto m = config::readKonf(missing.path, missing.values, missing.folder);
     EXPECT_FALSE(m.exists);
     EXPECT_EQ(m.linesRead, 0);
 
@@ -59,7 +59,7 @@ TEST(KonfDat, GarbageStopsReadingButKeepsWhatWasRead) {
     Konf again;
     again.read(config::konfLines(builtIn, QStringLiteral("/home/user")));
     for (int i = 1; i <= 10; ++i)
-        EXPECT_EQ(again.slots[i], builtIn[i]) << "slot " << i;
+        EXPECT_EQ(again.values[i], builtIn[i]) << "slot " << i;
     EXPECT_EQ(again.folder, QStringLiteral("/home/user"));
 }
 

@@ -30,11 +30,11 @@ struct MainWindow : ::testing::Test {
     void create() {
         form = std::make_unique<TForm1>();
         // Record what the keys run, whatever subsystem carries it out.
-        for (Command c : {Command::Connect, Command::Disconnect, Command::OpenRemote,
-                          Command::RemoteUp, Command::DeleteRemote, Command::DeleteLocal,
-                          Command::NewServer, Command::EditServer, Command::OpenLocalFile,
-                          Command::Upload, Command::Download, Command::NewLocalFolder,
-                          Command::NewRemoteFolder})
+        for (Command c :
+             {Command::Connect, Command::Disconnect, Command::OpenRemote, Command::RemoteUp,
+              Command::DeleteRemote, Command::DeleteLocal, Command::NewServer, Command::EditServer,
+              Command::OpenLocalFile, Command::Upload, Command::Download, Command::NewLocalFolder,
+              Command::NewRemoteFolder})
             form->registerCommand(c, [this, c] { ran.append(c); });
         form->FormCreate();
     }
@@ -75,16 +75,23 @@ TEST_F(MainWindow, ControlsExistWithTheirCaptionsInBothLanguages) {
     home.writeDefaultKonf(1);
     create();
     expectCaptions(true);
-    for (const char* name :
-         {"Panel1", "Panel2", "Panel3", "Panel4", "Panel6", "Panel7", "panel_ftp", "CurrentDirEdit",
-          "UserID", "FTpServer", "Password2", "statystyka", "dynamik", "Tray", "ToolBar1", "stop",
-          "SpeedButton4", "siec", "dysk", "katalog", "Status_kat", "Splitter1", "Splitter2",
-          "Splitter3", "wyslij_pliki", "SpeedButton2", "filtr", "SpeedButton3", "ran2",
-          "litery_lokal", "pliki", "ToolBar2", "f2", "M2", "s2", "p2", "mu2", "U2", "Pr2", "In2",
-          "W2", "kont", "status_lokal", "Cofnij", "n_serwer", "sciagnij_ftp", "usun_ftp", "n_dir",
-          "filtr2", "komenda", "zamien", "run_ftp", "szukaj", "ftp_lista", "l3", "status_ftp",
-          "memo1", "StatusBar1", "Timer1", "Timer2", "menu_servery", "menu_ftp", "menu_ftp_2",
-          "menu_pliki", "menu_katalog", "menu_logi", "menu_help", "Menu_tray"})
+    for (const char* name : {"Panel1",       "Panel2",       "Panel3",       "Panel4",
+                             "Panel6",       "Panel7",       "panel_ftp",    "CurrentDirEdit",
+                             "UserID",       "FTpServer",    "Password2",    "statystyka",
+                             "dynamik",      "Tray",         "ToolBar1",     "stop",
+                             "SpeedButton4", "siec",         "dysk",         "katalog",
+                             "Status_kat",   "Splitter1",    "Splitter2",    "Splitter3",
+                             "wyslij_pliki", "SpeedButton2", "filtr",        "SpeedButton3",
+                             "ran2",         "litery_lokal", "pliki",        "ToolBar2",
+                             "f2",           "M2",           "s2",           "p2",
+                             "mu2",          "U2",           "Pr2",          "In2",
+                             "W2",           "kont",         "status_lokal", "Cofnij",
+                             "n_serwer",     "sciagnij_ftp", "usun_ftp",     "n_dir",
+                             "filtr2",       "komenda",      "zamien",       "run_ftp",
+                             "szukaj",       "ftp_lista",    "l3",           "status_ftp",
+                             "memo1",        "StatusBar1",   "Timer1",       "Timer2",
+                             "menu_servery", "menu_ftp",     "menu_ftp_2",   "menu_pliki",
+                             "menu_katalog", "menu_logi",    "menu_help",    "Menu_tray"})
         EXPECT_NE(form->findChild<QObject*>(QString::fromLatin1(name)), nullptr) << name;
     EXPECT_EQ(form->CurrentDirEdit->text(), QStringLiteral("/"));
     EXPECT_FALSE(form->stop->isEnabled());
@@ -120,7 +127,8 @@ TEST_F(MainWindow, LanguageFlagTwoMeansEnglishAndMissingKonfExplainsItself) {
     QFile::remove(home.file(QStringLiteral("konf.dat")));
     create();
     ASSERT_EQ(form->memo1->count(), 7);
-    EXPECT_EQ(form->memo1->line(0), QStringLiteral("   BRAK PLIKU KONFIGURACYJNEGO NA TWOIM DYSKU"));
+    EXPECT_EQ(form->memo1->line(0),
+              QStringLiteral("   BRAK PLIKU KONFIGURACYJNEGO NA TWOIM DYSKU"));
     EXPECT_EQ(form->memo1->line(6), QStringLiteral("   And run program again"));
     // Nothing applied: design captions stay, messages come in English.
     EXPECT_EQ(textOf("pol2"), QStringLiteral("Połącz"));
@@ -189,6 +197,7 @@ TEST_F(MainWindow, ActivationEmptiesConnectionFieldsAndRestoresTheStoredWidth) {
     home.writeLines(QStringLiteral("roz.dat"), {QStringLiteral("300")});
     create();
     form->resize(900, 600);
+    form->show();
     form->UserID->setText(QStringLiteral("user"));
     form->Password2->setText(QStringLiteral("secret"));
     form->FTpServer->setText(QStringLiteral("host"));

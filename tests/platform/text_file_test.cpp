@@ -8,21 +8,21 @@
 
 namespace {
 
-QList<QByteArray> split(const char* bytes, int size) {
-    return textfile::splitLines(QByteArray(bytes, size));
+template <size_t N> QList<QByteArray> split(const char (&bytes)[N]) {
+    return textfile::splitLines(QByteArray(bytes, N - 1));
 }
 
 TEST(TextFile, LineReadingRules) {
     // LF and CR LF end lines; the last line may lack its end.
-    EXPECT_EQ(split("a\nb\r\nc", 7), (QList<QByteArray>{"a", "b", "c"}));
+    EXPECT_EQ(split("a\nb\r\nc"), (QList<QByteArray>{"a", "b", "c"}));
     // A lone CR is dropped and the line goes on.
-    EXPECT_EQ(split("\rab\rc\r\nd\r\n", 10), (QList<QByteArray>{"abc", "d"}));
+    EXPECT_EQ(split("\rab\rc\r\nd\r\n"), (QList<QByteArray>{"abc", "d"}));
     // Ctrl-Z ends the file.
-    EXPECT_EQ(split("a\r\nb\x1A\r\nc\r\n", 10), (QList<QByteArray>{"a", "b"}));
+    EXPECT_EQ(split("a\r\nb\x1A\r\nc\r\n"), (QList<QByteArray>{"a", "b"}));
     // Empty lines are lines; an empty file has none.
-    EXPECT_EQ(split("\r\n\r\nx", 5), (QList<QByteArray>{"", "", "x"}));
-    EXPECT_TRUE(split("", 0).isEmpty());
-    EXPECT_EQ(split("\r", 1), QList<QByteArray>{});
+    EXPECT_EQ(split("\r\n\r\nx"), (QList<QByteArray>{"", "", "x"}));
+    EXPECT_TRUE(split("").isEmpty());
+    EXPECT_EQ(split("\r"), QList<QByteArray>{});
 }
 
 TEST(TextFile, Windows1250RoundTripAndUtf8Escape) {
@@ -52,7 +52,8 @@ TEST(TextFile, Windows1250RoundTripAndUtf8Escape) {
     EXPECT_EQ(textfile::readLines(path), (QStringList{QStringLiteral("a"), wide}));
     // Appending keeps a UTF-8 file UTF-8.
     ASSERT_TRUE(textfile::appendLines(path, {QStringLiteral("ą")}));
-    EXPECT_EQ(textfile::readLines(path), (QStringList{QStringLiteral("a"), wide, QStringLiteral("ą")}));
+    EXPECT_EQ(textfile::readLines(path),
+              (QStringList{QStringLiteral("a"), wide, QStringLiteral("ą")}));
 }
 
 TEST(TextFile, AppendConvertsWhenTheCodePageCannotHoldTheNewText) {
@@ -61,7 +62,8 @@ TEST(TextFile, AppendConvertsWhenTheCodePageCannotHoldTheNewText) {
     ASSERT_TRUE(textfile::appendLines(path, {QStringLiteral("łódź")}));
     EXPECT_EQ(textfile::readBytes(path), QByteArray("\xB3\xF3\x64\x9F\r\n"));
     ASSERT_TRUE(textfile::appendLines(path, {QStringLiteral("東京")}));
-    EXPECT_EQ(textfile::readLines(path), (QStringList{QStringLiteral("łódź"), QStringLiteral("東京")}));
+    EXPECT_EQ(textfile::readLines(path),
+              (QStringList{QStringLiteral("łódź"), QStringLiteral("東京")}));
 }
 
 TEST(TextFile, RewriteIsAtomicAndPasswordFilesAreOwnerOnly) {
@@ -86,8 +88,10 @@ TEST(TextFile, RewriteIsAtomicAndPasswordFilesAreOwnerOnly) {
 
 TEST(Paths, JoinRootAndCaseInsensitiveLookup) {
     EXPECT_EQ(platform::joinPath(QStringLiteral("/"), QStringLiteral("a")), QStringLiteral("/a"));
-    EXPECT_EQ(platform::joinPath(QStringLiteral("/x"), QStringLiteral("a")), QStringLiteral("/x/a"));
-    EXPECT_EQ(platform::joinPath(QStringLiteral("/x/"), QStringLiteral("a")), QStringLiteral("/x/a"));
+    EXPECT_EQ(platform::joinPath(QStringLiteral("/x"), QStringLiteral("a")),
+              QStringLiteral("/x/a"));
+    EXPECT_EQ(platform::joinPath(QStringLiteral("/x/"), QStringLiteral("a")),
+              QStringLiteral("/x/a"));
     EXPECT_TRUE(platform::isRoot(QStringLiteral("/")));
     EXPECT_FALSE(platform::isRoot(QStringLiteral("/tmp")));
 

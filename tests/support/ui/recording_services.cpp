@@ -40,7 +40,8 @@ DlgResult RecordingServices::nextDialogAnswer(DlgButtons buttons) {
 std::optional<QString> RecordingServices::nextText() {
     if (textAnswers.empty())
         return std::nullopt;
-    auto answer = textAnswers.front();
+    std::optional<QString> answer;
+    answer.swap(textAnswers.front());
     textAnswers.pop_front();
     return answer;
 }
