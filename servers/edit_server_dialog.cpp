@@ -61,12 +61,16 @@ void TForm4::FormActivate() {
     uzytkownik->setText(fields.user);
     bool numeric = false;
     const int portValue = fields.port.trimmed().toInt(&numeric);
-    if (!numeric) {
+    if (numeric) {
+        port->setValue(portValue);
+    } else {
+        // Stopping here would leave the previous server's values in the
+        // fields, ready to be saved over this one: say so and go on with the
+        // standard port for the user to correct.
         platform::services().messageDlg(QString::fromLatin1(texts::kNotAnInteger).arg(fields.port),
                                         platform::DlgType::Error, platform::DlgButtons::Ok);
-        return;
+        port->setValue(servers::kDefaultPort);
     }
-    port->setValue(portValue);
     anonimowy->setChecked(fields.user == QLatin1String(servers::kAnonymousUser));
     // The anonymous box's handler changed these; the record's values win.
     uzytkownik->setText(fields.user);

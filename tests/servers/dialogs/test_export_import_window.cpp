@@ -48,8 +48,11 @@ TEST_F(ExportImport, ExportOfFirmyAndInneCreatesByteEqualCopies) {
     home.writeBytes("S_list.dat",
                     "Inny*1*anonymous*h*guest@example.com*21*7*\r\n\rB*0*b*h*p*21*7*\r\n");
     start();
+    form->slot[6] = 0x00FF00; // green
     whenShown("Form17", [this](QDialog& dialog) {
         auto& d = static_cast<TForm17&>(dialog);
+        EXPECT_EQ(d.lista->palette().color(QPalette::Base), QColor(Qt::green));
+        EXPECT_EQ(d.import_edit->palette().color(QPalette::Base), QColor(Qt::green));
         EXPECT_EQ(rows(d.lista).size(), 8);
         EXPECT_FALSE(d.exp1->isEnabled());
         chooseFolder(d, other.path(), "I");
@@ -177,7 +180,12 @@ TEST_F(FolderChooser, ModesFillTheirCallersAndThePopupCommandsWork) {
     lokalizacja->setObjectName("lokalizacja");
     TFormy& chooser = TFormy::instance();
     ASSERT_TRUE(chooser.openFolder(base.path()));
-    whenShown("Formy", [](QDialog& d) { click(static_cast<TFormy&>(d).OK); });
+    form->slot[6] = 0x00FF00; // green
+    whenShown("Formy", [](QDialog& d) {
+        EXPECT_EQ(static_cast<TFormy&>(d).katalog->palette().color(QPalette::Base),
+                  QColor(Qt::green));
+        click(static_cast<TFormy&>(d).OK);
+    });
     chooser.edit_forma = "U";
     platform::services().showModal(chooser);
     EXPECT_EQ(lokalizacja->text(), QDir(base.path()).absolutePath());

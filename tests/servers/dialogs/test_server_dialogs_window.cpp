@@ -25,8 +25,15 @@ void fillServer(TForm6& d, const QString& name, const QString& host, const QStri
 
 TEST_F(NewServer, DefaultsLandInInneAfterTheSampleEntryAndTheListIsReloaded) {
     start();
+    form->slot[6] = 0x0000FF; // red fields
+    form->slot[7] = 0xFF0000; // blue text
     whenShown("Form6", [](QDialog& dialog) {
         auto& d = static_cast<TForm6&>(dialog);
+        for (QWidget* field : {static_cast<QWidget*>(d.nazwa), static_cast<QWidget*>(d.port),
+                               static_cast<QWidget*>(d.cmb_kat)}) {
+            EXPECT_EQ(field->palette().color(QPalette::Base), QColor(Qt::red));
+            EXPECT_EQ(field->palette().color(QPalette::Text), QColor(Qt::blue));
+        }
         EXPECT_EQ(d.cmb_kat->currentText(), "INNE");
         EXPECT_TRUE(d.check_ftp->isChecked());
         EXPECT_TRUE(d.port->isHidden());
@@ -244,6 +251,24 @@ TEST_F(EditServer, RefusesAnEmptyAnonymousPasswordAndNeedsASelection) {
                                        "You must write Your e-mail",
                                        "The Control: Sesion FTP cannot be empty"}));
     EXPECT_EQ(home.readLines("S_list.dat"), QStringList{"Anon*1*anonymous*h.pl**21*7*"});
+}
+
+TEST_F(EditServer, APortThatIsNotANumberIsReportedAndReplacedByTheStandardOne) {
+    home.writeLines("u.dat", {"Zepsuty*0*z*z.pl*x*abc*5*"});
+    start(1, 5);
+    clickServer("Zepsuty");
+    whenShown("Form4", [](QDialog& dialog) {
+        auto& d = static_cast<TForm4&>(dialog);
+        EXPECT_EQ(d.adres->text(), "z.pl");
+        EXPECT_EQ(d.haslo->text(), "x");
+        EXPECT_EQ(d.port->value(), 21);
+        click(d.Zapisz);
+    });
+    form->Edycjadanychserwera1->trigger();
+    const auto errors = services.callsOf("messageDlg");
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_EQ(errors.first().args.first(), "'abc' is not a valid integer value");
+    EXPECT_EQ(home.readLines("u.dat"), QStringList{"Zepsuty*0*z*z.pl*x*21*5*"});
 }
 
 int main(int argc, char** argv) {
