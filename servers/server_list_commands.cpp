@@ -126,13 +126,7 @@ void TForm1::Usun1Click() {
                 language()))
         return;
     const int code = ListBox2Category.value(index, -1);
-    QList<servers::ServerEntry> entries = shownEntries(*this);
-    entries.removeAt(index);
-    // The remaining lines keep their order (sorted or not): no re-sort here.
-    const bool sorted = serverListSorted;
-    serverListSorted = false;
-    showEntries(*this, std::move(entries));
-    serverListSorted = sorted;
+    removeEntry(*this, row);
     if (servers::category(code))
         rewriteFromList(*this, code);
     refreshServerCount();

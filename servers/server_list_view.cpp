@@ -56,6 +56,25 @@ QList<servers::ServerEntry> shownEntries(const TForm1& form) {
     return entries;
 }
 
+void removeEntry(TForm1& form, QTreeWidgetItem* row) {
+    const int index = lineIndexOf(row);
+    if (index < 0 || index >= form.ListBox2.size())
+        return;
+    // Lines and positions first, so that the selection change the removal
+    // causes already sees a consistent list.
+    form.ListBox2.removeAt(index);
+    if (index < form.ListBox2Category.size())
+        form.ListBox2Category.removeAt(index);
+    for (int i = 0; i < form.ftp_lista->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* other = form.ftp_lista->topLevelItem(i);
+        const int at = lineIndexOf(other);
+        if (other != row && at > index)
+            other->setData(0, kLineIndexRole, at - 1);
+    }
+    row->setData(0, kLineIndexRole, -1);
+    delete row;
+}
+
 int lineIndexOf(const QTreeWidgetItem* item) {
     if (!item)
         return -1;

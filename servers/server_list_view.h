@@ -25,6 +25,10 @@ void clearEntries(TForm1& form);
 // The entries behind ListBox2, in list order.
 QList<servers::ServerEntry> shownEntries(const TForm1& form);
 
+// Removes one row and its own line; the other rows keep their places (and
+// the list its scroll position).
+void removeEntry(TForm1& form, QTreeWidgetItem* row);
+
 // Position in ListBox2 of a row's line; -1 for none.
 int lineIndexOf(const QTreeWidgetItem* item);
 

@@ -238,6 +238,15 @@ TEST_F(ServerLists, DeletingInASortedListRemovesThatServersOwnLine) {
                                         "Alfa2*0*u4*h4*^*21*3*\r\n"
                                         "beta*0*u1*h1*^*21*3*\r\n");
     EXPECT_EQ(form->status_ftp->panelText(0), u("Zapisanych serwerów: 3"));
+
+    // Rows after the deleted one still find their own lines.
+    select("beta");
+    EXPECT_EQ(form->UserID->text(), "u1");
+    services.dialogAnswers.push_back(platform::DlgResult::Yes);
+    form->Usun1->trigger();
+    EXPECT_EQ(home.readBytes("pr.dat"), "komentarz\r\n"
+                                        "Alfa*0*u2*h2*^*21*3*\r\n"
+                                        "Alfa2*0*u4*h4*^*21*3*\r\n");
 }
 
 TEST_F(ServerLists, EmptyingACategoryAndEverything) {
