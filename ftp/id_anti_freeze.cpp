@@ -29,6 +29,14 @@ void TIdAntiFreeze::DoProcess(bool idle) {
         return;
     if (!idle && af->OnlyWhenIdle)
         return;
+    if (!idle && af->BusyPumpInterval > 0) {
+        auto now = std::chrono::steady_clock::now();
+        if (now - af->LastPump < std::chrono::milliseconds(af->BusyPumpInterval))
+            return;
+        af->LastPump = now;
+    } else if (af->BusyPumpInterval > 0) {
+        af->LastPump = std::chrono::steady_clock::now();
+    }
     af->Pump(af->ApplicationHasPriority);
 }
 

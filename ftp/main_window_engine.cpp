@@ -14,5 +14,6 @@ void configureMainWindowEngine(TIdFTP& ftp, TIdLogDebug& logHook, TIdAntiFreeze*
     if (pump) {
         pump->IdleTimeOut = 50;
         pump->OnlyWhenIdle = false;
+        pump->BusyPumpInterval = 10;
     }
 }

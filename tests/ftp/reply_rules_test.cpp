@@ -181,4 +181,14 @@ TEST(AntiFreeze, OnlyOnePerProgramAndPumpRules) {
     TIdAntiFreeze::DoProcess(true);
     EXPECT_EQ(calls, (std::vector<bool>{true, false}));
     EXPECT_EQ(TIdAntiFreeze::WaitSlice(), -1); // inactive: plain blocking waits
+
+    // While data flow, a busy interval thins the pumps out; idle waits always pump.
+    calls.clear();
+    af.Active = true;
+    af.BusyPumpInterval = 60000;
+    TIdAntiFreeze::DoProcess(false);
+    TIdAntiFreeze::DoProcess(false);
+    TIdAntiFreeze::DoProcess(true);
+    EXPECT_EQ(calls.size(), 2u);
+    EXPECT_EQ(TIdAntiFreeze::WaitSlice(), 250);
 }

@@ -55,6 +55,7 @@ int main(int argc, char** argv) {
     TIdAntiFreeze antiFreeze;
     antiFreeze.IdleTimeOut = 50;
     antiFreeze.OnlyWhenIdle = false;
+    antiFreeze.BusyPumpInterval = 10;
     antiFreeze.Pump = [](bool) { QCoreApplication::processEvents(); };
 
     FtpNsRunner runner(*job);
