@@ -88,24 +88,12 @@ void TPowiekszenie::setSource(TLogPane* pane, InfoSource info) {
     sourceInfo = std::move(info);
 }
 
-namespace {
-TLogPane* g_defaultPane = nullptr;
-TPowiekszenie::InfoSource g_defaultInfo;
-} // namespace
-
-void TPowiekszenie::setDefaultSource(TLogPane* pane, InfoSource info) {
-    g_defaultPane = pane;
-    g_defaultInfo = std::move(info);
-}
-
 TLogPane* TPowiekszenie::pane() const {
-    return sourcePane ? sourcePane : g_defaultPane;
+    return sourcePane;
 }
 
 LogSessionInfo TPowiekszenie::info() const {
-    if (sourceInfo)
-        return sourceInfo();
-    return g_defaultInfo ? g_defaultInfo() : LogSessionInfo{};
+    return sourceInfo ? sourceInfo() : LogSessionInfo{};
 }
 
 void TPowiekszenie::showEvent(QShowEvent* event) {

@@ -34,8 +34,6 @@ public:
     explicit TPowiekszenie(QWidget* parent = nullptr);
     // The pane to show and where the header's facts come from.
     void setSource(TLogPane* pane, InfoSource info);
-    // The source of every log window that was given none: the main window's.
-    static void setDefaultSource(TLogPane* pane, InfoSource info);
 
     QTextEdit* edytor;
     QToolButton* zapisz;

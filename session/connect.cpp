@@ -1,0 +1,241 @@
+// Connecting and disconnecting from the main window, and the engine's status
+// and disconnect notifications.
+
+#include "app/main_window.h"
+#include "ftp/id_exception.h"
+#include "ftp/id_ftp.h"
+#include "ftp/id_log_debug.h"
+#include "local/local_lists.h"
+#include "log/log_pane.h"
+#include "platform/services.h"
+#include "session/quick_connect_dialog.h"
+#include "session/reply_table.h"
+#include "session/session_call.h"
+#include "session/session_cursor.h"
+#include "session/session_texts.h"
+
+#include <QCoreApplication>
+
+using platform::DlgButtons;
+using platform::DlgType;
+using platform::services;
+
+namespace {
+
+// The server named in the long error message: the chosen entry of the server
+// list or, after a quick connect, when no entry is chosen, the host itself.
+QString serverCaption(TForm1& form) {
+    if (QTreeWidgetItem* entry = form.ftp_lista->currentItem(); entry && entry->isSelected())
+        return entry->text(0);
+    return form.FTpServer->text();
+}
+
+QString connectErrorText(TForm1& form) {
+    const int flag = form.language();
+    return lang::pick(sessiontext::kConnectErrorHead, flag) + serverCaption(form) +
+           lang::pick(sessiontext::kConnectErrorReasons, flag);
+}
+
+void setServerCommandsEnabled(TForm1& form, bool enabled) {
+    form.nowy2->setEnabled(enabled);
+    form.Usun1->setEnabled(enabled);
+    form.Edycjadanychserwera1->setEnabled(enabled);
+}
+
+void showDisconnectedButtons(TForm1& form) {
+    form.pol2->setEnabled(true);
+    form.Polacz1->setEnabled(true);
+    form.roz2->setEnabled(false);
+    setServerCommandsEnabled(form, true);
+}
+
+void closeEngineIfOpen(TForm1& form) {
+    try {
+        if (form.connected())
+            form.FTP->CloseConnection();
+    } catch (const std::exception&) {
+        // Closing a connection that is going away cannot fail the user's step.
+    }
+}
+
+void startDeferredReset(TForm1& form) {
+    session::hourglass();
+    form.Timer1->start();
+    session::normalCursor();
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+void TForm1::pol2Click() {
+    const int flag = language();
+    if (Password2->text().isEmpty()) {
+        memo1->clear();
+        QCoreApplication::processEvents();
+        services().messageBox(lang::pick(sessiontext::kPasswordMissing, flag),
+                              QString::fromLatin1(sessiontext::kBoxCaption), DlgButtons::Ok);
+        lbl_haslo->setStyleSheet(QStringLiteral("color: #FF0000;"));
+        Password2->setFocus();
+        return;
+    }
+    StatusBar1->setPanelText(0, lang::pick(sessiontext::kConnecting, flag));
+    StatusBar1->repaint();
+    QCoreApplication::processEvents();
+    zamknij_szukanie();
+    Panel5->repaint();
+    QCoreApplication::processEvents();
+    SpeedButton1->setEnabled(false);
+    if (UserID->text().isEmpty()) {
+        services().messageDlg(lang::pick(sessiontext::kSelectServer, flag), DlgType::Information,
+                              DlgButtons::Ok);
+        return;
+    }
+    pol2->setEnabled(false);
+    roz2->setEnabled(true);
+    Polacz1->setEnabled(false);
+    setServerCommandsEnabled(*this, false);
+
+    session::SessionCall call(*this);
+    try {
+        IdLogDebug1->Active = trasa;
+        FTP->Passive = pasywny;
+        FTP->User = UserID->text().toStdString();
+        FTP->Password = Password2->text().toStdString();
+        kopia_haslo = Password2->text();
+        FTP->Host = FTpServer->text().toStdString();
+        bool numeric = false;
+        const int port = edit_port.trimmed().toInt(&numeric);
+        if (!numeric || port < 1 || port > 65535)
+            throw EConvertError(edit_port.toStdString());
+        FTP->Port = port;
+        stop->setEnabled(true);
+        session::hourglass();
+        // The tables read the code of this connection, never one left from the last.
+        FTP->ReplyCode = 0;
+        FTP->OpenSession(true);
+        ChageDir(CurrentDirEdit->text());
+        zmiana_polacz2();
+        dynamik->setEnabled(false);
+        Statusy();
+        session::normalCursor();
+        QCoreApplication::processEvents();
+    } catch (const std::exception& failure) {
+        switch (session::decideConnectFailure(session::replyCodeOf(failure, *FTP))) {
+        case session::ConnectFailure::BrokenByUser:
+            closeEngineIfOpen(*this);
+            services().messageDlg(lang::pick(sessiontext::kBrokenByUser, flag), DlgType::Warning,
+                                  DlgButtons::Ok);
+            startDeferredReset(*this);
+            break;
+        case session::ConnectFailure::TimedOut:
+            closeEngineIfOpen(*this);
+            services().messageBox(lang::pick(sessiontext::kTimedOut, flag),
+                                  QString::fromLatin1(sessiontext::kBoxCaption), DlgButtons::Ok);
+            startDeferredReset(*this);
+            break;
+        case session::ConnectFailure::Other:
+            session::normalCursor();
+            services().messageDlg(connectErrorText(*this), DlgType::Warning, DlgButtons::Ok);
+            zmiana_rozlacz2();
+            showDisconnectedButtons(*this);
+            dynamik->setEnabled(true);
+            QCoreApplication::processEvents();
+            break;
+        }
+    }
+}
+
+void TForm1::roz2Click() {
+    memo1->show();
+    if (closeQueueEditor)
+        closeQueueEditor();
+    if (!connected())
+        return;
+    // A call still waiting on the engine will fail now; it was the user's wish.
+    if (sessionCallDepth > 0)
+        userClosedSession = true;
+    bool closed = true;
+    try {
+        FTP->CloseSession();
+    } catch (const std::exception&) {
+        closed = false;
+    }
+    if (closed) {
+        lista_bufor.clear();
+        lista_bufor2.clear();
+        lista_bufor3.clear();
+        StatusBar1->setPanelText(4, QStringLiteral("N-BUF"));
+        wlacz_bufor->setChecked(false);
+        if (endQueueMode)
+            endQueueMode();
+    }
+    session::normalCursor();
+    SpeedButton1->setEnabled(true);
+    ListBox1.clear();
+    l3->clear();
+    CurrentDirEdit->setText(QStringLiteral("/"));
+    showDisconnectedButtons(*this);
+    dynamik->setEnabled(true);
+    Ustawienia2->setEnabled(true);
+    usun_all->setEnabled(true);
+    usun_all2->setEnabled(true);
+    if (closed)
+        stop->setEnabled(false);
+    zmiana_rozlacz2();
+    pliki->clearSelection();
+    Statusy();
+}
+
+void TForm1::stopClick() {
+    try {
+        FTP->AbortTransfer();
+    } catch (const std::exception&) {
+        // A connection that cannot take ABOR any more is being closed anyway.
+    }
+}
+
+void TForm1::FTPStatus(const QString& statusText) {
+    memo1->addLine(statusText);
+    StatusBar1->setPanelText(0, statusText);
+}
+
+void TForm1::FTPDisconnected() {
+    StatusBar1->setPanelText(0, lang::pickEnglishOnZero(sessiontext::kDisconnected, language()));
+    session::normalCursor();
+    ListBox1.clear();
+    l3->clear();
+    CurrentDirEdit->setText(QStringLiteral("/"));
+    showDisconnectedButtons(*this);
+    zmiana_rozlacz2();
+    pliki->clearSelection();
+}
+
+void TForm1::Button1Click() {
+    Timer1->stop();
+    zmiana_rozlacz2();
+    session::normalCursor();
+    closeEngineIfOpen(*this);
+    SpeedButton1->setEnabled(true);
+    QCoreApplication::processEvents();
+}
+
+void TForm1::pasywnyClick() {
+    FTP->Passive = pasywny;
+}
+
+void TForm1::trasaClick() {
+    IdLogDebug1->Active = trasa;
+}
+
+void TForm1::Password2KeyPress() {
+    pol2Click();
+}
+
+void TForm1::CurrentDirEditChange() {
+    kopia_dir = CurrentDirEdit->text();
+}
+
+void TForm1::dynamikClick() {
+    if (Form10)
+        services().showModal(*Form10);
+}

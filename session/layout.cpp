@@ -1,0 +1,68 @@
+// The server panel's connected and disconnected layouts, the status-bar
+// counters and the panel toggle `kont`.
+
+#include "app/main_window.h"
+#include "local/local_lists.h"
+#include "session/session_texts.h"
+
+#include <QCoreApplication>
+
+void TForm1::zmiana_polacz2() {
+    if (slot[3] != 1)
+        return;
+    ftp_lista->hide();
+    l3->show();
+    Panel5Caption->setText(QStringLiteral(" FTP: [") + FTpServer->text() + QStringLiteral("]"));
+}
+
+void TForm1::zmiana_rozlacz2() {
+    const int flag = language();
+    ftp_lista->show();
+    // With slot 3 = 1 the server list has the panel to itself while offline.
+    l3->setVisible(slot[3] != 1);
+    Panel5Caption->setText(lang::pick(sessiontext::kServerListTitle, flag));
+    Panel8->setText(lang::pick(sessiontext::kLocalHostTitle, flag));
+    Statusy();
+    dynamik->setEnabled(true);
+    QCoreApplication::processEvents();
+}
+
+void TForm1::Statusy() {
+    const int flag = language();
+    status_lokal->setPanelText(0, lang::pick(sessiontext::kFilesCount, flag) +
+                                      QString::number(pliki->count()));
+    Status_kat->setPanelText(0, lang::pick(sessiontext::kFoldersCount, flag) +
+                                    QString::number(katalog->count() - 1));
+    status_ftp->setPanelText(0, lang::pick(sessiontext::kServersCount, flag) +
+                                    QString::number(ftp_lista->topLevelItemCount()));
+    status_ftp->setPanelText(1, lang::pick(sessiontext::kRemoteCount, flag) +
+                                    QString::number(l3->topLevelItemCount()));
+}
+
+void TForm1::kontClick() {
+    const int total = Splitter1->width();
+    auto setLeftWidth = [&](int width) {
+        Splitter1->setSizes({width, qMax(0, total - width - Splitter1->handleWidth())});
+    };
+    if (kont->text() == QLatin1String("<<<")) {
+        Panel6->setFixedWidth(15);
+        // The folder splitter now sits at 15; the file list keeps 35 pixels.
+        setLeftWidth(15 + 35);
+        kont->setText(QStringLiteral(">>>"));
+        ftp_lista->setColumnWidth(0, 495);
+        ftp_lista->setColumnWidth(2, 120);
+        l3->setColumnWidth(0, 620);
+    } else {
+        setLeftWidth(leftPanelWidth);
+        Panel6->setFixedWidth(qMax(0, leftPanelWidth / 2 - 15));
+        kont->setText(QStringLiteral("<<<"));
+        ftp_lista->setColumnWidth(0, 265);
+        ftp_lista->setColumnWidth(2, 90);
+        l3->setColumnWidth(0, 350);
+    }
+    l3->setColumnWidth(1, 90);
+}
+
+void TForm1::kontMouseMove() {
+    kont->setToolTip(lang::pick(sessiontext::kKontHint, language()));
+}

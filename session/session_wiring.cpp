@@ -1,0 +1,126 @@
+// Connects the engine's events and the session's controls, menu items, keys
+// and commands to their handlers, and creates the session's own windows.
+
+#include "app/main_window.h"
+#include "ftp/id_ftp.h"
+#include "ftp/id_log_debug.h"
+#include "log/log_pane.h"
+#include "log/log_window.h"
+#include "session/listing_line.h"
+#include "session/quick_connect_dialog.h"
+
+#include <QEvent>
+#include <QHeaderView>
+#include <QMouseEvent>
+
+namespace {
+
+// Events of l3 and kont that have no signal of their own.
+class SessionEvents : public QObject {
+public:
+    explicit SessionEvents(TForm1* form) : QObject(form), form_(form) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == form_->l3->viewport() && event->type() == QEvent::MouseMove)
+            form_->dragAllowed = true;
+        if (watched == form_->kont &&
+            (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove))
+            form_->kontMouseMove();
+        return false;
+    }
+
+private:
+    TForm1* form_;
+};
+
+QString fromServer(const std::string& bytes) {
+    return listing::decodeServerText(QByteArray(bytes.data(), qsizetype(bytes.size())));
+}
+
+LogSessionInfo sessionInfoOf(const TForm1& form) {
+    LogSessionInfo info;
+    info.language = form.slot[5];
+    info.user = form.UserID->text();
+    info.host = form.FTpServer->text();
+    info.password = form.Password2->text();
+    if (QTreeWidgetItem* entry = form.ftp_lista->currentItem(); entry && entry->isSelected())
+        info.selectedServer = entry->text(0);
+    return info;
+}
+
+} // namespace
+
+void TForm1::wireSession() {
+    if (Form10)
+        return;
+    Powiekszenie = new TPowiekszenie(this);
+    Powiekszenie->setSource(memo1, [this] { return sessionInfoOf(*this); });
+    Form10 = new TForm10(this);
+
+    // The engine reports through these for the whole run.
+    FTP->OnStatus = [this](TIdComponent*, TIdStatus, const std::string& text) {
+        FTPStatus(fromServer(text));
+    };
+    FTP->OnDisconnected = [this](TIdComponent*) { FTPDisconnected(); };
+    IdLogDebug1->OnLogItem = [this](const std::string& item) {
+        IdLogDebug1LogItem(fromServer(item));
+    };
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Button1Click);
+
+    // Connecting and disconnecting.
+    connect(pol2, &QToolButton::clicked, this, &TForm1::pol2Click);
+    connect(Polacz1, &QAction::triggered, this, &TForm1::pol2Click);
+    connect(ftp_lista, &QTreeWidget::itemDoubleClicked, this, &TForm1::pol2Click);
+    connect(Password2, &QLineEdit::returnPressed, this, &TForm1::Password2KeyPress);
+    connect(roz2, &QToolButton::clicked, this, &TForm1::roz2Click);
+    connect(stop, &QToolButton::clicked, this, &TForm1::stopClick);
+    connect(CurrentDirEdit, &QLineEdit::textChanged, this, &TForm1::CurrentDirEditChange);
+    registerCommand(Command::Connect, [this] { pol2Click(); });
+    registerCommand(Command::Disconnect, [this] { roz2Click(); });
+    registerCommand(Command::QuickConnect, [this] { dynamikClick(); });
+    registerCommand(Command::RefreshCounters, [this] { Statusy(); });
+
+    // The remote list and its commands.
+    registerCommand(Command::OpenRemote, [this] { l3DblClick(); });
+    registerCommand(Command::RemoteUp, [this] { CofnijClick(); });
+    connect(l3, &QTreeWidget::itemDoubleClicked, this, &TForm1::l3DblClick);
+    connect(l3, &QTreeWidget::itemClicked, this, &TForm1::l3Click);
+    l3->header()->setSectionsClickable(true);
+    connect(l3->header(), &QHeaderView::sectionClicked, this, &TForm1::l3ColumnClick);
+    for (QAction* open : {otworz_katalog, MenuItem6})
+        connect(open, &QAction::triggered, this, &TForm1::l3DblClick);
+    for (QAction* refresh : {Odwie1, MenuItem23})
+        connect(refresh, &QAction::triggered, this, &TForm1::Odwie1Click);
+    for (QAction* all : {ftp_wszystkie, MenuItem12})
+        connect(all, &QAction::triggered, this, &TForm1::ftp_wszystkieClick);
+    for (QAction* none : {ftp_nic, MenuItem13})
+        connect(none, &QAction::triggered, this, &TForm1::ftp_nicClick);
+    connect(Cofnij, &QToolButton::clicked, this, &TForm1::CofnijClick);
+    connect(filtr2, &QToolButton::clicked, this, &TForm1::filtr2Click);
+    connect(kont, &QToolButton::clicked, this, &TForm1::kontClick);
+    connect(SpeedButton4, &QToolButton::clicked, this, &TForm1::SpeedButton4Click);
+
+    // Any change of l3 refreshes the counters, once per burst of changes.
+    auto* l3Changed = new QTimer(this);
+    l3Changed->setObjectName(QStringLiteral("l3ChangeTimer"));
+    l3Changed->setSingleShot(true);
+    l3Changed->setInterval(0);
+    connect(l3Changed, &QTimer::timeout, this, &TForm1::Statusy);
+    QAbstractItemModel* rows = l3->model();
+    const auto changed = [l3Changed] { l3Changed->start(); };
+    connect(rows, &QAbstractItemModel::rowsInserted, l3Changed, changed);
+    connect(rows, &QAbstractItemModel::rowsRemoved, l3Changed, changed);
+    connect(rows, &QAbstractItemModel::modelReset, l3Changed, changed);
+    connect(rows, &QAbstractItemModel::dataChanged, l3Changed, changed);
+    connect(l3, &QTreeWidget::itemSelectionChanged, l3Changed, changed);
+
+    auto* events = new SessionEvents(this);
+    l3->viewport()->setMouseTracking(true);
+    l3->viewport()->installEventFilter(events);
+    kont->installEventFilter(events);
+
+    // The session log.
+    connect(powiekszenie1, &QAction::triggered, this, &TForm1::powiekszenie1Click);
+    connect(logi, &QAction::triggered, this, &TForm1::logiClick);
+}
