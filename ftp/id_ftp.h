@@ -30,6 +30,9 @@ public:
     // How long to wait for the answer an ABOR still owes once the transfer itself has
     // ended; only servers that never answer ABOR make this wait run out.
     int AbortReplyTimeOut = 3000;
+    // A listing is held in memory; one larger than this is aborted and raises
+    // EIdReplyTooLong, so an endless listing cannot exhaust memory.
+    int64_t MaxListingSize = 256LL << 20;
 
     void OpenSession(bool login = true);
     void CloseSession();

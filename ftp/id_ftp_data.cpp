@@ -130,10 +130,38 @@ void TIdFTP::ReadEndReply() {
         SettleAbortQuietly(first);
 }
 
+namespace {
+
+// Memory for a listing, up to a limit; past it the transfer is aborted and the rest
+// discarded, so the conversation stays in step.
+class CappedMemoryStream : public TIdMemoryStream {
+public:
+    CappedMemoryStream(int64_t cap, TIdFTP& ftp) : Cap(cap), Ftp(ftp) {}
+    void Write(const char* buffer, int64_t count) override {
+        if (Overflowed)
+            return;
+        if (Size() + count > Cap) {
+            Overflowed = true;
+            Ftp.AbortTransfer();
+            return;
+        }
+        TIdMemoryStream::Write(buffer, count);
+    }
+    bool Overflowed = false;
+
+private:
+    int64_t Cap;
+    TIdFTP& Ftp;
+};
+
+} // namespace
+
 void TIdFTP::ListDirectory(std::vector<std::string>& destination, const std::string& specification,
                            bool details) {
-    TIdMemoryStream data;
+    CappedMemoryStream data(MaxListingSize, *this);
     ReceiveOverData(idTrim((details ? "list " : "nlst ") + specification), data);
+    if (data.Overflowed)
+        throw EIdReplyTooLong("Listing longer than " + std::to_string(MaxListingSize) + " bytes.");
     destination = idSplitListing(data.Bytes());
 }
 

@@ -151,6 +151,26 @@ TEST_F(FtpCommands, End426Then226CountsAsCompletedAndWorkEventsNest) {
     EXPECT_EQ(events.back(), "end 0");
 }
 
+TEST_F(FtpCommands, EndlessListingIsCutOffAndTheSessionGoesOn) {
+    scriptLogin();
+    server.pasv();
+    server.expect("list");
+    server.acceptData();
+    server.reply("150 listing");
+    server.sendDataUntilClientCloses(4096);
+    server.expect("ABOR");
+    server.reply("426 aborted");
+    server.reply("226 abort done");
+    server.expect("NOOP");
+    server.reply("200 ok");
+    ftp.MaxListingSize = 1 << 20;
+    ftp.OpenSession();
+    Lines listing{"kept"};
+    EXPECT_THROW(ftp.ListDirectory(listing), EIdReplyTooLong);
+    EXPECT_EQ(listing, Lines{"kept"});
+    EXPECT_EQ(ftp.SendCommand("NOOP", 200), 200);
+}
+
 TEST_F(FtpCommands, RefusedRetrClosesTheDataConnectionAndKeepsTheSession) {
     scriptLogin();
     server.pasv();

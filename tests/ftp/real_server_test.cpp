@@ -6,6 +6,7 @@
 #include "tests/support/ftp/py_ftp_server.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <netinet/in.h>
@@ -202,4 +203,33 @@ TEST(SocketErrors, RefusedPortGives10061) {
     }
     EXPECT_FALSE(ftp.IsOpen());
     EXPECT_EQ(disconnects, 1); // a socket had been allocated
+}
+
+// Sizes past 32 bits through a whole transfer. Moves 10 GiB, so it runs only when
+// KORVANTE_LARGE_TESTS is set.
+TEST(LargeFiles, FiveGiBDownloadAndUpload) {
+    if (!std::getenv("KORVANTE_LARGE_TESTS"))
+        GTEST_SKIP() << "set KORVANTE_LARGE_TESTS=1 to run";
+    const int64_t size = 5LL << 30;
+    ftptest::TempDir root, local;
+    std::filesystem::resize_file((writeFile(root.file("five"), ""), root.file("five")), size);
+    ftptest::PyFtpServer server(root.path());
+    TIdFTP ftp;
+    ftp.Host = "127.0.0.1";
+    ftp.Port = server.port();
+    ftp.User = server.user();
+    ftp.Password = server.password();
+    ftp.Passive = true;
+    int64_t lastCount = 0, max = -1;
+    ftp.OnWorkBegin = [&](TIdComponent*, TWorkMode, int64_t m) { max = m; };
+    ftp.OnWork = [&](TIdComponent*, TWorkMode, int64_t n) { lastCount = n; };
+    ftp.OpenSession();
+    EXPECT_EQ(ftp.FileSize("five"), size);
+    ftp.DownloadToFile("five", local.file("five"));
+    EXPECT_EQ(lastCount, size);
+    EXPECT_EQ(static_cast<int64_t>(std::filesystem::file_size(local.file("five"))), size);
+    ftp.UploadFile(local.file("five"), "five.up");
+    EXPECT_EQ(max, size);
+    EXPECT_EQ(lastCount, size);
+    EXPECT_EQ(ftp.FileSize("five.up"), size);
 }
