@@ -76,6 +76,7 @@ void TForm1::wireSession() {
     connect(roz2, &QToolButton::clicked, this, &TForm1::roz2Click);
     connect(stop, &QToolButton::clicked, this, &TForm1::stopClick);
     connect(CurrentDirEdit, &QLineEdit::textChanged, this, &TForm1::CurrentDirEditChange);
+    CurrentDirEditChange();
     registerCommand(Command::Connect, [this] { pol2Click(); });
     registerCommand(Command::Disconnect, [this] { roz2Click(); });
     registerCommand(Command::QuickConnect, [this] { dynamikClick(); });

@@ -1,0 +1,79 @@
+#pragma once
+// The main window against a real or scripted FTP server on loopback, with a
+// temporary program folder and recording platform services.
+
+#include "app/main_window.h"
+#include "ftp/id_ftp.h"
+#include "log/log_pane.h"
+#include "session/remote_list.h"
+#include "tests/support/ftp/fake_ftp_server.h"
+#include "tests/support/ftp/py_ftp_server.h"
+#include "tests/support/ui/recording_services.h"
+#include "tests/support/ui/temp_home.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+struct SessionWindow : ::testing::Test {
+    TempHome home;
+    RecordingServices services;
+    std::unique_ptr<TForm1> form;
+
+    // konf.dat with the given passive flag (slot 2), server-panel layout
+    // (slot 3) and language (slot 5); the log hook on and passwords hidden.
+    void create(int passive = 1, int layout = 0, int language = 1) {
+        home.writeLines("konf.dat",
+                        {"0", QString::number(passive), QString::number(layout), "1",
+                         QString::number(language), "16777215", "0", "1", "7", "0", home.path()});
+        form = std::make_unique<TForm1>();
+        form->FormCreate();
+        form->wireSession();
+    }
+
+    void fillFields(int port, const QString& user = "korvante",
+                    const QString& password = "secret") {
+        form->FTpServer->setText("127.0.0.1");
+        form->UserID->setText(user);
+        form->Password2->setText(password);
+        form->edit_port = QString::number(port);
+    }
+
+    QStringList captions() const {
+        QStringList out;
+        for (int i = 0; i < form->l3->topLevelItemCount(); ++i)
+            out.append(form->l3->topLevelItem(i)->text(0));
+        return out;
+    }
+
+    QTreeWidgetItem* row(const QString& caption) const {
+        for (int i = 0; i < form->l3->topLevelItemCount(); ++i)
+            if (form->l3->topLevelItem(i)->text(0) == caption)
+                return form->l3->topLevelItem(i);
+        return nullptr;
+    }
+
+    void open(const QString& caption) {
+        QTreeWidgetItem* r = row(caption);
+        ASSERT_NE(r, nullptr) << caption.toStdString();
+        form->l3->setCurrentItem(r);
+        form->l3DblClick();
+    }
+
+    // The login dialogue of a scripted server, up to the first listing's PWD.
+    static void scriptLogin(ftptest::FakeFtpServer& s) {
+        s.reply("220 fake ready");
+        s.expect("user korvante");
+        s.reply("331 password please");
+        s.expect("pass secret");
+        s.reply("230 logged in");
+        s.expect("type I");
+        s.reply("200 binary");
+        s.expect("syst");
+        s.reply("215 UNIX Type: L8");
+    }
+    static void scriptChangeTo(ftptest::FakeFtpServer& s, const std::string& folder) {
+        s.expect("CWD " + folder);
+        s.reply("250 ok");
+    }
+};

@@ -1,0 +1,306 @@
+// Connecting, the status panel, the layouts, refused logins, the listing and
+// navigation, against pyftpdlib on loopback in passive and active mode.
+
+#include "tests/session/session_fixture.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QTest>
+
+namespace {
+
+using ftptest::PyFtpServer;
+using ftptest::TempDir;
+using ftptest::writeFile;
+
+// A server folder: two subfolders, files with blanks and digits in their names.
+void fillServerFolder(const TempDir& root) {
+    QDir dir(QString::fromStdString(root.path()));
+    dir.mkpath("docs/sub");
+    dir.mkpath("zeta");
+    writeFile(root.file("notes.txt"), "notes");
+    writeFile(root.file("part 2 final.htm"), "x");
+    writeFile(root.file("Alpha.htm"), "x");
+    writeFile(root.file("index.html"), "x");
+    writeFile(root.file("docs/inside.txt"), "inside");
+}
+
+struct ConnectedSession : SessionWindow, ::testing::WithParamInterface<int> {};
+
+TEST_P(ConnectedSession, ConnectBrowseAndDisconnect) {
+    TempDir root;
+    fillServerFolder(root);
+    PyFtpServer server(root.path());
+    create(/*passive=*/GetParam(), /*layout=*/0);
+
+    // The status panel as each status arrives: "Łączenie..." stands before the first.
+    QStringList panel;
+    const auto engineStatus = form->FTP->OnStatus;
+    form->FTP->OnStatus = [&](TIdComponent* sender, TIdStatus status, const std::string& text) {
+        if (panel.isEmpty())
+            panel.append(form->StatusBar1->panelText(0));
+        engineStatus(sender, status, text);
+        panel.append(form->StatusBar1->panelText(0));
+    };
+
+    fillFields(server.port());
+    form->pol2->click();
+    ASSERT_TRUE(form->connected()) << services.messages().join('\n').toStdString();
+    EXPECT_EQ(panel, QStringList({QString::fromUtf8("Łączenie..."), "Connecting to 127.0.0.1.",
+                                  "Connected."}));
+    EXPECT_TRUE(services.calls.isEmpty());
+    EXPECT_EQ(form->CurrentDirEdit->text(), "/");
+    EXPECT_EQ(form->kopia_dir, "/");
+    EXPECT_EQ(form->kopia_haslo, "secret");
+    QStringList shown = captions();
+    shown.sort();
+    EXPECT_EQ(shown, QStringList({"Alpha.htm", "docs", "index.html", "notes.txt",
+                                  "part 2 final.htm", "zeta"}));
+    EXPECT_EQ(form->ListBox1.size(), 6);
+    EXPECT_EQ(remotelist::picture(row("docs")), remotelist::kFolderPicture);
+    EXPECT_EQ(row("docs")->text(1), QString::fromUtf8(remotelist::rawLine(row("docs")).left(10)));
+    EXPECT_TRUE(row("docs")->text(1).startsWith('d'));
+    EXPECT_EQ(remotelist::picture(row("notes.txt")), remotelist::kFilePicture);
+    EXPECT_EQ(form->status_ftp->panelText(1), QString::fromUtf8("Plików/katalogów na FTP: 6"));
+    // The connected state; slot 3 = 0 leaves the server list above the listing.
+    EXPECT_FALSE(form->pol2->isEnabled());
+    EXPECT_FALSE(form->Polacz1->isEnabled());
+    EXPECT_TRUE(form->roz2->isEnabled());
+    EXPECT_TRUE(form->stop->isEnabled());
+    EXPECT_FALSE(form->dynamik->isEnabled());
+    EXPECT_FALSE(form->nowy2->isEnabled());
+    EXPECT_FALSE(form->ftp_lista->isHidden());
+    EXPECT_FALSE(form->l3->isHidden());
+    EXPECT_EQ(form->Panel5Caption->text(), QString::fromUtf8(" Lista serwerów FTP"));
+    // The log pane shows the dialogue with the password hidden (slot 8 = 1).
+    const QStringList log = form->memo1->lines();
+    EXPECT_TRUE(log.contains("Sent pass HIDDEN<EOF>"));
+    EXPECT_FALSE(log.join('\n').contains("secret"));
+
+    // Open a folder whose name comes from the raw line, go up with Esc, refresh.
+    open("docs");
+    EXPECT_EQ(form->CurrentDirEdit->text(), "/docs");
+    shown = captions();
+    shown.sort();
+    EXPECT_EQ(shown, QStringList({"inside.txt", "sub"}));
+    EXPECT_EQ(form->l3->currentItem(), form->l3->topLevelItem(0));
+    EXPECT_TRUE(form->FormKeyDown(Qt::Key_Escape, Qt::NoModifier));
+    EXPECT_EQ(form->CurrentDirEdit->text(), "/");
+    writeFile(root.file("fresh.bin"), "new");
+    form->Odwie1->trigger();
+    EXPECT_NE(row("fresh.bin"), nullptr);
+    EXPECT_EQ(form->l3->topLevelItemCount(), 7);
+
+    // A folder refused with 550 (gone since the listing) lands in the parent, silently.
+    open("docs");
+    ASSERT_TRUE(QDir(QString::fromStdString(root.file("docs/sub"))).removeRecursively());
+    open("sub");
+    EXPECT_TRUE(services.messages().isEmpty());
+    EXPECT_TRUE(form->connected());
+    EXPECT_EQ(form->CurrentDirEdit->text(), "/");
+    EXPECT_NE(row("docs"), nullptr);
+
+    // Disconnect: statuses, the lists emptied, "/" and the disconnected state.
+    panel.clear();
+    form->roz2->click();
+    EXPECT_FALSE(form->connected());
+    EXPECT_EQ(panel.mid(1), QStringList({"Disconnecting from 127.0.0.1.", "Disconnected."}));
+    EXPECT_EQ(form->StatusBar1->panelText(0), QString::fromUtf8("Rozłączono..."));
+    EXPECT_EQ(form->l3->topLevelItemCount(), 0);
+    EXPECT_TRUE(form->ListBox1.isEmpty());
+    EXPECT_EQ(form->CurrentDirEdit->text(), "/");
+    EXPECT_TRUE(form->pol2->isEnabled());
+    EXPECT_FALSE(form->roz2->isEnabled());
+    EXPECT_FALSE(form->stop->isEnabled());
+    EXPECT_TRUE(form->dynamik->isEnabled());
+    EXPECT_EQ(form->StatusBar1->panelText(4), "N-BUF");
+    EXPECT_TRUE(services.messages().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(PassiveAndActive, ConnectedSession, ::testing::Values(1, 0),
+                         [](const auto& info) { return info.param ? "Passive" : "Active"; });
+
+TEST_F(SessionWindow, SlotThreeOneGivesTheListingThePanelWhileConnected) {
+    TempDir root;
+    fillServerFolder(root);
+    PyFtpServer server(root.path());
+    create(1, /*layout=*/1);
+    EXPECT_TRUE(form->l3->isHidden());
+    fillFields(server.port());
+    form->pol2Click();
+    ASSERT_TRUE(form->connected());
+    EXPECT_TRUE(form->ftp_lista->isHidden());
+    EXPECT_FALSE(form->l3->isHidden());
+    EXPECT_EQ(form->Panel5Caption->text(), " FTP: [127.0.0.1]");
+    form->roz2Click();
+    EXPECT_FALSE(form->ftp_lista->isHidden());
+    EXPECT_TRUE(form->l3->isHidden());
+    EXPECT_EQ(form->Panel5Caption->text(), QString::fromUtf8(" Lista serwerów FTP"));
+}
+
+TEST_F(SessionWindow, RefusedLoginsAndEmptyFields) {
+    TempDir root;
+    PyFtpServer server(root.path());
+    create(1, 0, /*language=*/0);
+
+    // Empty password: a warning, nothing sent, the focus in the password field.
+    fillFields(server.port(), "korvante", "");
+    form->memo1->addLine("old line");
+    form->pol2Click();
+    ASSERT_EQ(services.callsOf("messageBox").size(), 1);
+    EXPECT_TRUE(services.messages()[0].startsWith("ERROR: If you want enter to FTP server"));
+    EXPECT_EQ(services.callsOf("messageBox")[0].args.value(1), "KORVANTE - FTP");
+    EXPECT_EQ(form->memo1->count(), 0);
+    EXPECT_FALSE(form->connected());
+    EXPECT_TRUE(form->pol2->isEnabled());
+
+    // Wrong password: the long message naming the host, then the disconnected state.
+    services.clear();
+    fillFields(server.port(), "korvante", "wrong");
+    form->pol2Click();
+    EXPECT_FALSE(form->connected());
+    ASSERT_EQ(services.callsOf("messageDlg").size(), 1);
+    const QString message = services.messages()[0];
+    EXPECT_TRUE(message.startsWith("Error connect to server: 127.0.0.1 Errors list:\r\n"));
+    EXPECT_TRUE(message.endsWith("If you want more info, browse logs list!"));
+    EXPECT_TRUE(form->memo1->lines().join('\n').contains("Recv: 530"));
+    EXPECT_TRUE(form->pol2->isEnabled());
+    EXPECT_FALSE(form->roz2->isEnabled());
+    EXPECT_TRUE(form->dynamik->isEnabled());
+    EXPECT_EQ(form->StatusBar1->panelText(0), "Disconneced...");
+
+    // A port that is not a number fails before any network activity.
+    services.clear();
+    fillFields(server.port());
+    form->edit_port = "abc";
+    form->pol2Click();
+    EXPECT_FALSE(form->connected());
+    EXPECT_TRUE(services.messages().value(0).startsWith("Error connect to server: "));
+
+    // No user: the information, nothing sent.
+    services.clear();
+    fillFields(server.port(), "", "secret");
+    form->pol2Click();
+    EXPECT_EQ(services.messages(), QStringList({"Select a FTP server on The list"}));
+    EXPECT_FALSE(form->connected());
+}
+
+TEST_F(SessionWindow, EnterInThePasswordFieldConnects) {
+    TempDir root;
+    fillServerFolder(root);
+    PyFtpServer server(root.path());
+    create();
+    fillFields(server.port());
+    QTest::keyClick(form->Password2, Qt::Key_Return);
+    EXPECT_TRUE(form->connected());
+    EXPECT_EQ(form->l3->topLevelItemCount(), 6);
+    form->roz2Click();
+}
+
+TEST_F(SessionWindow, SortingKeepsEachRowWithItsLineAndTheFilterKeepsMatches) {
+    TempDir root;
+    fillServerFolder(root);
+    PyFtpServer server(root.path());
+    create();
+    fillFields(server.port());
+    form->pol2Click();
+    ASSERT_TRUE(form->connected());
+
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    QHeaderView* header = form->l3->header();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(1) + 5, 5));
+    EXPECT_TRUE(form->l3Sorted);
+    const QStringList sorted = captions();
+    QStringList expected = sorted;
+    std::stable_sort(expected.begin(), expected.end(), [](const QString& a, const QString& b) {
+        return a.localeAwareCompare(b) < 0;
+    });
+    EXPECT_EQ(sorted, expected);
+    // Every row still carries the line it was made from.
+    for (int i = 0; i < form->l3->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* r = form->l3->topLevelItem(i);
+        EXPECT_EQ(QString::fromStdString(remotelist::remoteName(r)), r->text(0));
+        EXPECT_TRUE(form->ListBox1.contains(QString::fromUtf8(remotelist::rawLine(r))));
+    }
+    open("docs");
+    EXPECT_EQ(form->CurrentDirEdit->text(), "/docs");
+    // Later listings come sorted too.
+    form->CofnijClick();
+    EXPECT_EQ(captions(), sorted);
+
+    // Select all leaves folders alone; select none clears.
+    form->ftp_wszystkieClick();
+    for (int i = 0; i < form->l3->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* r = form->l3->topLevelItem(i);
+        EXPECT_EQ(r->isSelected(), remotelist::picture(r) == remotelist::kFilePicture);
+    }
+    form->ftp_nicClick();
+    EXPECT_TRUE(form->l3->selectedItems().isEmpty());
+
+    // The mask filter keeps three-letter matches, each with its own line.
+    services.textAnswers.push_back(QString("htm"));
+    form->filtr2->click();
+    EXPECT_EQ(services.callsOf("inputBox").value(0).args,
+              QStringList({"Filtruj pliki...", "Wpisz maskę filtracji np.(htm)", ""}));
+    EXPECT_EQ(captions(), QStringList({"Alpha.htm", "part 2 final.htm"}));
+    EXPECT_EQ(form->status_ftp->panelText(1), QString::fromUtf8("Plików/katalogów na FTP: 2"));
+    for (int i = 0; i < 2; ++i) {
+        QTreeWidgetItem* r = form->l3->topLevelItem(i);
+        EXPECT_EQ(r->text(1), "");
+        EXPECT_EQ(QString::fromStdString(remotelist::remoteName(r)), r->text(0));
+    }
+    // A second run keeps exactly its own matches; a cancelled box changes nothing.
+    services.textAnswers.push_back(QString("htm"));
+    form->filtr2Click();
+    EXPECT_EQ(captions(), QStringList({"Alpha.htm", "part 2 final.htm"}));
+    services.textAnswers.push_back(std::nullopt);
+    form->filtr2Click();
+    EXPECT_EQ(form->l3->topLevelItemCount(), 2);
+    form->Odwie1Click();
+    EXPECT_EQ(form->l3->topLevelItemCount(), 6);
+
+    form->roz2Click();
+    services.clear();
+    form->filtr2Click();
+    form->ftp_wszystkieClick();
+    EXPECT_EQ(services.messages(),
+              QStringList({QString::fromUtf8("Nie jesteś połączony z żadnym serwerem FTP"),
+                           QString::fromUtf8("Nie jesteś połączony z żadnym serwerem FTP")}));
+}
+
+TEST_F(SessionWindow, RowClicksSetTagsAndCommandStates) {
+    TempDir root;
+    fillServerFolder(root);
+    PyFtpServer server(root.path());
+    create();
+    fillFields(server.port());
+    form->pol2Click();
+    form->l3->setCurrentItem(row("notes.txt"));
+    form->l3Click();
+    EXPECT_EQ(form->l3Tag, 100);
+    EXPECT_EQ(form->szukajTag, 200);
+    EXPECT_EQ(form->clickedRemoteName, "notes.txt");
+    EXPECT_TRUE(form->dragAllowed);
+    EXPECT_TRUE(form->wlasciwosci->isEnabled());
+    EXPECT_FALSE(form->otworz_katalog->isEnabled());
+    EXPECT_TRUE(form->run_ftp->isEnabled());
+    form->l3->setCurrentItem(row("docs"));
+    form->l3Click();
+    EXPECT_FALSE(form->wlasciwosci->isEnabled());
+    EXPECT_TRUE(form->otworz_katalog->isEnabled());
+    EXPECT_FALSE(form->otworz_plik_ftp->isEnabled());
+    form->roz2Click();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
