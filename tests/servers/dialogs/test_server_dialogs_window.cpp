@@ -154,6 +154,16 @@ TEST_F(NewServer, ValidationRowsStopTheSaveWithTheirMessageAndFocus) {
         EXPECT_EQ(captions, QStringList{"KORVANTE - FTP"});
     }
     EXPECT_FALSE(servers::categoryFileExists(servers::kInne));
+    // Esc closes like Anuluj and clears what was typed.
+    whenShown("Form6", [](QDialog& dialog) {
+        auto& d = static_cast<TForm6&>(dialog);
+        type(d.nazwa, "porzucony");
+        QTest::keyClick(&d, Qt::Key_Escape);
+        EXPECT_FALSE(d.isVisible());
+    });
+    form->nowy2->trigger();
+    EXPECT_TRUE(Form6->nazwa->text().isEmpty());
+    EXPECT_FALSE(servers::categoryFileExists(servers::kInne));
     EXPECT_EQ(Form6->windowTitle(), "New FTP server");
 }
 
@@ -269,6 +279,29 @@ TEST_F(EditServer, APortThatIsNotANumberIsReportedAndReplacedByTheStandardOne) {
     ASSERT_EQ(errors.size(), 1);
     EXPECT_EQ(errors.first().args.first(), "'abc' is not a valid integer value");
     EXPECT_EQ(home.readLines("u.dat"), QStringList{"Zepsuty*0*z*z.pl*x*21*5*"});
+}
+
+TEST_F(EditServer, WithNoServerPickedInTheAllServersViewItRemovesNothing) {
+    home.writeLines("p.dat", {"Alfa*0*a*alfa.pl*x*21*0*"});
+    start(1, 8);
+    ASSERT_EQ(form->slot[9], 8);
+    form->FTpServer->setText("nowy.pl");
+    form->UserID->setText("ela");
+    form->Password2->setText("pw");
+    whenShown("Form4", [](QDialog& dialog) {
+        auto& d = static_cast<TForm4&>(dialog);
+        EXPECT_EQ(d.cmb_kat->currentIndex(), -1);
+        type(d.nazwa, "Nowy");
+        click(d.Zapisz); // no category to write to yet
+        EXPECT_TRUE(d.isVisible());
+        d.cmb_kat->setCurrentIndex(2);
+        click(d.Zapisz);
+    });
+    platform::services().showModal(TForm4::instance());
+    EXPECT_EQ(boxTexts(), QStringList{"Wybierz kategorię, do której mam zapisać serwer"});
+    EXPECT_EQ(home.readLines("p.dat"), QStringList{"Alfa*0*a*alfa.pl*x*21*0*"});
+    EXPECT_EQ(categoryLines(2), QStringList{"Nowy*0*ela*nowy.pl*pw*21*2*"});
+    EXPECT_EQ(shownServers(), (QStringList{"Alfa", "Nowy"})); // the view is rebuilt
 }
 
 int main(int argc, char** argv) {
