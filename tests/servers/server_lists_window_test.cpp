@@ -5,6 +5,7 @@
 #include "platform/text_file.h"
 #include "servers/setup_wizard.h"
 #include "tests/servers/qstring_print.h"
+#include "tests/support/ftp/py_ftp_server.h"
 #include "tests/support/ui/recording_services.h"
 #include "tests/support/ui/temp_home.h"
 
@@ -424,6 +425,31 @@ TEST_F(ServerLists, SearchByWholeNameAndIncrementally) {
     EXPECT_TRUE(form->szukaj->isHidden());
     EXPECT_EQ(form->szukaj->text(), "");
     EXPECT_EQ(form->szukajTag, 200);
+}
+
+TEST_F(ServerLists, SelectedServerConnectsAndCategoriesWaitWhileConnected) {
+    ftptest::TempDir root;
+    ftptest::writeFile(root.file("plik.txt"), "dane");
+    ftptest::PyFtpServer server(root.path());
+    home.writeLines(
+        "p.dat", {"Lokalny*0*korvante*127.0.0.1*secret*" + QString::number(server.port()) + "*0*"});
+    writeCategory(1, {"Miasto"});
+    create(0);
+    form->wireSession();
+    select("Lokalny");
+    EXPECT_EQ(form->edit_port, QString::number(server.port()));
+    form->pol2Click();
+    ASSERT_TRUE(form->connected()) << services.messages().join(" | ").toStdString();
+
+    // Category commands are refused silently while connected.
+    QTest::mouseClick(button(1), Qt::LeftButton);
+    form->Miasta->trigger();
+    form->pokaz_wszystkie->trigger();
+    EXPECT_EQ(captions(), QStringList{"Lokalny"});
+    EXPECT_EQ(form->slot[9], 0);
+    expectOpen(0);
+    form->roz2Click();
+    EXPECT_FALSE(form->connected());
 }
 
 } // namespace
