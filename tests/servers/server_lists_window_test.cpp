@@ -10,6 +10,7 @@
 #include "tests/support/ui/temp_home.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QHeaderView>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -123,6 +124,21 @@ TEST_F(ServerLists, EachCategoryOpensByToolbarAndMenu) {
     EXPECT_TRUE(captions().isEmpty());
     expectOpen(3);
     EXPECT_FALSE(home.exists("pr.dat")); // loading never creates a file
+
+    // A file that cannot be read: what was read stays, and the user is told.
+    QFile::remove(home.file("mu.dat"));
+    ASSERT_TRUE(QDir(home.path()).mkdir("mu.dat"));
+    QTest::mouseClick(button(4), Qt::LeftButton);
+    EXPECT_EQ(services.messages().value(0),
+              u("Brak katalogu źródłowego na dysku lokalnym.\n"
+                "Zmień domyślną ścieżkę lokalną uruchamiania programu (Menu: Ustawienia)"));
+    services.clear();
+    QTest::mouseClick(button(8), Qt::LeftButton);
+    EXPECT_EQ(services.messages().value(0),
+              u("Brak na dysku domyślnego katalogu skąd mam ładować program\n"
+                "Ustaw inną domyślną ścieżkę uruchamiania programu"));
+    EXPECT_EQ(captions().mid(0, 6),
+              (QStringList{"Srv0a", "Srv0b", "Srv1a", "Srv1b", "Srv2a", "Srv2b"}));
 }
 
 TEST_F(ServerLists, AllServersViewKeepsFileOrderAndOffersNoPerCategoryDeletes) {
