@@ -8,8 +8,6 @@
 #include "servers/server_list_view.h"
 #include "servers/servers_texts.h"
 
-#include <QFile>
-
 using namespace servers_ui;
 namespace texts = servers::texts;
 

@@ -11,8 +11,6 @@
 #include "servers/servers_texts.h"
 #include "servers/setup_wizard.h"
 
-#include <QFile>
-
 using namespace servers_ui;
 namespace texts = servers::texts;
 
