@@ -42,7 +42,11 @@ int TForm1::selectedServerIndex() const {
     if (selected.isEmpty())
         return -1;
     const int index = lineIndexOf(selected.first());
-    return index >= 0 && index < ListBox2.size() ? index : -1;
+    if (index < 0 || index >= ListBox2.size())
+        return -1;
+    // The row's own line decides should ListBox2 have been changed behind the list's back.
+    const QString line = lineOf(selected.first());
+    return ListBox2[index] == line ? index : int(ListBox2.indexOf(line));
 }
 
 QString TForm1::selectedServerLine() const {

@@ -11,6 +11,7 @@ namespace servers_ui {
 namespace {
 
 constexpr int kLineIndexRole = Qt::UserRole;
+constexpr int kLineRole = Qt::UserRole + 1;
 
 } // namespace
 
@@ -36,6 +37,7 @@ void showEntries(TForm1& form, QList<servers::ServerEntry> entries) {
             auto* row = new QTreeWidgetItem(servers::rowColumns(e, language));
             row->setIcon(0, icon);
             row->setData(0, kLineIndexRole, int(lines.size()));
+            row->setData(0, kLineRole, e.line);
             rows.append(row);
         }
         lines.append(e.line);
@@ -73,6 +75,10 @@ void removeEntry(TForm1& form, QTreeWidgetItem* row) {
     }
     row->setData(0, kLineIndexRole, -1);
     delete row;
+}
+
+QString lineOf(const QTreeWidgetItem* item) {
+    return item ? item->data(0, kLineRole).toString() : QString();
 }
 
 int lineIndexOf(const QTreeWidgetItem* item) {

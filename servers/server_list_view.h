@@ -31,6 +31,8 @@ void removeEntry(TForm1& form, QTreeWidgetItem* row);
 
 // Position in ListBox2 of a row's line; -1 for none.
 int lineIndexOf(const QTreeWidgetItem* item);
+// The row's own line, kept with the row itself.
+QString lineOf(const QTreeWidgetItem* item);
 
 // The toolbar button and the kat1 item of a code 0..8 (nullptr otherwise).
 QToolButton* categoryButton(TForm1& form, int code);
