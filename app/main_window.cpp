@@ -80,6 +80,9 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     qApp->installEventFilter(this);
     Panel3->installEventFilter(this);
     wireShell();
+    wireSession();
+    wireServerLists();
+    wireServerDialogs();
 }
 
 TForm1::~TForm1() {
