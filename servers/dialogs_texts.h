@@ -83,6 +83,10 @@ inline constexpr const char* kNotAnInteger = "'%1' is not a valid integer value"
 inline constexpr Msg kWriteFailed{"Nie udało się zapisać pliku z listą serwerów:",
                                   "The server list file could not be written:"};
 
+// The edit dialog's source file could not be read, so it is not rewritten.
+inline constexpr Msg kReadFailed{"Nie udało się odczytać pliku z listą serwerów:",
+                                 "The server list file could not be read:"};
+
 // --- Export and import ------------------------------------------------------
 
 inline constexpr const char* kExportImportTitle = "Eksport - Import";

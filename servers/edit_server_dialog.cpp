@@ -51,8 +51,12 @@ void TForm4::FormActivate() {
     selectedLine = selected.valid ? selected.line : QString();
 
     ListBox2.clear();
-    if (servers::category(sourceCategory))
-        ListBox2 = servers::readCategoryLines(sourceCategory).lines;
+    sourceReadable_ = true;
+    if (servers::category(sourceCategory)) {
+        const servers::ReadResult read = servers::readCategoryLines(sourceCategory);
+        ListBox2 = read.lines;
+        sourceReadable_ = read.ok;
+    }
     cmb_kat->setCurrentIndex(servers::category(sourceCategory) ? sourceCategory : -1);
 
     const server_dialogs::ConnectionFields fields = server_dialogs::connectionFields();
@@ -120,6 +124,13 @@ bool TForm4::writeEdited(const QString& record) {
         server_dialogs::showFtpBox(lang::pick(texts::kWriteFailed, flag) + QLatin1Char('\n') +
                                    QDir::toNativeSeparators(servers::categoryFilePath(code)));
     };
+
+    if (!sourceReadable_) {
+        server_dialogs::showFtpBox(
+            lang::pick(texts::kReadFailed, flag) + QLatin1Char('\n') +
+            QDir::toNativeSeparators(servers::categoryFilePath(sourceCategory)));
+        return false;
+    }
 
     const int own = ownLineIndex();
     lista2 = ListBox2;

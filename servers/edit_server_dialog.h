@@ -34,6 +34,9 @@ private:
     // Row of the selected server's own line in ListBox2; -1 when the file
     // no longer holds it.
     int ownLineIndex() const;
+    // False when the source file is there but could not be read: rewriting
+    // it from what was read would lose its servers.
+    bool sourceReadable_ = true;
     bool writeEdited(const QString& record);
 };
 

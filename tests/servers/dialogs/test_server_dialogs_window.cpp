@@ -7,6 +7,9 @@
 #include "tests/servers/dialogs/dialog_fixture.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -302,6 +305,26 @@ TEST_F(EditServer, WithNoServerPickedInTheAllServersViewItRemovesNothing) {
     EXPECT_EQ(home.readLines("p.dat"), QStringList{"Alfa*0*a*alfa.pl*x*21*0*"});
     EXPECT_EQ(categoryLines(2), QStringList{"Nowy*0*ela*nowy.pl*pw*21*2*"});
     EXPECT_EQ(shownServers(), (QStringList{"Alfa", "Nowy"})); // the view is rebuilt
+}
+
+TEST_F(EditServer, ASourceFileThatCannotBeReadIsNotRewritten) {
+    home.writeLines("p.dat", {"Alfa*0*a*alfa.pl*x*21*0*"});
+    start(0, 0);
+    clickServer("Alfa");
+    // The file turns into something that cannot be read as lines.
+    ASSERT_TRUE(QFile::remove(home.file("p.dat")));
+    ASSERT_TRUE(QDir(home.path()).mkdir("p.dat"));
+    whenShown("Form4", [](QDialog& dialog) {
+        auto& d = static_cast<TForm4&>(dialog);
+        type(d.haslo, "2");
+        click(d.Zapisz);
+        EXPECT_TRUE(d.isVisible());
+        click(d.Anuluj);
+    });
+    form->Edycjadanychserwera1->trigger();
+    ASSERT_EQ(boxTexts().size(), 1);
+    EXPECT_TRUE(boxTexts().first().startsWith("The server list file could not be read:"));
+    EXPECT_TRUE(QFileInfo(home.file("p.dat")).isDir());
 }
 
 int main(int argc, char** argv) {
