@@ -270,7 +270,17 @@ TEST_F(ServerLists, EmptyingACategoryAndEverything) {
     writeCategory(1, {"Jeden"});
     writeCategory(4, {"Dwa", "Trzy"});
     writeCategory(7, {"Cztery"});
-    create(4);
+    writeCategory(6, {"Jedyny"});
+    create(6);
+    // Deleting the only server leaves an empty file and an empty list.
+    select("Jedyny");
+    services.dialogAnswers.push_back(platform::DlgResult::Yes);
+    form->Usun1->trigger();
+    EXPECT_EQ(home.readBytes("priw.dat"), "");
+    EXPECT_TRUE(captions().isEmpty());
+    EXPECT_EQ(form->status_ftp->panelText(0), u("Zapisanych serwerów: 0"));
+
+    QTest::mouseClick(button(4), Qt::LeftButton);
     services.dialogAnswers.push_back(platform::DlgResult::Yes);
     form->usun_all->trigger();
     EXPECT_EQ(services.callsOf("messageBox").last().args.mid(0, 2),
