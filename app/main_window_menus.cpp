@@ -71,62 +71,90 @@ void TForm1::buildMenus() {
     kat1->addSeparator();
     pokaz_wszystkie = item(kat1, "pokaz_wszystkie", true);
 
-    menu_ftp = popup(this, "menu_ftp");
-    sciagnij_pl = item(menu_ftp, "sciagnij_pl");
-    sciagnij_n_s = item(menu_ftp, "sciagnij_n_s");
-    usun_pl1 = item(menu_ftp, "usun_pl1");
-    menu_ftp->addSeparator();
-    otworz_katalog = item(menu_ftp, "otworz_katalog");
-    nowy_kat1 = item(menu_ftp, "nowy_kat1");
-    Wicej1 = item(menu_ftp, "Wicej1");
-    menu_ftp->addSeparator();
-    otworz_plik_ftp = item(menu_ftp, "otworz_plik_ftp");
-    menu_ftp->addSeparator();
-    ftp_wszystkie = item(menu_ftp, "ftp_wszystkie");
-    ftp_nic = item(menu_ftp, "ftp_nic");
-    menu_ftp->addSeparator();
-    Bufor = submenu(menu_ftp, "Bufor");
-    wlacz_bufor = item(Bufor, "wlacz_bufor", true);
-    edycja_bufor = item(Bufor, "edycja_bufor");
-    Bufor->addSeparator();
-    bufor_zaznacz_all = item(Bufor, "bufor_zaznacz_all");
-    Bufor->addSeparator();
-    usun_bufor = item(Bufor, "usun_bufor");
-    edycja_bufor->setEnabled(false);
-    bufor_zaznacz_all->setEnabled(false);
-    menu_ftp->addSeparator();
-    Odwie1 = item(menu_ftp, "Odwie1");
-    menu_ftp->addSeparator();
-    wlasciwosci = item(menu_ftp, "wlasciwosci");
-
-    // The copy shown by the remote-file toolbar button.
-    menu_ftp_2 = popup(this, "menu_ftp_2");
-    MenuItem1 = item(menu_ftp_2, "MenuItem1");
-    MenuItem2 = item(menu_ftp_2, "MenuItem2");
-    MenuItem4 = item(menu_ftp_2, "MenuItem4");
-    menu_ftp_2->addSeparator();
-    MenuItem6 = item(menu_ftp_2, "MenuItem6");
-    MenuItem7 = item(menu_ftp_2, "MenuItem7");
-    MenuItem8 = item(menu_ftp_2, "MenuItem8");
-    menu_ftp_2->addSeparator();
-    MenuItem10 = item(menu_ftp_2, "MenuItem10");
-    menu_ftp_2->addSeparator();
-    MenuItem12 = item(menu_ftp_2, "MenuItem12");
-    MenuItem13 = item(menu_ftp_2, "MenuItem13");
-    menu_ftp_2->addSeparator();
-    MenuItem15 = submenu(menu_ftp_2, "MenuItem15");
-    MenuItem16 = item(MenuItem15, "MenuItem16", true);
-    MenuItem17 = item(MenuItem15, "MenuItem17");
-    MenuItem15->addSeparator();
-    MenuItem19 = item(MenuItem15, "MenuItem19");
-    MenuItem15->addSeparator();
-    MenuItem21 = item(MenuItem15, "MenuItem21");
-    MenuItem17->setEnabled(false);
-    MenuItem19->setEnabled(false);
-    menu_ftp_2->addSeparator();
-    MenuItem23 = item(menu_ftp_2, "MenuItem23");
-    menu_ftp_2->addSeparator();
-    MenuItem25 = item(menu_ftp_2, "MenuItem25");
+    // The remote list's menu and its copy for the remote-file toolbar button
+    // share one layout; only the item names differ.
+    struct RemoteMenu {
+        QMenu** menu;
+        const char* name;
+        QAction **download, **background, **remove, **openFolder, **newFolder, **more, **openFile,
+            **all, **none, **queueOn, **queueEdit, **queueAdd, **queueOff, **refresh, **properties;
+        QMenu** queue;
+        const char* names[16];
+    };
+    const RemoteMenu remoteMenus[] = {
+        {&menu_ftp,
+         "menu_ftp",
+         &sciagnij_pl,
+         &sciagnij_n_s,
+         &usun_pl1,
+         &otworz_katalog,
+         &nowy_kat1,
+         &Wicej1,
+         &otworz_plik_ftp,
+         &ftp_wszystkie,
+         &ftp_nic,
+         &wlacz_bufor,
+         &edycja_bufor,
+         &bufor_zaznacz_all,
+         &usun_bufor,
+         &Odwie1,
+         &wlasciwosci,
+         &Bufor,
+         {"sciagnij_pl", "sciagnij_n_s", "usun_pl1", "otworz_katalog", "nowy_kat1", "Wicej1",
+          "otworz_plik_ftp", "ftp_wszystkie", "ftp_nic", "wlacz_bufor", "edycja_bufor",
+          "bufor_zaznacz_all", "usun_bufor", "Odwie1", "wlasciwosci", "Bufor"}},
+        {&menu_ftp_2,
+         "menu_ftp_2",
+         &MenuItem1,
+         &MenuItem2,
+         &MenuItem4,
+         &MenuItem6,
+         &MenuItem7,
+         &MenuItem8,
+         &MenuItem10,
+         &MenuItem12,
+         &MenuItem13,
+         &MenuItem16,
+         &MenuItem17,
+         &MenuItem19,
+         &MenuItem21,
+         &MenuItem23,
+         &MenuItem25,
+         &MenuItem15,
+         {"MenuItem1", "MenuItem2", "MenuItem4", "MenuItem6", "MenuItem7", "MenuItem8",
+          "MenuItem10", "MenuItem12", "MenuItem13", "MenuItem16", "MenuItem17", "MenuItem19",
+          "MenuItem21", "MenuItem23", "MenuItem25", "MenuItem15"}},
+    };
+    for (const RemoteMenu& r : remoteMenus) {
+        QMenu* menu = *r.menu = popup(this, r.name);
+        const char* const* n = r.names;
+        *r.download = item(menu, n[0]);
+        *r.background = item(menu, n[1]);
+        *r.remove = item(menu, n[2]);
+        menu->addSeparator();
+        *r.openFolder = item(menu, n[3]);
+        *r.newFolder = item(menu, n[4]);
+        *r.more = item(menu, n[5]);
+        menu->addSeparator();
+        *r.openFile = item(menu, n[6]);
+        menu->addSeparator();
+        *r.all = item(menu, n[7]);
+        *r.none = item(menu, n[8]);
+        menu->addSeparator();
+        QMenu* queue = *r.queue = submenu(menu, n[15]);
+        *r.queueOn = item(queue, n[9], true);
+        *r.queueEdit = item(queue, n[10]);
+        queue->addSeparator();
+        *r.queueAdd = item(queue, n[11]);
+        queue->addSeparator();
+        *r.queueOff = item(queue, n[12]);
+        (*r.queueEdit)->setEnabled(false);
+        (*r.queueAdd)->setEnabled(false);
+        menu->addSeparator();
+        *r.refresh = item(menu, n[13]);
+        menu->addSeparator();
+        *r.properties = item(menu, n[14]);
+    }
 
     menu_pliki = popup(this, "menu_pliki");
     wyslij_pl = item(menu_pliki, "wyslij_pl");
