@@ -35,26 +35,31 @@ void enterAsFound(QTreeWidget* list, int index, bool takeFocus) {
     bar->setValue(bar->value() + list->visualItemRect(item).top() - 50);
 }
 
+void showSearchBar(TForm1& form, bool open) {
+    QWidget* row = form.szukaj->parentWidget();
+    if (row && row->objectName() == QLatin1String("searchRow"))
+        row->setVisible(open);
+    form.szukaj->setVisible(open);
+    form.szukaj_cale->setVisible(open);
+}
+
 } // namespace
 
 void TForm1::SpeedButton1Click() {
     if (!szukaj->isHidden()) {
         szukajTag = kTagIdle;
-        szukaj->hide();
-        szukaj_cale->hide();
+        showSearchBar(*this, false);
         szukaj->clear();
         return;
     }
-    szukaj->show();
-    szukaj_cale->show();
+    showSearchBar(*this, true);
     szukaj->setFocus();
     szukajTag = kTagInUse;
 }
 
 void TForm1::zamknij_szukanie() {
     szukajTag = kTagIdle;
-    szukaj->hide();
-    szukaj_cale->hide();
+    showSearchBar(*this, false);
     szukaj->clear();
     Panel5->repaint();
     QCoreApplication::processEvents();

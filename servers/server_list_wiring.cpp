@@ -7,9 +7,11 @@
 #include "servers/server_list_view.h"
 
 #include <QEvent>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -121,7 +123,19 @@ void TForm1::wireServerLists() {
     connect(usun_all2, &QAction::triggered, this, &TForm1::usun_all2Click);
     connect(ftp_drukuj, &QAction::triggered, this, &TForm1::ftp_drukujClick);
 
-    // Search bar: closed at start, whole-name mode.
+    // Search bar: it folds out below the header Panel5, the field and its
+    // mode box on a row of their own; closed at start, whole-name mode.
+    if (auto* column = qobject_cast<QVBoxLayout*>(panel_ftp->layout())) {
+        auto* row = new QWidget(panel_ftp);
+        row->setObjectName(QStringLiteral("searchRow"));
+        auto* line = new QHBoxLayout(row);
+        line->setContentsMargins(2, 1, 2, 1);
+        line->addWidget(szukaj, 1);
+        line->addWidget(szukaj_cale);
+        szukaj->setMaximumWidth(QWIDGETSIZE_MAX);
+        column->insertWidget(column->indexOf(Panel5) + 1, row);
+        row->hide();
+    }
     szukaj_cale->setChecked(true);
     szukaj->hide();
     szukaj_cale->hide();
