@@ -35,6 +35,7 @@ TF_kreator::TF_kreator(TForm1* owner) : QDialog(owner), owner_(owner) {
     lista = named(new QListWidget(this), "lista");
     Memo1 = named(new QPlainTextEdit(this), "Memo1");
     Memo1->setReadOnly(true);
+    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap); // one description line per row
     ok = named(new QPushButton(this), "ok");
     ok->setEnabled(false);
     Anuluj = named(new QPushButton(this), "Anuluj");
@@ -59,7 +60,7 @@ TF_kreator::TF_kreator(TForm1* owner) : QDialog(owner), owner_(owner) {
     column->addLayout(middle, 1);
     column->addLayout(buttons);
     column->addWidget(status);
-    resize(460, 300);
+    resize(620, 300);
 
     connect(lista, &QListWidget::itemClicked, this, [this] { listaClick(); });
     connect(lista, &QListWidget::currentRowChanged, this, [this](int row) {
