@@ -49,10 +49,25 @@ void showDisconnectedButtons(TForm1& form) {
     setServerCommandsEnabled(form, true);
 }
 
+// A listing or transfer still waiting for its data would wait on after the
+// control connection is gone; it is stopped first so that the waiting call
+// unwinds.
+void stopWaitingTransfer(TForm1& form) {
+    if (!form.FTP->DataChannel())
+        return;
+    try {
+        form.FTP->AbortTransfer();
+    } catch (const std::exception&) {
+        // The control connection is about to close anyway.
+    }
+}
+
 void closeEngineIfOpen(TForm1& form) {
     try {
-        if (form.connected())
+        if (form.connected()) {
+            stopWaitingTransfer(form);
             form.FTP->CloseConnection();
+        }
     } catch (const std::exception&) {
         // Closing a connection that is going away cannot fail the user's step.
     }
@@ -156,6 +171,7 @@ void TForm1::roz2Click() {
         userClosedSession = true;
     bool closed = true;
     try {
+        stopWaitingTransfer(*this);
         FTP->CloseSession();
     } catch (const std::exception&) {
         closed = false;
