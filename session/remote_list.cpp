@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCollator>
+#include <QHash>
 #include <QStyle>
 #include <QTreeWidget>
 
@@ -82,13 +83,21 @@ Filled fill(QTreeWidget* list, const std::vector<std::string>& lines, bool sorte
     filled.rawLines.reserve(qsizetype(lines.size()));
     QList<QTreeWidgetItem*> rows;
     rows.reserve(qsizetype(lines.size()));
+    QHash<QString, QString> sharedAttributes;
     for (const std::string& line : lines) {
         const QByteArray raw(line.data(), qsizetype(line.size()));
         if (!raw.isValidUtf8())
             filled.utf8 = false;
         filled.rawLines.append(listing::decodeServerText(raw));
-        if (QTreeWidgetItem* row = makeRow(raw))
+        if (QTreeWidgetItem* row = makeRow(raw)) {
+            // Most rows share a handful of permission strings: keep one copy of each.
+            const QString attributes = row->text(1);
+            auto known = sharedAttributes.constFind(attributes);
+            if (known == sharedAttributes.constEnd())
+                known = sharedAttributes.insert(attributes, attributes);
+            row->setText(1, known.value());
             rows.append(row);
+        }
     }
     list->clear();
     if (sorted)
