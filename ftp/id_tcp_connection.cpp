@@ -55,7 +55,8 @@ bool TIdTCPConnection::IsOpen() {
         // Readable: either data or the peer's close. Look without consuming.
         char probe;
         long n = ::recv(Socket.Handle, &probe, 1, MSG_PEEK | MSG_DONTWAIT);
-        if (n == 0 || (n < 0 && errno != EAGAIN && errno != EINTR))
+        // ENOTCONN: a listening socket, which has nothing to peek at.
+        if (n == 0 || (n < 0 && errno != EAGAIN && errno != EINTR && errno != ENOTCONN))
             ClosedGracefully = true;
     }
     CheckForDisconnect(false, false);

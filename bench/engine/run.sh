@@ -98,4 +98,7 @@ for dir in download upload; do
   on=$(get "${dir}_pump") every=$(get "${dir}_pumpeverychunk") off=$(get "${dir}_nopump")
   echo "pump cost, $dir: no pump $off MB/s; windows' pump $on MB/s ($(cost "$on" "$off") %," \
        "target <= 5 %); pump after every chunk $every MB/s ($(cost "$every" "$off") %)"
+  echo "  time spent dispatching: windows' pump $(get "${dir}_pump_share") %" \
+       "($(get "${dir}_pump_calls") calls), after every chunk" \
+       "$(get "${dir}_pumpeverychunk_share") % ($(get "${dir}_pumpeverychunk_calls") calls)"
 done
