@@ -16,8 +16,9 @@ QApplication& app() {
     static char name[] = "ftp_ns_tests";
     static char* argv[] = {name, nullptr};
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication instance(argc, argv);
-    return instance;
+    // Never destroyed: a QApplication torn down by exit handlers outlives Qt's globals.
+    static QApplication* instance = new QApplication(argc, argv);
+    return *instance;
 }
 } // namespace
 
