@@ -83,6 +83,9 @@ void startDeferredReset(TForm1& form) {
 } // namespace
 
 void TForm1::pol2Click() {
+    // F5 or a double click in the server list while a call waits starts nothing.
+    if (sessionCallDepth > 0)
+        return;
     const int flag = language();
     if (Password2->text().isEmpty()) {
         memo1->clear();
@@ -129,6 +132,12 @@ void TForm1::pol2Click() {
         FTP->ReplyCode = 0;
         FTP->OpenSession(true);
         ChageDir(CurrentDirEdit->text());
+        // Disconnected by the user while the first listing waited: roz2 has
+        // already put everything in the disconnected state.
+        if (userClosedSession) {
+            session::normalCursor();
+            return;
+        }
         zmiana_polacz2();
         dynamik->setEnabled(false);
         Statusy();

@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "platform/colors.h"
 #include "platform/services.h"
+#include "servers/server_record.h"
 #include "session/quick_connect_rules.h"
 #include "session/quick_connect_texts.h"
 #include "session/session_texts.h"
@@ -124,7 +125,7 @@ void TForm10::anonimowyClick() {
     const int flag = main->language();
     if (anonimowy->isChecked()) {
         Label7->setText(lang::pick(kAnonymousPasswordLabel, flag));
-        haslo->setText(QString::fromLatin1(sessiontext::kPlaceholderEmail));
+        haslo->setText(QString::fromLatin1(servers::kPlaceholderEmail));
         uzytkownik->setText(QStringLiteral("anonymous"));
     } else {
         Label7->setText(lang::pick(kOwnPasswordLabel, flag));

@@ -8,9 +8,6 @@ namespace sessiontext {
 
 inline constexpr const char* kBoxCaption = "KORVANTE - FTP";
 
-// The anonymous password the dialogs fill in; the server dialogs use the same.
-inline constexpr const char* kPlaceholderEmail = "anonymous@example.com";
-
 // Connecting and disconnecting.
 inline constexpr Msg kPasswordMissing{
     "BŁĄD: Aby wejść na serwer FTP:\r\nMusisz wybrać serwer z listy\r\nWpisać hasło użytkownika "

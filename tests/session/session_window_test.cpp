@@ -293,7 +293,30 @@ TEST_F(SessionWindow, RowClicksSetTagsAndCommandStates) {
     EXPECT_FALSE(form->wlasciwosci->isEnabled());
     EXPECT_TRUE(form->otworz_katalog->isEnabled());
     EXPECT_FALSE(form->otworz_plik_ftp->isEnabled());
+    // Enter opens the current row, as the menu item does.
+    EXPECT_TRUE(form->FormKeyDown(Qt::Key_Return, Qt::NoModifier));
+    EXPECT_EQ(form->CurrentDirEdit->text(), "/docs");
     form->roz2Click();
+
+    // The panel toggle widens the lists and gives them back.
+    form->kontClick();
+    EXPECT_EQ(form->kont->text(), ">>>");
+    EXPECT_EQ(form->Panel6->width(), 15);
+    EXPECT_EQ(form->l3->columnWidth(0), 620);
+    EXPECT_EQ(form->ftp_lista->columnWidth(0), 495);
+    EXPECT_EQ(form->ftp_lista->columnWidth(2), 120);
+    form->kontClick();
+    EXPECT_EQ(form->kont->text(), "<<<");
+    EXPECT_EQ(form->l3->columnWidth(0), 350);
+    EXPECT_EQ(form->l3->columnWidth(1), 90);
+    EXPECT_EQ(form->ftp_lista->columnWidth(0), 265);
+    form->kontMouseMove();
+    EXPECT_EQ(form->kont->toolTip(), QString::fromUtf8("Schowaj - pokaż pliki/katalogi"));
+
+    // The FTP toolbar button opens the copy of the remote list's menu.
+    form->SpeedButton4->click();
+    EXPECT_TRUE(form->menu_ftp_2->isVisible());
+    form->menu_ftp_2->hide();
 }
 
 } // namespace
