@@ -8,6 +8,7 @@
 #include "log/log_window.h"
 #include "session/listing_line.h"
 #include "session/quick_connect_dialog.h"
+#include "session/session_cursor.h"
 
 #include <QEvent>
 #include <QHeaderView>
@@ -24,6 +25,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == form_->l3->viewport() && event->type() == QEvent::MouseMove)
             form_->dragAllowed = true;
+        // A press that cannot start dragging rows gives the arrow back.
+        if (watched == form_->l3->viewport() && event->type() == QEvent::MouseButtonPress) {
+            const auto* press = static_cast<QMouseEvent*>(event);
+            if (press->button() != Qt::LeftButton || !form_->dragAllowed) {
+                session::normalCursor();
+                form_->l3->unsetCursor();
+            }
+        }
         if (watched == form_->kont &&
             (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove))
             form_->kontMouseMove();

@@ -59,6 +59,10 @@ TEST(ListingLine, ReadsUnixLinesOfSeveralServerKinds) {
         {"-rw-r--r--   1 ftp ftp  75 Dec  1 23:59 a b  c", "a b  c", false},
         {"-rw-r--r-- 1 5120 Apr  1 10:00 nogroup.bin", "nogroup.bin", false},
         {"-rw-r--r-- 5120 Apr  1 10:00 nolinks.bin", "nolinks.bin", false},
+        // FileZilla Server, Pure-FTPd, BusyBox
+        {"-rw-r--r-- 1 ftp ftp         7340032 Feb 02  2022 setup 1.2.exe", "setup 1.2.exe", false},
+        {"drwxr-xr-x    2 1000       1000             4096 Mar  3 09:15 www", "www", true},
+        {"-rw-r--r--    1 0        0               12 Jan  1  1970 epoch", "epoch", false},
         // device files carry "major, minor" where the size stands
         {"crw-rw-rw-   1 root     root       1,   3 Jan 10 12:34 null", "null", false},
         {"brw-rw----   1 root     disk       8,   0 Jan 10 12:34 sda", "sda", false},
