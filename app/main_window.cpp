@@ -113,6 +113,15 @@ void TForm1::keyPressEvent(QKeyEvent* event) {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    // A click into the inactive window activates it first, then acts: the
+    // activation handler runs before the click, not after what it selected.
+    if (event->type() == QEvent::MouseButtonPress && !isActiveWindow()) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this && !activatedByPress_) {
+            activatedByPress_ = true;
+            FormActivate();
+        }
+    }
     if (event->type() == QEvent::KeyPress && isActiveWindow()) {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget && widget->window() == this) {
@@ -148,6 +157,12 @@ void TForm1::showEvent(QShowEvent* event) {
 
 void TForm1::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+    if (event->type() != QEvent::ActivationChange)
+        return;
+    if (!isActiveWindow())
+        activatedByPress_ = false;
+    else if (activatedByPress_)
+        activatedByPress_ = false; // already handled when the click came in
+    else
         FormActivate();
 }

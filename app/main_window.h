@@ -337,12 +337,12 @@ public:
     void SpeedButton4Click();
     // Refills l3 from raw listing lines (sorted once at the end when sorting is on).
     void showListing(const std::vector<std::string>& lines);
-    QString clickedRemoteName;  // caption of the row last clicked in l3
-    bool dragAllowed = false;   // the mouse may start dragging rows of l3
-    bool l3Sorted = false;      // sorting by caption, on for the rest of the run
-    bool listingUtf8 = true;    // the current folder's listing was valid UTF-8
-    std::string currentDirRaw;  // CurrentDirEdit as the server sent it
-    int sessionCallDepth = 0;   // session calls of the engine on the stack
+    QString clickedRemoteName;      // caption of the row last clicked in l3
+    bool dragAllowed = false;       // the mouse may start dragging rows of l3
+    bool l3Sorted = false;          // sorting by caption, on for the rest of the run
+    bool listingUtf8 = true;        // the current folder's listing was valid UTF-8
+    std::string currentDirRaw;      // CurrentDirEdit as the server sent it
+    int sessionCallDepth = 0;       // session calls of the engine on the stack
     bool userClosedSession = false; // roz2 pressed while a call was waiting
     // Set by the transfer queue (transfers/): close its editor window; empty
     // the editor's lists and switch queue mode off; add a clicked file row to
@@ -436,6 +436,7 @@ private:
     void applyLayoutSlot3();
     std::map<int, std::function<void()>> commands_;
     bool shownOnce_ = false;
+    bool activatedByPress_ = false;
     bool quitting_ = false;
 };
 
