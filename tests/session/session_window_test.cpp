@@ -272,6 +272,41 @@ TEST_F(SessionWindow, SortingKeepsEachRowWithItsLineAndTheFilterKeepsMatches) {
                            QString::fromUtf8("Nie jesteś połączony z żadnym serwerem FTP")}));
 }
 
+TEST_F(SessionWindow, SymbolicLinksOpenWhenTheyLeadToAFolder) {
+    TempDir root;
+    fillServerFolder(root);
+    ASSERT_TRUE(QFile::link("docs", QString::fromStdString(root.file("to docs"))));
+    ASSERT_TRUE(QFile::link("notes.txt", QString::fromStdString(root.file("to notes"))));
+    PyFtpServer server(root.path());
+    create();
+    fillFields(server.port());
+    form->pol2Click();
+    QTreeWidgetItem* folderLink = nullptr;
+    QTreeWidgetItem* fileLink = nullptr;
+    for (int i = 0; i < form->l3->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* r = form->l3->topLevelItem(i);
+        if (r->text(0).startsWith("to docs"))
+            folderLink = r;
+        if (r->text(0).startsWith("to notes"))
+            fileLink = r;
+    }
+    ASSERT_TRUE(folderLink && fileLink) << captions().join('|').toStdString();
+    EXPECT_EQ(remotelist::remoteName(folderLink), "to docs");
+
+    // A link to a file leaves everything as it is, without a message.
+    form->l3->setCurrentItem(fileLink);
+    form->l3DblClick();
+    EXPECT_EQ(form->CurrentDirEdit->text(), "/");
+    EXPECT_TRUE(services.messages().isEmpty());
+    EXPECT_TRUE(form->connected());
+
+    form->l3->setCurrentItem(folderLink);
+    form->l3DblClick();
+    EXPECT_EQ(form->CurrentDirEdit->text(), "/to docs");
+    EXPECT_NE(row("inside.txt"), nullptr);
+    form->roz2Click();
+}
+
 TEST_F(SessionWindow, RowClicksSetTagsAndCommandStates) {
     TempDir root;
     fillServerFolder(root);
