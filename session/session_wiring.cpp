@@ -16,31 +16,36 @@
 
 namespace {
 
-// Events of l3 and kont that have no signal of their own.
+// Events of l3 and kont that have no signal of their own. The watched
+// widgets are remembered here, so that events sent while the window is being
+// destroyed never reach into it.
 class SessionEvents : public QObject {
 public:
-    explicit SessionEvents(TForm1* form) : QObject(form), form_(form) {}
+    explicit SessionEvents(TForm1* form)
+        : QObject(form), form_(form), rows_(form->l3->viewport()), kont_(form->kont) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == form_->l3->viewport() && event->type() == QEvent::MouseMove)
+        const QEvent::Type type = event->type();
+        if (watched == rows_ && type == QEvent::MouseMove)
             form_->dragAllowed = true;
         // A press that cannot start dragging rows gives the arrow back.
-        if (watched == form_->l3->viewport() && event->type() == QEvent::MouseButtonPress) {
+        if (watched == rows_ && type == QEvent::MouseButtonPress) {
             const auto* press = static_cast<QMouseEvent*>(event);
             if (press->button() != Qt::LeftButton || !form_->dragAllowed) {
                 session::normalCursor();
                 form_->l3->unsetCursor();
             }
         }
-        if (watched == form_->kont &&
-            (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove))
+        if (watched == kont_ && (type == QEvent::Enter || type == QEvent::MouseMove))
             form_->kontMouseMove();
         return false;
     }
 
 private:
     TForm1* form_;
+    const QObject* rows_;
+    const QObject* kont_;
 };
 
 QString fromServer(const std::string& bytes) {
