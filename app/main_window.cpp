@@ -87,6 +87,13 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
 
 TForm1::~TForm1() {
     qApp->removeEventFilter(this);
+    // Objects that watch the window's widgets (event filters, timers) go
+    // first, while the window is still whole: destroying the widgets sends
+    // events that must not reach a half-destroyed window.
+    const QObjectList helpers = children();
+    for (QObject* child : helpers)
+        if (!child->isWidgetType())
+            delete child;
     if (Form1 == this)
         Form1 = nullptr;
 }
