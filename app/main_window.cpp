@@ -83,6 +83,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     wireSession();
     wireServerLists();
     wireServerDialogs();
+    wireSettings();
 }
 
 TForm1::~TForm1() {

@@ -292,6 +292,15 @@ public:
     // The reply code of the last server reply, from the engine.
     int lastReplyCode() const;
     int language() const { return slot[5]; }
+    // Settings dialog and access password (app/settings_dialog*, app/password_prompt*):
+    // creates TUstawienia and registers ShowSettings and AskAccessPassword; once.
+    void wireSettings();
+    bool settingsWired = false;
+    void Ustawienia2Click();
+    void askAccessPassword();      // TForm14 at start; anything but the right password quits
+    void applyServerPanelLayout(); // slot 3 as the settings dialog has just set it
+    // The restart the settings dialog offers: the exit command, then the program again.
+    void restartProgram();
 
     // ---- remote session (session/, log/) -----------------------------------
     // Connects the engine's events, the session's controls and commands, and
