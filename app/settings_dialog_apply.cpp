@@ -6,6 +6,7 @@
 #include "app/settings_dialog.h"
 #include "app/settings_dialog_logic.h"
 #include "app/settings_texts.h"
+#include "app/shell_texts.h"
 #include "local/local_lists.h"
 #include "platform/paths.h"
 #include "platform/services.h"
@@ -115,7 +116,9 @@ void TUstawienia::applyToMainWindow(int language, const QString& folder) {
         form.jezyk_ang();
     form.Colory();
     form.runCommand(TForm1::Command::RefreshCounters);
-    form.katalog->setDirectory(folder);
+    if (!form.katalog->setDirectory(folder))
+        services().messageDlg(lang::pick(shell_texts::kDefaultFolderMissing, language),
+                              DlgType::Warning, DlgButtons::Ok);
 }
 
 void TUstawienia::domyslneClick() {
