@@ -22,7 +22,7 @@ namespace {
 class SessionEvents : public QObject {
 public:
     explicit SessionEvents(TForm1* form)
-        : QObject(form), form_(form), rows_(form->l3->viewport()), kont_(form->kont) {}
+        : QObject(form->l3), form_(form), rows_(form->l3->viewport()), kont_(form->kont) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -117,7 +117,7 @@ void TForm1::wireSession() {
     connect(SpeedButton4, &QToolButton::clicked, this, &TForm1::SpeedButton4Click);
 
     // Any change of l3 refreshes the counters, once per burst of changes.
-    auto* l3Changed = new QTimer(this);
+    auto* l3Changed = new QTimer(l3);
     l3Changed->setObjectName(QStringLiteral("l3ChangeTimer"));
     l3Changed->setSingleShot(true);
     l3Changed->setInterval(0);
