@@ -84,6 +84,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     wireServerLists();
     wireServerDialogs();
     wireSettings();
+    wireTransfers();
 }
 
 TForm1::~TForm1() {

@@ -36,6 +36,7 @@ class TLocalFolderList;
 class TLocalFileList;
 class TForm10;
 class TPowiekszenie;
+class TForm13;
 
 // A status bar whose panels are plain labels, addressable by index like the
 // panels of the original window.
@@ -366,6 +367,41 @@ public:
     void powiekszenie1Click();
 
     // ---- transfers (transfers/) --------------------------------------------
+    // Creates the progress window TForm13, connects the engine's work events,
+    // the download and upload commands, F6/F7 and the drag and drop between
+    // the panels. Once.
+    void wireTransfers();
+    TForm13* Form13 = nullptr;
+    int64_t currentFileSize = 0; // SIZE of the file being downloaded; -1 refused
+    int selectedCount = 0;       // entries of the running batch
+    bool transferRunning = false; // a batch runs: no second one on the connection
+    bool queueModeOn() const;
+    // Downloading.
+    void s_plikClick();
+    bool zaznaczone_sciagnij();
+    void Blad_sciagania(); // writes error.dat
+    // Downloads lista_bufor2[0] from the folder lista_bufor[0] (the start-up
+    // replay fills both); replayStatus, when set, shows "Status: Połączono...".
+    void S_bufor2();
+    std::function<void(const QString&)> replayStatus;
+    // Uploading.
+    void w_plikClick();
+    bool zaznaczone_pliki();
+    void Button2Click(); // the highlighted local folder, one level deep
+    void kat_wyslijClick();
+    // Drag and drop between the local panel and the remote list: whether
+    // `target` takes a drag from `source`, and what a drop there does.
+    bool acceptsDrop(QWidget* target, QWidget* source) const;
+    void dropOnPanel(QWidget* target, QWidget* source);
+    // Carries out the after-transfer choice spr2 and resets it.
+    void afterTransferChoice(bool signalBeforeDisconnect = false);
+    // Set by the queue (transfers/): the queue download S_bufor.
+    std::function<void()> downloadQueue;
+    // Set by the notification-area icon (desktop/): is it shown; show it with
+    // an icon file; its hint.
+    std::function<bool()> trayIconVisible;
+    std::function<void(const QString& iconFile)> showTrayIcon;
+    std::function<void(const QString& hint)> setTrayHint;
 
     // ---- server directory (servers/) ---------------------------------------
     // slot[9] is the open category and always names the list shown (0..7 one

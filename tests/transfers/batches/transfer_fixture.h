@@ -1,0 +1,124 @@
+#pragma once
+// The main window connected to pyftpdlib on loopback, with a temporary program
+// folder, a temporary local folder and recording platform services.
+
+#include "app/main_window.h"
+#include "ftp/id_ftp.h"
+#include "local/local_lists.h"
+#include "tests/support/ftp/py_ftp_server.h"
+#include "tests/support/ui/recording_services.h"
+#include "tests/support/ui/temp_home.h"
+#include "transfers/progress_window.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLayout>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+struct TransferWindow : ::testing::Test {
+    TempHome home;
+    RecordingServices services;
+    ftptest::TempDir remote;
+    ftptest::TempDir local;
+    std::unique_ptr<ftptest::PyFtpServer> server;
+    std::unique_ptr<TForm1> form;
+
+    ~TransferWindow() override {
+        // The window's destructor deletes its non-widget children in order,
+        // its own layout first; removing the later ones then reaches a window
+        // without its layout. They go here first, while the window is whole.
+        if (!form)
+            return;
+        const QObjectList helpers = form->children();
+        for (QObject* child : helpers)
+            if (!child->isWidgetType() && child != form->layout())
+                delete child;
+    }
+    QString remoteFile(const QString& name) const {
+        return QString::fromStdString(remote.path()) + '/' + name;
+    }
+    QString localFile(const QString& name) const {
+        return QString::fromStdString(local.path()) + '/' + name;
+    }
+    static QByteArray read(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+    static void write(const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    static QByteArray pattern(int size, int seed) {
+        QByteArray bytes(size, Qt::Uninitialized);
+        for (int i = 0; i < size; ++i)
+            bytes[i] = char((i * 31 + seed + i / 251) & 0xFF);
+        return bytes;
+    }
+
+    // Starts the server over `remote`, creates the window (slot 10 = automatic
+    // reconnection) and connects it; the local panel shows `local`.
+    void connect(int passive, int reconnect = 1) {
+        server = std::make_unique<ftptest::PyFtpServer>(remote.path());
+        home.writeLines("konf.dat", {"0", QString::number(passive), "0", "1", "1", "16777215", "0",
+                                     "1", "7", QString::number(reconnect), home.path()});
+        form = std::make_unique<TForm1>();
+        form->FormCreate();
+        form->katalog->setDirectory(QString::fromStdString(local.path()));
+        form->FTpServer->setText("127.0.0.1");
+        form->UserID->setText("korvante");
+        form->Password2->setText("secret");
+        form->edit_port = QString::number(server->port());
+        form->pol2Click();
+        ASSERT_TRUE(form->connected()) << services.messages().join('\n').toStdString();
+    }
+
+    QTreeWidgetItem* row(const QString& caption) const {
+        for (int i = 0; i < form->l3->topLevelItemCount(); ++i)
+            if (form->l3->topLevelItem(i)->text(0) == caption)
+                return form->l3->topLevelItem(i);
+        return nullptr;
+    }
+    void selectRemote(const QStringList& captions) {
+        form->l3->clearSelection();
+        for (const QString& caption : captions) {
+            QTreeWidgetItem* r = row(caption);
+            ASSERT_NE(r, nullptr) << caption.toStdString();
+            r->setSelected(true);
+        }
+    }
+    void selectLocal(const QStringList& names) {
+        form->pliki->refresh();
+        form->pliki->clearSelection();
+        for (const QString& name : names) {
+            const auto found = form->pliki->findItems(name, Qt::MatchExactly);
+            ASSERT_EQ(found.size(), 1) << name.toStdString();
+            found.first()->setSelected(true);
+        }
+    }
+    // The key as the main window receives it.
+    void press(int key) { form->FormKeyDown(key, Qt::NoModifier); }
+
+    // Runs `step` once, at the first progress event of the next transfer.
+    void atFirstProgress(std::function<void()> step) {
+        auto original = form->FTP->OnWork;
+        auto pending = std::make_shared<std::function<void()>>(std::move(step));
+        form->FTP->OnWork = [original, pending](TIdComponent* sender, TWorkMode mode,
+                                                int64_t bytes) {
+            original(sender, mode, bytes);
+            if (*pending && bytes > 0) {
+                auto run = std::move(*pending);
+                *pending = nullptr;
+                run();
+            }
+        };
+    }
+
+    QStringList partFiles() const {
+        return QDir(QString::fromStdString(local.path()))
+            .entryList({"*.part"}, QDir::Files | QDir::Hidden);
+    }
+};

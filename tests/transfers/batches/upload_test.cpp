@@ -1,0 +1,108 @@
+// Uploading selected local files (F6) and a whole local folder (kat_wyslij)
+// against pyftpdlib.
+
+#include "tests/transfers/batches/transfer_fixture.h"
+
+namespace {
+
+const QString kPolish = QString::fromUtf8("łódź żółw.txt");
+
+struct Upload : TransferWindow, ::testing::WithParamInterface<int> {};
+
+TEST_P(Upload, SelectedFilesLandByteEqualOnTheServer) {
+    const QByteArray big = pattern(3 * 1024 * 1024 + 5, 9);
+    write(localFile("big file.bin"), big);
+    write(localFile(kPolish), "Polish");
+    write(localFile("empty.dat"), "");
+    write(localFile("stay.txt"), "not selected");
+    write(remoteFile("empty.dat"), "an older remote copy");
+    connect(GetParam());
+
+    bool windowShown = false;
+    atFirstProgress([&] { windowShown = form->Form13->isVisible(); });
+    selectLocal({"big file.bin", kPolish, "empty.dat"});
+    press(Qt::Key_F6);
+
+    EXPECT_EQ(read(remoteFile("big file.bin")), big);
+    EXPECT_EQ(read(remoteFile(kPolish)), "Polish");
+    EXPECT_EQ(read(remoteFile("empty.dat")), QByteArray());
+    EXPECT_FALSE(QFile::exists(remoteFile("stay.txt")));
+    EXPECT_TRUE(windowShown);
+    EXPECT_FALSE(form->Form13->isVisible());
+    EXPECT_EQ(form->Form13->licznik2->text(),
+              QString::fromUtf8("Wysyłanie: (3) z (3) plików na serwer FTP"));
+    EXPECT_TRUE(form->pliki->selectedItems().isEmpty());
+    EXPECT_NE(row(kPolish), nullptr); // the remote listing was refreshed
+    EXPECT_TRUE(form->sciagnij_ftp->isEnabled());
+    EXPECT_TRUE(services.messages().isEmpty()) << services.messages().join('\n').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(PassiveAndActive, Upload, ::testing::Values(1, 0));
+
+TEST_F(TransferWindow, NothingSelectedAndARefusedFile) {
+    write(localFile("a.txt"), "a");
+    write(localFile("b.txt"), "b");
+    connect(1);
+    form->pliki->refresh();
+    form->pliki->clearSelection();
+    press(Qt::Key_F6);
+    EXPECT_EQ(
+        services.messages(),
+        QStringList({QString::fromUtf8("Nie zaznaczono żadnego pliku do wysłania na serwer FTP")}));
+    services.clear();
+    // A file that vanished before its turn ends the batch with the error box.
+    selectLocal({"a.txt", "b.txt"});
+    QFile::remove(localFile("a.txt"));
+    press(Qt::Key_F6);
+    EXPECT_EQ(
+        services.messages(),
+        QStringList({QString::fromUtf8("Nie masz wystarczających praw dostępu aby wysłać plik")}));
+    EXPECT_FALSE(QFile::exists(remoteFile("b.txt")));
+    EXPECT_FALSE(form->Form13->isVisible());
+    EXPECT_TRUE(form->sciagnij_ftp->isEnabled());
+    EXPECT_TRUE(form->connected());
+}
+
+TEST_F(TransferWindow, FolderUploadCreatesTheFolderAndSendsItsFiles) {
+    const QString name = QString::fromUtf8("Nowy folder ą");
+    QDir(QString::fromStdString(local.path())).mkpath(name + "/deeper");
+    write(localFile(name + "/one.txt"), "one");
+    write(localFile(name + "/two words.bin"), pattern(200000, 2));
+    connect(1);
+
+    int folderRow = -1;
+    for (int i = 0; i < form->katalog->count(); ++i)
+        if (form->katalog->folderAt(i) == localFile(name))
+            folderRow = i;
+    ASSERT_GE(folderRow, 0);
+    form->katalog->setCurrentRow(folderRow);
+    form->kat_wyslij->trigger();
+
+    EXPECT_EQ(read(remoteFile(name + "/one.txt")), "one");
+    EXPECT_EQ(read(remoteFile(name + "/two words.bin")), pattern(200000, 2));
+    EXPECT_FALSE(QFile::exists(remoteFile(name + "/deeper")));
+    EXPECT_EQ(form->CurrentDirEdit->text(), "/" + name);
+    EXPECT_EQ(form->katalog->directory(), localFile(name));
+    EXPECT_NE(row("one.txt"), nullptr);
+    EXPECT_TRUE(services.messages().isEmpty()) << services.messages().join('\n').toStdString();
+
+    // The folder exists now: MKD is refused and nothing is sent.
+    form->ChageDir("/");
+    form->katalog->setDirectory(QString::fromStdString(local.path()));
+    for (int i = 0; i < form->katalog->count(); ++i)
+        if (form->katalog->folderAt(i) == localFile(name))
+            form->katalog->setCurrentRow(i);
+    form->kat_wyslijClick();
+    EXPECT_EQ(services.messages(),
+              QStringList(
+                  {QString::fromUtf8("Nie masz wystarczających praw dostępu aby wysłać katalog")}));
+
+    // Offline, the menu item says so.
+    services.clear();
+    form->roz2Click();
+    form->kat_wyslijClick();
+    EXPECT_EQ(services.messages(),
+              QStringList({QString::fromUtf8("Nie jesteś połączony z żadnym serwerem FTP")}));
+}
+
+} // namespace

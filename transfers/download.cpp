@@ -1,0 +1,223 @@
+// Downloading the selected rows of the remote list into the local folder, and
+// the one-file download the start-up replay asks for.
+
+#include "app/main_window.h"
+#include "ftp/id_ftp.h"
+#include "local/local_lists.h"
+#include "platform/paths.h"
+#include "platform/services.h"
+#include "session/listing_line.h"
+#include "session/remote_list.h"
+#include "session/session_call.h"
+#include "session/session_cursor.h"
+#include "transfers/progress_window.h"
+#include "transfers/transfer_batch.h"
+#include "transfers/transfer_logic.h"
+#include "transfers/transfer_texts.h"
+
+#include <QCoreApplication>
+
+using platform::DlgButtons;
+using platform::DlgType;
+using platform::services;
+
+namespace {
+
+struct RemoteFile {
+    std::string remote; // as the server wrote it
+    QString local;      // as the user sees it
+};
+
+// The selected rows in list order, read once: a disconnect during the batch
+// empties l3, and nothing may point into it then.
+std::vector<RemoteFile> selectedFiles(const TForm1& form) {
+    std::vector<RemoteFile> files;
+    for (int i = 0; i < form.l3->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* row = form.l3->topLevelItem(i);
+        // A folder cannot be fetched as a file; it is left out up front.
+        if (!row->isSelected() || remotelist::picture(row) == remotelist::kFolderPicture)
+            continue;
+        const listing::ParsedLine line = remotelist::parsed(row);
+        files.push_back({remotelist::remoteName(row), listing::decodeServerText(line.name)});
+    }
+    return files;
+}
+
+int64_t sizeOf(TForm1& form, const std::string& name) {
+    try {
+        return form.FTP->FileSize(name);
+    } catch (const std::exception&) {
+        return -1;
+    }
+}
+
+bool sessionGone(const TForm1& form) {
+    return !form.connected() || form.userClosedSession;
+}
+
+// One file of a batch; false when it did not arrive whole.
+bool fetchOne(TForm1& form, const RemoteFile& file, const QString& folder, bool replay) {
+    if (!transfers::safeLocalName(file.local))
+        return false;
+    try {
+        form.FTP->SelectTransferType(ftBinary);
+    } catch (const std::exception&) {
+        return false;
+    }
+    form.currentFileSize = sizeOf(form, file.remote);
+    form.Form13->licznik->setText(transfers::downloadFileLine(
+        file.local, form.currentFileSize, platform::isRoot(folder), form.language(), replay));
+    return transfers::downloadFile(form, file.remote, platform::joinPath(folder, file.local),
+                                   form.currentFileSize);
+}
+
+void showEndOfBatch(TForm1& form) {
+    const int flag = form.language();
+    form.Form13->licznik->setText(lang::pick(transfertext::kDownloadEnd, flag));
+    form.Form13->licznik2->setText(lang::pick(transfertext::kAll, flag));
+    form.Form13->setGaugeToZero();
+}
+
+} // namespace
+
+bool TForm1::queueModeOn() const {
+    return wlacz_bufor && wlacz_bufor->isChecked();
+}
+
+bool TForm1::zaznaczone_sciagnij() {
+    selectedCount = int(selectedFiles(*this).size());
+    return selectedCount > 0;
+}
+
+void TForm1::Blad_sciagania() {
+    transfers::InterruptedDownload record;
+    record.localFolder = katalog->directory();
+    record.server = FTpServer->text();
+    record.user = UserID->text();
+    record.password = Password2->text();
+    record.remoteFolder = CurrentDirEdit->text();
+    for (int i = 0; i < l3->topLevelItemCount(); ++i)
+        if (const QTreeWidgetItem* row = l3->topLevelItem(i); row->isSelected()) {
+            record.fileName = listing::decodeServerText(remotelist::parsed(row).name);
+            break;
+        }
+    transfers::writeErrorRecord(platform::programFile(QStringLiteral("error.dat")), record);
+}
+
+void TForm1::s_plikClick() {
+    // One conversation at a time: F7 or a drop while anything waits starts nothing.
+    if (transferRunning || sessionCallDepth > 0)
+        return;
+    const int flag = language();
+    if (l3->selectedItems().isEmpty() || !connected()) {
+        services().messageDlg(lang::pick(transfertext::kNothingOrOffline, flag),
+                              DlgType::Information, DlgButtons::Ok);
+        return;
+    }
+    spr2 = QStringLiteral("0");
+    const QString folder = katalog->directory();
+    if (queueModeOn()) {
+        if (downloadQueue)
+            downloadQueue();
+        QCoreApplication::processEvents();
+        return;
+    }
+    Password2->setText(kopia_haslo);
+    if (!connected()) {
+        services().messageDlg(lang::pick(transfertext::kNotConnected, flag), DlgType::Information,
+                              DlgButtons::Ok);
+        return;
+    }
+    if (slot[10] == 1)
+        Blad_sciagania();
+
+    transferRunning = true;
+    transfers::setBatchControlsEnabled(*this, false, true);
+    const std::vector<RemoteFile> files = selectedFiles(*this);
+    selectedCount = int(files.size());
+    if (files.empty()) {
+        services().messageDlg(lang::pick(transfertext::kNothingSelected, flag),
+                              DlgType::Information, DlgButtons::Ok);
+        transfers::setBatchControlsEnabled(*this, true, true);
+        transferRunning = false;
+        spr2 = QStringLiteral("0");
+        return;
+    }
+
+    TForm13& window = *Form13;
+    window.abortRequested = false;
+    window.komunikat->setText(lang::pick(transfertext::kDownloadHeading, flag));
+    window.openWindow();
+    transfers::prepareOptions(*this, transfertext::kSignal);
+    {
+        session::SessionCall call(*this);
+        int position = 0;
+        for (const RemoteFile& file : files) {
+            ++position;
+            if (selectedCount > 1)
+                window.licznik2->setText(
+                    transfers::downloadBatchLine(position, selectedCount, flag));
+            if (!fetchOne(*this, file, folder, false)) {
+                transfers::logFailure(*this, transfertext::kDownloadFailed, file.local);
+                QCoreApplication::processEvents();
+            }
+            // A user abort ends the batch: the next file must not start on a
+            // connection whose commands the abort has just handed back.
+            if (window.abortRequested || sessionGone(*this))
+                break;
+        }
+    }
+    window.abortRequested = false;
+    transfers::setBatchControlsEnabled(*this, true, true);
+    transferRunning = false;
+    QCoreApplication::processEvents();
+    pliki->refresh();
+    l3->clearSelection();
+    Statusy();
+    session::normalCursor();
+    showEndOfBatch(*this);
+    QCoreApplication::processEvents();
+    window.closeWindow();
+    afterTransferChoice();
+}
+
+void TForm1::S_bufor2() {
+    if (transferRunning || sessionCallDepth > 0)
+        return;
+    spr2 = QStringLiteral("0");
+    const QString folder = katalog->directory();
+    if (!connected() || lista_bufor.isEmpty() || lista_bufor2.isEmpty())
+        return;
+    const int flag = language();
+    const QString remoteFolder = lista_bufor.first();
+    const QString name = lista_bufor2.first();
+    transferRunning = true;
+    transfers::setBatchControlsEnabled(*this, false, true);
+    TForm13& window = *Form13;
+    window.abortRequested = false;
+    window.komunikat->setText(lang::pick(transfertext::kReplayHeading, flag));
+    if (replayStatus)
+        replayStatus(lang::pick(transfertext::kReplayConnected, flag));
+    window.openWindow();
+    transfers::prepareOptions(*this, transfertext::kSignalReplay);
+    window.licznik2->setText(lang::pick(transfertext::kReplayBatch, flag));
+    selectedCount = 1;
+    {
+        session::SessionCall call(*this);
+        ChageDir(remoteFolder);
+        const RemoteFile file{remotePathBytes(name), name};
+        if (sessionGone(*this) || !fetchOne(*this, file, folder, true)) {
+            transfers::logFailure(*this, transfertext::kDownloadFailed, name);
+            window.closeWindow();
+        }
+    }
+    window.abortRequested = false;
+    transfers::setBatchControlsEnabled(*this, true, true);
+    transferRunning = false;
+    pliki->refresh();
+    Statusy();
+    session::normalCursor();
+    showEndOfBatch(*this);
+    window.closeWindow();
+    afterTransferChoice(true);
+}

@@ -1,0 +1,76 @@
+#include "transfers/transfer_batch.h"
+
+#include "app/main_window.h"
+#include "ftp/id_ftp.h"
+#include "log/log_pane.h"
+#include "transfers/progress_window.h"
+#include "transfers/transfer_logic.h"
+#include "transfers/transfer_texts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace transfers {
+
+void setBatchControlsEnabled(TForm1& form, bool enabled, bool includeShowWindow) {
+    for (QToolButton* button :
+         {form.zamien, form.komenda, form.filtr2, form.n_serwer, form.n_dir, form.usun_ftp,
+          form.run_ftp, form.sciagnij_ftp, form.Cofnij, form.Ustawienia2})
+        if (button)
+            button->setEnabled(enabled);
+    for (QAction* item : {form.otworz_plik_ftp, form.sciagnij_pl, form.MenuItem1, form.usun_pl1,
+                          form.otworz_katalog, form.nowy_kat1, form.Wicej1, form.ftp_wszystkie,
+                          form.ftp_nic, form.wlasciwosci, form.usun_all, form.usun_all2})
+        if (item)
+            item->setEnabled(enabled);
+    if (includeShowWindow && form.pokaz_okno)
+        form.pokaz_okno->setEnabled(enabled);
+}
+
+void prepareOptions(TForm1& form, const Msg& signalCaption) {
+    TForm13& window = *form.Form13;
+    const int flag = form.language();
+    window.GroupBox1->setTitle(lang::pick(transfertext::kOptions, flag));
+    window.roz->setText(lang::pick(transfertext::kAfterDisconnect, flag));
+    window.wyl->setText(lang::pick(transfertext::kAfterClose, flag));
+    window.cl_win->setText(lang::pick(transfertext::kAfterShutdown, flag));
+    window.syg->setText(lang::pick(signalCaption, flag));
+    for (QCheckBox* box : {window.roz, window.wyl, window.cl_win})
+        box->setEnabled(true);
+}
+
+bool safeLocalName(const QString& name) {
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
+           !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) &&
+           !name.contains(QChar(0));
+}
+
+bool downloadFile(TForm1& form, const std::string& remoteName, const QString& localPath,
+                  int64_t announcedSize) {
+    const QFileInfo target(localPath);
+    const QString part =
+        target.dir().filePath(QStringLiteral(".") + target.fileName() + QStringLiteral(".part"));
+    const QByteArray partBytes = QFile::encodeName(part);
+    bool arrived = false;
+    try {
+        form.FTP->DownloadToFile(remoteName, partBytes.toStdString(), true);
+        arrived =
+            !form.Form13->abortRequested && downloadComplete(announcedSize, QFileInfo(part).size());
+    } catch (const std::exception&) {
+        arrived = false;
+    }
+    if (arrived &&
+        std::rename(partBytes.constData(), QFile::encodeName(localPath).constData()) == 0)
+        return true;
+    QFile::remove(part);
+    return false;
+}
+
+void logFailure(TForm1& form, const Msg& text, const QString& name) {
+    form.memo1->addLine(lang::pick(text, form.language()) + name);
+}
+
+} // namespace transfers

@@ -1,0 +1,187 @@
+// Connects the transfers to the main window: the progress window, the engine's
+// work events, the commands and keys, the after-transfer choice, and the drag
+// and drop between the local panel and the remote list.
+
+#include "app/main_window.h"
+#include "ftp/id_ftp.h"
+#include "local/local_lists.h"
+#include "platform/services.h"
+#include "session/remote_list.h"
+#include "transfers/progress_window.h"
+
+#include <QApplication>
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+
+namespace {
+
+const QString kDragFormat = QStringLiteral("application/x-korvante-panel");
+
+// Drags between the panels; the drop decides by the list the drag came from.
+class PanelDragDrop : public QObject {
+public:
+    explicit PanelDragDrop(TForm1* form) : QObject(form), form_(form) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        QWidget* source = sourceOf(watched);
+        switch (event->type()) {
+        case QEvent::MouseButtonPress: {
+            const auto* press = static_cast<QMouseEvent*>(event);
+            pressed_ = nullptr;
+            if (press->button() != Qt::LeftButton)
+                break;
+            if (source == form_->pliki)
+                form_->dragAllowed = true;
+            if (source == form_->pliki || (source == form_->katalog && form_->connected()) ||
+                (source == form_->l3 && form_->dragAllowed)) {
+                pressed_ = source;
+                pressPoint_ = press->position().toPoint();
+            }
+            break;
+        }
+        case QEvent::MouseMove: {
+            const auto* move = static_cast<QMouseEvent*>(event);
+            if (pressed_ && pressed_ == source && (move->buttons() & Qt::LeftButton) &&
+                (move->position().toPoint() - pressPoint_).manhattanLength() >=
+                    QApplication::startDragDistance()) {
+                QWidget* from = pressed_;
+                pressed_ = nullptr;
+                auto* drag = new QDrag(from);
+                auto* data = new QMimeData;
+                data->setData(kDragFormat, from->objectName().toLatin1());
+                drag->setMimeData(data);
+                drag->exec(Qt::CopyAction);
+                return true;
+            }
+            break;
+        }
+        case QEvent::DragEnter:
+        case QEvent::DragMove: {
+            auto* over = static_cast<QDragMoveEvent*>(event);
+            if (form_->acceptsDrop(source, dragSource(over)))
+                over->acceptProposedAction();
+            else
+                over->ignore();
+            return true;
+        }
+        case QEvent::Drop: {
+            auto* drop = static_cast<QDropEvent*>(event);
+            QWidget* from = dragSource(drop);
+            drop->acceptProposedAction();
+            form_->dropOnPanel(source, from);
+            return true;
+        }
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    QWidget* sourceOf(QObject* watched) const {
+        const QList<QAbstractItemView*> views{form_->pliki, form_->katalog, form_->l3};
+        for (QAbstractItemView* view : views)
+            if (watched == view->viewport())
+                return view;
+        return nullptr;
+    }
+    static QWidget* dragSource(const QDropEvent* event) {
+        if (!event->mimeData()->hasFormat(kDragFormat))
+            return nullptr;
+        return qobject_cast<QWidget*>(event->source());
+    }
+
+    TForm1* form_;
+    QWidget* pressed_ = nullptr;
+    QPoint pressPoint_;
+};
+
+} // namespace
+
+bool TForm1::acceptsDrop(QWidget* target, QWidget* source) const {
+    if (target == l3)
+        return source == pliki || (source == katalog && dragAllowed);
+    if (target == pliki)
+        return source == l3;
+    return false;
+}
+
+void TForm1::dropOnPanel(QWidget* target, QWidget* source) {
+    if (!acceptsDrop(target, source))
+        return;
+    if (target == pliki) {
+        // Only a file row downloads; a folder row, or none, does nothing.
+        const QTreeWidgetItem* row = l3->currentItem();
+        if (row && remotelist::picture(row) != remotelist::kFolderPicture)
+            s_plikClick();
+        return;
+    }
+    if (!dragAllowed)
+        return;
+    if (source == pliki)
+        w_plikClick();
+    else if (source == katalog)
+        Button2Click();
+}
+
+void TForm1::afterTransferChoice(bool signalBeforeDisconnect) {
+    const QString choice = spr2;
+    spr2 = QStringLiteral("0");
+    if (choice != QLatin1String("1") && choice != QLatin1String("2") &&
+        choice != QLatin1String("3"))
+        return;
+    if (signalBeforeDisconnect && choice != QLatin1String("3") && Form13->syg->isChecked())
+        Form13->muzyka();
+    roz2Click();
+    if (choice == QLatin1String("2")) {
+        zamknijClick();
+    } else if (choice == QLatin1String("3")) {
+        // Windows 9x and NT families shut down forced; anything else logs off.
+        const bool powerOff = platformKind == 1 || platformKind == 2;
+        platform::services().shutdown(powerOff ? platform::ShutdownKind::PowerOff
+                                               : platform::ShutdownKind::LogOff);
+    }
+}
+
+void TForm1::wireTransfers() {
+    if (Form13)
+        return;
+    Form13 = new TForm13(this);
+
+    FTP->OnWorkBegin = [this](TIdComponent*, TWorkMode mode, int64_t expected) {
+        Form13->FTPWorkBegin(mode == wkWrite, expected);
+    };
+    FTP->OnWork = [this](TIdComponent*, TWorkMode mode, int64_t bytes) {
+        Form13->FTPWork(mode == wkWrite, bytes);
+    };
+    FTP->OnWorkEnd = [this](TIdComponent*, TWorkMode) { Form13->FTPWorkEnd(); };
+
+    registerCommand(Command::Download, [this] { s_plikClick(); });
+    registerCommand(Command::Upload, [this] { w_plikClick(); });
+    registerCommand(Command::RepaintProgress, [this] {
+        if (Form13->isOpen()) {
+            Form13->show();
+            Form13->repaint();
+        }
+    });
+    connect(sciagnij_ftp, &QToolButton::clicked, this, &TForm1::s_plikClick);
+    for (QAction* download : {sciagnij_pl, MenuItem1})
+        connect(download, &QAction::triggered, this, &TForm1::s_plikClick);
+    connect(wyslij_pliki, &QToolButton::clicked, this, &TForm1::w_plikClick);
+    connect(wyslij_pl, &QAction::triggered, this, &TForm1::w_plikClick);
+    connect(kat_wyslij, &QAction::triggered, this, &TForm1::kat_wyslijClick);
+
+    auto* dragDrop = new PanelDragDrop(this);
+    const QList<QAbstractItemView*> views{pliki, katalog, l3};
+    for (QAbstractItemView* view : views) {
+        view->viewport()->installEventFilter(dragDrop);
+        view->setAcceptDrops(true);
+        view->viewport()->setAcceptDrops(true);
+    }
+    katalog->setAcceptDrops(false);
+    katalog->viewport()->setAcceptDrops(false);
+    ftp_lista->setAcceptDrops(false);
+}
