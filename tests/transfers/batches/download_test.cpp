@@ -152,6 +152,28 @@ TEST_F(TransferWindow, OptionBoxesFollowTheirRules) {
     EXPECT_EQ(w.elapsed.seconds, 0);
 }
 
+TEST_F(TransferWindow, ReplayDownloadFetchesTheRecordedFile) {
+    QDir(QString::fromStdString(remote.path())).mkdir("pub");
+    write(remoteFile("pub/broken off.bin"), pattern(700000, 4));
+    connect(1);
+    home.writeLines("error.dat", {QString::fromStdString(local.path()), "127.0.0.1", "korvante",
+                                  "secret", "/pub", "broken off.bin"});
+    QString status;
+    form->replayStatus = [&](const QString& text) { status = text; };
+    QString batchLine;
+    atFirstProgress([&] { batchLine = form->Form13->licznik2->text(); });
+    form->lista_bufor = QStringList{"/pub"};
+    form->lista_bufor2 = QStringList{"broken off.bin"};
+    form->S_bufor2();
+    EXPECT_EQ(read(localFile("broken off.bin")), pattern(700000, 4));
+    EXPECT_EQ(status, QString::fromUtf8("Status: Połączono..."));
+    EXPECT_EQ(batchLine, QString::fromUtf8("Ściąganie: (1) z (1) przerwanych plików..."));
+    EXPECT_EQ(form->CurrentDirEdit->text(), "/pub");
+    EXPECT_FALSE(home.exists("error.dat"));
+    EXPECT_TRUE(form->lista_bufor.isEmpty());
+    EXPECT_TRUE(form->sciagnij_ftp->isEnabled());
+}
+
 // "1" disconnects, "2" disconnects and quits, "3" disconnects and shuts down
 // (recorded, never performed).
 struct AfterTransfer : TransferWindow, ::testing::WithParamInterface<int> {};

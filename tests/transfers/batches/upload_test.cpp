@@ -50,14 +50,26 @@ TEST_F(TransferWindow, NothingSelectedAndARefusedFile) {
         services.messages(),
         QStringList({QString::fromUtf8("Nie zaznaczono żadnego pliku do wysłania na serwer FTP")}));
     services.clear();
+    // A drop of local files on the remote list sends them only while the flag is set.
+    selectLocal({"a.txt"});
+    form->dragAllowed = false;
+    form->dropOnPanel(form->l3, form->pliki);
+    EXPECT_FALSE(QFile::exists(remoteFile("a.txt")));
+    EXPECT_FALSE(form->acceptsDrop(form->l3, form->katalog));
+    form->dragAllowed = true;
+    EXPECT_TRUE(form->acceptsDrop(form->l3, form->katalog));
+    form->dropOnPanel(form->l3, form->pliki);
+    EXPECT_EQ(read(remoteFile("a.txt")), "a");
     // A file that vanished before its turn ends the batch with the error box.
-    selectLocal({"a.txt", "b.txt"});
-    QFile::remove(localFile("a.txt"));
+    write(localFile("c.txt"), "c");
+    selectLocal({"a.txt", "b.txt", "c.txt"});
+    QFile::remove(localFile("b.txt"));
     press(Qt::Key_F6);
     EXPECT_EQ(
         services.messages(),
         QStringList({QString::fromUtf8("Nie masz wystarczających praw dostępu aby wysłać plik")}));
     EXPECT_FALSE(QFile::exists(remoteFile("b.txt")));
+    EXPECT_FALSE(QFile::exists(remoteFile("c.txt")));
     EXPECT_FALSE(form->Form13->isVisible());
     EXPECT_TRUE(form->sciagnij_ftp->isEnabled());
     EXPECT_TRUE(form->connected());
