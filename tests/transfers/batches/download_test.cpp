@@ -96,6 +96,21 @@ TEST_F(TransferWindow, AbortFromTheWindowFailsTheFileAndKeepsTheSession) {
     EXPECT_EQ(read(localFile("next.txt")), "next");
 }
 
+TEST_F(TransferWindow, StopFailsTheRunningFileAndTheBatchGoesOn) {
+    write(remoteFile("huge.bin"), pattern(40 * 1024 * 1024, 6));
+    write(remoteFile("small.txt"), "small");
+    connect(0);
+    atFirstProgress([&] { form->stop->click(); });
+    selectRemote({"huge.bin", "small.txt"});
+    press(Qt::Key_F7);
+    EXPECT_FALSE(QFile::exists(localFile("huge.bin")));
+    EXPECT_EQ(read(localFile("small.txt")), "small");
+    EXPECT_TRUE(partFiles().isEmpty());
+    EXPECT_TRUE(form->memo1->lines().contains(QString::fromUtf8("Nie ściągnięto pliku: huge.bin")));
+    EXPECT_TRUE(services.messages().isEmpty()) << services.messages().join('\n').toStdString();
+    EXPECT_TRUE(form->connected());
+}
+
 TEST_F(TransferWindow, NothingSelectedOrOffline) {
     write(remoteFile("a.txt"), "a");
     QDir(QString::fromStdString(remote.path())).mkdir("only folder");
