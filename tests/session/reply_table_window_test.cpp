@@ -64,6 +64,24 @@ TEST_F(SessionWindow, ListingRefusedWith530EndsTheSessionHalfASecondLater) {
     EXPECT_EQ(server.errors(), "");
 }
 
+TEST_F(SessionWindow, WithTheProtocolLogOffTheTableStillReadsTheServersCode) {
+    FakeFtpServer server;
+    scriptLogin(server);
+    server.expect("CWD /");
+    server.reply("530 Not logged in.");
+    server.waitClientClose();
+
+    create(1, 0, 1, /*log=*/0);
+    fillFields(server.port());
+    form->pol2Click();
+    EXPECT_TRUE(form->lastLogItem.isEmpty());
+    EXPECT_EQ(form->memo1->lines().filter("Recv:").size(), 0);
+    EXPECT_TRUE(services.messages().value(0).startsWith(
+        QString::fromUtf8("Serwer nie przyznał ci prawa wejścia.")));
+    QTRY_VERIFY_WITH_TIMEOUT(!form->connected(), 5000);
+    EXPECT_TRUE(server.finished());
+}
+
 TEST_F(SessionWindow, ParentRetryEndsAtTheRootWithTheUnknownErrorMessage) {
     FakeFtpServer server;
     scriptLogin(server);

@@ -21,11 +21,11 @@ struct SessionWindow : ::testing::Test {
     std::unique_ptr<TForm1> form;
 
     // konf.dat with the given passive flag (slot 2), server-panel layout
-    // (slot 3) and language (slot 5); the log hook on and passwords hidden.
-    void create(int passive = 1, int layout = 0, int language = 1) {
-        home.writeLines("konf.dat",
-                        {"0", QString::number(passive), QString::number(layout), "1",
-                         QString::number(language), "16777215", "0", "1", "7", "0", home.path()});
+    // (slot 3), language (slot 5) and protocol log (slot 4); passwords hidden.
+    void create(int passive = 1, int layout = 0, int language = 1, int log = 1) {
+        home.writeLines("konf.dat", {"0", QString::number(passive), QString::number(layout),
+                                     QString::number(log), QString::number(language), "16777215",
+                                     "0", "1", "7", "0", home.path()});
         form = std::make_unique<TForm1>();
         form->FormCreate();
         form->wireSession();
