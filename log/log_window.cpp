@@ -19,10 +19,11 @@
 
 namespace {
 
-QToolButton* toolButton(QToolBar* bar, const char* name, const QString& text, const char* hint) {
+// Flat buttons that say what their hint says.
+QToolButton* toolButton(QToolBar* bar, const char* name, const char* hint) {
     auto* button = new QToolButton(bar);
     button->setObjectName(QString::fromLatin1(name));
-    button->setText(text);
+    button->setText(QString::fromUtf8(hint));
     button->setToolTip(QString::fromUtf8(hint));
     button->setAutoRaise(true);
     bar->addWidget(button);
@@ -43,11 +44,11 @@ TPowiekszenie::TPowiekszenie(QWidget* parent) : QDialog(parent) {
     resize(640, 440);
 
     auto* bar = new QToolBar(this);
-    zapisz = toolButton(bar, "zapisz", tr("Save"), logtext::kSaveHint);
-    drukuj = toolButton(bar, "drukuj", tr("Print"), logtext::kPrintHint);
-    czcionka = toolButton(bar, "czcionka", tr("Font"), logtext::kFontHint);
-    czysc = toolButton(bar, "czysc", tr("Clear"), logtext::kClearHint);
-    zamknij = toolButton(bar, "zamknij", tr("Close"), logtext::kCloseHint);
+    zapisz = toolButton(bar, "zapisz", logtext::kSaveHint);
+    drukuj = toolButton(bar, "drukuj", logtext::kPrintHint);
+    czcionka = toolButton(bar, "czcionka", logtext::kFontHint);
+    czysc = toolButton(bar, "czysc", logtext::kClearHint);
+    zamknij = toolButton(bar, "zamknij", logtext::kCloseHint);
 
     edytor = new QTextEdit(this);
     edytor->setObjectName("edytor");
