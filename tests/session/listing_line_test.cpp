@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 using listing::LineFormat;
 using listing::LineKind;
 using listing::parseLine;
@@ -133,4 +135,24 @@ TEST(ListingLine, AttributeColumnIsTheFirstTenCharacters) {
               "drwxr-xr-x");
     EXPECT_EQ(listing::attributesOf("01-02-03  10:20AM       <DIR>          docs"), "01-02-03  ");
     EXPECT_EQ(listing::attributesOf("total 0"), "total 0");
+}
+
+TEST(ListingLine, RandomBytesNeverLoseTheLine) {
+    // Whatever a server sends, an entry has a name, and a name is part of its line.
+    std::mt19937 random(1234);
+    const QByteArray alphabet = "drwx-lbc 0123456789:<DIR>JanFebtotal ->\t\xC5\xBC\xFF\x9F";
+    for (int i = 0; i < 20000; ++i) {
+        QByteArray line;
+        const int length = int(random() % 90);
+        for (int j = 0; j < length; ++j)
+            line.append(alphabet[int(random() % alphabet.size())]);
+        const auto p = parseLine(line);
+        if (p.kind == LineKind::Summary)
+            continue;
+        ASSERT_FALSE(p.name.isEmpty()) << line.toHex().constData();
+        ASSERT_TRUE(line.contains(p.name)) << line.toHex().constData();
+        if (p.isLink && !p.linkTarget.isEmpty()) {
+            ASSERT_TRUE(line.endsWith(p.linkTarget));
+        }
+    }
 }
