@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QLoggingCategory>
 #include <QMouseEvent>
 #include <QScreen>
@@ -94,7 +95,7 @@ TForm1::~TForm1() {
     // events that must not reach a half-destroyed window.
     const QObjectList helpers = children();
     for (QObject* child : helpers)
-        if (!child->isWidgetType())
+        if (!child->isWidgetType() && !qobject_cast<QLayout*>(child))
             delete child;
     if (Form1 == this)
         Form1 = nullptr;
