@@ -11,6 +11,16 @@
 
 namespace {
 
+// Notes whether a main window was ever shown.
+struct MainWindowWatch : QObject {
+    bool shown = false;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && qobject_cast<TForm1*>(watched))
+            shown = true;
+        return false;
+    }
+};
+
 struct PasswordPrompt : SettingsWindow {
     void writePassword(const QString& password) {
         home.writeLines(QStringLiteral("pas.dat"), {password});
@@ -59,15 +69,16 @@ TEST_F(PasswordPrompt, CancelEndsTheProgramBeforeItsWindowIsShown) {
         EXPECT_EQ(p.Anuluj->text(), QStringLiteral("Cancel"));
         p.Anuluj->click();
     });
-    // The whole start-up: it must return without entering the message loop.
-    QObject guard;
-    bool loopRan = false;
-    QTimer::singleShot(0, &guard, [&] {
-        loopRan = true;
-        QApplication::quit();
-    });
+    // The whole start-up: it must end without ever showing the main window.
+    // Should it reach the message loop anyway, the timer ends that loop.
+    MainWindowWatch watch;
+    qApp->installEventFilter(&watch);
+    QTimer loopBreaker;
+    QObject::connect(&loopBreaker, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    loopBreaker.start(0);
     EXPECT_EQ(runKorvante(*qApp), 0);
-    EXPECT_FALSE(loopRan);
+    qApp->removeEventFilter(&watch);
+    EXPECT_FALSE(watch.shown);
     EXPECT_EQ(modalsShown(), QStringList{QStringLiteral("TForm14")});
 
     // Esc is no way past the prompt either.
