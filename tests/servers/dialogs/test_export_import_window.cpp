@@ -1,6 +1,7 @@
 // The export and import window and the folder chooser driven as a user
 // drives them: popup item, "Pokaż katalogi", the chooser, the list, "Wykonaj".
 
+#include "app/settings_dialog.h"
 #include "local/folder_chooser.h"
 #include "local/local_lists.h"
 #include "servers/export_import_dialog.h"
@@ -174,10 +175,9 @@ TEST_F(FolderChooser, ModesFillTheirCallersAndThePopupCommandsWork) {
     start(0);
     QTemporaryDir base;
     // Mode "U": the settings dialog's default folder, even when unchanged.
-    QDialog settings;
-    settings.setObjectName("Ustawienia");
-    auto* lokalizacja = new QLineEdit(&settings);
-    lokalizacja->setObjectName("lokalizacja");
+    QDialog* settings = &TUstawienia::instance();
+    auto* lokalizacja = settings->findChild<QLineEdit*>("lokalizacja");
+    ASSERT_NE(lokalizacja, nullptr);
     TFormy& chooser = TFormy::instance();
     ASSERT_TRUE(chooser.openFolder(base.path()));
     form->slot[6] = 0x00FF00; // green
