@@ -154,10 +154,15 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-    if (quitting_ || FormCloseQuery())
-        event->accept();
-    else
+    if (!quitting_ && !FormCloseQuery()) {
         event->ignore();
+        return;
+    }
+    // A dead connection may still be open: close it so that no call waiting
+    // on the server keeps the program alive after its window is gone.
+    if (connected())
+        runCommand(Command::Disconnect);
+    event->accept();
 }
 
 void TForm1::showEvent(QShowEvent* event) {
