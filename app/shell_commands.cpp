@@ -72,16 +72,9 @@ void TForm1::jezyk_ang() {
 }
 
 void TForm1::Colory() {
-    const QColor background = platform::colorFromValue(slot[6]);
-    const QColor text = platform::colorFromValue(slot[7]);
-    const QList<QWidget*> targets = {CurrentDirEdit, UserID, FTpServer, Password2, pliki,
-                                     katalog,        dysk,   ftp_lista, l3,        szukaj};
-    for (QWidget* w : targets) {
-        QPalette pal = w->palette();
-        pal.setColor(QPalette::Base, background);
-        pal.setColor(QPalette::Text, text);
-        w->setPalette(pal);
-    }
+    platform::applyFieldColors(
+        {CurrentDirEdit, UserID, FTpServer, Password2, pliki, katalog, dysk, ftp_lista, l3, szukaj},
+        slot[6], slot[7]);
 }
 
 void TForm1::pomoc1Click() {

@@ -28,10 +28,7 @@ int languageFlag() {
 void applySlotColors(QWidget* widget) {
     if (!Form1)
         return;
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Base, platform::colorFromValue(Form1->slot[6]));
-    palette.setColor(QPalette::Text, platform::colorFromValue(Form1->slot[7]));
-    widget->setPalette(palette);
+    platform::applyFieldColors({widget}, Form1->slot[6], Form1->slot[7]);
 }
 
 // The field each mode fills, found by its window's class or object name and

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <QWidget>
 
 namespace platform {
 namespace {
@@ -43,6 +44,17 @@ QColor colorFromValue(int32_t value) {
 int32_t valueFromColor(const QColor& color) {
     return int32_t(uint32_t(color.red()) | (uint32_t(color.green()) << 8) |
                    (uint32_t(color.blue()) << 16));
+}
+
+void applyFieldColors(const QList<QWidget*>& widgets, int32_t background, int32_t text) {
+    const QColor base = colorFromValue(background);
+    const QColor ink = colorFromValue(text);
+    for (QWidget* widget : widgets) {
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::Base, base);
+        palette.setColor(QPalette::Text, ink);
+        widget->setPalette(palette);
+    }
 }
 
 } // namespace platform

@@ -17,14 +17,7 @@ int languageFlag() {
 void applySlotColors(std::initializer_list<QWidget*> widgets) {
     if (!Form1)
         return;
-    const QColor background = platform::colorFromValue(Form1->slot[6]);
-    const QColor text = platform::colorFromValue(Form1->slot[7]);
-    for (QWidget* widget : widgets) {
-        QPalette palette = widget->palette();
-        palette.setColor(QPalette::Base, background);
-        palette.setColor(QPalette::Text, text);
-        widget->setPalette(palette);
-    }
+    platform::applyFieldColors(QList<QWidget*>(widgets), Form1->slot[6], Form1->slot[7]);
 }
 
 void showFtpBox(const QString& text) {

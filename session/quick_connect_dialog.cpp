@@ -109,14 +109,7 @@ void TForm10::FormActivate() {
         else if (auto* button = qobject_cast<QAbstractButton*>(control))
             button->setText(caption(*text, flag));
     }
-    const QColor background = platform::colorFromValue(main->slot[6]);
-    const QColor text = platform::colorFromValue(main->slot[7]);
-    for (QWidget* field : std::initializer_list<QWidget*>{adres, uzytkownik, haslo, port}) {
-        QPalette pal = field->palette();
-        pal.setColor(QPalette::Base, background);
-        pal.setColor(QPalette::Text, text);
-        field->setPalette(pal);
-    }
+    platform::applyFieldColors({adres, uzytkownik, haslo, port}, main->slot[6], main->slot[7]);
     adres->setFocus();
 }
 
