@@ -86,6 +86,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     wireServerDialogs();
     wireSettings();
     wireTransfers();
+    wireLocalPanel();
 }
 
 TForm1::~TForm1() {

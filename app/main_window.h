@@ -463,6 +463,28 @@ public:
     void expClick();
 
     // ---- local files (local/) ----------------------------------------------
+    // Connects the local panel's controls and registers OpenLocalFile,
+    // NewLocalFolder and DeleteLocal; once.
+    void wireLocalPanel();
+    bool localPanelWired = false;
+    void dyskChange();
+    void katalogChange();
+    void filtrClick();
+    void pokazuj_plikiClick(QAction* choice); // one of the attribute filters
+    void SpeedButton3Click();                 // new local folder (F8)
+    void Usuplik1Click();                     // delete the selected local files (Del)
+    void ranClick();                          // open or run the file (F4)
+    void zaznacz1Click();
+    void odznaczClick();
+    void odswiezClick();
+    void Szukaj_plikuClick();
+    void kat_otworzClick();
+    void kat_usunClick();
+    void zmien_katalogClick();
+    void Odswiez1Click();
+    void kat_szukajClick();
+    // Row of `pliki` whose text equals `name` exactly, or -1.
+    int Znajdz(const QString& name) const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

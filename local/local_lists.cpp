@@ -7,7 +7,25 @@
 
 namespace {
 constexpr int kPathRole = Qt::UserRole + 1;
+constexpr int kNameRole = Qt::UserRole + 2;
+
+int attributesOf(const QFileInfo& info) {
+    int found = 0;
+    const bool hidden = info.fileName().startsWith(QLatin1Char('.'));
+    if (info.isFile()) {
+        found |= TLocalFileList::Archive;
+        if (!hidden)
+            found |= TLocalFileList::Normal;
+    } else {
+        found |= TLocalFileList::System;
+    }
+    if (hidden)
+        found |= TLocalFileList::Hidden;
+    if (!info.isWritable())
+        found |= TLocalFileList::ReadOnly;
+    return found;
 }
+} // namespace
 
 TLocalFolderList::TLocalFolderList(QWidget* parent) : QListWidget(parent) {
     connect(this, &QListWidget::itemDoubleClicked, this,
@@ -39,8 +57,10 @@ void TLocalFolderList::refresh() {
         const QString name = QDir(folder).isRoot() ? folder : QFileInfo(folder).fileName();
         auto* item = new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + name, this);
         item->setData(kPathRole, folder);
+        item->setData(kNameRole, name);
         ++depth;
     }
+    ancestorRows_ = count();
     setCurrentRow(count() - 1);
     const QDir dir(directory_);
     const QStringList subfolders =
@@ -48,7 +68,13 @@ void TLocalFolderList::refresh() {
     for (const QString& sub : subfolders) {
         auto* item = new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + sub, this);
         item->setData(kPathRole, dir.filePath(sub));
+        item->setData(kNameRole, sub);
     }
+}
+
+QString TLocalFolderList::nameAt(int row) const {
+    const QListWidgetItem* it = item(row);
+    return it ? it->data(kNameRole).toString() : QString();
 }
 
 QString TLocalFolderList::folderAt(int row) const {
@@ -70,6 +96,11 @@ void TLocalFileList::setMask(const QString& mask) {
     refresh();
 }
 
+void TLocalFileList::setAttributes(int attributes) {
+    attributes_ = attributes;
+    refresh();
+}
+
 void TLocalFileList::refresh() {
     clear();
     if (directory_.isEmpty())
@@ -81,6 +112,8 @@ void TLocalFileList::refresh() {
     const QStringList names = dir.entryList(filters, QDir::Files | QDir::Hidden | QDir::System,
                                             QDir::Name | QDir::IgnoreCase);
     for (const QString& name : names) {
+        if (!(attributesOf(QFileInfo(dir.filePath(name))) & attributes_))
+            continue;
         auto* item = new QListWidgetItem(name, this);
         item->setData(kPathRole, dir.filePath(name));
     }
@@ -97,4 +130,11 @@ QStringList TLocalFileList::selectedFileNames() const {
         if (item(row)->isSelected())
             out.append(item(row)->text());
     return out;
+}
+
+int TLocalFileList::rowOf(const QString& name) const {
+    for (int row = 0; row < count(); ++row)
+        if (item(row)->text() == name)
+            return row;
+    return -1;
 }

@@ -1,0 +1,126 @@
+// The local panel's file and folder commands: new folder, delete files,
+// delete and rename a folder.
+
+#include "app/main_window.h"
+#include "local/local_lists.h"
+#include "local/local_panel_texts.h"
+#include "platform/msg.h"
+#include "platform/services.h"
+#include "transfers/progress_window.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProgressBar>
+
+namespace texts = local_panel_texts;
+
+namespace {
+
+// A name typed for a new or renamed folder stays inside the current folder:
+// no separators, no "." or "..".
+bool isPlainName(const QString& name) {
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
+           !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'));
+}
+
+std::optional<QString> askName(const Msg& caption, const Msg& prompt, int flag) {
+    return platform::services().inputBox(lang::pickStrict(caption, flag),
+                                         lang::pickStrict(prompt, flag), QString());
+}
+
+} // namespace
+
+void TForm1::SpeedButton3Click() {
+    const std::optional<QString> answer =
+        askName(texts::kNewFolderCaption, texts::kNewFolderPrompt, language());
+    if (!answer || answer->isEmpty())
+        return;
+    // A refused or unusable name creates nothing; the lists show the real state.
+    if (isPlainName(*answer))
+        QDir(katalog->directory()).mkdir(*answer);
+    katalog->refresh();
+    runCommand(Command::RefreshCounters);
+}
+
+void TForm1::Usuplik1Click() {
+    const int flag = language();
+    if (platform::services().messageBox(lang::pick(texts::kDeleteFilesQuestion, flag),
+                                        lang::pick(texts::kDeleteFilesTitle, flag),
+                                        platform::DlgButtons::YesNo) != platform::DlgResult::Yes)
+        return;
+    const QStringList names = pliki->selectedFileNames();
+    if (names.isEmpty()) {
+        platform::services().messageDlg(lang::pick(texts::kNothingToDelete, flag),
+                                        platform::DlgType::Information, platform::DlgButtons::Ok);
+        return;
+    }
+    // The progress window shows the deletion unless a transfer uses it; it is
+    // shown and hidden plainly, without a transfer batch's closing bookkeeping.
+    TForm13* progress = (Form13 && !transferRunning && !Form13->isOpen()) ? Form13 : nullptr;
+    if (progress) {
+        progress->licznik->setText(lang::pick(texts::kDeletingFiles, flag));
+        progress->Progressbar1->setMaximum(int(names.size()));
+        progress->show();
+    }
+    for (int row = 0; row < pliki->count(); ++row) {
+        if (!pliki->item(row)->isSelected())
+            continue;
+        // Permanent deletion; a refused file simply stays in the list.
+        QFile::remove(pliki->filePath(row));
+        if (progress)
+            progress->Progressbar1->setValue(qMin(row, progress->Progressbar1->maximum()));
+    }
+    pliki->refresh();
+    if (progress) {
+        progress->licznik->setText(lang::pick(texts::kFilesDeleted, flag));
+        progress->Progressbar1->setValue(0);
+        progress->hide();
+    }
+    runCommand(Command::RefreshCounters);
+}
+
+void TForm1::kat_usunClick() {
+    const int flag = language();
+    if (platform::services().messageBox(lang::pick(texts::kDeleteFolderQuestion, flag),
+                                        lang::pick(texts::kDeleteFolderTitle, flag),
+                                        platform::DlgButtons::YesNo) != platform::DlgResult::Yes)
+        return;
+    const int row = katalog->currentRow();
+    if (row < 0)
+        return;
+    if (row == 0) {
+        platform::services().messageDlg(lang::pick(texts::kWholeDisk, flag),
+                                        platform::DlgType::Warning, platform::DlgButtons::Ok);
+        return;
+    }
+    // Only a subfolder of the current folder is deleted: the folders on the
+    // way down hold the current folder itself.
+    if (row >= katalog->ancestorRows()) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const QFileInfo target(katalog->folderAt(row));
+        if (target.isSymLink())
+            QFile::remove(target.filePath()); // the link goes, not what it points at
+        else
+            QDir(target.filePath()).removeRecursively();
+        QApplication::restoreOverrideCursor();
+    }
+    katalog->refresh();
+    runCommand(Command::RefreshCounters);
+}
+
+void TForm1::zmien_katalogClick() {
+    const std::optional<QString> answer =
+        askName(texts::kRenameFolderCaption, texts::kRenameFolderPrompt, language());
+    if (!answer || answer->isEmpty())
+        return;
+    const int row = katalog->currentRow();
+    const QDir current(katalog->directory());
+    // Never onto an existing name: that would replace or merge a folder.
+    if (row >= katalog->ancestorRows() && isPlainName(*answer) && !current.exists(*answer)) {
+        QDir().rename(katalog->folderAt(row), current.filePath(*answer));
+    }
+    katalog->refresh();
+    runCommand(Command::RefreshCounters);
+}

@@ -1,0 +1,167 @@
+// The local panel's controls: the drive and folder lists, the attribute
+// filters and the name mask, selection and search, open or run.
+
+#include "app/main_window.h"
+#include "local/local_lists.h"
+#include "local/local_panel_texts.h"
+#include "platform/msg.h"
+#include "platform/services.h"
+
+#include <QActionGroup>
+#include <QDir>
+
+namespace texts = local_panel_texts;
+
+void TForm1::wireLocalPanel() {
+    if (localPanelWired)
+        return;
+    localPanelWired = true;
+
+    connect(dysk, &QComboBox::activated, this, [this] { dyskChange(); });
+    connect(katalog, &TLocalFolderList::directoryChanged, this, [this] { katalogChange(); });
+    connect(filtr, &QToolButton::clicked, this, [this] { filtrClick(); });
+    connect(SpeedButton3, &QToolButton::clicked, this, [this] { SpeedButton3Click(); });
+    connect(nowy_kat_lokal, &QAction::triggered, this, [this] { SpeedButton3Click(); });
+    connect(SpeedButton2, &QToolButton::clicked, this, [this] { Usuplik1Click(); });
+    connect(Usuplik1, &QAction::triggered, this, [this] { Usuplik1Click(); });
+    connect(ran2, &QToolButton::clicked, this, [this] { ranClick(); });
+    connect(ran, &QAction::triggered, this, [this] { ranClick(); });
+    connect(zaznacz1, &QAction::triggered, this, [this] { zaznacz1Click(); });
+    connect(odznacz, &QAction::triggered, this, [this] { odznaczClick(); });
+    connect(odswiez, &QAction::triggered, this, [this] { odswiezClick(); });
+    connect(Szukaj_pliku, &QAction::triggered, this, [this] { Szukaj_plikuClick(); });
+    connect(kat_otworz, &QAction::triggered, this, [this] { kat_otworzClick(); });
+    connect(kat_usun, &QAction::triggered, this, [this] { kat_usunClick(); });
+    connect(zmien_katalog, &QAction::triggered, this, [this] { zmien_katalogClick(); });
+    connect(Odswiez1, &QAction::triggered, this, [this] { Odswiez1Click(); });
+    connect(kat_szukaj, &QAction::triggered, this, [this] { kat_szukajClick(); });
+
+    // Exactly one attribute filter is checked; the list starts with normal files.
+    auto* filters = new QActionGroup(this);
+    filters->setExclusive(true);
+    for (QAction* choice :
+         {Pl_normalne, pl_archiwalne, pl_system, pl_ukryte, pl_read, pl_wszystkie}) {
+        choice->setCheckable(true);
+        filters->addAction(choice);
+    }
+    Pl_normalne->setChecked(true);
+    pliki->setAttributes(TLocalFileList::Normal);
+    connect(filters, &QActionGroup::triggered, this, [this](QAction* a) { pokazuj_plikiClick(a); });
+
+    registerCommand(Command::OpenLocalFile, [this] { ranClick(); });
+    registerCommand(Command::NewLocalFolder, [this] { SpeedButton3Click(); });
+    registerCommand(Command::DeleteLocal, [this] { Usuplik1Click(); });
+}
+
+void TForm1::dyskChange() {
+    // A drive shows from its root; a drive that cannot be read changes nothing.
+    katalog->setDirectory(dysk->currentText());
+    runCommand(Command::RefreshCounters);
+}
+
+void TForm1::katalogChange() {
+    runCommand(Command::RefreshCounters);
+}
+
+void TForm1::pokazuj_plikiClick(QAction* choice) {
+    int set = TLocalFileList::Normal;
+    if (choice == pl_archiwalne)
+        set = TLocalFileList::Archive;
+    else if (choice == pl_system)
+        set = TLocalFileList::System;
+    else if (choice == pl_ukryte)
+        set = TLocalFileList::Hidden;
+    else if (choice == pl_read)
+        set = TLocalFileList::ReadOnly;
+    else if (choice == pl_wszystkie)
+        set = TLocalFileList::kAllAttributes;
+    choice->setChecked(true);
+    pliki->setAttributes(set);
+    runCommand(Command::RefreshCounters);
+}
+
+void TForm1::filtrClick() {
+    const int flag = language();
+    const std::optional<QString> answer = platform::services().inputBox(
+        lang::pickStrict(texts::kMaskCaption, flag), lang::pickStrict(texts::kMaskPrompt, flag),
+        QStringLiteral("*.*"));
+    if (answer && !answer->isEmpty())
+        pliki->setMask(answer->startsWith(QLatin1Char('*')) ? *answer
+                                                            : QStringLiteral("*.") + *answer);
+    runCommand(Command::RefreshCounters);
+}
+
+void TForm1::ranClick() {
+    if (pliki->selectedItems().isEmpty()) {
+        platform::services().messageDlg(lang::pick(texts::kNothingToOpen, language()),
+                                        platform::DlgType::Information, platform::DlgButtons::Ok);
+        return;
+    }
+    // The file at the focus, as the shell's default action would open it.
+    int row = pliki->currentRow();
+    if (row < 0)
+        row = pliki->row(pliki->selectedItems().first());
+    platform::services().shellOpen(pliki->filePath(row), pliki->directory());
+}
+
+void TForm1::zaznacz1Click() {
+    pliki->selectAll();
+}
+
+void TForm1::odznaczClick() {
+    pliki->clearSelection();
+}
+
+void TForm1::odswiezClick() {
+    pliki->refresh();
+    runCommand(Command::RefreshCounters);
+}
+
+void TForm1::Odswiez1Click() {
+    katalog->refresh();
+    runCommand(Command::RefreshCounters);
+}
+
+void TForm1::kat_otworzClick() {
+    const int row = katalog->currentRow();
+    if (row >= 0)
+        katalog->setDirectory(katalog->folderAt(row));
+}
+
+void TForm1::Szukaj_plikuClick() {
+    const int flag = language();
+    const std::optional<QString> answer =
+        platform::services().inputBox(lang::pickStrict(texts::kFindFileCaption, flag),
+                                      lang::pickStrict(texts::kFindFilePrompt, flag), QString());
+    if (!answer || answer->isEmpty())
+        return;
+    for (int row = 0; row < pliki->count(); ++row) {
+        if (pliki->item(row)->text().startsWith(*answer, Qt::CaseInsensitive)) {
+            // Added to whatever is selected already.
+            pliki->item(row)->setSelected(true);
+            pliki->setCurrentRow(row, QItemSelectionModel::Current);
+            pliki->scrollToItem(pliki->item(row));
+            return;
+        }
+    }
+}
+
+void TForm1::kat_szukajClick() {
+    const int flag = language();
+    const std::optional<QString> answer =
+        platform::services().inputBox(lang::pickStrict(texts::kFindFolderCaption, flag),
+                                      lang::pickStrict(texts::kFindFolderPrompt, flag), QString());
+    if (!answer || answer->isEmpty())
+        return;
+    for (int row = 0; row < katalog->count(); ++row) {
+        if (katalog->nameAt(row).startsWith(*answer, Qt::CaseInsensitive)) {
+            katalog->setCurrentRow(row);
+            katalog->scrollToItem(katalog->item(row));
+            return;
+        }
+    }
+}
+
+int TForm1::Znajdz(const QString& name) const {
+    return pliki->rowOf(name);
+}

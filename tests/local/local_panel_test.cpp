@@ -1,0 +1,239 @@
+// The local file panel in the main window, offscreen, on a temporary folder.
+
+#include "app/main_window.h"
+#include "local/local_lists.h"
+#include "tests/support/ui/recording_services.h"
+#include "tests/support/ui/temp_home.h"
+#include "transfers/progress_window.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <memory>
+
+namespace {
+
+using platform::DlgResult;
+
+struct LocalPanel : ::testing::Test {
+    TempHome home;
+    RecordingServices services;
+    QTemporaryDir work;
+    std::unique_ptr<TForm1> form;
+
+    void SetUp() override {
+        home.writeDefaultKonf(1);
+        form = std::make_unique<TForm1>();
+        form->FormCreate();
+        services.clear();
+        ASSERT_TRUE(form->katalog->setDirectory(work.path()));
+    }
+
+    QString at(const QString& name) const { return work.filePath(name); }
+    void write(const QString& name) {
+        QFile f(at(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("data");
+    }
+    QStringList shownFiles() const {
+        QStringList out;
+        for (int row = 0; row < form->pliki->count(); ++row)
+            out.append(form->pliki->item(row)->text());
+        return out;
+    }
+    QStringList shownSubfolders() const {
+        QStringList out;
+        for (int row = form->katalog->ancestorRows(); row < form->katalog->count(); ++row)
+            out.append(form->katalog->nameAt(row));
+        return out;
+    }
+    void select(const QStringList& names) {
+        form->pliki->clearSelection();
+        for (const QString& name : names)
+            form->pliki->item(form->Znajdz(name))->setSelected(true);
+    }
+    void press(int key) { form->FormKeyDown(key, Qt::NoModifier); }
+};
+
+TEST_F(LocalPanel, F8CreatesAFolderInsideTheCurrentFolderOnly) {
+    services.textAnswers = {QStringLiteral("nowy"), QStringLiteral("../escaped"),
+                            QStringLiteral("")};
+    press(Qt::Key_F8);
+    ASSERT_EQ(services.callsOf("inputBox").size(), 1);
+    EXPECT_EQ(services.callsOf("inputBox")[0].args,
+              QStringList({"Nowy katalog lokalny", "Nazwa katalogu...", ""}));
+    EXPECT_TRUE(QFileInfo(at("nowy")).isDir());
+    EXPECT_EQ(shownSubfolders(), QStringList({"nowy"}));
+    EXPECT_EQ(form->Status_kat->panelText(0),
+              QString::fromUtf8("Katalogów: %1").arg(form->katalog->count() - 1));
+
+    // A typed path never leads out of the folder.
+    form->SpeedButton3->click();
+    EXPECT_FALSE(QFileInfo::exists(QDir(work.path()).absoluteFilePath("../escaped")));
+    form->nowy_kat_lokal->trigger();
+    EXPECT_EQ(shownSubfolders(), QStringList({"nowy"}));
+    EXPECT_TRUE(services.messages().isEmpty());
+}
+
+TEST_F(LocalPanel, DelAsksAndDeletesOnlyTheSelectedFilesOnYes) {
+    for (const char* name : {"a.txt", "b.txt", "c.txt"})
+        write(name);
+    form->pliki->refresh();
+    select({"a.txt", "b.txt"});
+    form->plikiTag = 101;
+
+    services.dialogAnswers = {DlgResult::No};
+    press(Qt::Key_Delete);
+    ASSERT_EQ(services.callsOf("messageBox").size(), 1);
+    EXPECT_EQ(
+        services.callsOf("messageBox")[0].args.mid(0, 2),
+        QStringList({QString::fromUtf8("Czy napewno chcesz usunąć plik(i) z Twojego komputera? "),
+                     QString::fromUtf8("KORVANTE - Usunięcie")}));
+    EXPECT_EQ(shownFiles(), QStringList({"a.txt", "b.txt", "c.txt"}));
+
+    services.dialogAnswers = {DlgResult::Yes};
+    press(Qt::Key_Delete);
+    EXPECT_FALSE(QFile::exists(at("a.txt")));
+    EXPECT_FALSE(QFile::exists(at("b.txt")));
+    EXPECT_TRUE(QFile::exists(at("c.txt")));
+    EXPECT_EQ(shownFiles(), QStringList({"c.txt"}));
+    EXPECT_EQ(form->status_lokal->panelText(0), QString::fromUtf8("Plików: 1"));
+    EXPECT_FALSE(form->Form13->isVisible());
+
+    // Nothing selected: said so, nothing deleted.
+    services.clear();
+    form->pliki->clearSelection();
+    services.dialogAnswers = {DlgResult::Yes};
+    form->Usuplik1->trigger();
+    EXPECT_EQ(services.messages().last(),
+              QString::fromUtf8("Nie zaznaczono żadnego pliku do usunięcia"));
+    EXPECT_TRUE(QFile::exists(at("c.txt")));
+}
+
+TEST_F(LocalPanel, AttributeFiltersAndTheNameMask) {
+    for (const char* name : {"a.txt", "b.doc", ".hidden.txt", "noext"})
+        write(name);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(at("pipe")).constData(), 0600), 0);
+    form->pliki->refresh();
+    EXPECT_TRUE(form->Pl_normalne->isChecked());
+    EXPECT_EQ(shownFiles(), QStringList({"a.txt", "b.doc", "noext"}));
+
+    form->pl_wszystkie->trigger();
+    EXPECT_EQ(shownFiles(), QStringList({".hidden.txt", "a.txt", "b.doc", "noext", "pipe"}));
+    EXPECT_FALSE(form->Pl_normalne->isChecked());
+    EXPECT_EQ(form->status_lokal->panelText(0), QString::fromUtf8("Plików: 5"));
+    form->pl_ukryte->trigger();
+    EXPECT_EQ(shownFiles(), QStringList({".hidden.txt"}));
+    form->pl_system->trigger();
+    EXPECT_EQ(shownFiles(), QStringList({"pipe"}));
+    form->pl_archiwalne->trigger();
+    EXPECT_EQ(shownFiles(), QStringList({".hidden.txt", "a.txt", "b.doc", "noext"}));
+    form->Pl_normalne->trigger();
+    EXPECT_EQ(shownFiles(), QStringList({"a.txt", "b.doc", "noext"}));
+    EXPECT_TRUE(form->Pl_normalne->isChecked());
+    EXPECT_FALSE(form->pl_archiwalne->isChecked());
+
+    // "doc" means *.doc; a mask with a star is used as typed; empty keeps it.
+    services.textAnswers = {QStringLiteral("doc"), QStringLiteral("*.txt"), QStringLiteral("")};
+    form->filtr->click();
+    EXPECT_EQ(services.callsOf("inputBox")[0].args,
+              QStringList({"Filtruj pliki...",
+                           QString::fromUtf8("Wpisz maskę filtracji np.(*.doc)"), "*.*"}));
+    EXPECT_EQ(form->pliki->mask(), "*.doc");
+    EXPECT_EQ(shownFiles(), QStringList({"b.doc"}));
+    EXPECT_EQ(form->status_lokal->panelText(0), QString::fromUtf8("Plików: 1"));
+    form->filtr->click();
+    EXPECT_EQ(shownFiles(), QStringList({"a.txt"}));
+    form->filtr->click();
+    EXPECT_EQ(form->pliki->mask(), "*.txt");
+}
+
+TEST_F(LocalPanel, F4OpensTheFileAtTheFocusAndFindAddsToTheSelection) {
+    for (const char* name : {"alpha.txt", "beta.txt", "Gamma.txt"})
+        write(name);
+    form->pliki->refresh();
+    form->pliki->clearSelection();
+    press(Qt::Key_F4);
+    EXPECT_EQ(services.messages(),
+              QStringList({QString::fromUtf8(
+                  "Nie zaznaczono żadnego pliku do otwarcia lub uruchomienia")}));
+    EXPECT_TRUE(services.callsOf("shellOpen").isEmpty());
+
+    select({"alpha.txt"});
+    services.textAnswers = {QStringLiteral("gam"), QStringLiteral("zzz")};
+    form->Szukaj_pliku->trigger();
+    EXPECT_EQ(form->pliki->selectedFileNames(), QStringList({"alpha.txt", "Gamma.txt"}));
+    form->Szukaj_pliku->trigger(); // nothing found: nothing changes
+    EXPECT_EQ(form->pliki->selectedFileNames(), QStringList({"alpha.txt", "Gamma.txt"}));
+
+    press(Qt::Key_F4);
+    ASSERT_EQ(services.callsOf("shellOpen").size(), 1);
+    EXPECT_EQ(services.callsOf("shellOpen")[0].args.value(0), at("Gamma.txt"));
+
+    form->odznacz->trigger();
+    EXPECT_TRUE(form->pliki->selectedItems().isEmpty());
+    form->zaznacz1->trigger();
+    EXPECT_EQ(form->pliki->selectedItems().size(), 3);
+    EXPECT_EQ(form->Znajdz("beta.txt"), 1);
+    EXPECT_EQ(form->Znajdz("BETA.txt"), -1);
+}
+
+TEST_F(LocalPanel, FolderCommandsFindRenameDeleteAndOpen) {
+    QDir(work.path()).mkpath("one/inner");
+    QDir(work.path()).mkdir("two");
+    write("one/inner/file.txt");
+    form->Odswiez1->trigger();
+    EXPECT_EQ(shownSubfolders(), QStringList({"one", "two"}));
+
+    services.textAnswers = {QStringLiteral("TW"), QStringLiteral("three"), QStringLiteral("../out"),
+                            QStringLiteral("one")};
+    form->kat_szukaj->trigger();
+    EXPECT_EQ(form->katalog->nameAt(form->katalog->currentRow()), "two");
+    form->zmien_katalog->trigger();
+    EXPECT_EQ(shownSubfolders(), QStringList({"one", "three"}));
+    // A path or an existing name renames nothing.
+    form->katalog->setCurrentRow(form->katalog->count() - 1);
+    form->zmien_katalog->trigger();
+    form->zmien_katalog->trigger();
+    EXPECT_EQ(shownSubfolders(), QStringList({"one", "three"}));
+
+    // The drive root only warns.
+    form->katalog->setCurrentRow(0);
+    services.dialogAnswers = {DlgResult::Yes};
+    form->kat_usun->trigger();
+    EXPECT_EQ(services.messages().last(),
+              QString::fromUtf8("BŁĄD: Nie możesz usunąć całego dysku"));
+    EXPECT_TRUE(QDir(work.path()).exists());
+
+    // No keeps the folder; Yes deletes it with everything in it.
+    const int oneRow = form->katalog->ancestorRows();
+    form->katalog->setCurrentRow(oneRow);
+    services.dialogAnswers = {DlgResult::No};
+    form->kat_usun->trigger();
+    EXPECT_TRUE(QFile::exists(at("one/inner/file.txt")));
+    services.dialogAnswers = {DlgResult::Yes};
+    form->kat_usun->trigger();
+    EXPECT_FALSE(QFileInfo::exists(at("one")));
+    EXPECT_EQ(shownSubfolders(), QStringList({"three"}));
+
+    write("three/inside.txt");
+    form->katalog->setCurrentRow(form->katalog->ancestorRows());
+    form->kat_otworz->trigger();
+    EXPECT_EQ(form->katalog->directory(), at("three"));
+    EXPECT_EQ(shownFiles(), QStringList({"inside.txt"}));
+    EXPECT_EQ(form->status_lokal->panelText(0), QString::fromUtf8("Plików: 1"));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
