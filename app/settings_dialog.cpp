@@ -38,10 +38,7 @@ template <typename W> W* named(W* widget, const char* name) {
 void giveSlotColours(QWidget* widget) {
     if (!Form1)
         return;
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Base, platform::colorFromValue(Form1->slot[6]));
-    palette.setColor(QPalette::Text, platform::colorFromValue(Form1->slot[7]));
-    widget->setPalette(palette);
+    platform::applyFieldColors({widget}, Form1->slot[6], Form1->slot[7]);
 }
 
 } // namespace
