@@ -37,6 +37,7 @@ class TLocalFileList;
 class TForm10;
 class TPowiekszenie;
 class TForm13;
+class TForm15;
 
 // A status bar whose panels are plain labels, addressable by index like the
 // panels of the original window.
@@ -485,6 +486,9 @@ public:
     void kat_szukajClick();
     // Row of `pliki` whose text equals `name` exactly, or -1.
     int Znajdz(const QString& name) const;
+    // The letter-case window, shared with the remote listing (its Edit1 chooses).
+    TForm15* Form15 = nullptr;
+    void litery_lokalClick();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -36,3 +36,24 @@ inline constexpr Msg kRenameFolderCaption{"Nowa nazwa katalogu", "New directory 
 inline constexpr Msg kRenameFolderPrompt{"Nazwa katalogu...", "Directory name..."};
 
 } // namespace local_panel_texts
+
+namespace case_dialog_texts {
+
+inline constexpr Msg kTitle{"Zmień...", "Change..."};
+inline constexpr Msg kWaitTitle{"Czekaj...", "Wait..."};
+inline constexpr Msg kGroup{"Opcje zmiany", "Change option"};
+inline constexpr Msg kChange{"Zmień", "Change"};
+inline constexpr Msg kCancel{"Anuluj", "Cancel"};
+inline constexpr Msg kLower{"Zmień nazwy wszystkich plików na małe litery",
+                            "Change all files name on the lower letters"};
+inline constexpr Msg kUpper{"ZMIEŃ NAZWY WSZYSTKICH PLIKÓW NA DUŻE LITERY",
+                            "CHANGE ALL FILES NAME ON THE UPPER LETTERS"};
+inline constexpr Msg kDone{"Wykonano w: ", "Down in: "};
+inline constexpr Msg kUpperRefused{
+    "Nie masz wystarczających praw dostępu aby przeprowadzać zmiany na plikach ",
+    "You cannot right rename files: Permision danied"};
+inline constexpr Msg kLowerRefused{
+    "Nie masz wystarczających praw dostępu aby zmienić nazwę katalogu",
+    "You cannot rename directory: Permision danied"};
+
+} // namespace case_dialog_texts

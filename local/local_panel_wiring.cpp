@@ -2,6 +2,7 @@
 // filters and the name mask, selection and search, open or run.
 
 #include "app/main_window.h"
+#include "local/case_dialog.h"
 #include "local/local_lists.h"
 #include "local/local_panel_texts.h"
 #include "platform/msg.h"
@@ -47,6 +48,9 @@ void TForm1::wireLocalPanel() {
     Pl_normalne->setChecked(true);
     pliki->setAttributes(TLocalFileList::Normal);
     connect(filters, &QActionGroup::triggered, this, [this](QAction* a) { pokazuj_plikiClick(a); });
+
+    Form15 = new TForm15(this);
+    connect(litery_lokal, &QToolButton::clicked, this, [this] { litery_lokalClick(); });
 
     registerCommand(Command::OpenLocalFile, [this] { ranClick(); });
     registerCommand(Command::NewLocalFolder, [this] { SpeedButton3Click(); });
@@ -160,6 +164,11 @@ void TForm1::kat_szukajClick() {
             return;
         }
     }
+}
+
+void TForm1::litery_lokalClick() {
+    Form15->Edit1 = QStringLiteral("1");
+    platform::services().showModal(*Form15);
 }
 
 int TForm1::Znajdz(const QString& name) const {

@@ -1,6 +1,7 @@
 // The local file panel in the main window, offscreen, on a temporary folder.
 
 #include "app/main_window.h"
+#include "local/case_dialog.h"
 #include "local/local_lists.h"
 #include "tests/support/ui/recording_services.h"
 #include "tests/support/ui/temp_home.h"
@@ -227,6 +228,37 @@ TEST_F(LocalPanel, FolderCommandsFindRenameDeleteAndOpen) {
     EXPECT_EQ(form->katalog->directory(), at("three"));
     EXPECT_EQ(shownFiles(), QStringList({"inside.txt"}));
     EXPECT_EQ(form->status_lokal->panelText(0), QString::fromUtf8("Plików: 1"));
+}
+
+TEST_F(LocalPanel, LetterCaseRenamesEveryFileAndKeepsCollisions) {
+    for (const char* name : {"Mixed.TXT", "upper.txt", "KEEP.MD", "keep.md"})
+        write(name);
+    form->pliki->refresh();
+    select({"upper.txt"}); // every file is renamed, not only the selected ones
+    QString lastPercent;
+    QString title;
+    services.modalSteps[QStringLiteral("TForm15")] = [&](QDialog& dialog) {
+        auto& caseDialog = static_cast<TForm15&>(dialog);
+        EXPECT_EQ(caseDialog.Edit1, "1");
+        EXPECT_TRUE(caseDialog.r_male->isChecked());
+        EXPECT_EQ(caseDialog.procent->text(), "Wykonano w: 0%");
+        title = caseDialog.windowTitle();
+        caseDialog.r_duze->setChecked(true);
+        caseDialog.Zmien->click();
+        lastPercent = caseDialog.procent->text();
+        return dialog.result();
+    };
+    form->litery_lokal->click();
+    EXPECT_EQ(title, QString::fromUtf8("Zmień..."));
+    // Four files: the last one shows 75%.
+    EXPECT_EQ(lastPercent, "Wykonano w: 75%");
+    // "keep.md" would land on "KEEP.MD": both stay.
+    QStringList after = shownFiles();
+    after.sort();
+    EXPECT_EQ(after, QStringList({"KEEP.MD", "MIXED.TXT", "UPPER.TXT", "keep.md"}));
+    EXPECT_TRUE(form->Form15->Zmien->isEnabled());
+    EXPECT_EQ(form->Form15->pas->value(), 0);
+    EXPECT_TRUE(services.messages().isEmpty());
 }
 
 } // namespace
