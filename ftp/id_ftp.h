@@ -50,7 +50,7 @@ public:
     void SiteCommand(const std::string& text);
 
     // LIST (details) or NLST over a data connection; replaces destination's contents.
-    void ListDirectory(std::vector<std::string>& destination, const std::string& specification = {},
+    void ListDirectory(std::vector<std::string>& destination, const std::string& pathMask = {},
                        bool details = true);
     void DownloadToStream(const std::string& remotePath, TIdStream& destination);
     // A failed download leaves the partial local file.

@@ -156,10 +156,10 @@ private:
 
 } // namespace
 
-void TIdFTP::ListDirectory(std::vector<std::string>& destination, const std::string& specification,
+void TIdFTP::ListDirectory(std::vector<std::string>& destination, const std::string& pathMask,
                            bool details) {
     CappedMemoryStream data(MaxListingSize, *this);
-    ReceiveOverData(idTrim((details ? "list " : "nlst ") + specification), data);
+    ReceiveOverData(idTrim((details ? "list " : "nlst ") + pathMask), data);
     if (data.Overflowed)
         throw EIdReplyTooLong("Listing longer than " + std::to_string(MaxListingSize) + " bytes.");
     destination = idSplitListing(data.Bytes());
