@@ -72,6 +72,10 @@ private:
     IdPasvAddress PassiveRequest();
     void SendPort(const TIdSimpleServer& listener);
     template <class T> std::unique_ptr<T> NewDataChannel();
+    TIdTCPClient* OpenPassiveChannel(const IdPasvAddress& announced);
+    TIdSimpleServer* OpenActiveListener();
+    // A failed transfer drops its data connection and settles an ABOR still owed.
+    void DropFailedDataChannel();
     void ReceiveOverData(const std::string& command, TIdStream& destination);
     void SendOverData(const std::string& command, TIdStream& source);
     void ReadEndReply();

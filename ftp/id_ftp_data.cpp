@@ -24,46 +24,58 @@ template <class T> std::unique_ptr<T> TIdFTP::NewDataChannel() {
     return channel;
 }
 
+TIdTCPClient* TIdFTP::OpenPassiveChannel(const IdPasvAddress& announced) {
+    auto client = NewDataChannel<TIdTCPClient>();
+    client->SocksInfo = SocksInfo;
+    // The data connection goes to the host we are talking to, whatever address the
+    // reply names: servers behind NAT announce private addresses, and a hostile one
+    // must not point us at a third host.
+    client->Host = Socket.PeerIP;
+    client->Port = announced.Port;
+    TIdTCPClient* data = client.get();
+    FDataChannel = std::move(client);
+    return data;
+}
+
+TIdSimpleServer* TIdFTP::OpenActiveListener() {
+    auto listener = NewDataChannel<TIdSimpleServer>();
+    listener->BoundIP = Socket.IP;
+    listener->BoundPort = 0;
+    listener->BeginListen(1);
+    TIdSimpleServer* data = listener.get();
+    FDataChannel = std::move(listener);
+    return data;
+}
+
+void TIdFTP::DropFailedDataChannel() {
+    FDataChannel.reset();
+    if (FAbortSent)
+        SettleAbortQuietly(0);
+}
+
 void TIdFTP::ReceiveOverData(const std::string& command, TIdStream& destination) {
     if (Passive) {
         IdPasvAddress announced = PassiveRequest();
         SendLine(command);
-        auto client = NewDataChannel<TIdTCPClient>();
-        client->SocksInfo = SocksInfo;
-        // The data connection goes to the host we are talking to, whatever address the
-        // reply names: servers behind NAT announce private addresses, and a hostile one
-        // must not point us at a third host.
-        client->Host = Socket.PeerIP;
-        client->Port = announced.Port;
-        TIdTCPClient* data = client.get();
-        FDataChannel = std::move(client);
+        TIdTCPClient* data = OpenPassiveChannel(announced);
         try {
             data->OpenConnection();
             ReadReply({125, 150});
             data->ReceiveStreamUntilClose(destination);
             data->CloseConnection();
         } catch (...) {
-            FDataChannel.reset();
-            if (FAbortSent)
-                SettleAbortQuietly(0);
+            DropFailedDataChannel();
             throw;
         }
     } else {
-        auto listener = NewDataChannel<TIdSimpleServer>();
-        listener->BoundIP = Socket.IP;
-        listener->BoundPort = 0;
-        listener->BeginListen(1);
-        TIdSimpleServer* data = listener.get();
-        FDataChannel = std::move(listener);
+        TIdSimpleServer* data = OpenActiveListener();
         try {
             SendPort(*data);
             SendCommand(command, {125, 150});
             data->Listen();
             data->ReceiveStreamUntilClose(destination);
         } catch (...) {
-            FDataChannel.reset();
-            if (FAbortSent)
-                SettleAbortQuietly(0);
+            DropFailedDataChannel();
             throw;
         }
     }
@@ -75,12 +87,7 @@ void TIdFTP::SendOverData(const std::string& command, TIdStream& source) {
     if (Passive) {
         IdPasvAddress announced = PassiveRequest();
         SendLine(command);
-        auto client = NewDataChannel<TIdTCPClient>();
-        client->SocksInfo = SocksInfo;
-        client->Host = Socket.PeerIP; // see ReceiveOverData
-        client->Port = announced.Port;
-        TIdTCPClient* data = client.get();
-        FDataChannel = std::move(client);
+        TIdTCPClient* data = OpenPassiveChannel(announced);
         try {
             data->OpenConnection();
             ReadReply({110, 125, 150});
@@ -92,27 +99,18 @@ void TIdFTP::SendOverData(const std::string& command, TIdStream& source) {
             }
             data->CloseConnection();
         } catch (...) {
-            FDataChannel.reset();
-            if (FAbortSent)
-                SettleAbortQuietly(0);
+            DropFailedDataChannel();
             throw;
         }
     } else {
-        auto listener = NewDataChannel<TIdSimpleServer>();
-        listener->BoundIP = Socket.IP;
-        listener->BoundPort = 0;
-        listener->BeginListen(1);
-        TIdSimpleServer* data = listener.get();
-        FDataChannel = std::move(listener);
+        TIdSimpleServer* data = OpenActiveListener();
         try {
             SendPort(*data);
             SendCommand(command, {125, 150});
             data->Listen();
             data->SendStream(source, true);
         } catch (...) {
-            FDataChannel.reset();
-            if (FAbortSent)
-                SettleAbortQuietly(0);
+            DropFailedDataChannel();
             throw;
         }
     }
