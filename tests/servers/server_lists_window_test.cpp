@@ -399,7 +399,7 @@ TEST_F(ServerLists, WizardOpensTheChosenCategory) {
         EXPECT_EQ(w.windowTitle(), "FTP Client");
         EXPECT_EQ(w.ok->text(), "LOAD");
         EXPECT_EQ(w.Anuluj->text(), "Close program");
-        QTest::mouseClick(w.Anuluj, Qt::LeftButton);
+        w.Anuluj->click();
         return d.result();
     };
     create(9, 0);
