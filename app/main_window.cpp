@@ -3,6 +3,7 @@
 
 #include "app/main_window.h"
 
+#include "app/language.h"
 #include "ftp/id_anti_freeze.h"
 #include "ftp/id_ftp.h"
 #include "ftp/id_log_debug.h"
@@ -20,6 +21,10 @@
 #include <QVBoxLayout>
 
 TForm1* Form1 = nullptr;
+
+int languageFlag() {
+    return Form1 ? Form1->slot[5] : 1;
+}
 
 namespace {
 Q_LOGGING_CATEGORY(protocolLog, "korvante.protocol", QtWarningMsg)

@@ -1,6 +1,7 @@
 #include "app/password_prompt.h"
 
 #include "app/access_password.h"
+#include "app/language.h"
 #include "app/main_window.h"
 #include "app/settings_texts.h"
 #include "app/shell_texts.h"
@@ -12,13 +13,7 @@
 
 namespace texts = settings_texts;
 
-namespace {
-
-int languageFlag() {
-    return Form1 ? Form1->slot[5] : 1;
-}
-
-} // namespace
+namespace {} // namespace
 
 TForm14::TForm14(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TForm14"));

@@ -2,6 +2,7 @@
 
 #include "app/access_password.h"
 #include "app/config_file.h"
+#include "app/language.h"
 #include "app/main_window.h"
 #include "app/settings_dialog_logic.h"
 #include "app/settings_texts.h"
@@ -25,10 +26,6 @@ using platform::DlgType;
 using platform::services;
 
 namespace {
-
-int languageFlag() {
-    return Form1 ? Form1->slot[5] : 1;
-}
 
 template <typename W> W* named(W* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));

@@ -2,6 +2,7 @@
 // once, the built-in settings, and the access password's part of the dialog.
 
 #include "app/access_password.h"
+#include "app/language.h"
 #include "app/main_window.h"
 #include "app/settings_dialog.h"
 #include "app/settings_dialog_logic.h"
@@ -25,10 +26,6 @@ namespace {
 
 QString konfPath() {
     return platform::programFile(QStringLiteral("konf.dat"));
-}
-
-int languageFlag() {
-    return Form1 ? Form1->slot[5] : 1;
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "local/folder_chooser.h"
 
+#include "app/language.h"
 #include "app/main_window.h"
 #include "local/folder_chooser_texts.h"
 #include "local/local_lists.h"
@@ -20,10 +21,6 @@ TFormy* Formy = nullptr;
 namespace texts = folder_chooser_texts;
 
 namespace {
-
-int languageFlag() {
-    return Form1 ? Form1->slot[5] : 1;
-}
 
 void applySlotColors(QWidget* widget) {
     if (!Form1)

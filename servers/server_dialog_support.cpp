@@ -10,10 +10,6 @@
 
 namespace server_dialogs {
 
-int languageFlag() {
-    return Form1 ? Form1->slot[5] : 1;
-}
-
 void applySlotColors(std::initializer_list<QWidget*> widgets) {
     if (!Form1)
         return;

@@ -3,6 +3,8 @@
 // window: the language flag, the colours of setting slots 6 and 7, and the
 // reload of a category whose file they changed.
 
+#include "app/language.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -10,8 +12,7 @@
 
 namespace server_dialogs {
 
-// Setting slot 5; Polish when there is no main window (yet).
-int languageFlag();
+using ::languageFlag;
 
 // Background of slot 6 and text of slot 7 on edit fields and lists.
 void applySlotColors(std::initializer_list<QWidget*> widgets);
