@@ -8,6 +8,7 @@
 #include "local/local_lists.h"
 #include "log/log_pane.h"
 #include "platform/services.h"
+#include "session/listing_line.h"
 #include "session/quick_connect_dialog.h"
 #include "session/reply_table.h"
 #include "session/session_call.h"
@@ -83,8 +84,10 @@ void startDeferredReset(TForm1& form) {
 } // namespace
 
 void TForm1::pol2Click() {
-    // F5 or a double click in the server list while a call waits starts nothing.
-    if (sessionCallDepth > 0)
+    // Connecting is a command of the disconnected state only (pol2 is disabled
+    // otherwise): Enter in Password2 or a double click in the server list on an
+    // open session, or while a call waits, starts nothing.
+    if (sessionCallDepth > 0 || connected())
         return;
     const int flag = language();
     if (Password2->text().isEmpty()) {
@@ -198,6 +201,7 @@ void TForm1::roz2Click() {
     SpeedButton1->setEnabled(true);
     ListBox1.clear();
     l3->clear();
+    currentDirRaw.clear();
     CurrentDirEdit->setText(QStringLiteral("/"));
     showDisconnectedButtons(*this);
     dynamik->setEnabled(true);
@@ -229,6 +233,8 @@ void TForm1::FTPDisconnected() {
     session::normalCursor();
     ListBox1.clear();
     l3->clear();
+    // The server's spelling of the old folder must not lead the next session there.
+    currentDirRaw.clear();
     CurrentDirEdit->setText(QStringLiteral("/"));
     showDisconnectedButtons(*this);
     zmiana_rozlacz2();
@@ -258,6 +264,11 @@ void TForm1::Password2KeyPress() {
 
 void TForm1::CurrentDirEditChange() {
     kopia_dir = CurrentDirEdit->text();
+    // A folder set from anywhere but the server's own reply has no raw spelling.
+    if (!currentDirRaw.empty() &&
+        kopia_dir != listing::decodeServerText(
+                         QByteArray(currentDirRaw.data(), qsizetype(currentDirRaw.size()))))
+        currentDirRaw.clear();
 }
 
 void TForm1::dynamikClick() {

@@ -92,9 +92,12 @@ bool TForm1::zaznaczone_sciagnij() {
 void TForm1::Blad_sciagania() {
     transfers::InterruptedDownload record;
     record.localFolder = katalog->directory();
-    record.server = FTpServer->text();
-    record.user = UserID->text();
-    record.password = Password2->text();
+    // The connection fields are emptied whenever the window becomes active and
+    // change with every click in the server list; the engine keeps what this
+    // session was opened with.
+    record.server = QString::fromStdString(FTP->Host);
+    record.user = QString::fromStdString(FTP->User);
+    record.password = QString::fromStdString(FTP->Password);
     record.remoteFolder = CurrentDirEdit->text();
     for (int i = 0; i < l3->topLevelItemCount(); ++i)
         if (const QTreeWidgetItem* row = l3->topLevelItem(i); row->isSelected()) {

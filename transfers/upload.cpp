@@ -37,11 +37,16 @@ bool sendOne(TForm1& form, const QString& folder, const QString& name) {
 
 void refreshRemoteListing(TForm1& form) {
     session::hourglass();
-    try {
-        const std::string where = form.FTP->CurrentDirectory();
-        form.ChageDirRaw(where);
-    } catch (const std::exception&) {
-        // The listing keeps what it showed; the session's own checks report a lost connection.
+    {
+        // The PWD waits on the server like any other call: Refresh, Up or
+        // Enter pressed meanwhile must not start a second conversation.
+        session::SessionCall call(form);
+        try {
+            const std::string where = form.FTP->CurrentDirectory();
+            form.ChageDirRaw(where);
+        } catch (const std::exception&) {
+            // The listing keeps what it showed; the session's own checks report a lost connection.
+        }
     }
     QCoreApplication::processEvents();
     session::normalCursor();
