@@ -48,7 +48,8 @@ void TForm1::Usuplik1Click() {
     const int flag = language();
     if (platform::services().messageBox(lang::pick(texts::kDeleteFilesQuestion, flag),
                                         lang::pick(texts::kDeleteFilesTitle, flag),
-                                        platform::DlgButtons::YesNo) != platform::DlgResult::Yes)
+                                        platform::DlgButtons::YesNo,
+                                        platform::BoxKind::Warning) != platform::DlgResult::Yes)
         return;
     const QStringList names = pliki->selectedFileNames();
     if (names.isEmpty()) {
@@ -85,7 +86,8 @@ void TForm1::kat_usunClick() {
     const int flag = language();
     if (platform::services().messageBox(lang::pick(texts::kDeleteFolderQuestion, flag),
                                         lang::pick(texts::kDeleteFolderTitle, flag),
-                                        platform::DlgButtons::YesNo) != platform::DlgResult::Yes)
+                                        platform::DlgButtons::YesNo,
+                                        platform::BoxKind::Warning) != platform::DlgResult::Yes)
         return;
     const int row = katalog->currentRow();
     if (row < 0)

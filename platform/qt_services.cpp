@@ -66,10 +66,18 @@ DlgResult QtServices::messageDlg(const QString& text, DlgType type, DlgButtons b
     return fromQt(box.exec());
 }
 
-DlgResult QtServices::messageBox(const QString& text, const QString& caption, DlgButtons buttons) {
-    QMessageBox box(QMessageBox::NoIcon, caption, text, qtButtons(buttons),
-                    QApplication::activeWindow());
-    return fromQt(box.exec());
+std::unique_ptr<QMessageBox> buildMessageBox(const QString& text, const QString& caption,
+                                             DlgButtons buttons, BoxKind kind) {
+    static const QMessageBox::Icon icons[] = {QMessageBox::NoIcon, QMessageBox::Information,
+                                              QMessageBox::Warning, QMessageBox::Critical,
+                                              QMessageBox::Question};
+    return std::make_unique<QMessageBox>(icons[int(kind)], caption, text, qtButtons(buttons),
+                                         QApplication::activeWindow());
+}
+
+DlgResult QtServices::messageBox(const QString& text, const QString& caption, DlgButtons buttons,
+                                 BoxKind kind) {
+    return fromQt(buildMessageBox(text, caption, buttons, kind)->exec());
 }
 
 std::optional<QString> QtServices::inputBox(const QString& caption, const QString& prompt,

@@ -3,12 +3,22 @@
 
 #include "platform/services.h"
 
+#include <memory>
+
+class QMessageBox;
+
 namespace platform {
+
+// The box messageBox shows, before it is run: caption, text, buttons and the
+// standard icon of its kind.
+std::unique_ptr<QMessageBox> buildMessageBox(const QString& text, const QString& caption,
+                                             DlgButtons buttons, BoxKind kind);
 
 class QtServices : public Services {
 public:
     DlgResult messageDlg(const QString& text, DlgType type, DlgButtons buttons) override;
-    DlgResult messageBox(const QString& text, const QString& caption, DlgButtons buttons) override;
+    DlgResult messageBox(const QString& text, const QString& caption, DlgButtons buttons,
+                         BoxKind kind) override;
     std::optional<QString> inputBox(const QString& caption, const QString& prompt,
                                     const QString& value) override;
     std::optional<QString> openFileName(const QString& caption, const QString& folder,

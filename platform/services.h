@@ -16,6 +16,8 @@ namespace platform {
 enum class DlgType { Warning, Information, Error, Confirmation };
 enum class DlgButtons { Ok, YesNo };
 enum class DlgResult { Ok, Yes, No, Cancel };
+// The icon a captioned message box shows; Plain boxes show none.
+enum class BoxKind { Plain, Information, Warning, Error, Question };
 enum class ShutdownKind { LogOff, PowerOff };
 
 class Services {
@@ -24,9 +26,9 @@ public:
 
     // Typed message dialog: icon, the toolkit's English title and buttons.
     virtual DlgResult messageDlg(const QString& text, DlgType type, DlgButtons buttons) = 0;
-    // Plain or system message box with an explicit caption.
-    virtual DlgResult messageBox(const QString& text, const QString& caption,
-                                 DlgButtons buttons) = 0;
+    // Message box with an explicit caption and the icon of its kind.
+    virtual DlgResult messageBox(const QString& text, const QString& caption, DlgButtons buttons,
+                                 BoxKind kind) = 0;
     // Input box; nullopt when cancelled.
     virtual std::optional<QString> inputBox(const QString& caption, const QString& prompt,
                                             const QString& value) = 0;

@@ -18,12 +18,12 @@ void applySlotColors(std::initializer_list<QWidget*> widgets) {
 
 void showFtpBox(const QString& text) {
     platform::services().messageBox(text, QString::fromLatin1(dialogs_texts::kFtpBoxTitle),
-                                    platform::DlgButtons::Ok);
+                                    platform::DlgButtons::Ok, platform::BoxKind::Information);
 }
 
 void showPlainBox(const QString& text) {
     platform::services().messageBox(text, QString::fromLatin1(dialogs_texts::kAppTitle),
-                                    platform::DlgButtons::Ok);
+                                    platform::DlgButtons::Ok, platform::BoxKind::Plain);
 }
 
 int currentCategory() {

@@ -17,7 +17,8 @@ constexpr char kAppTitle[] = "KORVANTE 2.5.5";
 
 bool askYes(const QString& text, int language) {
     return platform::services().messageBox(text, lang::pick(texts::kRemovingCaption, language),
-                                           platform::DlgButtons::YesNo) == platform::DlgResult::Yes;
+                                           platform::DlgButtons::YesNo,
+                                           platform::BoxKind::Warning) == platform::DlgResult::Yes;
 }
 
 // Writes a category file from the list's lines of that category; tells the
@@ -119,7 +120,8 @@ void TForm1::Usun1Click() {
     const int index = selectedServerIndex();
     if (index < 0) {
         platform::services().messageBox(lang::pick(texts::kSelectToDelete, language()),
-                                        QString::fromLatin1(kAppTitle), platform::DlgButtons::Ok);
+                                        QString::fromLatin1(kAppTitle), platform::DlgButtons::Ok,
+                                        platform::BoxKind::Plain);
         return;
     }
     QTreeWidgetItem* row = selected.first();

@@ -94,7 +94,8 @@ void TForm1::pol2Click() {
         memo1->clear();
         QCoreApplication::processEvents();
         services().messageBox(lang::pick(sessiontext::kPasswordMissing, flag),
-                              QString::fromLatin1(sessiontext::kBoxCaption), DlgButtons::Ok);
+                              QString::fromLatin1(sessiontext::kBoxCaption), DlgButtons::Ok,
+                              platform::BoxKind::Warning);
         lbl_haslo->setStyleSheet(QStringLiteral("color: #FF0000;"));
         Password2->setFocus();
         return;
@@ -157,7 +158,8 @@ void TForm1::pol2Click() {
         case session::ConnectFailure::TimedOut:
             closeEngineIfOpen(*this);
             services().messageBox(lang::pick(sessiontext::kTimedOut, flag),
-                                  QString::fromLatin1(sessiontext::kBoxCaption), DlgButtons::Ok);
+                                  QString::fromLatin1(sessiontext::kBoxCaption), DlgButtons::Ok,
+                                  platform::BoxKind::Warning);
             startDeferredReset(*this);
             break;
         case session::ConnectFailure::Other:

@@ -28,8 +28,9 @@ void changeDir(TForm1& form, const std::string& path, Attempt attempt);
 
 void showFailure(TForm1& form, const session::ListingFailure& d) {
     const QString text = lang::pick(*d.message, form.language());
-    platform::services().messageBox(text, QString::fromLatin1(sessiontext::kBoxCaption),
-                                    platform::DlgButtons::Ok);
+    platform::services().messageBox(
+        text, QString::fromLatin1(sessiontext::kBoxCaption), platform::DlgButtons::Ok,
+        d.box == session::BoxKind::Warning ? platform::BoxKind::Warning : platform::BoxKind::Error);
 }
 
 void closeIfConnected(TForm1& form) {

@@ -135,7 +135,7 @@ void TForm10::PolaczClick() {
     if (problem) {
         platform::services().messageBox(lang::pick(*problem->message, flag),
                                         QString::fromLatin1(sessiontext::kBoxCaption),
-                                        platform::DlgButtons::Ok);
+                                        platform::DlgButtons::Ok, platform::BoxKind::Information);
         QLineEdit* fields[] = {adres, uzytkownik, haslo};
         fields[int(problem->focus)]->setFocus();
         return;

@@ -242,7 +242,7 @@ void TForm13::anulujClick() {
     QCoreApplication::processEvents();
     platform::services().messageBox(lang::pick(transfertext::kAborted, form_->language()),
                                     QString::fromLatin1(transfertext::kAbortedCaption),
-                                    platform::DlgButtons::Ok);
+                                    platform::DlgButtons::Ok, platform::BoxKind::Error);
     closeWindow();
 }
 

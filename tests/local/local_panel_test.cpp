@@ -95,6 +95,8 @@ TEST_F(LocalPanel, DelAsksAndDeletesOnlyTheSelectedFilesOnYes) {
         services.callsOf("messageBox")[0].args.mid(0, 2),
         QStringList({QString::fromUtf8("Czy napewno chcesz usunąć plik(i) z Twojego komputera? "),
                      QString::fromUtf8("KORVANTE - Usunięcie")}));
+    EXPECT_EQ(services.callsOf("messageBox")[0].args.value(3),
+              QString::number(int(platform::BoxKind::Warning)));
     EXPECT_EQ(shownFiles(), QStringList({"a.txt", "b.txt", "c.txt"}));
 
     services.dialogAnswers = {DlgResult::Yes};

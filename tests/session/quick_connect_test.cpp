@@ -35,6 +35,8 @@ TEST_F(SessionWindow, QuickConnectChecksTogglesAndConnects) {
     EXPECT_EQ(services.messages().value(0),
               QString::fromUtf8("Pole: Adres serwera FTP nie może być puste"));
     EXPECT_EQ(services.callsOf("messageBox").value(0).args.value(1), "KORVANTE - FTP");
+    EXPECT_EQ(services.callsOf("messageBox").value(0).args.value(3),
+              QString::number(int(platform::BoxKind::Information)));
     EXPECT_EQ(dialog->focusWidget(), dialog->adres);
     dialog->adres->setText("127.0.0.1");
     dialog->PolaczClick();

@@ -54,6 +54,8 @@ TEST_F(SessionWindow, ListingRefusedWith530EndsTheSessionHalfASecondLater) {
                                              "serwer nie jest udostępniony lub administrator "
                                              "zablokował dostęp")}));
     EXPECT_EQ(services.callsOf("messageBox").value(0).args.value(1), "KORVANTE - FTP");
+    EXPECT_EQ(services.callsOf("messageBox").value(0).args.value(3),
+              QString::number(int(platform::BoxKind::Error)));
     EXPECT_TRUE(form->Timer1->isActive());
     EXPECT_TRUE(form->connected());
     QTRY_VERIFY_WITH_TIMEOUT(!form->connected(), 5000);
@@ -129,6 +131,8 @@ TEST_F(SessionWindow, TimeOutRepliesCloseAtOnceAndReset) {
     EXPECT_FALSE(form->connected());
     ASSERT_EQ(services.callsOf("messageBox").size(), 1);
     EXPECT_TRUE(services.messages()[0].startsWith(QString::fromUtf8("Połączenie z serwerem FTP")));
+    EXPECT_EQ(services.callsOf("messageBox")[0].args.value(3),
+              QString::number(int(platform::BoxKind::Warning)));
     EXPECT_TRUE(busy.finished());
 }
 

@@ -152,6 +152,8 @@ TEST_F(SessionWindow, RefusedLoginsAndEmptyFields) {
     ASSERT_EQ(services.callsOf("messageBox").size(), 1);
     EXPECT_TRUE(services.messages()[0].startsWith("ERROR: If you want enter to FTP server"));
     EXPECT_EQ(services.callsOf("messageBox")[0].args.value(1), "KORVANTE - FTP");
+    EXPECT_EQ(services.callsOf("messageBox")[0].args.value(3),
+              QString::number(int(platform::BoxKind::Warning)));
     EXPECT_EQ(form->memo1->count(), 0);
     EXPECT_FALSE(form->connected());
     EXPECT_TRUE(form->pol2->isEnabled());

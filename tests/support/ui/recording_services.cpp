@@ -54,8 +54,9 @@ DlgResult RecordingServices::messageDlg(const QString& text, platform::DlgType t
 }
 
 DlgResult RecordingServices::messageBox(const QString& text, const QString& caption,
-                                        DlgButtons buttons) {
-    calls.append({QStringLiteral("messageBox"), {text, caption, QString::number(int(buttons))}});
+                                        DlgButtons buttons, platform::BoxKind kind) {
+    calls.append({QStringLiteral("messageBox"),
+                  {text, caption, QString::number(int(buttons)), QString::number(int(kind))}});
     return nextDialogAnswer(buttons);
 }
 

@@ -15,7 +15,7 @@
 
 struct RecordedCall {
     QString what;     // "messageDlg", "messageBox", "inputBox", "shellOpen", ...
-    QStringList args; // the texts it was given
+    QStringList args; // the texts it was given (messageBox: text, caption, buttons, kind)
 };
 
 class RecordingServices : public platform::Services {
@@ -40,7 +40,7 @@ public:
     platform::DlgResult messageDlg(const QString& text, platform::DlgType type,
                                    platform::DlgButtons buttons) override;
     platform::DlgResult messageBox(const QString& text, const QString& caption,
-                                   platform::DlgButtons buttons) override;
+                                   platform::DlgButtons buttons, platform::BoxKind kind) override;
     std::optional<QString> inputBox(const QString& caption, const QString& prompt,
                                     const QString& value) override;
     std::optional<QString> openFileName(const QString& caption, const QString& folder,

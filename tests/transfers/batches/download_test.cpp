@@ -82,6 +82,7 @@ TEST_F(TransferWindow, AbortFromTheWindowFailsTheFileAndKeepsTheSession) {
     EXPECT_EQ(services.messages(),
               QStringList({QString::fromUtf8("Ściąganie plików przerwane przez użytkownika")}));
     EXPECT_EQ(services.calls.first().args.value(1), "KORVANTE - FTP");
+    EXPECT_EQ(services.calls.first().args.value(3), QString::number(int(platform::BoxKind::Error)));
     EXPECT_TRUE(form->memo1->lines().contains(QString::fromUtf8("Nie ściągnięto pliku: huge.bin")));
     // The record stays for the next start after a user abort.
     EXPECT_TRUE(home.exists("error.dat"));
