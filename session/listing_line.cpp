@@ -1,126 +1,43 @@
 #include "session/listing_line.h"
 
 #include "platform/text_file.h"
+#include "session/listing_date.h"
+#include "session/listing_tokens.h"
 
-#include <array>
 #include <vector>
 
 namespace listing {
 namespace {
 
-struct Token {
-    qsizetype start;
-    qsizetype end; // one past the last byte
+struct PermissionColumn {
+    bool valid = false;
+    // "drwxr-x---+1464": some servers glue a wide link count to the mode.
+    bool linkCountGlued = false;
 };
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-bool isAsciiLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-std::vector<Token> tokenize(const QByteArray& line, qsizetype from, int maxTokens) {
-    std::vector<Token> tokens;
-    qsizetype i = from;
-    const qsizetype n = line.size();
-    while (i < n && int(tokens.size()) < maxTokens) {
-        while (i < n && isBlank(line[i]))
-            ++i;
-        if (i >= n)
-            break;
-        const qsizetype start = i;
-        while (i < n && !isBlank(line[i]))
-            ++i;
-        tokens.push_back({start, i});
+// The Unix permission string: a type letter and nine permission characters
+// (eight on some embedded servers), then perhaps an ACL, SELinux or
+// extended-attribute mark ("+", ".", "@") and a glued link count.
+PermissionColumn permissionColumn(QByteArrayView v) {
+    PermissionColumn column;
+    if (v.size() < 9 || !QByteArrayView("-dlbcpsDn").contains(v[0]))
+        return column;
+    qsizetype i = 1;
+    while (i < v.size() && i < 10 && QByteArrayView("-rwxsStTlL?").contains(v[i]))
+        ++i;
+    if (i < 9)
+        return column;
+    const bool fullMode = i == 10;
+    const qsizetype marks = i;
+    while (i < v.size() && i < marks + 2 && QByteArrayView("+.@").contains(v[i]))
+        ++i;
+    if (i == v.size()) {
+        column.valid = true;
+        return column;
     }
-    return tokens;
-}
-
-QByteArrayView text(const QByteArray& line, const Token& t) {
-    return QByteArrayView(line.constData() + t.start, t.end - t.start);
-}
-
-bool allDigits(QByteArrayView v, qsizetype minLen = 1, qsizetype maxLen = 64) {
-    if (v.size() < minLen || v.size() > maxLen)
-        return false;
-    for (char c : v)
-        if (!isDigit(c))
-            return false;
-    return true;
-}
-
-// "12:34", "1:05", and the "12:34:56" of some servers.
-bool isClockTime(QByteArrayView v) {
-    const qsizetype colon = v.indexOf(':');
-    if (colon < 1 || colon > 2)
-        return false;
-    const QByteArrayView rest = v.sliced(colon + 1);
-    if (rest.size() == 2)
-        return allDigits(v.first(colon)) && allDigits(rest);
-    if (rest.size() == 5 && rest[2] == ':')
-        return allDigits(v.first(colon)) && allDigits(rest.first(2)) && allDigits(rest.sliced(3));
-    return false;
-}
-
-// The Unix permission string: a type letter and nine permission characters,
-// sometimes followed by an ACL or attribute mark.
-bool isPermissions(QByteArrayView v) {
-    if (v.size() < 10 || v.size() > 11)
-        return false;
-    if (!QByteArrayView("-dlbcpsDn").contains(v[0]))
-        return false;
-    for (qsizetype i = 1; i < 10; ++i)
-        if (!QByteArrayView("-rwxsStTlL?").contains(v[i]))
-            return false;
-    return v.size() == 10 || QByteArrayView("+.@").contains(v[10]);
-}
-
-constexpr std::array<const char*, 12> kMonths = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                 "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-
-enum class MonthMatch { Exact, AnyCase, Loose };
-
-bool isMonth(QByteArrayView v, MonthMatch how) {
-    if (how == MonthMatch::Loose) {
-        // Localised month names ("sty", "Mär", "paź"): short, no digits.
-        if (v.size() < 3 || v.size() > 6)
-            return false;
-        for (char c : v)
-            if (isDigit(c) || c == '-' || c == ':' || c == '/')
-                return false;
-        return isAsciiLetter(v[0]) || static_cast<unsigned char>(v[0]) >= 0x80;
-    }
-    if (v.size() != 3)
-        return false;
-    for (const char* m : kMonths) {
-        const QByteArrayView month(m);
-        if (how == MonthMatch::Exact ? v == month : v.compare(month, Qt::CaseInsensitive) == 0)
-            return true;
-    }
-    return false;
-}
-
-bool isDay(QByteArrayView v) {
-    if (v.endsWith('.'))
-        v.chop(1);
-    if (!allDigits(v, 1, 2))
-        return false;
-    const int day = v.toByteArray().toInt();
-    return day >= 1 && day <= 31;
-}
-
-bool isYearOrTime(QByteArrayView v) {
-    return allDigits(v, 4, 4) || isClockTime(v);
-}
-
-// "2003-01-10" followed by "12:34" (ls --time-style=long-iso and similar).
-bool isIsoDate(QByteArrayView v) {
-    return v.size() == 10 && v[4] == '-' && v[7] == '-' && allDigits(v.first(4)) &&
-           allDigits(v.sliced(5, 2)) && allDigits(v.sliced(8, 2));
+    column.valid = fullMode && allDigits(v.sliced(i));
+    column.linkCountGlued = column.valid;
+    return column;
 }
 
 void splitLink(ParsedLine& parsed) {
@@ -133,38 +50,32 @@ void splitLink(ParsedLine& parsed) {
     }
 }
 
-// Finds where the name begins: one blank after the date, whose form is
-// "Mon DD HH:MM", "Mon DD YYYY", "DD Mon ...", or "YYYY-MM-DD HH:MM". The
-// date must follow a size (digits), which the owner and group fields before
-// it, numeric or missing, cannot imitate in that order.
-qsizetype unixNameStart(const QByteArray& line, const std::vector<Token>& t) {
-    for (MonthMatch how : {MonthMatch::Exact, MonthMatch::AnyCase, MonthMatch::Loose}) {
-        for (size_t i = 2; i + 2 < t.size(); ++i) {
-            if (!allDigits(text(line, t[i - 1])))
-                continue;
-            const QByteArrayView a = text(line, t[i]);
-            const QByteArrayView b = text(line, t[i + 1]);
-            const QByteArrayView c = text(line, t[i + 2]);
-            const bool monthFirst = isMonth(a, how) && isDay(b);
-            const bool dayFirst = isDay(a) && isMonth(b, how);
-            if ((monthFirst || dayFirst) && isYearOrTime(c))
-                return t[i + 2].end + 1;
-        }
-    }
-    for (size_t i = 2; i + 1 < t.size(); ++i) {
-        if (allDigits(text(line, t[i - 1])) && isIsoDate(text(line, t[i])) &&
-            isClockTime(text(line, t[i + 1])))
-            return t[i + 1].end + 1;
-    }
-    return -1;
+// A line without any date ("drwxr-xr-x 3 user group 512 name"): only the
+// plain layout of links, owner, group and size can place the name.
+qsizetype datelessNameStart(const QByteArray& line, const std::vector<Token>& t, size_t ownerAt) {
+    const size_t sizeAt = ownerAt + 2;
+    if (sizeAt + 1 >= t.size() || !isSizeColumn(text(line, t[sizeAt])))
+        return -1;
+    if (ownerAt == 2 && !allDigits(text(line, t[1])))
+        return -1;
+    return t[sizeAt].end + 1;
 }
 
 bool parseUnix(const QByteArray& line, qsizetype from, ParsedLine& parsed) {
-    // The date sits within the first few fields; a name may hold any number of blanks.
-    const std::vector<Token> t = tokenize(line, from, 12);
-    if (t.size() < 4 || !isPermissions(text(line, t[0])))
+    // The date sits after a handful of columns (more when an owner or group
+    // is several words); a name may hold any number of blanks.
+    const std::vector<Token> t = tokenize(line, from, 24);
+    if (t.size() < 3)
         return false;
-    const qsizetype start = unixNameStart(line, t);
+    const PermissionColumn mode = permissionColumn(text(line, t[0]));
+    if (!mode.valid)
+        return false;
+    const size_t ownerAt = mode.linkCountGlued ? 1 : 2;
+    qsizetype start = -1;
+    if (const auto date = findUnixDate(line, t, ownerAt))
+        start = nameStartAfterDate(line, t, *date);
+    else
+        start = datelessNameStart(line, t, ownerAt);
     if (start < 0 || start >= line.size())
         return false;
     const char type = line[t[0].start];
@@ -254,7 +165,7 @@ bool isSummary(const QByteArray& line, qsizetype from) {
     if (from >= line.size())
         return true; // blank line
     const std::vector<Token> t = tokenize(line, from, 3);
-    return t.size() == 2 && text(line, t[0]) == "total" && allDigits(text(line, t[1]));
+    return t.size() == 2 && text(line, t[0]) == "total" && isSizeColumn(text(line, t[1]));
 }
 
 } // namespace
