@@ -1,14 +1,10 @@
 // KORVANTE: program entry. No arguments are read.
 
-#include "app/main_window.h"
-#include "app/splash.h"
+#include "app/application.h"
 #include "app/startup.h"
 
-#include <QApplication>
-
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("KORVANTE"));
-    QApplication::setApplicationDisplayName(QStringLiteral("KORVANTE 2.5.5"));
+    TKorvanteApplication app(argc, argv);
+    prepareApplication();
     return runKorvante(app);
 }

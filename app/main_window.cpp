@@ -160,7 +160,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-    if (!quitting_ && !FormCloseQuery()) {
+    if (!FormCloseQuery()) {
         event->ignore();
         return;
     }

@@ -85,15 +85,11 @@ void TForm1::FormActivate() {
 }
 
 bool TForm1::FormCloseQuery() {
-    if (connected()) {
-        const int code = lastReplyCode();
-        if (code != 421 && code != 500 && code != 550) {
-            services().messageDlg(lang::pick(shell_texts::kCloseRefused, language()),
-                                  DlgType::Warning, DlgButtons::Ok);
-            return false;
-        }
-    }
-    return true;
+    // The desktop's close (the title bar's box, the window manager's Alt+F4)
+    // is the exit command: the question while connected, roz.dat saved.
+    if (!quitting_)
+        zamknijClick();
+    return quitting_;
 }
 
 bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {

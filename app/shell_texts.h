@@ -9,11 +9,8 @@ inline constexpr Msg kExitWhileConnected{
     "Jesteś aktualnie połączony z serwerem FTP. Czy napewno chcesz się rozłączyć i zamknąć "
     "program?",
     "You are connect now with FTP server. Do you want disconnect and close application?"};
-inline constexpr Msg kCloseRefused{
-    "Nie możesz teraz zamknąć programu, ponieważ jesteś połączony z serwerem FTP\n"
-    "Rozłącz się, wtedy możesz zamknąć program ",
-    "Error: You cannot close application, becose You connecting with FTP server\n"
-    "Close connect then You can exit"};
+// The error box for a failure no handler caught that carries no text of its own.
+inline constexpr Msg kUnknownError{"Nieoczekiwany błąd programu", "Unexpected program error"};
 inline constexpr Msg kHelpMissing{"BŁĄD: Nie mogę odszukać programu pomocy na Twoin dysku",
                                   "ERROR: Cannot find help program on Your disk"};
 inline constexpr Msg kDefaultFolderMissing{"Brak na dysku katalogu domyślnego",

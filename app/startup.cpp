@@ -15,7 +15,6 @@ int runKorvante(QApplication& app) {
         splash->repaint();
         QCoreApplication::processEvents();
 
-        QApplication::setApplicationDisplayName(QStringLiteral("KORVANTE 2.5.5"));
         auto form = std::make_unique<TForm1>();
         form->FormCreate();
         // The other long-lived windows are created by their subsystems in the

@@ -1,6 +1,7 @@
 // The main window, offscreen, with a temporary program folder and recording
 // platform services.
 
+#include "app/application.h"
 #include "app/captions.h"
 #include "app/main_window.h"
 #include "ftp/id_ftp.h"
@@ -259,11 +260,13 @@ TEST_F(MainWindow, WhileConnectedExitAsksAndCloseIsRefused) {
     EXPECT_EQ(ran, (QList<Command>{Command::Download, Command::Upload, Command::RemoteUp,
                                    Command::DeleteRemote}));
 
-    // The close box is refused while the session lives.
+    // The close box asks the exit command's question; No keeps the session.
     services.clear();
+    services.dialogAnswers.push_back(platform::DlgResult::No);
     EXPECT_FALSE(form->FormCloseQuery());
     EXPECT_TRUE(services.messages().value(0).startsWith(
-        QStringLiteral("Nie możesz teraz zamknąć programu")));
+        QStringLiteral("Jesteś aktualnie połączony z serwerem FTP.")));
+    EXPECT_FALSE(form->quitting());
 
     // Yes disconnects, saves the width and quits.
     services.dialogAnswers.push_back(platform::DlgResult::Yes);
@@ -277,7 +280,7 @@ TEST_F(MainWindow, WhileConnectedExitAsksAndCloseIsRefused) {
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    TKorvanteApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,153 @@
+// The main window as a user meets it: shown and activated, closed by the
+// desktop, failing handlers, window titles and the settings' restart.
+
+#include "app/application.h"
+#include "app/main_window.h"
+#include "app/settings_dialog.h"
+#include "ftp/id_ftp.h"
+#include "tests/support/ftp/py_ftp_server.h"
+#include "tests/support/ui/recording_services.h"
+#include "tests/support/ui/temp_home.h"
+#include "tests/support/ui/user_input.h"
+
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <stdexcept>
+
+namespace {
+
+using platform::DlgResult;
+using userinput::rowOf;
+
+const QString kExitQuestion = QString::fromUtf8(
+    "Jesteś aktualnie połączony z serwerem FTP. Czy napewno chcesz się rozłączyć i zamknąć "
+    "program?");
+
+struct MainWindowAsUser : ::testing::Test {
+    TempHome home;
+    RecordingServices services;
+    std::unique_ptr<TForm1> form;
+
+    void create() {
+        form = std::make_unique<TForm1>();
+        form->FormCreate();
+        ASSERT_TRUE(userinput::showActive(*form));
+    }
+    // Chooses the one saved server with the mouse and presses F5.
+    void connectTo(const ftptest::PyFtpServer& server) {
+        home.writeLines(
+            "S_list.dat",
+            {QStringLiteral("Alfa*0*korvante*127.0.0.1*secret*%1*7*").arg(server.port())});
+        home.writeDefaultKonf(1, 7);
+        create();
+        userinput::clickRow(form->ftp_lista, rowOf(form->ftp_lista, "Alfa"));
+        QTest::keyClick(form.get(), Qt::Key_F5);
+        ASSERT_TRUE(form->connected()) << services.messages().join('\n').toStdString();
+    }
+};
+
+TEST_F(MainWindowAsUser, TheDesktopsCloseFollowsTheExitRules) {
+    ftptest::TempDir root;
+    ftptest::PyFtpServer server(root.path());
+    home.writeLines("roz.dat", {"337"});
+    connectTo(server);
+    form->Splitter1Moved(300);
+
+    // The title bar's close box while connected: the exit question; No keeps all.
+    services.dialogAnswers.push_back(DlgResult::No);
+    EXPECT_FALSE(form->close());
+    EXPECT_EQ(services.messages(), QStringList({kExitQuestion}));
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(form->connected());
+    EXPECT_FALSE(form->quitting());
+    EXPECT_EQ(home.readLines("roz.dat"), QStringList({"337"}));
+
+    // Yes: disconnected, the width saved, the program on its way out.
+    services.clear();
+    services.dialogAnswers.push_back(DlgResult::Yes);
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(services.messages(), QStringList({kExitQuestion}));
+    EXPECT_FALSE(form->connected());
+    EXPECT_TRUE(form->quitting());
+    EXPECT_EQ(home.readLines("roz.dat"), QStringList({"300"}));
+}
+
+TEST_F(MainWindowAsUser, ClosingWhileDisconnectedSavesTheWidthWithoutAQuestion) {
+    home.writeDefaultKonf(1, 7);
+    create();
+    EXPECT_TRUE(form->close());
+    EXPECT_TRUE(services.messages().isEmpty());
+    EXPECT_TRUE(form->quitting());
+    EXPECT_EQ(home.readLines("roz.dat"), QStringList({"337"}));
+}
+
+TEST_F(MainWindowAsUser, AFailureNoHandlerCaughtEndsInTheErrorBox) {
+    home.writeDefaultKonf(1, 7);
+    create();
+    form->registerCommand(TForm1::Command::NewLocalFolder,
+                          [] { throw std::runtime_error("disk on fire"); });
+    QTest::keyClick(form.get(), Qt::Key_F8);
+    ASSERT_EQ(services.callsOf("messageDlg").size(), 1);
+    EXPECT_EQ(services.callsOf("messageDlg").first().args,
+              QStringList({"disk on fire", QString::number(int(platform::DlgType::Error)),
+                           QString::number(int(platform::DlgButtons::Ok))}));
+    // From a timer, and with no text of its own.
+    QTimer::singleShot(0, form.get(), [] { throw 42; });
+    QTRY_COMPARE_WITH_TIMEOUT(services.callsOf("messageDlg").size(), 2, 2000);
+    EXPECT_EQ(services.messages().last(), QString::fromUtf8("Nieoczekiwany błąd programu"));
+    // The program goes on: the next key is handled as ever.
+    QTest::keyClick(form.get(), Qt::Key_F1);
+    EXPECT_EQ(services.messages().size(), 3);
+    EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(MainWindowAsUser, WindowTitlesAreTheProgramsOwn) {
+    prepareApplication();
+    // A display name would be appended to every title the desktop shows; the
+    // application name shows through only while none was set.
+    const QString name = QApplication::applicationName();
+    QApplication::setApplicationName(QStringLiteral("probe"));
+    EXPECT_EQ(QApplication::applicationDisplayName(), QStringLiteral("probe"));
+    QApplication::setApplicationName(name);
+    home.writeDefaultKonf(1, 7);
+    create();
+    EXPECT_EQ(form->windowTitle(), QString::fromUtf8("KORVANTE 2.5.5 - Klient FTP"));
+}
+
+TEST_F(MainWindowAsUser, TheSettingsRestartIsTheExitCommand) {
+    ftptest::TempDir root;
+    ftptest::PyFtpServer server(root.path());
+    connectTo(server);
+    services.modalSteps[QStringLiteral("TUstawienia")] = [](QDialog& dialog) {
+        auto& settings = static_cast<TUstawienia&>(dialog);
+        settings.r_angielski2->click();
+        settings.Zastosuj->click();
+        return dialog.result();
+    };
+    // Restart: yes; disconnect and close: no. The file is written, nothing ends.
+    services.dialogAnswers = {DlgResult::Yes, DlgResult::No};
+    QTest::mouseClick(form->Ustawienia2, Qt::LeftButton);
+    ASSERT_EQ(services.messages().size(), 2);
+    EXPECT_EQ(services.messages().value(1), QStringLiteral("You are connect now with FTP server. "
+                                                           "Do you want disconnect and close "
+                                                           "application?"));
+    EXPECT_EQ(home.readLines("konf.dat").value(4), "0");
+    EXPECT_TRUE(services.callsOf("startProgram").isEmpty());
+    EXPECT_TRUE(form->connected());
+    EXPECT_FALSE(form->quitting());
+    EXPECT_FALSE(home.exists("roz.dat"));
+
+    // Both yes: the session ends, the width is saved, the program starts again.
+    services.clear();
+    services.dialogAnswers = {DlgResult::Yes, DlgResult::Yes};
+    QTest::mouseClick(form->Ustawienia2, Qt::LeftButton);
+    EXPECT_EQ(services.callsOf("startProgram").size(), 1);
+    EXPECT_FALSE(form->connected());
+    EXPECT_TRUE(form->quitting());
+    EXPECT_TRUE(home.exists("roz.dat"));
+}
+
+} // namespace
