@@ -8,6 +8,7 @@
 #include "ftp/id_log_debug.h"
 #include "local/local_lists.h"
 #include "log/log_pane.h"
+#include "platform/colors.h"
 #include "platform/paths.h"
 #include "platform/services.h"
 
@@ -201,6 +202,10 @@ void TForm1::rozmiary_zapis() {
 
 void TForm1::Odczyt_danych() {
     const QString path = platform::programFile(QStringLiteral("konf.dat"));
+    // A colour line the file lacks or cannot give keeps the built-in colour,
+    // never 0 (black on black in every dialog).
+    slot[6] = platform::kBuiltInFieldBackground;
+    slot[7] = platform::kBuiltInFieldText;
     const config::KonfRead read = config::readKonf(path, slot, defaultFolder);
     if (!read.exists) {
         for (const char* line : shell_texts::kKonfMissingLines)

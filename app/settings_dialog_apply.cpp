@@ -125,6 +125,12 @@ void TUstawienia::domyslneClick() {
         return;
     }
     accept();
+    // Nothing of the file is in force until the program starts again; the
+    // user who was sent here by the missing-file notice is offered that step.
+    if (services().messageDlg(lang::pick(texts::kRestartOffer, languageFlag()),
+                              DlgType::Information, DlgButtons::YesNo) == DlgResult::Yes &&
+        Form1)
+        Form1->restartProgram();
 }
 
 void TUstawienia::CheckBox1Click() {

@@ -47,8 +47,12 @@ int32_t valueFromColor(const QColor& color) {
 }
 
 void applyFieldColors(const QList<QWidget*>& widgets, int32_t background, int32_t text) {
-    const QColor base = colorFromValue(background);
-    const QColor ink = colorFromValue(text);
+    QColor base = colorFromValue(background);
+    QColor ink = colorFromValue(text);
+    if (base.rgb() == ink.rgb()) {
+        base = colorFromValue(kBuiltInFieldBackground);
+        ink = colorFromValue(kBuiltInFieldText);
+    }
     for (QWidget* widget : widgets) {
         QPalette palette = widget->palette();
         palette.setColor(QPalette::Base, base);

@@ -32,7 +32,7 @@ void TForm1::Statusy() {
     status_lokal->setPanelText(0, lang::pick(sessiontext::kFilesCount, flag) +
                                       QString::number(pliki->count()));
     Status_kat->setPanelText(0, lang::pick(sessiontext::kFoldersCount, flag) +
-                                    QString::number(katalog->count() - 1));
+                                    QString::number(qMax(0, katalog->count() - 1)));
     status_ftp->setPanelText(0, lang::pick(sessiontext::kServersCount, flag) +
                                     QString::number(ftp_lista->topLevelItemCount()));
     status_ftp->setPanelText(1, lang::pick(sessiontext::kRemoteCount, flag) +

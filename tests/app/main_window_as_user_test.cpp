@@ -5,6 +5,8 @@
 #include "app/main_window.h"
 #include "app/settings_dialog.h"
 #include "ftp/id_ftp.h"
+#include "local/local_lists.h"
+#include "platform/colors.h"
 #include "tests/support/ftp/py_ftp_server.h"
 #include "tests/support/ui/recording_services.h"
 #include "tests/support/ui/temp_home.h"
@@ -148,6 +150,58 @@ TEST_F(MainWindowAsUser, TheSettingsRestartIsTheExitCommand) {
     EXPECT_FALSE(form->connected());
     EXPECT_TRUE(form->quitting());
     EXPECT_TRUE(home.exists("roz.dat"));
+}
+
+// Text and background of a field are never one colour.
+void expectReadable(QWidget* field) {
+    const QPalette palette = field->palette();
+    EXPECT_NE(palette.color(QPalette::Base).rgb(), palette.color(QPalette::Text).rgb())
+        << field->objectName().toStdString();
+}
+
+TEST_F(MainWindowAsUser, AFreshProgramFolderIsReadableAndLeadsToTheRestart) {
+    create(); // no konf.dat
+    EXPECT_EQ(form->Status_kat->panelText(0), QStringLiteral("Directories: 0"));
+    // The settings dialog the notice sends the user to, opened with the mouse.
+    bool checked = false;
+    services.modalSteps[QStringLiteral("TUstawienia")] = [&checked](QDialog& dialog) {
+        auto& settings = static_cast<TUstawienia&>(dialog);
+        for (QWidget* field :
+             {static_cast<QWidget*>(settings.haslo), static_cast<QWidget*>(settings.lokalizacja),
+              static_cast<QWidget*>(settings.lista)})
+            expectReadable(field);
+        checked = true;
+        settings.domyslne->click();
+        return dialog.result();
+    };
+    services.dialogAnswers = {DlgResult::Yes};
+    QTest::mouseClick(form->Ustawienia2, Qt::LeftButton);
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(home.readLines("konf.dat").value(5), "-2147483624");
+    ASSERT_EQ(services.messages().size(), 1);
+    EXPECT_TRUE(services.messages().first().startsWith("ATENTION:"));
+    EXPECT_EQ(services.callsOf("startProgram").size(), 1);
+    EXPECT_TRUE(form->quitting());
+}
+
+TEST_F(MainWindowAsUser, ANonNumberInKonfLeavesTheBuiltInColours) {
+    home.writeLines("konf.dat",
+                    {"0", "x", "0", "1", "1", "16777215", "0", "1", "7", "0", home.path()});
+    create();
+    EXPECT_TRUE(services.messages().value(0).startsWith("Error in konf.dat, line 2"));
+    for (QWidget* field :
+         {static_cast<QWidget*>(form->UserID), static_cast<QWidget*>(form->ftp_lista),
+          static_cast<QWidget*>(form->pliki)})
+        expectReadable(field);
+    EXPECT_EQ(form->UserID->palette().color(QPalette::Base),
+              platform::colorFromValue(platform::kBuiltInFieldBackground));
+    // Even a file that names one colour for both keeps the fields readable.
+    home.writeLines("konf.dat",
+                    {"0", "0", "0", "1", "1", "255", "255", "1", "7", "0", home.path()});
+    form.reset();
+    create();
+    expectReadable(form->UserID);
+    expectReadable(form->l3);
 }
 
 } // namespace

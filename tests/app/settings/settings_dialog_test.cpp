@@ -156,7 +156,9 @@ TEST_F(SettingsDialog, DefaultColoursAndBuiltInSettings) {
     EXPECT_EQ(konf(), QStringList({"1", "0", "1", "1", "1", "-2147483624", "0", "1", "7", "0",
                                    home.path()}));
     EXPECT_EQ(form->slot[5], 0) << "nothing is applied to the running program";
-    EXPECT_TRUE(services.messages().isEmpty()) << "and no restart is offered";
+    ASSERT_EQ(services.messages().size(), 1) << "only the restart is offered";
+    EXPECT_TRUE(services.messages().first().startsWith(QStringLiteral("ATENTION:")));
+    EXPECT_TRUE(services.callsOf(QStringLiteral("startProgram")).isEmpty());
 }
 
 TEST_F(SettingsDialog, AskAtStartAndAllServersAsStartCategory) {
