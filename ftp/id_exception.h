@@ -103,3 +103,25 @@ class EIdReplyTooLong : public EIdException {
 public:
     explicit EIdReplyTooLong(const std::string& message) : EIdException(message) {}
 };
+
+// A wait that saw nothing for the connection's ReadTimeOut (or a reply that did not
+// arrive whole within it). A control connection is closed before this is raised: a
+// reply that may still come would be taken for the answer to the next command.
+class EIdReadTimeout : public EIdException {
+public:
+    explicit EIdReadTimeout(const std::string& message) : EIdException(message) {}
+};
+
+// A wait ended by AbortTransfer (STOP, an abort button) before anything arrived.
+class EIdAborted : public EIdException {
+public:
+    EIdAborted() : EIdException("Transfer aborted.") {}
+};
+
+// A download that ended with fewer (or more) bytes than the server announced.
+class EIdTransferIncomplete : public EIdException {
+public:
+    EIdTransferIncomplete(int64_t received, int64_t announced)
+        : EIdException("Transfer incomplete: " + std::to_string(received) + " of " +
+                       std::to_string(announced) + " bytes arrived.") {}
+};

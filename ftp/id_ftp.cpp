@@ -16,6 +16,7 @@ std::string TIdFTP::TypeCommand() const {
 void TIdFTP::OpenSession(bool login) {
     OpenConnection();
     FAbortSent = false;
+    FRepliesOwed = 0;
     try {
         ReadReply({220});
         if (login) {
@@ -45,10 +46,16 @@ void TIdFTP::CloseSession() {
 }
 
 void TIdFTP::AbortTransfer() {
-    if (IsOpen()) {
+    if (FTransferRunning)
+        FTransfer.Aborted = true;
+    if (!FAbortSent && IsOpen()) {
         SendLine("ABOR");
         FAbortSent = true;
+        ++FRepliesOwed;
     }
+    // A wait for a reply (a silent server) ends now; the replies still owed are read
+    // before the next command.
+    CancelWait();
     if (FDataChannel) {
         if (auto* listener = dynamic_cast<TIdSimpleServer*>(FDataChannel.get()))
             listener->Abort();
@@ -102,8 +109,8 @@ void TIdFTP::SiteCommand(const std::string& text) {
 }
 
 void TIdFTP::BeforeCommand() {
-    if (FAbortSent)
-        SettleAbortQuietly(0);
+    SettleOwedReplies();
+    DiscardStrayReplies();
 }
 
 bool TIdFTP::ReadReplyWithin(int timeoutMs) {
@@ -113,29 +120,40 @@ bool TIdFTP::ReadReplyWithin(int timeoutMs) {
     return true;
 }
 
-// An ABOR is answered by the server once, after the transfer's own end reply when the
-// transfer had already finished (226, then 225/226) or after 426 when it was cut. Reading
-// that answer here keeps the next command from taking it for its own reply.
-void TIdFTP::SettleAbort(int16_t firstEndCode) {
-    FAbortSent = false;
-    if (firstEndCode == 0) {
-        if (!ReadReplyWithin(AbortReplyTimeOut))
-            return;
-        firstEndCode = ReplyCode;
-        if (firstEndCode == 426) {
-            ReadReplyWithin(AbortReplyTimeOut);
-            return;
+bool TIdFTP::SettleOwedReplies() {
+    try {
+        while (FRepliesOwed > 0) {
+            if (!ReadReplyWithin(AbortReplyTimeOut)) {
+                LoseStep();
+                return false;
+            }
+            if (!idIsPreliminaryCode(ReplyCode))
+                --FRepliesOwed;
         }
+    } catch (const EIdException&) {
+        LoseStep();
+        return false;
     }
-    if (firstEndCode == 426 || firstEndCode == 225)
-        return;
-    ReadReplyWithin(AbortReplyTimeOut);
+    FAbortSent = false;
+    return true;
 }
 
-void TIdFTP::SettleAbortQuietly(int16_t firstEndCode) {
-    // The abort's leftovers must not turn the caller's own result into a failure.
-    try {
-        SettleAbort(firstEndCode);
-    } catch (const EIdException&) {
+// Replies nobody waits for (one that came after its wait timed out, a second end reply
+// from a server that sends more than it owes) are read here, before they can pass for
+// the answer to the next command.
+void TIdFTP::DiscardStrayReplies() {
+    while (Socket.HandleAllocated && !ClosedGracefully &&
+           (BufferedBytes() > 0 || idPollSocket(Socket.Handle, false, 0))) {
+        if (!ReadReplyWithin(AbortReplyTimeOut))
+            return;
     }
+}
+
+void TIdFTP::LoseStep() {
+    // Which reply answers which command is no longer known: ending the session cleanly
+    // is better than taking one answer for another.
+    FRepliesOwed = 0;
+    FAbortSent = false;
+    if (Socket.HandleAllocated)
+        CloseConnection();
 }

@@ -17,6 +17,15 @@
 
 enum TIdFTPTransferType { ftBinary, ftASCII };
 
+// What the last listing or transfer did, for callers that must tell a whole file from a
+// cut one.
+struct TIdTransferInfo {
+    bool Started = false;       // the server took the command (1xx): a STOR has begun
+    bool Aborted = false;       // AbortTransfer ran while it was under way
+    int64_t AnnouncedSize = -1; // the "(n bytes)" of the server's 150 reply, -1 untold
+    int64_t Bytes = 0;          // bytes moved over the data connection
+};
+
 class TIdFTP : public TIdTCPClient {
 public:
     TIdFTP();
@@ -27,8 +36,10 @@ public:
     bool Passive = false;
     TIdFTPTransferType TransferType = ftBinary;
     std::string SystemDescription;
-    // How long to wait for the answer an ABOR still owes once the transfer itself has
-    // ended; only servers that never answer ABOR make this wait run out.
+    // How long to wait for each reply still owed after an abort or a failed transfer
+    // (the transfer's end and the ABOR's answer). A server that stays silent that long has
+    // lost the thread: the control connection is closed rather than let a late reply pass
+    // for the answer to the next command.
     int AbortReplyTimeOut = 3000;
     // A listing is held in memory; one larger than this is aborted and raises
     // EIdReplyTooLong, so an endless listing cannot exhaust memory.
@@ -52,6 +63,12 @@ public:
     // LIST (details) or NLST over a data connection; replaces destination's contents.
     void ListDirectory(std::vector<std::string>& destination, const std::string& pathMask = {},
                        bool details = true);
+    // The raw listing bytes into a stream of the caller's (which may keep or drop them).
+    void ListDirectoryToStream(TIdStream& destination, const std::string& pathMask = {},
+                               bool details = true);
+    // In binary mode a download whose byte count differs from the size the server
+    // announced in its 150 reply raises EIdTransferIncomplete. A 426 end reply the client
+    // did not cause raises EIdProtocolReplyError, also when a 226 follows it.
     void DownloadToStream(const std::string& remotePath, TIdStream& destination);
     // A failed download leaves the partial local file.
     void DownloadToFile(const std::string& remotePath, const std::string& localPath,
@@ -63,6 +80,7 @@ public:
 
     // The data connection while a listing or transfer runs, else null.
     TIdTCPConnection* DataChannel() const { return FDataChannel.get(); }
+    const TIdTransferInfo& LastTransfer() const { return FTransfer; }
 
 protected:
     void BeforeCommand() override;
@@ -74,15 +92,28 @@ private:
     template <class T> std::unique_ptr<T> NewDataChannel();
     TIdTCPClient* OpenPassiveChannel(const IdPasvAddress& announced);
     TIdSimpleServer* OpenActiveListener();
-    // A failed transfer drops its data connection and settles an ABOR still owed.
-    void DropFailedDataChannel();
-    void ReceiveOverData(const std::string& command, TIdStream& destination);
+    void ReceiveOverData(const std::string& command, TIdStream& destination, bool download);
     void SendOverData(const std::string& command, TIdStream& source);
+    // The transfer command is sent without reading its answer, which it then owes.
+    void SendTransferCommand(const std::string& command);
+    void ReadPreliminaryReply(const std::vector<int16_t>& accepted);
+    int16_t ReadOwedReply(const std::vector<int16_t>& accepted);
+    // A failed transfer drops its data connection and reads what the server still owes.
+    void FailTransfer();
     void ReadEndReply();
-    void SettleAbort(int16_t firstEndCode);
-    void SettleAbortQuietly(int16_t firstEndCode);
+    // Reads every final reply still owed; false (and the control connection closed) when
+    // the server does not give them within AbortReplyTimeOut.
+    bool SettleOwedReplies();
+    void DiscardStrayReplies();
+    void LoseStep();
     bool ReadReplyWithin(int timeoutMs);
 
+    struct TransferScope;
     std::unique_ptr<TIdTCPConnection> FDataChannel;
+    // Every command owes one final reply (1xx replies come on top). Commands sent
+    // without reading their answer (a transfer's, ABOR) are counted here.
+    int FRepliesOwed = 0;
     bool FAbortSent = false; // an ABOR whose answer has not been read yet
+    bool FTransferRunning = false;
+    TIdTransferInfo FTransfer;
 };

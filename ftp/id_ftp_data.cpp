@@ -5,6 +5,8 @@
 #include "ftp/id_reply.h"
 #include "ftp/id_socket_error.h"
 
+#include <algorithm>
+
 IdPasvAddress TIdFTP::PassiveRequest() {
     SendCommand("PASV", {227});
     return idParsePasvReply(LastReplyLine());
@@ -18,6 +20,7 @@ template <class T> std::unique_ptr<T> TIdFTP::NewDataChannel() {
     // Class defaults (32 KiB chunks), no log hook, no status handlers; progress goes
     // to the owner's work handlers with the data connection as sender.
     auto channel = std::make_unique<T>();
+    channel->ReadTimeOut = ReadTimeOut;
     channel->OnWorkBegin = OnWorkBegin;
     channel->OnWork = OnWork;
     channel->OnWorkEnd = OnWorkEnd;
@@ -41,56 +44,111 @@ TIdSimpleServer* TIdFTP::OpenActiveListener() {
     auto listener = NewDataChannel<TIdSimpleServer>();
     listener->BoundIP = Socket.IP;
     listener->BoundPort = 0;
+    listener->AllowedPeerIP = Socket.PeerIP;
     listener->BeginListen(1);
     TIdSimpleServer* data = listener.get();
     FDataChannel = std::move(listener);
     return data;
 }
 
-void TIdFTP::DropFailedDataChannel() {
-    FDataChannel.reset();
-    if (FAbortSent)
-        SettleAbortQuietly(0);
+// One listing or transfer on the stack: what it did, and whether an abort meets it.
+struct TIdFTP::TransferScope {
+    explicit TransferScope(TIdFTP& ftp) : Ftp(ftp) {
+        Ftp.BeforeCommand();
+        Ftp.FTransfer = {};
+        Ftp.FTransferRunning = true;
+    }
+    ~TransferScope() { Ftp.FTransferRunning = false; }
+    TIdFTP& Ftp;
+};
+
+void TIdFTP::SendTransferCommand(const std::string& command) {
+    SendLine(command);
+    ++FRepliesOwed;
 }
 
-void TIdFTP::ReceiveOverData(const std::string& command, TIdStream& destination) {
-    if (Passive) {
-        IdPasvAddress announced = PassiveRequest();
-        SendLine(command);
-        TIdTCPClient* data = OpenPassiveChannel(announced);
+int16_t TIdFTP::ReadOwedReply(const std::vector<int16_t>& accepted) {
+    const int16_t code = ReadReply();
+    if (!idIsPreliminaryCode(code) && FRepliesOwed > 0)
+        --FRepliesOwed;
+    if (std::find(accepted.begin(), accepted.end(), code) == accepted.end())
+        throw EIdProtocolReplyError(code, LastReplyLine());
+    return code;
+}
+
+void TIdFTP::ReadPreliminaryReply(const std::vector<int16_t>& accepted) {
+    ReadOwedReply(accepted);
+    FTransfer.Started = true;
+    FTransfer.AnnouncedSize = idParseTransferSize(LastReplyLine());
+}
+
+void TIdFTP::FailTransfer() {
+    FDataChannel.reset();
+    if (!Socket.HandleAllocated) {
+        FRepliesOwed = 0;
+        FAbortSent = false;
+        return;
+    }
+    // A user's abort takes effect at once; its replies are read before the next command.
+    if (FTransfer.Aborted)
+        return;
+    if (FRepliesOwed > 0 && !FAbortSent) {
+        // The server still works on the transfer, or waits for a data connection that
+        // will never come: ABOR makes it give its final answer now.
         try {
-            data->OpenConnection();
-            ReadReply({125, 150});
-            data->ReceiveStreamUntilClose(destination);
-            data->CloseConnection();
-        } catch (...) {
-            DropFailedDataChannel();
-            throw;
-        }
-    } else {
-        TIdSimpleServer* data = OpenActiveListener();
-        try {
-            SendPort(*data);
-            SendCommand(command, {125, 150});
-            data->Listen();
-            data->ReceiveStreamUntilClose(destination);
-        } catch (...) {
-            DropFailedDataChannel();
-            throw;
+            SendLine("ABOR");
+            FAbortSent = true;
+            ++FRepliesOwed;
+        } catch (const EIdException&) {
         }
     }
+    SettleOwedReplies();
+}
+
+void TIdFTP::ReceiveOverData(const std::string& command, TIdStream& destination, bool download) {
+    TransferScope scope(*this);
+    const int64_t start = destination.Position();
+    try {
+        if (Passive) {
+            IdPasvAddress announced = PassiveRequest();
+            SendTransferCommand(command);
+            TIdTCPClient* data = OpenPassiveChannel(announced);
+            data->OpenConnection();
+            ReadPreliminaryReply({125, 150});
+            data->ReceiveStreamUntilClose(destination);
+            data->CloseConnection();
+        } else {
+            TIdSimpleServer* data = OpenActiveListener();
+            SendPort(*data);
+            SendTransferCommand(command);
+            ReadPreliminaryReply({125, 150});
+            data->Listen();
+            data->ReceiveStreamUntilClose(destination);
+        }
+    } catch (...) {
+        FTransfer.Bytes = destination.Position() - start;
+        FailTransfer();
+        throw;
+    }
+    FTransfer.Bytes = destination.Position() - start;
     FDataChannel.reset();
     ReadEndReply();
+    // In ASCII mode line ends may change the count; in binary it must match.
+    if (download && !FTransfer.Aborted && TransferType == ftBinary &&
+        FTransfer.AnnouncedSize >= 0 && FTransfer.Bytes != FTransfer.AnnouncedSize)
+        throw EIdTransferIncomplete(FTransfer.Bytes, FTransfer.AnnouncedSize);
 }
 
 void TIdFTP::SendOverData(const std::string& command, TIdStream& source) {
-    if (Passive) {
-        IdPasvAddress announced = PassiveRequest();
-        SendLine(command);
-        TIdTCPClient* data = OpenPassiveChannel(announced);
-        try {
+    TransferScope scope(*this);
+    const int64_t start = Passive ? source.Position() : 0;
+    try {
+        if (Passive) {
+            IdPasvAddress announced = PassiveRequest();
+            SendTransferCommand(command);
+            TIdTCPClient* data = OpenPassiveChannel(announced);
             data->OpenConnection();
-            ReadReply({110, 125, 150});
+            ReadPreliminaryReply({110, 125, 150});
             try {
                 data->SendStream(source, false);
             } catch (const EIdSocketError& e) {
@@ -98,34 +156,44 @@ void TIdFTP::SendOverData(const std::string& command, TIdStream& source) {
                     throw;
             }
             data->CloseConnection();
-        } catch (...) {
-            DropFailedDataChannel();
-            throw;
-        }
-    } else {
-        TIdSimpleServer* data = OpenActiveListener();
-        try {
+        } else {
+            TIdSimpleServer* data = OpenActiveListener();
             SendPort(*data);
-            SendCommand(command, {125, 150});
+            SendTransferCommand(command);
+            ReadPreliminaryReply({125, 150});
             data->Listen();
             data->SendStream(source, true);
-        } catch (...) {
-            DropFailedDataChannel();
-            throw;
         }
+    } catch (...) {
+        FTransfer.Bytes = source.Position() - start;
+        FailTransfer();
+        throw;
     }
+    FTransfer.Bytes = source.Position() - start;
     FDataChannel.reset();
     ReadEndReply();
 }
 
 void TIdFTP::ReadEndReply() {
-    int16_t first = ReadReply({225, 226, 250, 426});
-    // After our own ABOR the second reply is the ABOR's answer, which RFC 959 allows to
-    // be 225 as well (a server that noticed the closed data connection first says so).
-    if (first == 426)
-        ReadReply(FAbortSent ? std::vector<int16_t>{225, 226} : std::vector<int16_t>{226});
-    if (FAbortSent)
-        SettleAbortQuietly(first);
+    if (FAbortSent) {
+        // Stopped by AbortTransfer: the transfer's end (426, or 226 when it had already
+        // finished) and the ABOR's answer are read here, and the transfer returns as far
+        // as it got. Without them the session is over, and so is the transfer.
+        if (!SettleOwedReplies())
+            throw EIdConnClosedGracefully();
+        return;
+    }
+    const int16_t code = ReadOwedReply({225, 226, 250, 426});
+    if (code == 426) {
+        // The server cut the transfer on its own: the file is not whole, whatever follows.
+        // Some servers add a 226, which must not answer the next command.
+        const std::string cut = LastReplyLine();
+        try {
+            ReadReplyWithin(AbortReplyTimeOut);
+        } catch (const EIdException&) {
+        }
+        throw EIdProtocolReplyError(426, cut);
+    }
 }
 
 namespace {
@@ -154,17 +222,22 @@ private:
 
 } // namespace
 
+void TIdFTP::ListDirectoryToStream(TIdStream& destination, const std::string& pathMask,
+                                   bool details) {
+    ReceiveOverData(idTrim((details ? "list " : "nlst ") + pathMask), destination, false);
+}
+
 void TIdFTP::ListDirectory(std::vector<std::string>& destination, const std::string& pathMask,
                            bool details) {
     CappedMemoryStream data(MaxListingSize, *this);
-    ReceiveOverData(idTrim((details ? "list " : "nlst ") + pathMask), data);
+    ListDirectoryToStream(data, pathMask, details);
     if (data.Overflowed)
         throw EIdReplyTooLong("Listing longer than " + std::to_string(MaxListingSize) + " bytes.");
     destination = idSplitListing(data.Bytes());
 }
 
 void TIdFTP::DownloadToStream(const std::string& remotePath, TIdStream& destination) {
-    ReceiveOverData("retr " + remotePath, destination);
+    ReceiveOverData("retr " + remotePath, destination, true);
 }
 
 void TIdFTP::DownloadToFile(const std::string& remotePath, const std::string& localPath,

@@ -139,3 +139,23 @@ std::string idPortArgument(const std::string& ip, int32_t port) {
             c = ',';
     return s + "," + std::to_string(port / 256) + "," + std::to_string(port % 256);
 }
+
+int64_t idParseTransferSize(const std::string& line) {
+    size_t open = line.rfind('(');
+    while (open != std::string::npos) {
+        size_t close = line.find(')', open);
+        if (close != std::string::npos) {
+            std::string inside = idTrim(line.substr(open + 1, close - open - 1));
+            size_t blank = inside.find(' ');
+            int64_t v = 0;
+            if (blank != std::string::npos &&
+                idSameText(idTrim(inside.substr(blank + 1)), "bytes") &&
+                idParseInt64(inside.substr(0, blank), v) && v >= 0)
+                return v;
+        }
+        if (open == 0)
+            break;
+        open = line.rfind('(', open - 1);
+    }
+    return -1;
+}

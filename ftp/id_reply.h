@@ -38,5 +38,13 @@ int64_t idParseSizeReply(const std::vector<std::string>& replyLines);
 // stay, a NUL byte ends the text.
 std::vector<std::string> idSplitListing(const std::string& data);
 
+// 1xx: a reply that announces another one; every other reply ends its command.
+inline bool idIsPreliminaryCode(int code) {
+    return code >= 100 && code < 200;
+}
+
+// The size a 150 reply announces as "(n bytes)" (the last such group); -1 when none.
+int64_t idParseTransferSize(const std::string& line);
+
 // "h1,h2,h3,h4,p1,p2" for a PORT command.
 std::string idPortArgument(const std::string& ip, int32_t port);

@@ -10,12 +10,15 @@ public:
     int32_t BoundPort = 0; // 0: any free port
     bool Listening = false;
     bool AbortRequested = false;
+    // When set, only a connection from this address is taken: anyone else who reaches
+    // the announced port is hung up on and the wait goes on.
+    std::string AllowedPeerIP;
 
     // Binds and listens; Socket.IP and Socket.Port then hold the address to announce.
     void BeginListen(int backlog = 1);
-    // Waits without limit, pumping between waits, until the peer connects; then accepts
-    // and closes the listening socket. An abort (Abort or a close of the socket) raises
-    // EIdConnClosedGracefully.
+    // Waits, pumping between waits, until the peer connects; then accepts and closes the
+    // listening socket. An abort (Abort or a close of the socket) raises
+    // EIdConnClosedGracefully; ReadTimeOut without a connection raises EIdReadTimeout.
     void Listen();
     // Ends a wait in Listen, or closes the accepted connection.
     void Abort();

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <poll.h>
 #include <sys/socket.h>
 
@@ -63,43 +64,100 @@ bool TIdTCPConnection::IsOpen() {
     return Socket.HandleAllocated;
 }
 
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+int msSince(Clock::time_point start) {
+    return static_cast<int>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count());
+}
+
+std::string durationText(int ms) {
+    if (ms % 1000 == 0)
+        return std::to_string(ms / 1000) + " s";
+    return std::to_string(ms) + " ms";
+}
+
+// Marks a wait on the stack so CancelWait can end it.
+struct WaitScope {
+    WaitScope(int& depth, bool& cancelled) : Depth(depth) {
+        if (Depth++ == 0)
+            cancelled = false;
+    }
+    ~WaitScope() { --Depth; }
+    int& Depth;
+};
+
+} // namespace
+
+void TIdTCPConnection::CancelWait() {
+    if (WaitDepth > 0)
+        WaitCancelled = true;
+}
+
+int TIdTCPConnection::WaitLimit() const {
+    int limit = ReadTimeOut > 0 ? ReadTimeOut : -1;
+    if (HasReplyDeadline) {
+        auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(ReplyDeadline - Clock::now())
+                .count();
+        int leftMs = static_cast<int>(std::max<long long>(left, 0));
+        limit = limit < 0 ? leftMs : std::min(limit, leftMs);
+    }
+    return limit;
+}
+
+void TIdTCPConnection::RaiseTimeOut(const std::string& what) const {
+    throw EIdReadTimeout("Timed out: " + what + " for " + durationText(ReadTimeOut) + ".");
+}
+
+bool TIdTCPConnection::PollOnce(bool forWrite, int ms) {
+    if (!Socket.HandleAllocated)
+        throw EIdConnClosedGracefully();
+    bool ready = idPollSocket(Socket.Handle, forWrite, ms);
+    TIdAntiFreeze::DoProcess(!ready);
+    if (!Socket.HandleAllocated)
+        throw EIdConnClosedGracefully();
+    if (WaitCancelled)
+        throw EIdAborted();
+    return ready;
+}
+
+// A caller's own limit (timeoutMs >= 0) ends the wait with false, as ReceiveLine asks;
+// the wait without one ends at the connection's limit with EIdReadTimeout.
 bool TIdTCPConnection::WaitReadable(int timeoutMs) {
-    auto waitOnce = [this](int ms) {
-        if (!Socket.HandleAllocated)
-            throw EIdConnClosedGracefully();
-        bool ready = idPollSocket(Socket.Handle, false, ms);
-        TIdAntiFreeze::DoProcess(!ready);
-        if (!Socket.HandleAllocated)
-            throw EIdConnClosedGracefully();
-        return ready;
-    };
-    int slice = TIdAntiFreeze::WaitSlice();
-    if (timeoutMs < 0) {
-        while (!waitOnce(slice)) {
-        }
-        return true;
-    }
-    if (slice > 0 && timeoutMs > slice) {
-        if (!Socket.HandleAllocated)
-            throw EIdConnClosedGracefully();
-        if (idPollSocket(Socket.Handle, false, timeoutMs - slice))
+    WaitScope scope(WaitDepth, WaitCancelled);
+    const bool ownLimit = timeoutMs >= 0;
+    const int limit = ownLimit ? timeoutMs : WaitLimit();
+    const int slice = TIdAntiFreeze::WaitSlice();
+    const Clock::time_point start = Clock::now();
+    for (;;) {
+        const int left = limit < 0 ? -1 : std::max(limit - msSince(start), 0);
+        const int ms = slice < 0 ? left : (left < 0 ? slice : std::min(slice, left));
+        if (PollOnce(false, ms))
             return true;
-        return waitOnce(slice);
+        if (limit >= 0 && msSince(start) >= limit) {
+            if (ownLimit)
+                return false;
+            RaiseTimeOut(HasReplyDeadline ? "no complete reply from the server"
+                                          : "nothing received");
+        }
     }
-    return waitOnce(timeoutMs);
 }
 
 void TIdTCPConnection::WaitWritable() {
-    int slice = TIdAntiFreeze::WaitSlice();
+    WaitScope scope(WaitDepth, WaitCancelled);
+    const int limit = ReadTimeOut > 0 ? ReadTimeOut : -1;
+    const int slice = TIdAntiFreeze::WaitSlice();
+    const Clock::time_point start = Clock::now();
     for (;;) {
-        if (!Socket.HandleAllocated)
-            throw EIdConnClosedGracefully();
-        bool ready = idPollSocket(Socket.Handle, true, slice);
-        TIdAntiFreeze::DoProcess(!ready);
-        if (!Socket.HandleAllocated)
-            throw EIdConnClosedGracefully();
-        if (ready)
+        const int left = limit < 0 ? -1 : std::max(limit - msSince(start), 0);
+        const int ms = slice < 0 ? left : (left < 0 ? slice : std::min(slice, left));
+        if (PollOnce(true, ms))
             return;
+        if (limit >= 0 && msSince(start) >= limit)
+            RaiseTimeOut("the peer took no data");
     }
 }
 
@@ -200,6 +258,29 @@ std::string TIdTCPConnection::ReceiveNonEmptyLine() {
 }
 
 int16_t TIdTCPConnection::ReadReply(const std::vector<int16_t>& accepted) {
+    // A reply is not a transfer: one that has not arrived whole within the limit (a
+    // server dripping a byte now and then) ends like a silent one.
+    HasReplyDeadline = ReadTimeOut > 0;
+    ReplyDeadline = Clock::now() + std::chrono::milliseconds(std::max(ReadTimeOut, 0));
+    try {
+        ReadReplyLines();
+    } catch (const EIdReadTimeout&) {
+        HasReplyDeadline = false;
+        CloseConnection();
+        throw;
+    } catch (...) {
+        HasReplyDeadline = false;
+        throw;
+    }
+    HasReplyDeadline = false;
+    ReplyCode = idReplyCodeOf(ReplyLines.back());
+    if (!accepted.empty() &&
+        std::find(accepted.begin(), accepted.end(), ReplyCode) == accepted.end())
+        throw EIdProtocolReplyError(ReplyCode, ReplyLines.back());
+    return ReplyCode;
+}
+
+void TIdTCPConnection::ReadReplyLines() {
     ReplyLines.clear();
     ReplyLines.push_back(ReceiveNonEmptyLine());
     const std::string first = ReplyLines.front();
@@ -217,11 +298,6 @@ int16_t TIdTCPConnection::ReadReply(const std::vector<int16_t>& accepted) {
                 break;
         }
     }
-    ReplyCode = idReplyCodeOf(ReplyLines.back());
-    if (!accepted.empty() &&
-        std::find(accepted.begin(), accepted.end(), ReplyCode) == accepted.end())
-        throw EIdProtocolReplyError(ReplyCode, ReplyLines.back());
-    return ReplyCode;
 }
 
 int16_t TIdTCPConnection::SendCommand(const std::string& command,

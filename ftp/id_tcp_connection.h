@@ -7,6 +7,7 @@
 #include "ftp/id_socket_handle.h"
 #include "ftp/id_stream.h"
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -34,6 +35,16 @@ public:
     // the connection and raises EIdReplyTooLong.
     size_t MaxLineLength = 16384;
     size_t MaxReplyLines = 2000;
+
+    // Every wait that has no limit of its own (a reply, data, a send the peer does not
+    // take, the accept of an active transfer) ends with EIdReadTimeout after this many
+    // ms without a byte moving; a reply must also arrive whole within it. Data that keep
+    // moving are never cut, however long the transfer takes. 0 or below: no limit.
+    int ReadTimeOut = 30000;
+
+    // Ends a wait in progress on this connection at once with EIdAborted; nothing when
+    // no wait runs. Safe from a handler the pump runs.
+    void CancelWait();
 
     void CloseConnection();
     bool IsOpen();
@@ -67,6 +78,15 @@ protected:
     // Runs before a command is sent (TIdFTP settles an unanswered ABOR there).
     virtual void BeforeCommand() {}
     bool HookOn() const { return Intercept && InterceptEnabled; }
+    // The limit for a wait without one of its own: ReadTimeOut, cut to what is left of a
+    // reply's deadline; -1 for none.
+    int WaitLimit() const;
+    // One wait step of `ms` (-1 without limit) with the pump; raises when the socket is
+    // closed underneath or the wait was cancelled.
+    bool PollOnce(bool forWrite, int ms);
+    [[noreturn]] void RaiseTimeOut(const std::string& what) const;
+    int WaitDepth = 0;
+    bool WaitCancelled = false;
 
 private:
     // One receive step. Returns the count received, 0 when closed, -1 when the wait
@@ -77,7 +97,10 @@ private:
     bool WaitReadable(int timeoutMs);
     void WaitWritable();
     void ConsumeBuffer(size_t count);
+    void ReadReplyLines();
 
+    bool HasReplyDeadline = false;
+    std::chrono::steady_clock::time_point ReplyDeadline;
     std::string InputBuffer;
     size_t InputHead = 0;
     std::vector<char> Scratch;

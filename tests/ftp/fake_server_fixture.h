@@ -19,6 +19,9 @@ protected:
         ftp.User = "bob";
         ftp.Password = "pw";
         ftp.Passive = true;
+        // Every wait of the engine has a short limit here: a client that waits for a
+        // reply the script will never send fails in seconds, not at the test time-out.
+        ftp.ReadTimeOut = 5000;
         ftp.Intercept = &log;
         ftp.InterceptEnabled = true;
         log.OnLogItem = [this](const std::string& item) { items.push_back(item); };

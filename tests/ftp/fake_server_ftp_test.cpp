@@ -120,7 +120,9 @@ TEST_F(FtpCommands, MalformedPassiveReplyRaisesBeforeAnyDataConnection) {
     EXPECT_EQ(ftp.SendCommand("NOOP", 200), 200);
 }
 
-TEST_F(FtpCommands, End426Then226CountsAsCompletedAndWorkEventsNest) {
+// A 426 the client did not cause is a transfer the server cut: it fails, and the 226
+// some servers add after it is read with it, not by the next command.
+TEST_F(FtpCommands, End426Then226FailsTheTransferAndWorkEventsNest) {
     scriptLogin();
     server.pasv();
     server.expect("retr f");
@@ -130,6 +132,8 @@ TEST_F(FtpCommands, End426Then226CountsAsCompletedAndWorkEventsNest) {
     server.closeData();
     server.reply("426 connection trouble");
     server.reply("226 closing anyway");
+    server.expect("NOOP");
+    server.reply("200 ok");
     Lines events;
     ftp.OnWorkBegin = [&](TIdComponent* s, TWorkMode m, int64_t max) {
         events.push_back(std::string(s == &ftp ? "ftp" : "data") + " begin " + std::to_string(m) +
@@ -143,12 +147,19 @@ TEST_F(FtpCommands, End426Then226CountsAsCompletedAndWorkEventsNest) {
     };
     ftp.OpenSession();
     TIdMemoryStream data;
-    ftp.DownloadToStream("f", data);
+    try {
+        ftp.DownloadToStream("f", data);
+        FAIL() << "a transfer cut by the server passed as complete";
+    } catch (const EIdProtocolReplyError& e) {
+        EXPECT_EQ(e.ReplyErrorCode, 426);
+        EXPECT_STREQ(e.what(), "426 connection trouble");
+    }
     EXPECT_EQ(data.Bytes(), "hello");
     ASSERT_GE(events.size(), 3u);
     EXPECT_EQ(events.front(), "data begin 0 0");
     EXPECT_EQ(events[events.size() - 2], "work 5");
     EXPECT_EQ(events.back(), "end 0");
+    EXPECT_EQ(ftp.SendCommand("NOOP", 200), 200);
 }
 
 TEST_F(FtpCommands, EndlessListingIsCutOffAndTheSessionGoesOn) {

@@ -8,6 +8,7 @@
 #include <poll.h>
 #include <stdexcept>
 #include <sys/socket.h>
+#include <thread>
 #include <unistd.h>
 
 namespace ftptest {
@@ -49,6 +50,7 @@ FakeFtpServer::~FakeFtpServer() {
     closeFd(dataListenFd_);
     closeFd(controlFd_);
     closeFd(listenFd_);
+    closeFd(foreignFd_);
 }
 
 void FakeFtpServer::closeFd(int& fd) {
@@ -173,7 +175,7 @@ void FakeFtpServer::sendAll(int fd, const std::string& bytes) {
     }
 }
 
-std::string FakeFtpServer::readLine() {
+std::string FakeFtpServer::readLine(int limitMs) {
     for (;;) {
         size_t lf = inbox_.find('\n');
         if (lf != std::string::npos) {
@@ -185,7 +187,7 @@ std::string FakeFtpServer::readLine() {
             received_.push_back(line);
             return line;
         }
-        if (!waitFd(controlFd_, POLLIN, timeoutMs, stopping_, mutex_))
+        if (!waitFd(controlFd_, POLLIN, limitMs >= 0 ? limitMs : timeoutMs, stopping_, mutex_))
             fail("no command line arrived");
         char buf[4096];
         long n = ::recv(controlFd_, buf, sizeof buf, 0);
@@ -220,6 +222,31 @@ void FakeFtpServer::expect(const std::string& line) {
         std::string got = readLine();
         if (got != line)
             fail("expected \"" + line + "\", got \"" + got + "\"");
+    });
+}
+
+void FakeFtpServer::expectWithin(const std::string& line, int ms) {
+    add([this, line, ms] {
+        std::string got = readLine(ms);
+        if (got != line)
+            fail("expected \"" + line + "\", got \"" + got + "\"");
+    });
+}
+
+void FakeFtpServer::drip(const std::string& bytes, int intervalMs) {
+    add([this, bytes, intervalMs] {
+        for (char c : bytes) {
+            if (::send(controlFd_, &c, 1, MSG_NOSIGNAL) < 0)
+                return;
+            // The wait doubles as the hang-up check: a closed client makes it readable.
+            pollfd p{controlFd_, POLLIN, 0};
+            if (::poll(&p, 1, intervalMs) > 0) {
+                char probe;
+                if (::recv(controlFd_, &probe, 1, MSG_PEEK | MSG_DONTWAIT) == 0)
+                    return;
+                std::this_thread::sleep_for(std::chrono::milliseconds(intervalMs));
+            }
+        }
     });
 }
 
@@ -310,6 +337,57 @@ void FakeFtpServer::connectData() {
     });
 }
 
+void FakeFtpServer::connectDataFrom(const std::string& localIp) {
+    add([this, localIp] {
+        closeFd(foreignFd_);
+        foreignFd_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_in local{};
+        local.sin_family = AF_INET;
+        inet_pton(AF_INET, localIp.c_str(), &local.sin_addr);
+        if (::bind(foreignFd_, reinterpret_cast<sockaddr*>(&local), sizeof local) != 0)
+            fail("cannot bind the foreign peer to " + localIp);
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        a.sin_port = htons(static_cast<uint16_t>(portPort_));
+        inet_pton(AF_INET, portHost_.c_str(), &a.sin_addr);
+        if (::connect(foreignFd_, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0)
+            fail("foreign peer cannot connect to the PORT address");
+        // A client that refuses the peer closes the connection at once.
+        if (!waitFd(foreignFd_, POLLIN, timeoutMs, stopping_, mutex_))
+            fail("the client kept the foreign peer's connection");
+        char probe;
+        long n = ::recv(foreignFd_, &probe, 1, 0);
+        std::lock_guard<std::mutex> lock(mutex_);
+        foreignRefused_ = n <= 0;
+    });
+}
+
+bool FakeFtpServer::foreignPeerRefused() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return foreignRefused_;
+}
+
+void FakeFtpServer::dripData(const std::string& bytes, size_t chunkSize, int intervalMs) {
+    add([this, bytes, chunkSize, intervalMs] {
+        for (size_t at = 0; at < bytes.size(); at += chunkSize) {
+            sendAll(dataFd_, bytes.substr(at, chunkSize));
+            std::this_thread::sleep_for(std::chrono::milliseconds(intervalMs));
+        }
+    });
+}
+
+void FakeFtpServer::holdData() {
+    add([this] {
+        char buf[4096];
+        for (;;) {
+            if (!waitFd(dataFd_, POLLIN, timeoutMs, stopping_, mutex_))
+                fail("the client waited on a stalled data connection");
+            if (::recv(dataFd_, buf, sizeof buf, 0) <= 0)
+                return;
+        }
+    });
+}
+
 void FakeFtpServer::sendData(const std::string& bytes) {
     add([this, bytes] { sendAll(dataFd_, bytes); });
 }
@@ -345,6 +423,16 @@ void FakeFtpServer::closeData() {
     add([this] {
         if (dataFd_ >= 0)
             ::shutdown(dataFd_, SHUT_RDWR);
+        closeFd(dataFd_);
+    });
+}
+
+void FakeFtpServer::resetData() {
+    add([this] {
+        if (dataFd_ >= 0) {
+            linger l{1, 0};
+            ::setsockopt(dataFd_, SOL_SOCKET, SO_LINGER, &l, sizeof l);
+        }
         closeFd(dataFd_);
     });
 }

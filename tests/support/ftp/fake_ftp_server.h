@@ -45,8 +45,14 @@ public:
     // Sends the bytes repeatedly until the client closes the connection or maxBytes
     // have been sent: a server that never ends its line or its reply.
     void sendEndless(const std::string& chunk, long long maxBytes = 1LL << 30);
+    // Sends the bytes one at a time, intervalMs apart: a server that drips its reply.
+    // Stops quietly when the client hangs up.
+    void drip(const std::string& bytes, int intervalMs);
     // Reads one command line and records an error unless it equals line (CR LF removed).
     void expect(const std::string& line);
+    // As expect, but the line must come within ms (a client that waits for a reply that
+    // is not owed fails this).
+    void expectWithin(const std::string& line, int ms);
     // Reads one command line, records it, and checks nothing.
     void expectAnything();
     // Reads a "PORT h1,h2,h3,h4,p1,p2" line and keeps the address for connectData().
@@ -64,12 +70,23 @@ public:
     void acceptData();
     // Connects to the address of the last PORT line.
     void connectData();
+    // Connects to the PORT address from another local address (127.0.0.2): a foreign
+    // peer. Records whether the client hung up on it; see foreignPeerRefused().
+    void connectDataFrom(const std::string& localIp);
     void sendData(const std::string& bytes);
     // Sends bytes on the data connection until the client closes it (an abort).
     void sendDataUntilClientCloses(size_t chunkSize = 65536);
+    // Sends the bytes on the data connection one chunk at a time, intervalMs apart:
+    // slow, but moving.
+    void dripData(const std::string& bytes, size_t chunkSize, int intervalMs);
+    // Keeps the data connection open and sends nothing until the client closes it: a
+    // transfer that stalls.
+    void holdData();
     // Reads the data connection until the client closes it; see receivedData().
     void receiveData();
     void closeData();
+    // Closes the data connection with a reset instead of an orderly end.
+    void resetData();
 
     // Runs an arbitrary check on the server thread (for ordering with the client).
     void call(std::function<void()> fn);
@@ -82,11 +99,13 @@ public:
     std::vector<std::string> received() const;
     // The bytes read by receiveData().
     std::string receivedData() const;
+    // After connectDataFrom: the client closed that connection without reading from it.
+    bool foreignPeerRefused() const;
 
 private:
     void add(std::function<void()> step);
     void run();
-    std::string readLine();
+    std::string readLine(int timeoutMs = -1);
     void sendAll(int fd, const std::string& bytes);
     void fail(const std::string& message);
     void closeFd(int& fd);
@@ -110,6 +129,8 @@ private:
     std::string errors_;
     std::vector<std::string> received_;
     std::string receivedData_;
+    bool foreignRefused_ = false;
+    int foreignFd_ = -1;
     std::thread thread_;
 };
 
