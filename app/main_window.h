@@ -23,6 +23,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,10 @@ class TForm10;
 class TPowiekszenie;
 class TForm13;
 class TForm15;
+class TForm9;
+class TForm11;
+class TForm12;
+class TForm16;
 
 // A status bar whose panels are plain labels, addressable by index like the
 // panels of the original window.
@@ -362,6 +367,31 @@ public:
     std::function<void()> endQueueMode;
     std::function<void(QTreeWidgetItem* row)> addClickedFileToQueue;
 
+    // Remote file operations (session/remote_*.cpp): the commands, their
+    // windows and bindings; wired once from wireSession.
+    void wireRemoteOperations();
+    TForm9* Form9 = nullptr;   // the command line
+    TForm16* Form16 = nullptr; // the information window
+    void n_katalogClick();     // new remote folder (F9)
+    void usun_katClick();      // delete the selected entries (Del)
+    void n_serwerClick();      // rename one entry
+    void zamienClick();        // letter case of the remote files, through TForm15
+    void zmiana_liter();       // TForm15's remote routine
+    void komendaClick();       // SITE command or the system description
+    void Wicej1Click();        // the raw listing in TForm16
+    void otworz_plik_ftpClick();
+    void run_ftpClick();
+    // Connected and no other conversation running; says so when not connected.
+    bool remoteCommandAllowed();
+    // A name the user typed, in the folder's encoding; none when it holds a line break.
+    std::optional<std::string> typedRemoteName(const QString& typed) const;
+
+    // File properties windows (log/properties_*.cpp).
+    TForm11* Form11 = nullptr;
+    TForm12* Form12 = nullptr;
+    void wlasciwosciClick();  // the current remote file
+    void wlasciwosci2Click(); // the current local file
+
     // The session log.
     void IdLogDebug1LogItem(const QString& item);
     void logiClick();
@@ -373,8 +403,8 @@ public:
     // the panels. Once.
     void wireTransfers();
     TForm13* Form13 = nullptr;
-    int64_t currentFileSize = 0; // SIZE of the file being downloaded; -1 refused
-    int selectedCount = 0;       // entries of the running batch
+    int64_t currentFileSize = 0;  // SIZE of the file being downloaded; -1 refused
+    int selectedCount = 0;        // entries of the running batch
     bool transferRunning = false; // a batch runs: no second one on the connection
     bool queueModeOn() const;
     // Downloading.

@@ -1,6 +1,7 @@
 #include "platform/qt_services.h"
 
 #include "platform/colors.h"
+#include "platform/printing.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -16,7 +17,6 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QSoundEffect>
-#include <QTextDocument>
 #include <QUrl>
 
 namespace platform {
@@ -136,13 +136,10 @@ std::optional<QString> QtServices::chooseFont(const QString& current) {
 
 bool QtServices::printText(const QString& title, const QString& text) {
     QPrinter printer;
-    printer.setDocName(title);
     QPrintDialog dialog(&printer, QApplication::activeWindow());
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    QTextDocument doc;
-    doc.setPlainText(text);
-    doc.print(&printer);
+    printPlainText(printer, title, text);
     return true;
 }
 

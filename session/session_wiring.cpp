@@ -138,4 +138,6 @@ void TForm1::wireSession() {
     // The session log.
     connect(powiekszenie1, &QAction::triggered, this, &TForm1::powiekszenie1Click);
     connect(logi, &QAction::triggered, this, &TForm1::logiClick);
+
+    wireRemoteOperations();
 }
