@@ -15,10 +15,10 @@ namespace text = remoteops_text;
 
 namespace {
 
-// The application's own error box, which shows what the server answered.
+// The application's own error box for failures no handler catches: it shows
+// what the server answered.
 void showUncaught(const QString& message) {
-    platform::services().messageBox(message, QStringLiteral("KORVANTE 2.5.5"),
-                                    platform::DlgButtons::Ok);
+    platform::services().messageDlg(message, platform::DlgType::Error, platform::DlgButtons::Ok);
 }
 
 } // namespace

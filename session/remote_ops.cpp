@@ -103,8 +103,8 @@ void TForm1::usun_katClick() {
     if (sessionCallDepth > 0 || transferRunning)
         return;
     if (services().messageBox(QString::fromUtf8(text::kDeleteQuestion),
-                              QString::fromUtf8(text::kDeleteCaption),
-                              DlgButtons::YesNo) != DlgResult::Yes)
+                              QString::fromUtf8(text::kDeleteCaption), DlgButtons::YesNo,
+                              platform::BoxKind::Warning) != DlgResult::Yes)
         return;
     spr2 = QStringLiteral("0");
     if (!remoteCommandAllowed())
