@@ -47,9 +47,12 @@ TEST(ReplyTable, EveryRowOfAFailedListing) {
 
     const auto aborted = decideListingFailure(451, false);
     EXPECT_EQ(aborted.message, &sessiontext::kTransferAborted);
+    EXPECT_EQ(aborted.box, BoxKind::Warning);
     EXPECT_TRUE(aborted.closeAfterMessage && aborted.closingSteps);
+    EXPECT_FALSE(aborted.closeBeforeMessage || aborted.retryParent);
 
-    for (int code : {0, 226, 426, 552, 10054}) {
+    // The codes around the named rows fall to the last one.
+    for (int code : {0, 226, 420, 422, 426, 450, 452, 502, 529, 531, 551, 552, 554, 10054}) {
         const auto unknown = decideListingFailure(code, false);
         EXPECT_EQ(unknown.message, &sessiontext::kUnknownError) << code;
         EXPECT_EQ(unknown.box, BoxKind::Error);

@@ -117,6 +117,8 @@ TEST_F(SessionWindow, TimeOutRepliesCloseAtOnceAndReset) {
     EXPECT_EQ(services.messages(),
               QStringList({QString::fromUtf8("Połączenie z serwerem FTP zostało przerwane (Upłynął "
                                              "maksymalny limit czasu: 30 sekund)")}));
+    EXPECT_EQ(services.callsOf("messageBox").value(0).args.value(3),
+              QString::number(int(platform::BoxKind::Warning)));
     EXPECT_TRUE(form->Timer1->isActive());
     QTRY_VERIFY(!form->Timer1->isActive());
     EXPECT_TRUE(server.finished());
