@@ -203,6 +203,20 @@ TEST(SocketErrors, RefusedPortGives10061) {
     }
     EXPECT_FALSE(ftp.IsOpen());
     EXPECT_EQ(disconnects, 1); // a socket had been allocated
+
+    // Both ends of the port range are tried (refused or answered, nothing
+    // listens on them here); one past them is refused before any attempt.
+    for (int port : {1, 65535, 0, 65536}) {
+        ftp.Port = port;
+        int error = 0;
+        try {
+            ftp.OpenConnection();
+            ftp.CloseConnection();
+        } catch (const EIdSocketError& e) {
+            error = e.LastError;
+        }
+        EXPECT_EQ(error == 10049, port == 0 || port == 65536) << port << " gave " << error;
+    }
 }
 
 // Sizes past 32 bits through a whole transfer. Moves 10 GiB, so it runs only when

@@ -50,6 +50,8 @@ TEST(ReplyRules, PasvWithAndWithoutParentheses) {
     EXPECT_EQ(a.Host, "192.168.0.1");
     EXPECT_EQ(a.Port, 200 * 256 + 7);
     EXPECT_THROW(idParsePasvReply("227 =127,0,0,1,0,21"), EConvertError); // "=127"
+    EXPECT_EQ(idParsePasvReply("227 (127,0,0,1,0,1)").Port, 1);
+    EXPECT_EQ(idParsePasvReply("227 (127,0,0,1,255,255)").Port, 65535);
 }
 
 TEST(ReplyRules, MalformedPasvRaisesConversionError) {

@@ -73,6 +73,13 @@ TEST(ServerRecordFormat, FieldsCategoryAndBuild) {
     r.host = "a*b";
     EXPECT_EQ(checkRecord(r), RecordProblem::StarInValue);
     r.host = "h";
+    for (QString ServerRecord::*value :
+         {&ServerRecord::name, &ServerRecord::user, &ServerRecord::password}) {
+        ServerRecord starred = r;
+        starred.savePassword = true;
+        starred.*value = "x*y";
+        EXPECT_EQ(checkRecord(starred), RecordProblem::StarInValue);
+    }
     r.savePassword = true;
     r.password = "^";
     EXPECT_EQ(checkRecord(r), RecordProblem::CaretPassword);
@@ -81,6 +88,10 @@ TEST(ServerRecordFormat, FieldsCategoryAndBuild) {
     EXPECT_EQ(checkRecord(r), RecordProblem::PortOutOfRange);
     r.port = 0;
     EXPECT_EQ(checkRecord(r), RecordProblem::PortOutOfRange);
+    for (int port : {1, 65535}) {
+        r.port = port;
+        EXPECT_EQ(checkRecord(r), RecordProblem::None) << port;
+    }
 }
 
 TEST(ServerRecordFormat, EntryFields) {

@@ -181,6 +181,16 @@ TEST_F(SessionWindow, RefusedLoginsAndEmptyFields) {
     EXPECT_FALSE(form->connected());
     EXPECT_TRUE(services.messages().value(0).startsWith("Error connect to server: "));
 
+    // Both ends of the port range reach the engine; one past them does not.
+    for (int port : {1, 65535, 65536, 0}) {
+        services.clear();
+        fillFields(server.port());
+        form->edit_port = QString::number(port);
+        form->pol2Click();
+        EXPECT_FALSE(form->connected());
+        EXPECT_EQ(form->FTP->Port, port == 1 ? 1 : 65535) << port;
+    }
+
     // No user: the information, nothing sent.
     services.clear();
     fillFields(server.port(), "", "secret");

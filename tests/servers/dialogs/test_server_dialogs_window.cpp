@@ -76,6 +76,21 @@ TEST_F(NewServer, DefaultsLandInInneAfterTheSampleEntryAndTheListIsReloaded) {
     // The port and the standard-port box keep their states.
     EXPECT_EQ(Form6->port->value(), 2121);
     EXPECT_FALSE(Form6->check_ftp->isChecked());
+
+    // Both ends of the port range, typed.
+    for (const char* port : {"65535", "1"}) {
+        whenShown("Form6", [port](QDialog& dialog) {
+            auto& d = static_cast<TForm6&>(dialog);
+            fillServer(d, port, "h.pl", "u", "p");
+            d.cmb_kat->setCurrentIndex(0);
+            d.port->clear();
+            QTest::keyClicks(d.port, port);
+            click(d.Zapisz);
+        });
+        QTest::keyClick(form.get(), Qt::Key_F2);
+    }
+    EXPECT_EQ(home.readLines("p.dat").mid(1),
+              (QStringList{"65535*0*u*h.pl*p*65535*0*", "1*0*u*h.pl*p*1*0*"}));
 }
 
 TEST_F(NewServer, AnonymousBoxFillsAndLocksThenFreesTheLogin) {
@@ -135,6 +150,11 @@ TEST_F(NewServer, ValidationRowsStopTheSaveWithTheirMessageAndFocus) {
          "haslo"},
         {"n", "a*b", "u", "p", "The Control: Host name cannot contain the character \"*\"",
          "adres"},
+        {"a*b", "h", "u", "p", "The Control: Session FTP cannot contain the character \"*\"",
+         "nazwa"},
+        {"n", "h", "a*b", "p", "The Control: User cannot contain the character \"*\"",
+         "uzytkownik"},
+        {"n", "h", "u", "a*b", "The Control: Password cannot contain the character \"*\"", "haslo"},
         {"n", "h", "u", "^",
          "The Control: Password cannot be the single character \"^\" (it marks an unsaved "
          "password)",
@@ -267,7 +287,8 @@ TEST_F(EditServer, RefusesAnEmptyAnonymousPasswordAndNeedsASelection) {
 }
 
 TEST_F(EditServer, APortThatIsNotANumberIsReportedAndReplacedByTheStandardOne) {
-    home.writeLines("u.dat", {"Zepsuty*0*z*z.pl*x*abc*5*"});
+    home.writeLines("u.dat", {"Zepsuty*0*z*z.pl*x*abc*5*", "Dolny*0*d*d.pl*x*1*5*",
+                              "Gorny*0*g*g.pl*x*65535*5*"});
     start(1, 5);
     clickServer("Zepsuty");
     whenShown("Form4", [](QDialog& dialog) {
@@ -281,7 +302,47 @@ TEST_F(EditServer, APortThatIsNotANumberIsReportedAndReplacedByTheStandardOne) {
     const auto errors = services.callsOf("messageDlg");
     ASSERT_EQ(errors.size(), 1);
     EXPECT_EQ(errors.first().args.first(), "'abc' is not a valid integer value");
-    EXPECT_EQ(home.readLines("u.dat"), QStringList{"Zepsuty*0*z*z.pl*x*21*5*"});
+    const QStringList bounds{"Dolny*0*d*d.pl*x*1*5*", "Gorny*0*g*g.pl*x*65535*5*"};
+    // A saved server goes to the end of its file.
+    EXPECT_EQ(home.readLines("u.dat"), bounds + QStringList{"Zepsuty*0*z*z.pl*x*21*5*"});
+
+    // Both ends of the port range open and save as they are.
+    services.clear();
+    for (const auto& [server, port] : {std::pair{"Dolny", 1}, std::pair{"Gorny", 65535}}) {
+        clickServer(server);
+        whenShown("Form4", [port](QDialog& dialog) {
+            auto& d = static_cast<TForm4&>(dialog);
+            EXPECT_EQ(d.port->value(), port);
+            click(d.Zapisz);
+        });
+        form->Edycjadanychserwera1->trigger();
+    }
+    EXPECT_TRUE(services.messages().isEmpty()) << services.messages().join('|').toStdString();
+    EXPECT_EQ(home.readLines("u.dat"), QStringList{"Zepsuty*0*z*z.pl*x*21*5*"} + bounds);
+}
+
+TEST_F(EditServer, RefusesAStarInEveryValueItWrites) {
+    const QStringList saved{"Alfa*0*a*alfa.pl*x*21*0*"};
+    home.writeLines("p.dat", saved);
+    start(0, 0);
+    for (auto field : {&TForm4::nazwa, &TForm4::uzytkownik, &TForm4::haslo}) {
+        clickServer("Alfa");
+        whenShown("Form4", [field](QDialog& dialog) {
+            auto& d = static_cast<TForm4&>(dialog);
+            type(d.*field, "*");
+            click(d.Zapisz);
+            EXPECT_TRUE(d.isVisible());
+            EXPECT_EQ(d.focusWidget(), d.*field);
+            click(d.Anuluj);
+        });
+        form->Edycjadanychserwera1->trigger();
+    }
+    EXPECT_EQ(boxTexts(), (QStringList{
+                              "The Control: Session FTP cannot contain the character \"*\"",
+                              "The Control: User cannot contain the character \"*\"",
+                              "The Control: Password cannot contain the character \"*\"",
+                          }));
+    EXPECT_EQ(home.readLines("p.dat"), saved);
 }
 
 TEST_F(EditServer, WithNoServerPickedInTheAllServersViewItRemovesNothing) {

@@ -50,6 +50,13 @@ TEST(FtpNsJobFile, BrokenJobsAreRefusedWithAReason) {
     EXPECT_FALSE(parseFtpNsJob(job("2", "/", {"f"})));
     EXPECT_FALSE(parseFtpNsJob(job("1", "/", {"f"}, "port")));
     EXPECT_FALSE(parseFtpNsJob(job("1", "/", {"f"}, "70000")));
+    EXPECT_FALSE(parseFtpNsJob(job("1", "/", {"f"}, "0")));
+    EXPECT_FALSE(parseFtpNsJob(job("1", "/", {"f"}, "65536")));
+    for (int port : {1, 65535}) {
+        const auto bound = parseFtpNsJob(job("1", "/", {"f"}, QString::number(port)));
+        ASSERT_TRUE(bound) << port;
+        EXPECT_EQ(bound->port, port);
+    }
     EXPECT_FALSE(parseFtpNsJob(job("0", "no star", {"f"})));
     EXPECT_FALSE(parseFtpNsJob(job("1", "/", {})));
 }
