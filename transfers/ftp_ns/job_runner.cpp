@@ -8,6 +8,10 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
 FtpNsRunner::FtpNsRunner(FtpNsJob job) : job_(std::move(job)) {
     ftp_.Host = job_.server.toStdString();
     ftp_.Port = job_.port;
@@ -41,6 +45,56 @@ std::string FtpNsRunner::remoteName(const QString& name) const {
     return name.toUtf8().toStdString();
 }
 
+void Utf8CheckStream::Write(const char* buffer, int64_t count) {
+    if (overflowed_)
+        return;
+    size_ += count;
+    if (size_ > cap_) {
+        overflowed_ = true;
+        ftp_.AbortTransfer();
+        return;
+    }
+    for (int64_t i = 0; i < count && valid_ && !ended_; ++i) {
+        const auto c = static_cast<unsigned char>(buffer[i]);
+        if (pending_ > 0) {
+            // The second byte of some characters has a narrower range (no overlong
+            // forms, no surrogates, nothing past U+10FFFF).
+            unsigned char low = 0x80, high = 0xBF;
+            if (seen_ == 0) {
+                if (lead_ == 0xE0)
+                    low = 0xA0;
+                else if (lead_ == 0xED)
+                    high = 0x9F;
+                else if (lead_ == 0xF0)
+                    low = 0x90;
+                else if (lead_ == 0xF4)
+                    high = 0x8F;
+            }
+            if (c < low || c > high) {
+                valid_ = false;
+                break;
+            }
+            ++seen_;
+            --pending_;
+            continue;
+        }
+        lead_ = c;
+        seen_ = 0;
+        if (c == 0)
+            ended_ = true;
+        else if (c < 0x80)
+            continue;
+        else if (c >= 0xC2 && c <= 0xDF)
+            pending_ = 1;
+        else if (c >= 0xE0 && c <= 0xEF)
+            pending_ = 2;
+        else if (c >= 0xF0 && c <= 0xF4)
+            pending_ = 3;
+        else
+            valid_ = false;
+    }
+}
+
 void FtpNsRunner::abort() {
     aborted_ = true;
     if (ftp_.Socket.HandleAllocated)
@@ -61,6 +115,33 @@ void FtpNsRunner::changeToFolder() {
     }
 }
 
+void FtpNsRunner::learnNameEncoding() {
+    // Names in the job file are text; the folder's listing tells which bytes the server
+    // uses for them. The listing is only a hint: an empty folder may refuse it, a huge
+    // one is cut off, and the files are transferred either way.
+    Utf8CheckStream check(ftp_, ftp_.MaxListingSize);
+    try {
+        ftp_.ListDirectoryToStream(check, {}, false);
+        if (!check.overflowed())
+            utf8Names_ = check.valid();
+    } catch (const EIdException&) {
+    }
+}
+
+void FtpNsRunner::openSession() {
+    if (onStatus)
+        onStatus(QStringLiteral("%1:%2").arg(job_.server).arg(job_.port));
+    try {
+        ftp_.OpenSession(true);
+        if (!job_.remoteFolder.isEmpty())
+            changeToFolder();
+    } catch (...) {
+        if (ftp_.Socket.HandleAllocated)
+            ftp_.CloseConnection();
+        throw;
+    }
+}
+
 QList<FtpNsFileResult> FtpNsRunner::run() {
     QList<FtpNsFileResult> results;
     auto report = [&](const FtpNsFileResult& r) {
@@ -68,72 +149,116 @@ QList<FtpNsFileResult> FtpNsRunner::run() {
             onFileDone(r);
         results << r;
     };
+    QString sessionLost; // why the session could not be had; every later file fails so
     try {
-        if (onStatus)
-            onStatus(QStringLiteral("%1:%2").arg(job_.server).arg(job_.port));
-        ftp_.OpenSession(true);
-        if (!job_.remoteFolder.isEmpty())
-            changeToFolder();
-        // Names in the job file are text; the folder's listing tells which bytes the
-        // server uses for them. An empty folder may refuse the listing.
-        std::vector<std::string> names;
-        try {
-            ftp_.ListDirectory(names, {}, false);
-            utf8Names_ = listingIsUtf8(names);
-        } catch (const EIdProtocolReplyError&) {
-        }
+        openSession();
+        learnNameEncoding();
     } catch (const std::exception& e) {
-        for (const QString& f : job_.files)
-            report({f, false, QString::fromUtf8(e.what())});
-        if (ftp_.Socket.HandleAllocated)
-            ftp_.CloseConnection();
-        return results;
+        sessionLost = QString::fromUtf8(e.what());
     }
     for (int i = 0; i < job_.files.size(); ++i) {
         const QString& entry = job_.files[i];
-        if (aborted_ || !ftp_.IsOpen()) {
-            report({entry, false,
-                    aborted_ ? QStringLiteral("aborted") : QStringLiteral("connection lost")});
+        if (aborted_) {
+            report({entry, false, QStringLiteral("aborted")});
+            continue;
+        }
+        if (sessionLost.isEmpty() && !ftp_.IsOpen()) {
+            // The last file's failure cost the connection (a silent server, replies
+            // out of step): log in again and go on.
+            try {
+                openSession();
+            } catch (const std::exception& e) {
+                sessionLost = QString::fromUtf8(e.what());
+            }
+        }
+        if (!sessionLost.isEmpty()) {
+            report({entry, false, sessionLost});
             continue;
         }
         report(transferOne(i, entry));
     }
     try {
-        ftp_.CloseSession();
+        if (ftp_.Socket.HandleAllocated)
+            ftp_.CloseSession();
     } catch (const std::exception&) {
     }
     return results;
 }
 
+void FtpNsRunner::upload(const QString& entry, int index) {
+    QFileInfo info(entry);
+    if (onFileStarted)
+        onFileStarted(index, info.fileName(), info.isFile() ? info.size() : -1);
+    if (!info.isFile())
+        throw EFOpenError(entry.toStdString(), "No such file.");
+    const std::string remote = remoteName(info.fileName());
+    try {
+        ftp_.UploadFile(QFile::encodeName(entry).toStdString(), remote);
+        if (!aborted_)
+            return;
+    } catch (const std::exception&) {
+        if (!ftp_.LastTransfer().Started)
+            throw; // refused before anything was written: the old remote file stands
+        cleanupNote_.clear();
+        try {
+            ftp_.DeleteRemoteFile(remote);
+        } catch (const std::exception&) {
+            cleanupNote_ = QStringLiteral("; the incomplete file stays on the server");
+        }
+        throw;
+    }
+    // Aborted, yet the call returned: the server may hold part of the file.
+    try {
+        ftp_.DeleteRemoteFile(remote);
+    } catch (const std::exception&) {
+        cleanupNote_ = QStringLiteral("; the incomplete file stays on the server");
+    }
+}
+
+void FtpNsRunner::download(const QString& entry, int index) {
+    if (!isPlainFileName(entry)) {
+        if (onFileStarted)
+            onFileStarted(index, entry, -1);
+        throw EIdException("Not a plain file name.");
+    }
+    const std::string remote = remoteName(entry);
+    const int64_t size = ftp_.FileSize(remote);
+    if (onFileStarted)
+        onFileStarted(index, entry, size);
+    // The earlier copy stays until the new one is whole.
+    const QString local = platform::joinPath(job_.localFolder, entry);
+    const QString part =
+        platform::joinPath(job_.localFolder, QStringLiteral(".") + entry + QStringLiteral(".part"));
+    const QByteArray partBytes = QFile::encodeName(part);
+    try {
+        ftp_.DownloadToFile(remote, partBytes.toStdString(), true);
+        const int64_t arrived = QFileInfo(part).size();
+        if (aborted_ || ftp_.LastTransfer().Aborted)
+            throw EIdAborted();
+        if (size >= 0 && arrived != size)
+            throw EIdTransferIncomplete(arrived, size);
+        if (std::rename(partBytes.constData(), QFile::encodeName(local).constData()) != 0)
+            throw EInOutError(std::strerror(errno));
+    } catch (...) {
+        QFile::remove(part);
+        throw;
+    }
+}
+
 FtpNsFileResult FtpNsRunner::transferOne(int index, const QString& entry) {
     FtpNsFileResult r{entry, false, {}};
+    cleanupNote_.clear();
     try {
-        if (job_.kind == FtpNsJob::Upload) {
-            QFileInfo info(entry);
-            if (onFileStarted)
-                onFileStarted(index, info.fileName(), info.isFile() ? info.size() : -1);
-            if (!info.isFile())
-                throw EFOpenError(entry.toStdString(), "No such file.");
-            ftp_.UploadFile(QFile::encodeName(entry).toStdString(), remoteName(info.fileName()));
-        } else {
-            if (!isPlainFileName(entry)) {
-                if (onFileStarted)
-                    onFileStarted(index, entry, -1);
-                throw EIdException("Not a plain file name.");
-            }
-            const std::string remote = remoteName(entry);
-            const int64_t size = ftp_.FileSize(remote);
-            if (onFileStarted)
-                onFileStarted(index, entry, size);
-            const QString local = platform::joinPath(job_.localFolder, entry);
-            ftp_.DownloadToFile(remote, QFile::encodeName(local).toStdString(), true);
-        }
-        // An aborted download returns normally with a partial file.
+        if (job_.kind == FtpNsJob::Upload)
+            upload(entry, index);
+        else
+            download(entry, index);
         r.ok = !aborted_;
         if (aborted_)
-            r.message = QStringLiteral("aborted");
+            r.message = QStringLiteral("aborted") + cleanupNote_;
     } catch (const std::exception& e) {
-        r.message = aborted_ ? QStringLiteral("aborted") : QString::fromUtf8(e.what());
+        r.message =
+            (aborted_ ? QStringLiteral("aborted") : QString::fromUtf8(e.what())) + cleanupNote_;
     }
     return r;
 }

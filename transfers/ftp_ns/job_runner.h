@@ -1,9 +1,13 @@
 // Runs an FTP_ns job on its own connection: log in, change to the remote folder, then
 // each file in turn, binary, overwriting. A failed file is reported and the job goes
-// on with the next one; an abort stops the current file and skips the rest.
+// on with the next one (logging in again first when the failure cost the connection);
+// an abort stops the current file and skips the rest. A download lands in a part file
+// beside its target and replaces it only when it arrived whole; an upload that breaks
+// off is deleted on the server so no truncated file stands under the final name.
 #pragma once
 
 #include "ftp/id_ftp.h"
+#include "ftp/id_stream.h"
 #include "transfers/ftp_ns/job_file.h"
 
 #include <QList>
@@ -35,7 +39,12 @@ public:
     TIdFTP& ftp() { return ftp_; }
 
 private:
+    // Log in and go to the job's folder; the listing only tells the names' encoding.
+    void openSession();
     void changeToFolder();
+    void learnNameEncoding();
+    void download(const QString& entry, int index);
+    void upload(const QString& entry, int index);
     FtpNsFileResult transferOne(int index, const QString& entry);
     std::string remoteName(const QString& name) const;
 
@@ -43,8 +52,37 @@ private:
     TIdFTP ftp_;
     bool aborted_ = false;
     bool utf8Names_ = true;
+    QString cleanupNote_; // set when a broken upload could not be removed
 };
 
 // True when every line is valid UTF-8 (the folder's names are then UTF-8, else
 // Windows-1250 as the older servers keep them).
 bool listingIsUtf8(const std::vector<std::string>& lines);
+
+// Takes listing bytes as they arrive and keeps only whether they are valid UTF-8, so a
+// listing of any size costs no memory. Past `cap` bytes it stops the listing.
+class Utf8CheckStream : public TIdStream {
+public:
+    Utf8CheckStream(TIdFTP& ftp, int64_t cap) : ftp_(ftp), cap_(cap) {}
+    int64_t Read(char*, int64_t) override { return 0; }
+    void Write(const char* buffer, int64_t count) override;
+    int64_t Position() const override { return size_; }
+    void Seek(int64_t) override {}
+    int64_t Size() const override { return size_; }
+    void Truncate() override {}
+
+    // Valid so far, and the text did not end inside a character.
+    bool valid() const { return valid_ && pending_ == 0; }
+    bool overflowed() const { return overflowed_; }
+
+private:
+    TIdFTP& ftp_;
+    int64_t cap_;
+    int64_t size_ = 0;
+    bool valid_ = true;
+    bool ended_ = false; // a NUL ends the text, as in a listing
+    bool overflowed_ = false;
+    int pending_ = 0;        // continuation bytes still expected
+    unsigned char lead_ = 0; // lead byte of the character being read, for its range rules
+    int seen_ = 0;           // continuation bytes read of it
+};

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -38,8 +39,8 @@ int main(int argc, char** argv) {
     const QString jobPath = platform::programFile(QStringLiteral("ftp_n_s.dat"));
     bool exists = false;
     const QStringList lines = textfile::readLines(jobPath, &exists);
-    if (exists)
-        QFile::remove(jobPath);
+    // Whatever its contents, the file held a password: it goes at once.
+    QFile::remove(jobPath);
     QString why;
     std::optional<FtpNsJob> job = exists ? parseFtpNsJob(lines, &why) : std::nullopt;
     if (!exists)
@@ -59,6 +60,13 @@ int main(int argc, char** argv) {
     antiFreeze.Pump = [](bool) { QCoreApplication::processEvents(); };
 
     FtpNsRunner runner(*job);
+    // Tests shorten every wait; a user never needs to.
+    bool timeoutSet = false;
+    const int timeoutMs = qEnvironmentVariableIntValue("KORVANTE_FTP_TIMEOUT_MS", &timeoutSet);
+    if (timeoutSet && timeoutMs > 0) {
+        runner.ftp().ReadTimeOut = timeoutMs;
+        runner.ftp().AbortReplyTimeOut = std::min(runner.ftp().AbortReplyTimeOut, timeoutMs);
+    }
     FtpNsWindow window(*job, polish);
     window.attach(runner);
     runner.onFileDone = [](const FtpNsFileResult& r) {

@@ -288,6 +288,16 @@ void FakeFtpServer::waitClientClose() {
     });
 }
 
+void FakeFtpServer::acceptControl() {
+    add([this] {
+        closeFd(controlFd_);
+        inbox_.clear();
+        if (!waitFd(listenFd_, POLLIN, timeoutMs, stopping_, mutex_))
+            fail("the client did not connect again");
+        controlFd_ = ::accept4(listenFd_, nullptr, nullptr, SOCK_CLOEXEC);
+    });
+}
+
 void FakeFtpServer::pasv(const std::string& format) {
     add([this, format] {
         std::string got = readLine();

@@ -61,6 +61,9 @@ public:
     void closeControl();
     // Waits until the client has closed the control connection (reads to its end).
     void waitClientClose();
+    // Drops the control connection (if still open) and takes the client's next one: a
+    // client that logs in again.
+    void acceptControl();
 
     // --- data connections ---
     // Reads the "PASV" line, opens a data listener on 127.0.0.1 and replies with format, where "%a"

@@ -106,14 +106,21 @@ TEST_P(FtpNsProgram, FailedFileGivesNonZeroStatusAndTheRestIsDone) {
     EXPECT_EQ(readFile(root.file("good")), "good");
 }
 
-TEST(FtpNsProgramAlone, MissingJobFileEndsWithStatus2) {
+TEST(FtpNsProgramAlone, MissingOrInvalidJobFileEndsWithStatus2AndTheFileIsGone) {
     ftptest::TempDir home;
+    // An invalid job still holds a password: it is removed like a good one.
+    ASSERT_TRUE(textfile::writeLines(QString::fromStdString(home.file("ftp_n_s.dat")),
+                                     {"7", "host", "secret", "bob"}, textfile::Access::OwnerOnly));
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("KORVANTE_HOME", QString::fromStdString(home.path()));
     env.insert("QT_QPA_PLATFORM", "offscreen");
     p.setProcessEnvironment(env);
     p.start(FTP_NS_PATH, {});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitCode(), 2);
+    EXPECT_FALSE(ftptest::fileExists(home.file("ftp_n_s.dat")));
+    p.start(FTP_NS_PATH, {}); // and with no file at all
     ASSERT_TRUE(p.waitForFinished(60000));
     EXPECT_EQ(p.exitCode(), 2);
 }

@@ -27,6 +27,7 @@ protected:
 TEST_F(FtpNsRunnerTest, FailedFileIsReportedAndTheJobGoesOn) {
     writeFile(root.file("one"), "1");
     writeFile(root.file("three"), "333");
+    writeFile(local.file("missing"), "a local copy the refused RETR must not touch");
     job.kind = FtpNsJob::Download;
     job.localFolder = QString::fromStdString(local.path());
     job.remoteFolder = "/";
@@ -39,6 +40,7 @@ TEST_F(FtpNsRunnerTest, FailedFileIsReportedAndTheJobGoesOn) {
     EXPECT_TRUE(results[1].message.startsWith("550")) << results[1].message.toStdString();
     EXPECT_TRUE(results[2].ok);
     EXPECT_EQ(readFile(local.file("three")), "333");
+    EXPECT_EQ(readFile(local.file("missing")), "a local copy the refused RETR must not touch");
 }
 
 TEST_F(FtpNsRunnerTest, UnreachableServerFailsEveryFile) {
@@ -75,4 +77,30 @@ TEST_F(FtpNsRunnerTest, AbortFromThePumpStopsTheJob) {
     EXPECT_EQ(results[0].message, "aborted");
     EXPECT_FALSE(results[1].ok);
     EXPECT_FALSE(ftptest::fileExists(local.file("next")));
+}
+
+TEST_F(FtpNsRunnerTest, AbortedUploadLeavesNoPartialFileUnderTheFinalName) {
+    std::filesystem::resize_file((writeFile(local.file("big"), ""), local.file("big")),
+                                 256LL << 20);
+    writeFile(root.file("big"), "the server's earlier copy");
+    job.kind = FtpNsJob::Upload;
+    job.remoteFolder = "/";
+    job.files = {QString::fromStdString(local.file("big"))};
+    FtpNsRunner runner(job);
+    TIdAntiFreeze pump;
+    pump.IdleTimeOut = 50;
+    pump.OnlyWhenIdle = false;
+    qint64 sent = 0;
+    runner.onProgress = [&](qint64 n) { sent = n; };
+    pump.Pump = [&](bool) {
+        if (sent >= (4 << 20) && !runner.aborted())
+            runner.abort();
+    };
+    QList<FtpNsFileResult> results = runner.run();
+    ASSERT_EQ(results.size(), 1);
+    EXPECT_FALSE(results[0].ok);
+    EXPECT_EQ(results[0].message, "aborted");
+    // STOR had already replaced the earlier copy; what stood under the name was a
+    // truncated file that looked complete, and it is gone.
+    EXPECT_FALSE(ftptest::fileExists(root.file("big")));
 }

@@ -1,0 +1,221 @@
+// FTP_ns as a process against a scripted server that misbehaves: a stalled transfer
+// (after which it logs in again for the next file), short data, a 426 it did not cause,
+// an active-mode server that never connects and a huge listing of bare line ends. The
+// waits of the program are cut to half a second for these runs.
+#include "tests/support/ftp/fake_ftp_server.h"
+#include "tests/support/ftp/py_ftp_server.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStringList>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include "platform/text_file.h"
+
+using ftptest::FakeFtpServer;
+using ftptest::readFile;
+using ftptest::writeFile;
+
+namespace {
+
+class FtpNsHostile : public ::testing::Test {
+protected:
+    void TearDown() override {
+        EXPECT_TRUE(server.finished());
+        EXPECT_EQ(server.errors(), "");
+    }
+
+    void scriptLogin() {
+        server.reply("220 hostile but polite at first");
+        server.expect("user bob");
+        server.reply("331 password");
+        server.expect("pass pw");
+        server.reply("230 in");
+        server.expect("type I");
+        server.reply("200 binary");
+        server.expect("syst");
+        server.reply("215 UNIX Type: L8");
+        server.expect("CWD /");
+        server.reply("250 ok");
+    }
+    void scriptListing(const std::string& names) {
+        server.pasv();
+        server.expect("nlst");
+        server.acceptData();
+        server.reply("150 names");
+        server.sendData(names);
+        server.closeData();
+        server.reply("226 done");
+    }
+    void scriptDownload(const std::string& name, const std::string& bytes) {
+        server.expect("SIZE " + name);
+        server.reply("213 " + std::to_string(bytes.size()));
+        server.pasv();
+        server.expect("retr " + name);
+        server.acceptData();
+        server.reply("150 sending");
+        server.sendData(bytes);
+        server.closeData();
+        server.reply("226 done");
+    }
+
+    int run(const QStringList& files, bool passive = true) {
+        QStringList lines{"0",
+                          "127.0.0.1",
+                          "pw",
+                          "bob",
+                          QString::fromStdString(local.path()) + "/*/",
+                          QString::number(server.port()),
+                          passive ? "1" : "0"};
+        lines += files;
+        EXPECT_TRUE(textfile::writeLines(QString::fromStdString(home.file("ftp_n_s.dat")), lines,
+                                         textfile::Access::OwnerOnly));
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("KORVANTE_HOME", QString::fromStdString(home.path()));
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("KORVANTE_FTP_TIMEOUT_MS", "500");
+        p.setProcessEnvironment(env);
+        p.start(FTP_NS_PATH, {});
+        EXPECT_TRUE(p.waitForFinished(60000));
+        log = p.readAllStandardError().toStdString();
+        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    }
+
+    QStringList partFiles() const {
+        return QDir(QString::fromStdString(local.path()))
+            .entryList({"*.part"}, QDir::Files | QDir::Hidden);
+    }
+
+    ftptest::TempDir local, home;
+    FakeFtpServer server;
+    std::string log;
+};
+
+TEST_F(FtpNsHostile, StalledFileFailsAfterTheTimeOutAndTheNextComesThroughANewSession) {
+    writeFile(local.file("stall.bin"), "the earlier copy");
+    scriptLogin();
+    scriptListing("stall.bin\r\ngood.txt\r\n");
+    server.expect("SIZE stall.bin");
+    server.reply("213 1000");
+    server.pasv();
+    server.expect("retr stall.bin");
+    server.acceptData();
+    server.reply("150 sending");
+    server.sendData(std::string(500, 's'));
+    server.holdData();
+    server.expect("ABOR"); // and no answer: the client must give up on this session
+    server.acceptControl();
+    scriptLogin();
+    scriptDownload("good.txt", "good");
+    server.expect("Quit");
+
+    EXPECT_EQ(run({"stall.bin", "good.txt"}), 1);
+    EXPECT_NE(log.find("stall.bin: Timed out"), std::string::npos) << log;
+    EXPECT_EQ(readFile(local.file("stall.bin")), "the earlier copy");
+    EXPECT_EQ(readFile(local.file("good.txt")), "good");
+    EXPECT_TRUE(partFiles().isEmpty());
+}
+
+TEST_F(FtpNsHostile, ShortOrServerCutDownloadsFailAndKeepTheEarlierCopies) {
+    writeFile(local.file("short"), "earlier short");
+    writeFile(local.file("cut"), "earlier cut");
+    scriptLogin();
+    scriptListing("short\r\ncut\r\nwhole\r\n");
+    // Half the size SIZE gave, then 226.
+    server.expect("SIZE short");
+    server.reply("213 10");
+    server.pasv();
+    server.expect("retr short");
+    server.acceptData();
+    server.reply("150 sending");
+    server.sendData("12345");
+    server.closeData();
+    server.reply("226 transfer complete");
+    // The server cuts the transfer itself: 426, then 226.
+    server.expect("SIZE cut");
+    server.reply("550 SIZE not allowed");
+    server.pasv();
+    server.expect("retr cut");
+    server.acceptData();
+    server.reply("150 sending");
+    server.sendData("12");
+    server.closeData();
+    server.reply("426 Connection closed; transfer aborted.");
+    server.reply("226 closing");
+    // No SIZE, but the 150 reply tells the size, and all of it comes.
+    server.expect("SIZE whole");
+    server.reply("550 SIZE not allowed");
+    server.pasv();
+    server.expect("retr whole");
+    server.acceptData();
+    server.reply("150 Opening BINARY mode data connection for whole (3 bytes).");
+    server.sendData("abc");
+    server.closeData();
+    server.reply("226 done");
+    server.expect("Quit");
+
+    EXPECT_EQ(run({"short", "cut", "whole"}), 1);
+    EXPECT_EQ(readFile(local.file("short")), "earlier short");
+    EXPECT_EQ(readFile(local.file("cut")), "earlier cut");
+    EXPECT_EQ(readFile(local.file("whole")), "abc");
+    EXPECT_NE(log.find("short: Transfer incomplete: 5 of 10"), std::string::npos) << log;
+    EXPECT_NE(log.find("cut: 426"), std::string::npos) << log;
+    EXPECT_TRUE(partFiles().isEmpty());
+}
+
+TEST_F(FtpNsHostile, ActiveServerThatNeverConnectsFailsTheFileOnly) {
+    scriptLogin();
+    server.expectPort();
+    server.reply("200 port ok");
+    server.expect("nlst");
+    server.reply("150 names");
+    server.connectData();
+    server.sendData("never\r\nnext\r\n");
+    server.closeData();
+    server.reply("226 done");
+    server.expect("SIZE never");
+    server.reply("213 4");
+    server.expectPort();
+    server.reply("200 port ok");
+    server.expect("retr never");
+    server.reply("150 will connect (but does not)");
+    server.expect("ABOR");
+    server.reply("425 Can't open data connection.");
+    server.reply("226 ABOR command successful.");
+    server.expect("SIZE next");
+    server.reply("213 4");
+    server.expectPort();
+    server.reply("200 port ok");
+    server.expect("retr next");
+    server.reply("150 sending");
+    server.connectData();
+    server.sendData("next");
+    server.closeData();
+    server.reply("226 done");
+    server.expect("Quit");
+
+    EXPECT_EQ(run({"never", "next"}, false), 1);
+    EXPECT_NE(log.find("never: Timed out"), std::string::npos) << log;
+    EXPECT_FALSE(ftptest::fileExists(local.file("never")));
+    EXPECT_EQ(readFile(local.file("next")), "next");
+}
+
+// The listing only tells the names' encoding; one of 8 MiB of bare line ends must cost
+// no memory to speak of (each line end once cost a string of its own, 290 MB in all).
+TEST_F(FtpNsHostile, HugeListingOfBareLineEndsStaysWithinTheMemoryBound) {
+    scriptLogin();
+    scriptListing(std::string(8 << 20, '\n'));
+    scriptDownload("named", "named file");
+    server.expect("Quit");
+
+    EXPECT_EQ(run({"named"}), 0) << log;
+    EXPECT_EQ(readFile(local.file("named")), "named file");
+    rusage usage{};
+    ASSERT_EQ(::getrusage(RUSAGE_CHILDREN, &usage), 0);
+    EXPECT_LT(usage.ru_maxrss, 150 * 1024) << "peak RSS of FTP_ns in KiB";
+}
+
+} // namespace
