@@ -68,10 +68,11 @@ QLabel* TPropertiesWindow::value(const char* name) {
 
 void TPropertiesWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    // Centred on the screen, as the window always opened.
+    FormActivate();
+    // Sized to the texts just set, centred on the screen.
+    adjustSize();
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
-    FormActivate();
 }
 
 void TPropertiesWindow::mousePressEvent(QMouseEvent* event) {

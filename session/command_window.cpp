@@ -86,6 +86,7 @@ void TForm9::FormActivate() {
     Label3->setText(lang::pickEnglishOnZero(text::kCommandOptions, flag));
     cmb_komenda->setItemText(0, lang::pickEnglishOnZero(text::kCommandModeSite, flag));
     cmb_komenda->setItemText(1, lang::pickEnglishOnZero(text::kCommandModeInfo, flag));
+    adjustSize();
     Edit1->setFocus();
 }
 
