@@ -227,11 +227,12 @@ void TForm1::Odczyt_danych() {
     FTP->Passive = pasywny;
     // 3. Server panel layout.
     applyLayoutSlot3();
-    // 4. Log pane and hook. Without the log the pane is covered; the status
-    // bar below it stays, since it carries the session's state.
+    // 4. Log pane and hook. Without the log the server panel covers the
+    // whole bottom panel, its status bar included.
     trasa = slot[4] == 1;
     memo1->setVisible(trasa);
-    Panel3->setFixedHeight(trasa ? 110 : StatusBar1->sizeHint().height());
+    Panel3->setFixedHeight(110);
+    Panel3->setVisible(trasa);
     // 5. Language.
     if (slot[5] == 1)
         jezyk_pol();

@@ -276,6 +276,26 @@ TEST_F(MainWindow, WhileConnectedExitAsksAndCloseIsRefused) {
     EXPECT_TRUE(home.exists(QStringLiteral("roz.dat")));
 }
 
+TEST_F(MainWindow, WithoutTheLogTheServerPanelCoversTheWholeBottomPanel) {
+    home.writeLines(QStringLiteral("konf.dat"),
+                    {"0", "0", "0", "0", "1", "0", "0", "1", "7", "0", home.path()});
+    create();
+    form->show();
+    EXPECT_FALSE(form->trasa);
+    EXPECT_FALSE(form->memo1->isVisible());
+    EXPECT_FALSE(form->StatusBar1->isVisible());
+    // The server panel reaches the window's bottom edge.
+    const QRect servers(form->panel_ftp->mapTo(form.get(), QPoint(0, 0)), form->panel_ftp->size());
+    EXPECT_GE(servers.bottom(), form->centralWidget()->geometry().bottom() - 1);
+    form.reset();
+
+    home.writeDefaultKonf(1);
+    create();
+    form->show();
+    EXPECT_TRUE(form->memo1->isVisible());
+    EXPECT_TRUE(form->StatusBar1->isVisible());
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
