@@ -8,6 +8,7 @@
 #include "ftp/id_ftp.h"
 #include "ftp/id_log_debug.h"
 #include "ftp/main_window_engine.h"
+#include "local/drive_folders.h"
 #include "local/local_lists.h"
 #include "log/log_pane.h"
 

@@ -43,6 +43,9 @@ class TForm9;
 class TForm11;
 class TForm12;
 class TForm16;
+namespace local {
+class DriveFolders;
+}
 
 // A status bar whose panels are plain labels, addressable by index like the
 // panels of the original window.
@@ -516,6 +519,8 @@ public:
     void kat_szukajClick();
     // Row of `pliki` whose text equals `name` exactly, or -1.
     int Znajdz(const QString& name) const;
+    // The folder last shown on each drive of `dysk`, opened again when the drive is chosen.
+    std::unique_ptr<local::DriveFolders> driveFolders;
     // The letter-case window, shared with the remote listing (its Edit1 chooses).
     TForm15* Form15 = nullptr;
     void litery_lokalClick();

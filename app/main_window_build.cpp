@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 
+#include "local/drive_folders.h"
 #include "local/local_lists.h"
 #include "log/log_pane.h"
 
@@ -10,7 +11,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QStorageInfo>
 #include <QVBoxLayout>
 
 namespace {
@@ -166,9 +166,7 @@ void TForm1::buildLocalPanel() {
     header->addWidget(siec);
     left->addLayout(header);
     dysk = named(new QComboBox(Panel6), "dysk");
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes())
-        if (volume.isValid() && volume.isReady())
-            dysk->addItem(volume.rootPath());
+    dysk->addItems(local::mountedDriveRoots());
     left->addWidget(dysk);
     katalog = named(new TLocalFolderList(Panel6), "katalog");
     katalog->setContextMenuPolicy(Qt::CustomContextMenu);

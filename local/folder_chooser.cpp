@@ -13,7 +13,6 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QStorageInfo>
 #include <QVBoxLayout>
 
 TFormy* Formy = nullptr;
@@ -146,35 +145,24 @@ void TFormy::FormActivate() {
 }
 
 void TFormy::fillDrives() {
-    QStringList roots;
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes())
-        if (volume.isValid() && volume.isReady() && !roots.contains(volume.rootPath()))
-            roots.append(volume.rootPath());
-    roots.sort();
     dysk->clear();
-    dysk->addItems(roots);
+    dysk->addItems(local::mountedDriveRoots());
 }
 
 void TFormy::selectDriveOf(const QString& path) {
-    // The drive is the mounted volume with the longest root that holds the path.
-    int best = -1;
-    for (int i = 0; i < dysk->count(); ++i) {
-        const QString root = dysk->itemText(i);
-        const bool holds =
-            path == root ||
-            path.startsWith(root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/'));
-        if (holds && (best < 0 || root.size() > dysk->itemText(best).size()))
-            best = i;
-    }
-    if (best >= 0) {
-        dysk->setCurrentIndex(best);
-        lastFolderOfDrive_[dysk->itemText(best)] = path;
+    QStringList roots;
+    for (int i = 0; i < dysk->count(); ++i)
+        roots.append(dysk->itemText(i));
+    const int drive = local::driveIndexOf(roots, path);
+    if (drive >= 0) {
+        dysk->setCurrentIndex(drive);
+        driveFolders_.remember(roots.at(drive), path);
     }
 }
 
 void TFormy::dyskChange(int index) {
     const QString root = dysk->itemText(index);
-    const QString last = lastFolderOfDrive_.value(root, root);
+    const QString last = driveFolders_.currentFolderOf(root);
     if (!openFolder(last))
         openFolder(root);
 }

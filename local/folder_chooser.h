@@ -3,10 +3,11 @@
 // (mode "U") or for the export and import window (modes "E" and "I"), and
 // can create, delete and find folders on the way.
 
+#include "local/drive_folders.h"
+
 #include <QAction>
 #include <QComboBox>
 #include <QDialog>
-#include <QMap>
 #include <QMenu>
 #include <QPushButton>
 #include <QString>
@@ -58,7 +59,7 @@ private:
     void selectDriveOf(const QString& path);
     void dyskChange(int index);
 
-    QMap<QString, QString> lastFolderOfDrive_;
+    local::DriveFolders driveFolders_;
 };
 
 extern TFormy* Formy;

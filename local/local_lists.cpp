@@ -2,8 +2,14 @@
 
 #include "platform/paths.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
+#include <QIcon>
+#include <QMimeDatabase>
+#include <QRegularExpression>
+#include <QStyle>
 
 namespace {
 constexpr int kPathRole = Qt::UserRole + 1;
@@ -25,6 +31,47 @@ int attributesOf(const QFileInfo& info) {
         found |= TLocalFileList::ReadOnly;
     return found;
 }
+// The icon of a file's type, by its name only (the contents are never read,
+// so a large folder lists quickly); one icon per type is made.
+QIcon fileIcon(const QFileInfo& info) {
+    static QHash<QString, QIcon> byType;
+    static const QMimeDatabase types;
+    const QMimeType type = types.mimeTypeForFile(info, QMimeDatabase::MatchExtension);
+    auto found = byType.constFind(type.name());
+    if (found != byType.constEnd())
+        return *found;
+    QIcon icon = QIcon::fromTheme(type.iconName());
+    if (icon.isNull())
+        icon = QIcon::fromTheme(type.genericIconName());
+    if (icon.isNull())
+        icon = QApplication::style()->standardIcon(QStyle::SP_FileIcon);
+    byType.insert(type.name(), icon);
+    return icon;
+}
+
+// A name mask ("*.doc", "a?c*.*"; several joined by ";") as the file list
+// applies it: without regard to letter case, "*.*" and "*" take every name.
+QList<QRegularExpression> maskPatterns(const QString& mask) {
+    QList<QRegularExpression> patterns;
+    for (const QString& part : mask.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QString one = part.trimmed();
+        if (one == QLatin1String("*.*") || one == QLatin1String("*"))
+            return {};
+        patterns.append(QRegularExpression(QRegularExpression::wildcardToRegularExpression(one),
+                                           QRegularExpression::CaseInsensitiveOption));
+    }
+    return patterns;
+}
+
+bool matchesMask(const QList<QRegularExpression>& patterns, const QString& name) {
+    if (patterns.isEmpty())
+        return true;
+    for (const QRegularExpression& pattern : patterns)
+        if (pattern.match(name).hasMatch())
+            return true;
+    return false;
+}
+
 } // namespace
 
 TLocalFolderList::TLocalFolderList(QWidget* parent) : QListWidget(parent) {
@@ -106,16 +153,14 @@ void TLocalFileList::refresh() {
     if (directory_.isEmpty())
         return;
     QDir dir(directory_);
-    QStringList filters;
-    if (mask_ != QLatin1String("*.*") && mask_ != QLatin1String("*"))
-        filters = mask_.split(QLatin1Char(';'), Qt::SkipEmptyParts);
-    const QStringList names = dir.entryList(filters, QDir::Files | QDir::Hidden | QDir::System,
-                                            QDir::Name | QDir::IgnoreCase);
-    for (const QString& name : names) {
-        if (!(attributesOf(QFileInfo(dir.filePath(name))) & attributes_))
+    const QList<QRegularExpression> patterns = maskPatterns(mask_);
+    const QFileInfoList entries =
+        dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name | QDir::IgnoreCase);
+    for (const QFileInfo& info : entries) {
+        if (!matchesMask(patterns, info.fileName()) || !(attributesOf(info) & attributes_))
             continue;
-        auto* item = new QListWidgetItem(name, this);
-        item->setData(kPathRole, dir.filePath(name));
+        auto* item = new QListWidgetItem(fileIcon(info), info.fileName(), this);
+        item->setData(kPathRole, info.filePath());
     }
 }
 

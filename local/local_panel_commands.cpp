@@ -25,6 +25,20 @@ bool isPlainName(const QString& name) {
            !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'));
 }
 
+// Where a typed new-folder name leads: a full path typed on purpose is taken
+// as it is; a name (or a relative path) must stay inside the folder shown.
+// Empty when refused.
+QString newFolderPath(const QString& current, const QString& typed) {
+    if (typed.contains(QLatin1Char('\\')))
+        return {};
+    if (QDir::isAbsolutePath(typed))
+        return QDir::cleanPath(typed);
+    const QString path = QDir::cleanPath(current + QLatin1Char('/') + typed);
+    const QString inside =
+        current.endsWith(QLatin1Char('/')) ? current : current + QLatin1Char('/');
+    return path.startsWith(inside) ? path : QString();
+}
+
 std::optional<QString> askName(const Msg& caption, const Msg& prompt, int flag) {
     return platform::services().inputBox(lang::pickStrict(caption, flag),
                                          lang::pickStrict(prompt, flag), QString());
@@ -38,8 +52,9 @@ void TForm1::SpeedButton3Click() {
     if (!answer || answer->isEmpty())
         return;
     // A refused or unusable name creates nothing; the lists show the real state.
-    if (isPlainName(*answer))
-        QDir(katalog->directory()).mkdir(*answer);
+    const QString target = newFolderPath(katalog->directory(), *answer);
+    if (!target.isEmpty())
+        QDir().mkdir(target);
     katalog->refresh();
     runCommand(Command::RefreshCounters);
 }

@@ -3,6 +3,7 @@
 
 #include "app/main_window.h"
 #include "local/case_dialog.h"
+#include "local/drive_folders.h"
 #include "local/local_lists.h"
 #include "local/local_panel_texts.h"
 #include "platform/msg.h"
@@ -18,8 +19,11 @@ void TForm1::wireLocalPanel() {
         return;
     localPanelWired = true;
 
+    driveFolders = std::make_unique<local::DriveFolders>();
     connect(dysk, &QComboBox::activated, this, [this] { dyskChange(); });
     connect(katalog, &TLocalFolderList::directoryChanged, this, [this] { katalogChange(); });
+    if (!katalog->directory().isEmpty())
+        katalogChange();
     connect(filtr, &QToolButton::clicked, this, [this] { filtrClick(); });
     connect(SpeedButton3, &QToolButton::clicked, this, [this] { SpeedButton3Click(); });
     connect(nowy_kat_lokal, &QAction::triggered, this, [this] { SpeedButton3Click(); });
@@ -58,12 +62,27 @@ void TForm1::wireLocalPanel() {
 }
 
 void TForm1::dyskChange() {
-    // A drive shows from its root; a drive that cannot be read changes nothing.
-    katalog->setDirectory(dysk->currentText());
+    // A drive opens at the folder last shown on it; a folder that has gone
+    // since gives way to the drive's root, and an unreadable drive changes
+    // nothing (the selector goes back to the drive of the folder shown).
+    const QString root = dysk->currentText();
+    if (!katalog->setDirectory(driveFolders->currentFolderOf(root)) && !katalog->setDirectory(root))
+        katalogChange();
     runCommand(Command::RefreshCounters);
 }
 
 void TForm1::katalogChange() {
+    const QString folder = katalog->directory();
+    QStringList roots;
+    for (int i = 0; i < dysk->count(); ++i)
+        roots.append(dysk->itemText(i));
+    const int drive = local::driveIndexOf(roots, folder);
+    if (drive >= 0) {
+        dysk->setCurrentIndex(drive);
+        driveFolders->remember(roots.at(drive), folder);
+    }
+    // Plain file names the shell is handed refer to the folder shown.
+    QDir::setCurrent(folder);
     runCommand(Command::RefreshCounters);
 }
 

@@ -10,7 +10,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QStorageInfo>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -261,6 +263,56 @@ TEST_F(LocalPanel, LetterCaseRenamesEveryFileAndKeepsCollisions) {
     EXPECT_TRUE(form->Form15->Zmien->isEnabled());
     EXPECT_EQ(form->Form15->pas->value(), 0);
     EXPECT_TRUE(services.messages().isEmpty());
+}
+
+TEST_F(LocalPanel, MasksIgnoreLetterCaseAndEveryFileShowsAnIcon) {
+    for (const char* name : {"A.DOC", "b.doc", "c.Doc", "d.docx", "e.txt"})
+        write(name);
+    services.textAnswers = {QStringLiteral("doc"), QStringLiteral("*.TXT;*.DOC")};
+    form->filtr->click();
+    EXPECT_EQ(shownFiles(), QStringList({"A.DOC", "b.doc", "c.Doc"}));
+    form->filtr->click();
+    EXPECT_EQ(shownFiles(), QStringList({"A.DOC", "b.doc", "c.Doc", "e.txt"}));
+    for (int row = 0; row < form->pliki->count(); ++row)
+        EXPECT_FALSE(form->pliki->item(row)->icon().isNull()) << row;
+}
+
+TEST_F(LocalPanel, NewFolderTakesAFullPathTypedOnPurpose) {
+    QTemporaryDir elsewhere;
+    const QString full = QDir(elsewhere.path()).filePath("pelna");
+    services.textAnswers = {full, QStringLiteral("."), QStringLiteral("nowy/../../obok"),
+                            QStringLiteral("a\\b")};
+    press(Qt::Key_F8);
+    EXPECT_TRUE(QFileInfo(full).isDir());
+    // Typed as a name, nothing leaves the folder shown.
+    for (int i = 0; i < 3; ++i)
+        press(Qt::Key_F8);
+    EXPECT_FALSE(QFileInfo::exists(QDir(work.path()).absoluteFilePath("../obok")));
+    EXPECT_TRUE(QDir(work.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+    EXPECT_TRUE(services.messages().isEmpty());
+}
+
+TEST_F(LocalPanel, DriveSelectorFollowsTheFolderAndADriveOpensItsLastFolder) {
+    ASSERT_TRUE(QDir(work.path()).mkdir("inner"));
+    ASSERT_TRUE(form->katalog->setDirectory(at("inner")));
+    // The process works in the folder shown.
+    EXPECT_EQ(QDir::currentPath(), QDir(at("inner")).canonicalPath());
+    const QString drive = QStorageInfo(at("inner")).rootPath();
+    EXPECT_EQ(form->dysk->currentText(), drive);
+
+    // Another drive and back: the first drive opens where it was left.
+    if (form->dysk->count() < 2)
+        GTEST_SKIP() << "one mounted volume only";
+    const int here = form->dysk->currentIndex();
+    const bool down = here + 1 < form->dysk->count();
+    const QString otherRoot = form->dysk->itemText(down ? here + 1 : here - 1);
+    form->show();
+    form->dysk->setFocus();
+    QTest::keyClick(form->dysk, down ? Qt::Key_Down : Qt::Key_Up);
+    EXPECT_EQ(form->katalog->directory(), QDir::cleanPath(otherRoot));
+    QTest::keyClick(form->dysk, down ? Qt::Key_Up : Qt::Key_Down);
+    EXPECT_EQ(form->katalog->directory(), at("inner"));
+    EXPECT_EQ(form->dysk->currentText(), drive);
 }
 
 } // namespace
