@@ -2,6 +2,7 @@
 // incremental search while typing, over the captions of ftp_lista.
 
 #include "app/main_window.h"
+#include "servers/server_list_look.h"
 #include "servers/server_search.h"
 
 #include <QCoreApplication>
@@ -22,17 +23,33 @@ QStringList captionsOf(const QTreeWidget* list) {
     return captions;
 }
 
-// Selects the entry and scrolls it to just below the top of the list.
-void enterAsFound(QTreeWidget* list, int index, bool takeFocus) {
-    QTreeWidgetItem* item = list->topLevelItem(index);
-    if (!item)
-        return;
-    if (takeFocus)
-        list->setFocus();
-    list->setCurrentItem(item);
+// Scrolls the entry to just below the top of the list.
+void scrollNearTop(QTreeWidget* list, QTreeWidgetItem* item) {
     list->scrollToItem(item, QAbstractItemView::PositionAtTop);
     QScrollBar* bar = list->verticalScrollBar();
     bar->setValue(bar->value() + list->visualItemRect(item).top() - 50);
+}
+
+// Selects the entry (the incremental search then shows its data).
+void enterAsFound(QTreeWidget* list, int index) {
+    QTreeWidgetItem* item = list->topLevelItem(index);
+    if (!item)
+        return;
+    list->setCurrentItem(item);
+    scrollNearTop(list, item);
+}
+
+// Focuses the list on the entry and marks it, leaving the selection (and so
+// the connection fields) as they were.
+void markAsFound(QTreeWidget* list, int index) {
+    QTreeWidgetItem* item = list->topLevelItem(index);
+    if (!item)
+        return;
+    list->setFocus();
+    list->selectionModel()->setCurrentIndex(list->model()->index(index, 0),
+                                            QItemSelectionModel::NoUpdate);
+    servers_ui::markFound(list, item);
+    scrollNearTop(list, item);
 }
 
 void showSearchBar(TForm1& form, bool open) {
@@ -88,7 +105,7 @@ void TForm1::szukajChange() {
 void TForm1::Szukaj_wyraz() {
     const int index = servers::findByNameStart(captionsOf(ftp_lista), szukaj->text());
     if (index >= 0)
-        enterAsFound(ftp_lista, index, true);
+        markAsFound(ftp_lista, index);
 }
 
 bool TForm1::szukajKeyPress(QKeyEvent* event) {
@@ -126,7 +143,7 @@ bool TForm1::szukaj_znakow(const QString& text) {
     szukajDlugosc = search.compareLength();
     szukajPozycja = search.position();
     if (outcome == servers::IncrementalSearch::Outcome::Found)
-        enterAsFound(ftp_lista, szukajPozycja, false);
+        enterAsFound(ftp_lista, szukajPozycja);
     else
         szukaj->clear();
     ftp_listaClick();

@@ -96,6 +96,7 @@ ServerDialogBase::ServerDialogBase(DialogKind kind, QWidget* parent)
 
 void ServerDialogBase::anonimowyClick(bool ticked) {
     const int flag = server_dialogs::languageFlag();
+    passwordLabel_ = ticked ? PasswordLabel::Email : PasswordLabel::OwnPassword;
     if (ticked) {
         lbl_haslo->setText(lang::pick(texts::kPasswordIsEmail, flag));
         haslo->setText(QString::fromLatin1(servers::kPlaceholderEmail));
@@ -181,11 +182,13 @@ void ServerDialogBase::applyCaptions(int languageFlag) {
             group->setTitle(text);
     }
     setWindowTitle(lang::pick(isNew ? texts::kTitleNew : texts::kTitleEdit, languageFlag));
-    // In Polish the password label keeps what the anonymous box says.
+    // In Polish the password label keeps what the anonymous box last said.
     if (languageFlag != 1)
         lbl_haslo->setText(lang::pick(texts::kLabelPasswordNew, languageFlag));
-    else if (anonimowy->isChecked())
+    else if (passwordLabel_ == PasswordLabel::Email)
         lbl_haslo->setText(lang::pick(texts::kPasswordIsEmail, languageFlag));
+    else if (passwordLabel_ == PasswordLabel::OwnPassword)
+        lbl_haslo->setText(lang::pick(texts::kYourPassword, languageFlag));
     else
         lbl_haslo->setText(
             lang::pick(isNew ? texts::kLabelPasswordNew : texts::kLabelPasswordEdit, languageFlag));

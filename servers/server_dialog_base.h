@@ -57,4 +57,9 @@ protected:
 
 private:
     server_dialogs::DialogKind kind_;
+    // What the password label says in Polish: the design text until the
+    // anonymous box first changes, then what the box last said. The Polish
+    // caption pass keeps it; only English replaces it.
+    enum class PasswordLabel { Design, Email, OwnPassword };
+    PasswordLabel passwordLabel_ = PasswordLabel::Design;
 };

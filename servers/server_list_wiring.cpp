@@ -4,6 +4,7 @@
 
 #include "app/main_window.h"
 #include "servers/server_files.h"
+#include "servers/server_list_look.h"
 #include "servers/server_list_view.h"
 
 #include <QEvent>
@@ -113,6 +114,11 @@ void TForm1::wireServerLists() {
     ftp_lista->setDragDropMode(QAbstractItemView::NoDragDrop);
     ftp_lista->setAcceptDrops(false);
     ftp_lista->viewport()->setAcceptDrops(false);
+    servers_ui::showGridLines(ftp_lista);
+    servers_ui::showCategoryPictures(*this);
+    // A server chosen by the user replaces the mark the search left.
+    connect(ftp_lista, &QTreeWidget::itemSelectionChanged, this,
+            [this] { servers_ui::clearFoundMark(ftp_lista); });
     connect(ftp_lista, &QTreeWidget::itemSelectionChanged, this, &TForm1::ftp_listaClick);
     connect(ftp_lista, &QTreeWidget::itemClicked, this, [this] { ftp_listaClick(); });
     connect(ftp_lista->header(), &QHeaderView::sectionClicked, this,

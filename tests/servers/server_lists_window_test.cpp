@@ -3,6 +3,7 @@
 
 #include "app/main_window.h"
 #include "platform/text_file.h"
+#include "servers/server_list_look.h"
 #include "servers/setup_wizard.h"
 #include "tests/servers/qstring_print.h"
 #include "tests/support/ftp/py_ftp_server.h"
@@ -476,6 +477,78 @@ TEST_F(ServerLists, SelectedServerConnectsAndCategoriesWaitWhileConnected) {
     expectOpen(0);
     form->roz2Click();
     EXPECT_FALSE(form->connected());
+}
+
+TEST_F(ServerLists, WholeNameSearchMarksTheFoundServerWithoutSelectingIt) {
+    writeCategory(3, {"Alfa", "Beta", "Bravo"});
+    create(3);
+    select("Alfa");
+    ASSERT_EQ(form->FTpServer->text(), "host.Alfa");
+    QTest::mouseClick(form->SpeedButton1, Qt::LeftButton);
+    QTest::keyClicks(form->szukaj, "br");
+    QTest::keyClick(form->szukaj, Qt::Key_Return);
+
+    QTreeWidgetItem* bravo = form->ftp_lista->findItems("Bravo", Qt::MatchExactly).value(0);
+    EXPECT_EQ(form->ftp_lista->currentItem(), bravo);
+    EXPECT_TRUE(form->ftp_lista->hasFocus());
+    EXPECT_TRUE(servers_ui::isMarkedFound(bravo));
+    // The selection and the connection fields are what the user chose.
+    EXPECT_EQ(form->ftp_lista->selectedItems(),
+              QList<QTreeWidgetItem*>{form->ftp_lista->topLevelItem(0)});
+    EXPECT_EQ(form->FTpServer->text(), "host.Alfa");
+    EXPECT_EQ(form->UserID->text(), "user_Alfa");
+    // The mark looks like a selected row, unlike a plain one.
+    const QImage shown = form->ftp_lista->viewport()->grab().toImage();
+    auto cellColour = [&](int row) {
+        const QRect r = form->ftp_lista->visualItemRect(form->ftp_lista->topLevelItem(row));
+        return shown.pixelColor(265 + 95 - 4, r.center().y());
+    };
+    // (the style shades a selection a little from row to row)
+    auto near = [](const QColor& a, const QColor& b) {
+        return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue()) <
+               12;
+    };
+    EXPECT_TRUE(near(cellColour(2), cellColour(0)));
+    EXPECT_FALSE(near(cellColour(2), cellColour(1)));
+
+    // Choosing a server replaces the mark.
+    select("Beta");
+    EXPECT_FALSE(servers_ui::isMarkedFound(bravo));
+    EXPECT_EQ(form->FTpServer->text(), "host.Beta");
+}
+
+TEST_F(ServerLists, CategoryToolbarShowsItsPicturesAndTheListItsGrid) {
+    writeCategory(0, {"Alfa", "Beta"});
+    create(0);
+    QList<QImage> pictures;
+    for (int code = 0; code <= 8; ++code) {
+        QToolButton* b = button(code);
+        EXPECT_FALSE(b->icon().isNull()) << code;
+        EXPECT_EQ(b->toolButtonStyle(), Qt::ToolButtonTextUnderIcon) << code;
+        const QImage picture = b->icon().pixmap(22, 22).toImage();
+        EXPECT_FALSE(pictures.contains(picture)) << "picture " << code << " repeats";
+        pictures.append(picture);
+    }
+    // Grid lines along the bottom and the right edge of every cell.
+    const QImage shown = form->ftp_lista->viewport()->grab().toImage();
+    const QRgb grid = servers_ui::TServerListDelegate::gridColor(form->ftp_lista->palette()).rgb();
+    const QRect first = form->ftp_lista->visualItemRect(form->ftp_lista->topLevelItem(1));
+    EXPECT_EQ(shown.pixel(first.left() + 150, first.bottom()), grid);
+    EXPECT_EQ(shown.pixel(form->ftp_lista->columnWidth(0) - 1, first.center().y()), grid);
+    EXPECT_NE(shown.pixel(first.left() + 150, first.center().y() - 3), grid);
+}
+
+TEST_F(ServerLists, PrintoutNumbersTheServersOnlyNotStrayLines) {
+    home.writeLines("pr.dat", {"Pierwszy*0*jan*ftp.a.pl*tajne*21*3*", "", "bez gwiazdek",
+                               "Drugi*1*anonymous*ftp.b.pl*^*2121*3*"});
+    create(3);
+    services.printAnswers.push_back(true);
+    form->ftp_drukuj->trigger();
+    const QStringList report = services.callsOf("printText").value(0).args.value(1).split('\n');
+    EXPECT_EQ(report.size(), 1 + 2 * 7);
+    EXPECT_EQ(report.value(1), u(" Serwer Nr: 1"));
+    EXPECT_EQ(report.value(8), u(" Serwer Nr: 2"));
+    EXPECT_EQ(report.value(9), u("   Sesja: Drugi"));
 }
 
 } // namespace

@@ -394,3 +394,38 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
+
+TEST_F(EditServer, PolishPasswordLabelKeepsWhatTheAnonymousBoxLastSaid) {
+    home.writeLines("S_list.dat",
+                    {"Anon*1*anonymous*h.pl*a@b.pl*21*7*", "Jan*0*jan*j.pl*tajne*21*7*"});
+    start(1, 7);
+    // The design text until the box first changes.
+    clickServer("Jan");
+    QString label;
+    whenShown("Form4", [&](QDialog& dialog) {
+        label = static_cast<TForm4&>(dialog).lbl_haslo->text();
+        click(static_cast<TForm4&>(dialog).Anuluj);
+    });
+    form->Edycjadanychserwera1->trigger();
+    EXPECT_EQ(label, "Hasło");
+
+    clickServer("Anon");
+    whenShown("Form4", [&](QDialog& dialog) {
+        auto& d = static_cast<TForm4&>(dialog);
+        EXPECT_EQ(d.lbl_haslo->text(), "Jako hasło będzie adres e-mail");
+        click(d.anonimowy); // ticked to unticked
+        label = d.lbl_haslo->text();
+        click(d.Anuluj);
+    });
+    form->Edycjadanychserwera1->trigger();
+    EXPECT_EQ(label, "Twoje hasło użytkownika");
+
+    // Shown again for a named user: the caption pass leaves the label alone.
+    clickServer("Jan");
+    whenShown("Form4", [&](QDialog& dialog) {
+        label = static_cast<TForm4&>(dialog).lbl_haslo->text();
+        click(static_cast<TForm4&>(dialog).Anuluj);
+    });
+    form->Edycjadanychserwera1->trigger();
+    EXPECT_EQ(label, "Twoje hasło użytkownika");
+}
