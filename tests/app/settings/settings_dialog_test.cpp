@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QTest>
+#include <QTreeWidget>
 
 namespace {
 
@@ -194,6 +195,49 @@ TEST_F(SettingsDialog, AskAtStartAndAllServersAsStartCategory) {
     EXPECT_EQ(konf().value(8), QStringLiteral("8"));
     EXPECT_TRUE(form->allServersShown);
     EXPECT_EQ(form->slot[9], 8);
+}
+
+TEST_F(SettingsDialog, TheStartCategoryNeverRenamesTheListOnScreen) {
+    // Slot 9 names the list shown: a deletion rewrites that list's file.
+    auto deleteFirstServer = [this] {
+        QTreeWidgetItem* row = form->ftp_lista->topLevelItem(0);
+        ASSERT_NE(row, nullptr);
+        QTest::mouseClick(form->ftp_lista->viewport(), Qt::LeftButton, {},
+                          form->ftp_lista->visualItemRect(row).center());
+        services.dialogAnswers.push_back(DlgResult::Yes);
+        form->Usun1->trigger();
+    };
+    const QStringList inne = {"Jeden*0*a*a.pl*x*21*7*", "Dwa*0*b*b.pl*y*21*7*",
+                              "Trzy*0*c*c.pl*z*21*7*"};
+    home.writeDefaultKonf(1, 7);
+    home.writeLines(QStringLiteral("S_list.dat"), inne);
+    home.writeLines(QStringLiteral("p.dat"), {"Firma*0*f*f.pl*q*21*0*"});
+    create();
+    form->show();
+    open([](TUstawienia& d) {
+        d.kreator->click();
+        d.Zastosuj->click();
+    });
+    EXPECT_EQ(konf().value(8), QStringLiteral("9"));
+    EXPECT_EQ(form->slot[9], 7);
+    deleteFirstServer();
+    EXPECT_EQ(home.readLines(QStringLiteral("S_list.dat")), inne.mid(1));
+
+    // Without konf.dat the fixed lines are written and the list stays INNE:
+    // a deletion still lands in INNE's file, never in the one chosen.
+    QFile::remove(home.file(QStringLiteral("konf.dat")));
+    open([](TUstawienia& d) {
+        d.kreator->setChecked(false);
+        d.lista->setCurrentRow(0);
+        QTest::mouseClick(d.lista->viewport(), Qt::LeftButton, {},
+                          d.lista->visualItemRect(d.lista->item(0)).center());
+        EXPECT_EQ(d.lbl_kat2->text(), QStringLiteral("FIRMY"));
+        d.Zastosuj->click();
+    });
+    EXPECT_EQ(form->slot[9], 7);
+    deleteFirstServer();
+    EXPECT_EQ(home.readLines(QStringLiteral("S_list.dat")), inne.mid(2));
+    EXPECT_EQ(home.readLines(QStringLiteral("p.dat")).size(), 1);
 }
 
 TEST_F(SettingsDialog, PasswordIsSetDiscardedAndRemovedAndTheRecordDeleted) {
