@@ -33,3 +33,44 @@ shoot() {
 
 shoot 1 main-window-pl
 shoot 0 main-window-en
+
+# The main window without the log (slot 4 = 0: the server panel covers the
+# whole bottom panel) and the category toolbar with FIRMY open, cut out of
+# the window's picture (the left panel is 337 pixels wide, from roz.dat).
+shoot_layout() {
+  local trace=$1 name=$2 toolbar=${3:-}
+  local home
+  home=$(mktemp -d)
+  printf '%s\r\n' 0 1 0 "$trace" 1 -2147483624 0 1 0 0 "$home" > "$home/konf.dat"
+  printf '337\r\n' > "$home/roz.dat"
+  printf 'Firma A*0*jan*ftp.a.example*^*21*0*\r\nFirma B*1*anonymous*ftp.b.example*guest@example.com*21*0*\r\n' \
+    > "$home/p.dat"
+  touch "$home/notes.txt" "$home/photo.jpg" "$home/REPORT.DOC"
+  mkdir -p "$home/documents"
+  xvfb-run -a -s "-screen 0 1280x800x24" bash -c "
+    KORVANTE_HOME='$home' KORVANTE_NO_SHUTDOWN=1 '$build/bin/KORVANTE' &
+    pid=\$!
+    for i in \$(seq 1 50); do
+      xwininfo -root -tree 2>/dev/null | grep -q 'KORVANTE 2.5.5' && break
+      sleep 0.2
+    done
+    sleep 1
+    import -window root '$out/$name.png'
+    xwininfo -name 'KORVANTE 2.5.5 - Klient FTP' > '$home/geometry'
+    kill \$pid
+  "
+  echo "$out/$name.png"
+  if [ -n "$toolbar" ]; then
+    local x y h
+    x=$(awk '/Absolute upper-left X/ {print $NF}' "$home/geometry")
+    y=$(awk '/Absolute upper-left Y/ {print $NF}' "$home/geometry")
+    h=$(awk '/Height:/ {print $NF}' "$home/geometry")
+    convert "$out/$name.png" -crop "130x$((h - 80 - 110))+$((x + 337 - 130))+$((y + 80))" +repage \
+      "$out/$toolbar.png"
+    echo "$out/$toolbar.png"
+  fi
+  rm -rf "$home"
+}
+
+shoot_layout 0 main-window-no-log
+shoot_layout 1 main-window-firmy category-toolbar

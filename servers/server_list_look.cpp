@@ -31,23 +31,23 @@ constexpr CategoryPicture kPictures[] = {
 };
 
 QIcon drawnPicture(QRgb colour) {
-    QPixmap picture(22, 22);
+    QPixmap picture(16, 16);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     QPainterPath card;
-    card.addRoundedRect(QRectF(2.5, 2.5, 17, 17), 4, 4);
+    card.addRoundedRect(QRectF(0.5, 0.5, 15, 15), 3, 3);
     painter.fillPath(card, QColor(colour));
     painter.setPen(QPen(QColor(colour).darker(140), 1));
     painter.drawPath(card);
     // A small server: two drive bays with their lights.
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::white);
-    painter.drawRect(QRectF(6, 6.5, 10, 3.5));
-    painter.drawRect(QRectF(6, 12, 10, 3.5));
+    painter.drawRect(QRectF(3, 3.5, 10, 3.5));
+    painter.drawRect(QRectF(3, 9, 10, 3.5));
     painter.setBrush(QColor(colour));
-    painter.drawRect(QRectF(13, 7.5, 2, 1.5));
-    painter.drawRect(QRectF(13, 13, 2, 1.5));
+    painter.drawRect(QRectF(10, 4.5, 2, 1.5));
+    painter.drawRect(QRectF(10, 10, 2, 1.5));
     return QIcon(picture);
 }
 
@@ -102,12 +102,14 @@ QIcon categoryPicture(int index) {
 }
 
 void showCategoryPictures(TForm1& form) {
-    form.ToolBar2->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    form.ToolBar2->setIconSize(QSize(22, 22));
+    // Picture and caption side by side: one short row per button, so the
+    // whole column fits beside the file list even with the log shown.
+    form.ToolBar2->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    form.ToolBar2->setIconSize(QSize(16, 16));
     for (int code = 0; code <= servers::kAllServers; ++code) {
         if (QToolButton* button = categoryButton(form, code)) {
             button->setIcon(categoryPicture(code));
-            button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+            button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         }
     }
 }

@@ -35,7 +35,7 @@ bool isMarkedFound(const QTreeWidgetItem* row);
 // Picture `index` (0..8) of the category toolbar: a theme picture when the
 // desktop has one, otherwise one drawn here.
 QIcon categoryPicture(int index);
-// Puts the pictures 0..8 on the category buttons, captions below them.
+// Puts the pictures 0..8 on the category buttons, captions beside them.
 void showCategoryPictures(TForm1& form);
 
 } // namespace servers_ui

@@ -524,11 +524,18 @@ TEST_F(ServerLists, CategoryToolbarShowsItsPicturesAndTheListItsGrid) {
     for (int code = 0; code <= 8; ++code) {
         QToolButton* b = button(code);
         EXPECT_FALSE(b->icon().isNull()) << code;
-        EXPECT_EQ(b->toolButtonStyle(), Qt::ToolButtonTextUnderIcon) << code;
-        const QImage picture = b->icon().pixmap(22, 22).toImage();
+        EXPECT_EQ(b->toolButtonStyle(), Qt::ToolButtonTextBesideIcon) << code;
+        const QImage picture = b->icon().pixmap(16, 16).toImage();
         EXPECT_FALSE(pictures.contains(picture)) << "picture " << code << " repeats";
         pictures.append(picture);
     }
+    // At the design size, with the log shown, the whole column fits.
+    form->showNormal();
+    form->resize(780, 548);
+    QTRY_COMPARE_WITH_TIMEOUT(form->height(), 548, 2000);
+    for (int code = 0; code <= 8; ++code)
+        QTRY_VERIFY_WITH_TIMEOUT(button(code)->isVisible(), 2000);
+    EXPECT_TRUE(form->kont->isVisible());
     // Grid lines along the bottom and the right edge of every cell.
     const QImage shown = form->ftp_lista->viewport()->grab().toImage();
     const QRgb grid = servers_ui::TServerListDelegate::gridColor(form->ftp_lista->palette()).rgb();
