@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 
 #include "app/language.h"
+#include "app/unbuilt_commands.h"
 #include "ftp/id_anti_freeze.h"
 #include "ftp/id_ftp.h"
 #include "ftp/id_log_debug.h"
@@ -93,6 +94,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     wireSettings();
     wireTransfers();
     wireLocalPanel();
+    disableUnbuiltCommands(*this);
 }
 
 TForm1::~TForm1() {

@@ -269,6 +269,13 @@ public:
     void registerCommand(Command command, std::function<void()> action);
     // Runs a command; false when no subsystem carries it out.
     bool runCommand(Command command);
+    bool hasCommand(Command command) const;
+    // Connects a button or menu item to a command and remembers which one, so
+    // that a control whose command nobody carries out can be found.
+    void bindCommand(QObject* control, Command command);
+    std::optional<Command> boundCommand(const QObject* control) const;
+    // Told of every command asked for and whether a handler ran (tests).
+    std::function<void(Command, bool ran)> commandTrace;
     // Set when the program is on its way out (exit command, refused password).
     bool quitting() const { return quitting_; }
     void setQuitting() { quitting_ = true; }
@@ -541,6 +548,7 @@ private:
     void wireShell();
     void applyLayoutSlot3();
     std::map<int, std::function<void()>> commands_;
+    std::map<const QObject*, Command> commandBindings_;
     bool shownOnce_ = false;
     bool activatedByPress_ = false;
     bool quitting_ = false;

@@ -25,11 +25,34 @@ void TForm1::registerCommand(Command command, std::function<void()> action) {
 }
 
 bool TForm1::runCommand(Command command) {
-    const auto it = commands_.find(int(command));
-    if (it == commands_.end() || !it->second)
+    const bool built = hasCommand(command);
+    if (commandTrace)
+        commandTrace(command, built);
+    if (!built)
         return false;
-    it->second();
+    commands_.at(int(command))();
     return true;
+}
+
+bool TForm1::hasCommand(Command command) const {
+    const auto it = commands_.find(int(command));
+    return it != commands_.end() && it->second;
+}
+
+void TForm1::bindCommand(QObject* control, Command command) {
+    commandBindings_[control] = command;
+    const auto run = [this, command] { runCommand(command); };
+    if (auto* button = qobject_cast<QAbstractButton*>(control))
+        connect(button, &QAbstractButton::clicked, this, run);
+    else if (auto* action = qobject_cast<QAction*>(control))
+        connect(action, &QAction::triggered, this, run);
+}
+
+std::optional<TForm1::Command> TForm1::boundCommand(const QObject* control) const {
+    const auto it = commandBindings_.find(control);
+    if (it == commandBindings_.end())
+        return std::nullopt;
+    return it->second;
 }
 
 void TForm1::FormCreate() {
@@ -102,58 +125,48 @@ bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
     switch (key) {
     case Qt::Key_Delete:
         if (l3Tag == 100 && online && szukajTag == 200)
-            return runCommand(Command::DeleteRemote), true;
+            return runCommand(Command::DeleteRemote);
         if (plikiTag == 101 && szukajTag == 200)
-            return runCommand(Command::DeleteLocal), true;
+            return runCommand(Command::DeleteLocal);
         return false;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (!online || szukajTag == 105 || QApplication::focusWidget() == Password2)
             return false;
-        runCommand(Command::OpenRemote);
-        return true;
+        return runCommand(Command::OpenRemote);
     case Qt::Key_Escape:
         if (!online)
             return false;
-        runCommand(Command::RemoteUp);
-        return true;
+        return runCommand(Command::RemoteUp);
     case Qt::Key_F1:
         pomoc1Click();
         return true;
     case Qt::Key_F2:
         if (online)
             return false;
-        runCommand(Command::NewServer);
-        return true;
+        return runCommand(Command::NewServer);
     case Qt::Key_F3:
         if (online)
             return false;
-        runCommand(Command::EditServer);
-        return true;
+        return runCommand(Command::EditServer);
     case Qt::Key_F4:
-        runCommand(Command::OpenLocalFile);
-        return true;
+        return runCommand(Command::OpenLocalFile);
     case Qt::Key_F5:
         if (online)
             return false;
-        runCommand(Command::Connect);
-        return true;
+        return runCommand(Command::Connect);
     case Qt::Key_F6:
         if (!online)
             return false;
-        runCommand(Command::Upload);
-        return true;
+        return runCommand(Command::Upload);
     case Qt::Key_F7:
         if (!online)
             return false;
-        runCommand(Command::Download);
-        return true;
+        return runCommand(Command::Download);
     case Qt::Key_F8:
-        runCommand(Command::NewLocalFolder);
-        return true;
+        return runCommand(Command::NewLocalFolder);
     case Qt::Key_F9:
-        runCommand(Command::NewRemoteFolder);
-        return true;
+        return runCommand(Command::NewRemoteFolder);
     default:
         return false;
     }

@@ -210,10 +210,12 @@ void TForm1::buildMenus() {
     Menu_tray->addSeparator();
     Tray_zamknij = item(Menu_tray, "Tray_zamknij");
 
-    // Right clicks open the lists' menus.
-    auto at = [](QMenu* menu, QWidget* list) {
-        QObject::connect(list, &QWidget::customContextMenuRequested, menu,
-                         [menu, list](const QPoint& p) { menu->popup(list->mapToGlobal(p)); });
+    // Right clicks open the lists' menus at the click. A list reports the
+    // click in its viewport's coordinates, below the header and inside the frame.
+    auto at = [](QMenu* menu, QAbstractScrollArea* list) {
+        QObject::connect(
+            list, &QWidget::customContextMenuRequested, menu,
+            [menu, list](const QPoint& p) { menu->popup(list->viewport()->mapToGlobal(p)); });
     };
     at(menu_servery, ftp_lista);
     at(menu_ftp, l3);

@@ -138,12 +138,10 @@ void TForm1::wireShell() {
     connect(Oprogramie1, &QAction::triggered, this, &TForm1::Oprogramie1Click);
     connect(Oprogramie2, &QAction::triggered, this, &TForm1::Oprogramie1Click);
     connect(OdwiedstronWWW1, &QAction::triggered, this, &TForm1::OdwiedstronWWW1Click);
-    connect(Ustawienia2, &QToolButton::clicked, this,
-            [this] { runCommand(Command::ShowSettings); });
-    connect(statystyka, &QToolButton::clicked, this,
-            [this] { runCommand(Command::ShowAddressBook); });
-    connect(mail_www, &QAction::triggered, this, [this] { runCommand(Command::ShowAddressBook); });
-    connect(dynamik, &QToolButton::clicked, this, [this] { runCommand(Command::QuickConnect); });
+    bindCommand(Ustawienia2, Command::ShowSettings);
+    bindCommand(statystyka, Command::ShowAddressBook);
+    bindCommand(mail_www, Command::ShowAddressBook);
+    bindCommand(dynamik, Command::QuickConnect);
     connect(Password2, &QLineEdit::textChanged, this, &TForm1::Password2Change);
     connect(Splitter1, &QSplitter::splitterMoved, this,
             [this](int pos, int) { Splitter1Moved(pos); });

@@ -1,0 +1,223 @@
+// Every visible command of the main window either runs something or is
+// disabled until it is built: each menu item, each button and each key,
+// walked before and after connecting to a real server.
+
+#include "app/unbuilt_commands.h"
+#include "ftp/id_ftp.h"
+#include "tests/app/shown_main_window.h"
+#include "tests/support/ftp/py_ftp_server.h"
+
+#include <QAbstractButton>
+#include <QActionGroup>
+#include <QMenu>
+#include <QMetaMethod>
+#include <QToolButton>
+
+namespace {
+
+using Command = TForm1::Command;
+
+// Receivers of a signal. QObject keeps this to itself; a pointer to its
+// member taken through a subclass is the lawful way to ask.
+struct Receivers : QObject {
+    template <typename Signal> static int of(const QObject* sender, Signal signal) {
+        const QByteArray name =
+            QByteArray("2") +
+            QMetaMethod::fromSignal(signal).methodSignature(); // as SIGNAL() spells it
+        return (sender->*(&Receivers::receivers))(name.constData());
+    }
+};
+
+// Receivers of a menu item's signals other than the ones Qt connects itself:
+// every menu showing the item, and its action group, listen to `triggered`.
+int ownReceivers(const QAction* action) {
+    int internal = action->actionGroup() ? 1 : 0;
+    for (const QObject* shownIn : action->associatedObjects())
+        if (qobject_cast<const QMenu*>(shownIn))
+            ++internal;
+    return Receivers::of(action, &QAction::triggered) - internal +
+           Receivers::of(action, &QAction::toggled);
+}
+
+// Menus of the main window itself, submenus included (not those of its dialogs).
+bool ownMenu(const QMenu* menu, const QWidget* form) {
+    for (const QObject* up = menu->parent(); up; up = up->parent()) {
+        if (up == form)
+            return true;
+        if (!qobject_cast<const QMenu*>(up))
+            return false;
+    }
+    return false;
+}
+
+struct CommandWalk : ShownMainWindow {
+    // What a control runs; empty when it is connected to a command nobody
+    // built, or to nothing at all.
+    bool runsSomething(const QObject* control) const {
+        if (const auto bound = form->boundCommand(control))
+            return form->hasCommand(*bound);
+        if (const auto* action = qobject_cast<const QAction*>(control))
+            return action->menu() || ownReceivers(action) > 0 ||
+                   (action->actionGroup() &&
+                    Receivers::of(action->actionGroup(), &QActionGroup::triggered) > 0);
+        if (const auto* tool = qobject_cast<const QToolButton*>(control);
+            tool && (tool->menu() || tool->defaultAction()))
+            return true;
+        // A tool button listens to its own presses; clicks and toggles are ours.
+        const auto* button = static_cast<const QAbstractButton*>(control);
+        return Receivers::of(button, &QAbstractButton::clicked) > 0 ||
+               Receivers::of(button, &QAbstractButton::toggled) > 0;
+    }
+
+    // The menu items and buttons a user can see in the main window.
+    QList<QObject*> visibleControls() const {
+        QList<QObject*> controls;
+        for (QMenu* menu : form->findChildren<QMenu*>())
+            if (ownMenu(menu, form.get()))
+                for (QAction* action : menu->actions())
+                    if (!action->isSeparator() && action->isVisible())
+                        controls.append(action);
+        for (QAbstractButton* button : form->findChildren<QAbstractButton*>())
+            if (button->window() == form.get() && button->isVisibleTo(form.get()) &&
+                !button->objectName().startsWith(QLatin1String("qt_")))
+                controls.append(button);
+        return controls;
+    }
+
+    void expectNoEnabledControlRunsNothing(const char* state) {
+        int walked = 0;
+        for (QObject* control : visibleControls()) {
+            const bool enabled = qobject_cast<QAction*>(control)
+                                     ? static_cast<QAction*>(control)->isEnabled()
+                                     : static_cast<QWidget*>(control)->isEnabled();
+            ++walked;
+            if (enabled) {
+                EXPECT_TRUE(runsSomething(control))
+                    << state << ": " << control->objectName().toStdString()
+                    << " is enabled and runs nothing";
+            }
+        }
+        EXPECT_GT(walked, 100) << state;
+    }
+
+    // Presses a key through the window's own event path; returns whether it
+    // was taken (it never reached the focused list) and whether anything ran.
+    struct KeyOutcome {
+        bool taken = false;
+        bool ran = false;
+        QList<Command> unbuilt;
+    };
+    KeyOutcome press(QWidget* focus, Qt::Key key) {
+        struct Reached : QObject {
+            bool reached = false;
+            bool eventFilter(QObject*, QEvent* event) override {
+                if (event->type() == QEvent::KeyPress)
+                    reached = true;
+                return false;
+            }
+        } probe;
+        KeyOutcome outcome;
+        form->commandTrace = [&outcome](Command c, bool ran) {
+            outcome.ran = outcome.ran || ran;
+            if (!ran)
+                outcome.unbuilt.append(c);
+        };
+        focus->setFocus();
+        focus->installEventFilter(&probe);
+        QTest::keyClick(focus, key);
+        focus->removeEventFilter(&probe);
+        form->commandTrace = nullptr;
+        outcome.taken = !probe.reached;
+        return outcome;
+    }
+
+    void expectEveryTakenKeyRuns(QWidget* focus, const char* state) {
+        for (Qt::Key key :
+             {Qt::Key_Delete, Qt::Key_Return, Qt::Key_Escape, Qt::Key_F1, Qt::Key_F2, Qt::Key_F3,
+              Qt::Key_F4, Qt::Key_F5, Qt::Key_F6, Qt::Key_F7, Qt::Key_F8, Qt::Key_F9}) {
+            const KeyOutcome outcome = press(focus, key);
+            // F1 runs the help command of the shell itself, never through the registry.
+            if (outcome.taken && key != Qt::Key_F1) {
+                EXPECT_TRUE(outcome.ran)
+                    << state << ": key " << QKeySequence(key).toString().toStdString()
+                    << " is taken and runs nothing";
+            }
+            for (Command c : outcome.unbuilt)
+                EXPECT_TRUE(listedAsUnbuilt(c))
+                    << state << ": key " << QKeySequence(key).toString().toStdString()
+                    << " asks for command " << int(c)
+                    << ", which nobody built and the unbuilt list does not name";
+            QApplication::setActiveWindow(form.get());
+        }
+    }
+
+    static bool listedAsUnbuilt(Command c) {
+        for (const UnbuiltCommand& entry : unbuiltCommands())
+            for (Command listed : entry.commands)
+                if (listed == c)
+                    return true;
+        return false;
+    }
+
+    // The list names only what is not built yet, and keeps it disabled.
+    void expectTheUnbuiltListIsCurrent(const char* state) {
+        for (const UnbuiltCommand& entry : unbuiltCommands()) {
+            for (const char* name : entry.controls) {
+                QObject* control = form->findChild<QObject*>(QString::fromLatin1(name));
+                ASSERT_NE(control, nullptr) << name;
+                const bool enabled = qobject_cast<QAction*>(control)
+                                         ? static_cast<QAction*>(control)->isEnabled()
+                                         : static_cast<QWidget*>(control)->isEnabled();
+                EXPECT_FALSE(enabled) << state << ": " << name << " is enabled";
+                EXPECT_FALSE(runsSomething(control))
+                    << name << " (" << entry.what
+                    << ") is built now: delete it from the unbuilt commands";
+            }
+            for (Command c : entry.commands)
+                EXPECT_FALSE(form->hasCommand(c))
+                    << "command " << int(c) << " (" << entry.what
+                    << ") is built now: delete it from the unbuilt commands";
+        }
+    }
+};
+
+TEST_F(CommandWalk, EveryEnabledMenuItemButtonAndKeyRunsSomething) {
+    ftptest::TempDir root;
+    ftptest::writeFile(root.file("remote.txt"), "remote");
+    ftptest::PyFtpServer server(root.path());
+    home.writeBytes(QStringLiteral("local.txt"), "local");
+    open(1, server.port());
+
+    expectNoEnabledControlRunsNothing("not connected");
+    expectTheUnbuiltListIsCurrent("not connected");
+    // The local list clicked last: Del means the local files.
+    form->pliki->refresh();
+    clickRow(form->pliki, form->pliki->model()->index(0, 0));
+    expectEveryTakenKeyRuns(form->pliki, "not connected");
+
+    // Connected through the server list, as a user does.
+    selectServer();
+    QTest::keyClick(form->ftp_lista, Qt::Key_F5);
+    ASSERT_TRUE(form->connected()) << services.messages().join('\n').toStdString();
+    expectNoEnabledControlRunsNothing("connected");
+    expectTheUnbuiltListIsCurrent("connected");
+    ASSERT_GT(form->l3->topLevelItemCount(), 0);
+    clickRow(form->l3, form->l3->model()->index(form->l3->topLevelItemCount() - 1, 0));
+    expectEveryTakenKeyRuns(form->l3, "connected");
+    EXPECT_TRUE(form->connected());
+    // A download batch enables its controls wholesale at its end.
+    const auto rows = form->l3->findItems(QStringLiteral("remote.txt"), Qt::MatchExactly);
+    ASSERT_EQ(rows.size(), 1);
+    clickRow(form->l3, form->l3->indexFromItem(rows.first()));
+    QTest::keyClick(form->l3, Qt::Key_F7);
+    EXPECT_TRUE(QFile::exists(home.file(QStringLiteral("remote.txt"))));
+    expectTheUnbuiltListIsCurrent("after a download");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,47 @@
+#pragma once
+// The main window as a user meets it: a temporary program folder with one
+// server in the "Inne" category, shown and activated offscreen, recording
+// platform services. Helpers press keys and click through real events.
+
+#include "app/main_window.h"
+#include "local/local_lists.h"
+#include "tests/support/ui/recording_services.h"
+#include "tests/support/ui/temp_home.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+struct ShownMainWindow : ::testing::Test {
+    TempHome home;
+    RecordingServices services;
+    std::unique_ptr<TForm1> form;
+
+    // language 1 Polish, 0 English; the remote list is shown and the log on.
+    void open(int language, int serverPort = 21) {
+        home.writeLines(QStringLiteral("konf.dat"),
+                        {"0", "1", "0", "1", QString::number(language), "-2147483624", "0", "1",
+                         "7", "0", home.path()});
+        home.writeLines(
+            QStringLiteral("S_list.dat"),
+            {QStringLiteral("Loopback*0*korvante*127.0.0.1*secret*%1*7*").arg(serverPort)});
+        form = std::make_unique<TForm1>();
+        form->FormCreate();
+        form->move(0, 0);
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get(), 2000));
+    }
+
+    // A left click in the middle of a list row, as the mouse gives it.
+    static void clickRow(QAbstractItemView* view, const QModelIndex& index) {
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+    }
+    void selectServer() {
+        ASSERT_GT(form->ftp_lista->topLevelItemCount(), 0);
+        clickRow(form->ftp_lista, form->ftp_lista->model()->index(0, 0));
+    }
+};
