@@ -29,19 +29,9 @@ protected:
 
 const std::vector<UnbuiltCommand>& unbuiltCommands() {
     static const std::vector<UnbuiltCommand> list = {
-        // remote file operations
-        {"remote delete", {"usun_pl1", "MenuItem4", "usun_ftp"}, {Command::DeleteRemote}},
-        {"new remote folder", {"nowy_kat1", "MenuItem7", "n_dir"}, {Command::NewRemoteFolder}},
-        {"more about folders", {"Wicej1", "MenuItem8"}, {}},
-        {"open remote file", {"otworz_plik_ftp", "MenuItem10", "run_ftp"}, {}},
-        {"remote rename", {"n_serwer"}, {}},
-        {"SITE command", {"komenda"}, {}},
-        {"remote letter case", {"zamien"}, {}},
         // transfer queue and background sessions
         {"transfer queue", {"wlacz_bufor", "MenuItem16", "usun_bufor", "MenuItem21"}, {}},
         {"background sessions", {"sciagnij_n_s", "MenuItem2", "wyslij_n_sesja"}, {}},
-        // information windows
-        {"file properties", {"wlasciwosci", "MenuItem25", "wlasciwosci2"}, {}},
         // desktop and address book
         {"web and e-mail window", {"statystyka", "mail_www"}, {Command::ShowAddressBook}},
         {"address book", {"Adresy_nowy1", "Adresy_edytuj1"}, {}},
