@@ -242,6 +242,7 @@ void TIdFTP::DownloadToStream(const std::string& remotePath, TIdStream& destinat
 
 void TIdFTP::DownloadToFile(const std::string& remotePath, const std::string& localPath,
                             bool overwrite) {
+    FTransfer = {}; // a local failure before the transfer must not show the last one's
     if (!overwrite && idFileExists(localPath))
         throw EIdFTPFileAlreadyExists();
     TIdFileStream file(localPath, TIdFileStream::fmCreate);
@@ -258,6 +259,7 @@ void TIdFTP::UploadFromStream(TIdStream& source, const std::string& remotePath, 
 }
 
 void TIdFTP::UploadFile(const std::string& localPath, const std::string& remotePath, bool append) {
+    FTransfer = {};
     TIdFileStream file(localPath, TIdFileStream::fmOpenRead);
     UploadFromStream(file, remotePath, append);
 }

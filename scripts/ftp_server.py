@@ -26,6 +26,8 @@ def main():
     ap.add_argument("--watch-stdin", action="store_true",
                     help="stop when standard input reaches its end")
     ap.add_argument("--encoding", default="utf8")
+    ap.add_argument("--refuse-size", action="store_true",
+                    help="answer SIZE with 550, as some servers do")
     args = ap.parse_args()
 
     root = os.path.abspath(args.root)
@@ -37,7 +39,9 @@ def main():
         auth.add_anonymous(root, perm="elr")
 
     class Handler(FTPHandler):
-        pass
+        if args.refuse_size:
+            def ftp_SIZE(self, path):
+                self.respond("550 SIZE not allowed on this server.")
 
     Handler.authorizer = auth
     Handler.encoding = args.encoding

@@ -57,8 +57,10 @@ bool downloadFile(TForm1& form, const std::string& remoteName, const QString& lo
     bool arrived = false;
     try {
         form.FTP->DownloadToFile(remoteName, partBytes.toStdString(), true);
-        arrived =
-            !form.Form13->abortRequested && downloadComplete(announcedSize, QFileInfo(part).size());
+        // A stop (the window's abort or the toolbar's STOP) fails the file whatever the
+        // size query said: with no size to compare, a cut file would pass as whole.
+        arrived = !form.Form13->abortRequested && !form.FTP->LastTransfer().Aborted &&
+                  downloadComplete(announcedSize, QFileInfo(part).size());
     } catch (const std::exception&) {
         arrived = false;
     }

@@ -29,6 +29,9 @@ inline constexpr Msg kReplayBatch{"Ściąganie: (1) z (1) przerwanych plików...
 // A file that did not arrive whole is named in the log, never passed over.
 inline constexpr Msg kDownloadFailed{"Nie ściągnięto pliku: ", "File not downloaded: "};
 inline constexpr Msg kUploadFailed{"Nie wysłano pliku: ", "File not uploaded: "};
+// A broken upload whose remains the server would not delete.
+inline constexpr Msg kPartialLeft{"Na serwerze pozostał niepełny plik: ",
+                                  "An incomplete file stays on the server: "};
 inline constexpr Msg kReplayFile{"Ściąganie przerwanego pliku: %1%2[Rozmiar: %3 KB]",
                                  "Dowland break file: %1%2[Size: %3 KB]"};
 

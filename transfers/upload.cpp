@@ -22,17 +22,32 @@ using platform::services;
 
 namespace {
 
-// One file; false when the server refused it, the local file could not be
-// read or the user stopped it.
-bool sendOne(TForm1& form, const QString& folder, const QString& name) {
+enum class Sent { Whole, Failed, FailedPartialLeft };
+
+// One file. Once STOR has been taken the server has replaced any earlier copy, so a
+// transfer that broke off (or was stopped) leaves a truncated file that looks complete
+// under the final name: it is deleted, and said when the server refuses.
+Sent sendOne(TForm1& form, const QString& folder, const QString& name) {
+    const std::string remote = form.remotePathBytes(name);
+    bool returned = false;
     try {
         form.FTP->SelectTransferType(ftBinary);
         const QByteArray local = QFile::encodeName(platform::joinPath(folder, name));
-        form.FTP->UploadFile(local.toStdString(), form.remotePathBytes(name), false);
-        return !form.Form13->abortRequested;
+        form.FTP->UploadFile(local.toStdString(), remote, false);
+        returned = true;
     } catch (const std::exception&) {
-        return false;
     }
+    const TIdTransferInfo& transfer = form.FTP->LastTransfer();
+    if (returned && !transfer.Aborted)
+        return form.Form13->abortRequested ? Sent::Failed : Sent::Whole;
+    if (!transfer.Started)
+        return Sent::Failed;
+    try {
+        form.FTP->DeleteRemoteFile(remote);
+    } catch (const std::exception&) {
+        return Sent::FailedPartialLeft;
+    }
+    return Sent::Failed;
 }
 
 void refreshRemoteListing(TForm1& form) {
@@ -52,13 +67,22 @@ void refreshRemoteListing(TForm1& form) {
     session::normalCursor();
 }
 
-void refuseFile(TForm1& form, const QString& name) {
+void refuseFile(TForm1& form, const QString& name, Sent outcome) {
     form.Form13->closeWindow();
+    const int flag = form.language();
     transfers::logFailure(form, transfertext::kUploadFailed, name);
+    QString text;
     // The user who stopped it has been told already.
     if (!form.Form13->abortRequested)
-        services().messageDlg(lang::pick(transfertext::kFileRefused, form.language()),
-                              DlgType::Error, DlgButtons::Ok);
+        text = lang::pick(transfertext::kFileRefused, flag);
+    if (outcome == Sent::FailedPartialLeft) {
+        transfers::logFailure(form, transfertext::kPartialLeft, name);
+        if (!text.isEmpty())
+            text += QLatin1Char('\n');
+        text += lang::pick(transfertext::kPartialLeft, flag) + name;
+    }
+    if (!text.isEmpty())
+        services().messageDlg(text, DlgType::Error, DlgButtons::Ok);
     session::normalCursor();
 }
 
@@ -109,9 +133,10 @@ void TForm1::w_plikClick() {
             window.licznik->setText(fileLine);
             window.licznik2->setText(transfers::uploadBatchLine(position, selectedCount, flag));
             currentFileSize = QFileInfo(platform::joinPath(folder, name)).size();
-            if (!sendOne(*this, folder, name)) {
+            const Sent outcome = sendOne(*this, folder, name);
+            if (outcome != Sent::Whole) {
                 allSent = false;
-                refuseFile(*this, name);
+                refuseFile(*this, name, outcome);
                 break;
             }
             QCoreApplication::processEvents();
@@ -121,8 +146,12 @@ void TForm1::w_plikClick() {
     window.abortRequested = false;
     transfers::setBatchControlsEnabled(*this, true, false);
     transferRunning = false;
-    if (!allSent)
+    if (!allSent) {
+        // What the server holds now, broken file removed or not, is what the list shows.
+        if (connected())
+            refreshRemoteListing(*this);
         return;
+    }
     window.closeWindow();
     refreshRemoteListing(*this);
     pliki->clearSelection();
@@ -178,17 +207,21 @@ void TForm1::Button2Click() {
         for (const QString& name : names) {
             window.licznik->setText(lang::pick(transfertext::kUploadFile, flag) + name);
             currentFileSize = QFileInfo(platform::joinPath(localFolder, name)).size();
-            if (!sendOne(*this, localFolder, name)) {
+            const Sent outcome = sendOne(*this, localFolder, name);
+            if (outcome != Sent::Whole) {
                 allSent = false;
-                refuseFile(*this, name);
+                refuseFile(*this, name, outcome);
                 break;
             }
         }
     }
     window.abortRequested = false;
     transferRunning = false;
-    if (!allSent)
+    if (!allSent) {
+        if (connected())
+            refreshRemoteListing(*this);
         return;
+    }
     Statusy();
     window.closeWindow();
     refreshRemoteListing(*this);

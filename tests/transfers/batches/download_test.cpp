@@ -112,6 +112,41 @@ TEST_F(TransferWindow, StopFailsTheRunningFileAndTheBatchGoesOn) {
     EXPECT_TRUE(form->connected());
 }
 
+// A stopped file never replaces the earlier copy: not when the server refused SIZE (so
+// no size can show the file short), and not when every byte had already arrived.
+TEST_F(TransferWindow, StoppedFileKeepsTheEarlierCopyWhateverTheSizeSaid) {
+    write(remoteFile("unsized.bin"), pattern(40 * 1024 * 1024, 7));
+    write(remoteFile("arrived.txt"), "all of it");
+    write(localFile("unsized.bin"), "earlier unsized");
+    write(localFile("arrived.txt"), "earlier arrived");
+    connect(1, 1, {"--refuse-size"});
+
+    atFirstProgress([&] { form->stop->click(); });
+    selectRemote({"unsized.bin"});
+    press(Qt::Key_F7);
+    EXPECT_EQ(form->currentFileSize, 0); // reset by the end of the transfer
+    EXPECT_EQ(read(localFile("unsized.bin")), "earlier unsized");
+    EXPECT_TRUE(
+        form->memo1->lines().contains(QString::fromUtf8("Nie ściągnięto pliku: unsized.bin")));
+
+    // The window's abort once the data are all in, before the transfer's end reply.
+    auto original = form->FTP->OnWorkEnd;
+    bool pressed = false;
+    form->FTP->OnWorkEnd = [&, original](TIdComponent* sender, TWorkMode mode) {
+        original(sender, mode);
+        if (!pressed) {
+            pressed = true;
+            form->Form13->anuluj->click();
+        }
+    };
+    selectRemote({"arrived.txt"});
+    press(Qt::Key_F7);
+    EXPECT_TRUE(pressed);
+    EXPECT_EQ(read(localFile("arrived.txt")), "earlier arrived");
+    EXPECT_TRUE(partFiles().isEmpty());
+    EXPECT_TRUE(form->connected());
+}
+
 TEST_F(TransferWindow, NothingSelectedOrOffline) {
     write(remoteFile("a.txt"), "a");
     QDir(QString::fromStdString(remote.path())).mkdir("only folder");

@@ -61,8 +61,10 @@ struct TransferWindow : ::testing::Test {
 
     // Starts the server over `remote`, creates the window (slot 10 = automatic
     // reconnection) and connects it; the local panel shows `local`.
-    void connect(int passive, int reconnect = 1) {
-        server = std::make_unique<ftptest::PyFtpServer>(remote.path());
+    void connect(int passive, int reconnect = 1,
+                 const std::vector<std::string>& serverOptions = {}) {
+        server = std::make_unique<ftptest::PyFtpServer>(remote.path(), "korvante", "secret", true,
+                                                        serverOptions);
         home.writeLines("konf.dat", {"0", QString::number(passive), "0", "1", "1", "16777215", "0",
                                      "1", "7", QString::number(reconnect), home.path()});
         form = std::make_unique<TForm1>();

@@ -1,6 +1,7 @@
 // Uploading selected local files (F6) and a whole local folder (kat_wyslij)
 // against pyftpdlib.
 
+#include "log/log_pane.h"
 #include "tests/transfers/batches/transfer_fixture.h"
 
 namespace {
@@ -73,6 +74,25 @@ TEST_F(TransferWindow, NothingSelectedAndARefusedFile) {
     EXPECT_FALSE(form->Form13->isVisible());
     EXPECT_TRUE(form->sciagnij_ftp->isEnabled());
     EXPECT_TRUE(form->connected());
+}
+
+// STOR has replaced the server's copy by the time the abort comes: the truncated file
+// that would stand under the final name is deleted, and the list shows it gone.
+TEST_F(TransferWindow, AbortedUploadLeavesNoPartialFileUnderTheFinalName) {
+    write(localFile("huge.bin"), pattern(40 * 1024 * 1024, 8));
+    write(remoteFile("huge.bin"), "the server's earlier copy");
+    connect(1);
+    ASSERT_NE(row("huge.bin"), nullptr);
+    atFirstProgress([&] { form->Form13->anuluj->click(); });
+    selectLocal({"huge.bin"});
+    press(Qt::Key_F6);
+    EXPECT_FALSE(QFile::exists(remoteFile("huge.bin")));
+    EXPECT_EQ(row("huge.bin"), nullptr); // the remote list was refreshed
+    EXPECT_TRUE(form->memo1->lines().contains(QString::fromUtf8("Nie wysłano pliku: huge.bin")));
+    EXPECT_EQ(services.messages(),
+              QStringList({QString::fromUtf8("Ściąganie plików przerwane przez użytkownika")}));
+    EXPECT_TRUE(form->connected());
+    EXPECT_TRUE(form->sciagnij_ftp->isEnabled());
 }
 
 TEST_F(TransferWindow, FolderUploadCreatesTheFolderAndSendsItsFiles) {
