@@ -289,6 +289,8 @@ public:
     void Odczyt_danych();                                       // read konf.dat and apply it
     void rozmiary_odczyt();                                     // roz.dat -> left panel width
     void rozmiary_zapis();                                      // left panel width -> roz.dat
+    // The left panel at `width` (clamped to the screen), its folder column at half.
+    void placeLeftPanel(int width);
     void jezyk_pol();
     void jezyk_ang();
     void Colory();

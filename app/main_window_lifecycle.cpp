@@ -14,6 +14,8 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLayout>
+#include <QScreen>
 
 using platform::DlgButtons;
 using platform::DlgResult;
@@ -204,9 +206,31 @@ void TForm1::rozmiary_odczyt() {
     if (!ok)
         return;
     leftPanelWidth = width;
-    const int total = Splitter1->width() > 0 ? Splitter1->width() : this->width();
-    Splitter1->setSizes({width, qMax(0, total - width - Splitter1->handleWidth())});
-    Panel6->setFixedWidth(qMax(0, width / 2 - 15));
+    placeLeftPanel(width);
+}
+
+void TForm1::placeLeftPanel(int width) {
+    // Splitter positions, never fixed widths: both splitters stay movable and
+    // the window keeps its own minimum. A width saved on a wider screen is cut
+    // to the room this window has on this one.
+    int total = Splitter1->width() > 0 ? Splitter1->width() : this->width();
+    if (const QScreen* shownOn = screen())
+        total = qMin(total, shownOn->availableGeometry().width());
+    const int room = qMax(0, total - Splitter1->handleWidth());
+    const int left = qBound(0, width, room);
+    Splitter1->setSizes({left, room - left});
+    // The folder column may be narrower than its controls would like (the
+    // stored half width, or the collapsed strip of the ">>>" button).
+    Panel6->setMinimumWidth(15);
+    Panel6->setMaximumWidth(QWIDGETSIZE_MAX);
+    Panel4->setMinimumWidth(35);
+    // Lay the left panel out at its new width now, so that the folder
+    // splitter divides its final width, not the one it had a moment ago.
+    if (QLayout* panel = Panel2->layout())
+        panel->activate();
+    const int column = qMax(0, left / 2 - 15);
+    const int folderRoom = Splitter2->width() > 0 ? Splitter2->width() : left;
+    Splitter2->setSizes({column, qMax(0, folderRoom - column - Splitter2->handleWidth())});
 }
 
 void TForm1::rozmiary_zapis() {

@@ -3,6 +3,7 @@
 #include "app/language.h"
 #include "app/main_window.h"
 #include "local/folder_chooser_texts.h"
+#include "local/folder_removal.h"
 #include "local/local_lists.h"
 #include "platform/colors.h"
 #include "platform/paths.h"
@@ -217,7 +218,7 @@ void TFormy::usunClick() {
     const QString current = katalog->directory();
     if (QFileInfo(path).absolutePath() == current && path != current) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        QDir(path).removeRecursively();
+        localfiles::removeFolder(path);
         QApplication::restoreOverrideCursor();
     }
     katalog->refresh();

@@ -2,6 +2,7 @@
 // delete and rename a folder.
 
 #include "app/main_window.h"
+#include "local/folder_removal.h"
 #include "local/local_lists.h"
 #include "local/local_panel_texts.h"
 #include "platform/msg.h"
@@ -116,11 +117,7 @@ void TForm1::kat_usunClick() {
     // way down hold the current folder itself.
     if (row >= katalog->ancestorRows()) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        const QFileInfo target(katalog->folderAt(row));
-        if (target.isSymLink())
-            QFile::remove(target.filePath()); // the link goes, not what it points at
-        else
-            QDir(target.filePath()).removeRecursively();
+        localfiles::removeFolder(katalog->folderAt(row));
         QApplication::restoreOverrideCursor();
     }
     katalog->refresh();

@@ -62,11 +62,9 @@ TF_kreator::TF_kreator(TForm1* owner) : QDialog(owner), owner_(owner) {
     column->addWidget(status);
     resize(620, 300);
 
-    connect(lista, &QListWidget::itemClicked, this, [this] { listaClick(); });
-    connect(lista, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0)
-            listaClick();
-    });
+    // The user's choice is the selected row (a click, or the arrow keys). The
+    // list's current row alone is no choice: focus moves it to the first row.
+    connect(lista, &QListWidget::itemSelectionChanged, this, [this] { listaClick(); });
     connect(lista, &QListWidget::itemDoubleClicked, this, [this] { okClick(); });
     connect(ok, &QPushButton::clicked, this, &TF_kreator::okClick);
     connect(Anuluj, &QPushButton::clicked, this, &TF_kreator::AnulujClick);
@@ -83,6 +81,10 @@ void TF_kreator::FormShow() {
     lista->clear();
     for (int code = 0; code <= servers::kAllServers; ++code)
         lista->addItem(servers::categoryName(code));
+    // No current row either: a view without one makes its first row current
+    // when it gets the focus, and that is no choice of the user's.
+    lista->setCurrentIndex(QModelIndex());
+    lista->clearSelection();
     setWindowTitle(lang::pick(texts::kWizardTitle, language));
     Label1->setText(lang::pick(texts::kWizardWelcome, language));
     Label2->setText(lang::pick(texts::kWizardPrompt, language));
@@ -93,17 +95,23 @@ void TF_kreator::FormShow() {
     Memo1->clear();
 }
 
+int TF_kreator::chosenRow() const {
+    const QList<QListWidgetItem*> chosen = lista->selectedItems();
+    return chosen.isEmpty() ? -1 : lista->row(chosen.first());
+}
+
 void TF_kreator::listaClick() {
-    const QListWidgetItem* item = lista->currentItem();
-    if (!item)
+    const int row = chosenRow();
+    if (row < 0)
         return;
+    const QListWidgetItem* item = lista->item(row);
     ok->setEnabled(true);
     status->setText(lang::pick(texts::kWizardSelected, owner_->language()) + item->text());
-    Memo1->setPlainText(servers::wizardDescription(lista->currentRow()).join(QLatin1Char('\n')));
+    Memo1->setPlainText(servers::wizardDescription(row).join(QLatin1Char('\n')));
 }
 
 void TF_kreator::okClick() {
-    const int code = lista->currentItem() ? lista->currentRow() : -1;
+    const int code = chosenRow();
     if (code == servers::kAllServers) {
         owner_->pokaz_wszystkieClick();
     } else if (servers::category(code)) {

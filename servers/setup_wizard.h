@@ -38,6 +38,8 @@ protected:
     void reject() override {}
 
 private:
+    // The row the user selected, -1 before any choice.
+    int chosenRow() const;
     TForm1* owner_;
     bool quitChosen_ = false;
 };

@@ -53,8 +53,7 @@ void TForm1::kontClick() {
         ftp_lista->setColumnWidth(2, 120);
         l3->setColumnWidth(0, 620);
     } else {
-        setLeftWidth(leftPanelWidth);
-        Panel6->setFixedWidth(qMax(0, leftPanelWidth / 2 - 15));
+        placeLeftPanel(leftPanelWidth);
         kont->setText(QStringLiteral("<<<"));
         ftp_lista->setColumnWidth(0, 265);
         ftp_lista->setColumnWidth(2, 90);

@@ -204,4 +204,24 @@ TEST_F(MainWindowAsUser, ANonNumberInKonfLeavesTheBuiltInColours) {
     expectReadable(form->l3);
 }
 
+TEST_F(MainWindowAsUser, TheStoredWidthIsASplitterPositionThatFitsTheScreen) {
+    home.writeDefaultKonf(1, 7);
+    home.writeLines("roz.dat", {"300"});
+    create();
+    EXPECT_EQ(form->Splitter1->sizes().value(0), 300);
+    EXPECT_EQ(form->Splitter2->sizes().value(0), 300 / 2 - 15);
+    // The folder column still follows its splitter.
+    form->Splitter2->setSizes({200, 100 - form->Splitter2->handleWidth()});
+    QTRY_COMPARE_WITH_TIMEOUT(form->Panel6->width(), 200, 2000);
+
+    // A width saved on a wider screen: the window stays within this one.
+    const QRect screen = form->screen()->availableGeometry();
+    home.writeLines("roz.dat", {QString::number(screen.width() * 3)});
+    ASSERT_TRUE(userinput::reactivate(*form));
+    EXPECT_LE(form->minimumSizeHint().width(), screen.width());
+    EXPECT_LE(form->width(), screen.width());
+    EXPECT_LE(form->Splitter1->sizes().value(0), form->Splitter1->width());
+    EXPECT_EQ(form->leftPanelWidth, screen.width() * 3) << "the file keeps what it said";
+}
+
 } // namespace

@@ -209,7 +209,7 @@ TEST_F(MainWindow, ActivationEmptiesConnectionFieldsAndRestoresTheStoredWidth) {
     EXPECT_TRUE(form->FTpServer->text().isEmpty());
     EXPECT_EQ(form->leftPanelWidth, 300);
     EXPECT_EQ(form->Splitter1->sizes().first(), 300);
-    EXPECT_EQ(form->Panel6->width(), 300 / 2 - 15);
+    EXPECT_EQ(form->Splitter2->sizes().first(), 300 / 2 - 15);
 }
 
 TEST_F(MainWindow, ExitWritesTheWidthAndRecreatesAMissingRozDat) {

@@ -362,7 +362,14 @@ TEST_F(ServerLists, WizardOpensTheChosenCategory) {
         QString status;
         services.modalSteps["F_kreator"] = [&](QDialog& d) {
             auto& w = static_cast<TF_kreator&>(d);
+            // Shown and active, the list focused: still nothing is chosen.
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&w, 3000));
+            w.lista->setFocus(Qt::TabFocusReason);
+            QCoreApplication::processEvents();
             EXPECT_EQ(w.lista->count(), 9);
+            EXPECT_EQ(w.lista->currentRow(), -1);
+            EXPECT_TRUE(w.lista->selectedItems().isEmpty());
+            EXPECT_TRUE(w.Memo1->toPlainText().isEmpty());
             EXPECT_FALSE(w.ok->isEnabled());
             QListWidgetItem* it = w.lista->item(c.row);
             const QRect rect = w.lista->visualItemRect(it);
