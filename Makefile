@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps build run test bench asan screenshot format clean
+.PHONY: all deps build run test bench asan screenshot package install format clean
 
 all: build
 
@@ -35,6 +35,15 @@ asan: deps
 
 screenshot: build
 	bash scripts/screenshot.sh $(BUILD)
+
+# A Debian package built from the tree, in $(BUILD)/.
+package: build
+	cd $(BUILD) && cpack -G DEB
+
+# PREFIX=/some/where make install
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include "app/language.h"
+#include "app/program_folder_notice.h"
 #include "app/shell_texts.h"
 #include "platform/services.h"
 
@@ -25,4 +26,5 @@ bool TKorvanteApplication::notify(QObject* receiver, QEvent* event) {
 
 void prepareApplication() {
     QApplication::setApplicationName(QStringLiteral("KORVANTE"));
+    program_folder_notice::settle();
 }

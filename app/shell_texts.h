@@ -32,6 +32,11 @@ inline const char* const kKonfMissingLines[] = {
     "   And run program again",
 };
 
+// The program folder could not be written: where the settings go instead.
+inline constexpr Msg kFolderNotWritable{
+    "Nie mogę zapisywać w katalogu %1.\nUstawienia i listy serwerów będą zapisywane w: %2",
+    "Cannot write to the folder %1.\nSettings and server lists will be saved in: %2"};
+
 inline constexpr const char* kAppTitle = "KORVANTE 2.5.5";
 inline constexpr const char* kVersion = "2.5.5";
 // The maker's site; the web-page command opens its about page.

@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "app/main_window.h"
+#include "app/program_folder_notice.h"
 #include "app/splash.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@ int runKorvante(QApplication& app) {
 
         auto form = std::make_unique<TForm1>();
         form->FormCreate();
+        program_folder_notice::report();
         // The other long-lived windows are created by their subsystems in the
         // order TF_kreator, TForm4, TPowiekszenie, TForm6, TUstawienia, TForm8,
         // TForm9, TForm10, TForm11, TForm12, TForm13, TForm15, TForm16, TForm17,

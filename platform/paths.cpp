@@ -1,5 +1,7 @@
 #include "platform/paths.h"
 
+#include "platform/program_folder.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -7,12 +9,7 @@
 namespace platform {
 
 QString programFolder() {
-    const QString home = qEnvironmentVariable("KORVANTE_HOME");
-    if (!home.isEmpty())
-        return QDir::cleanPath(home);
-    if (QCoreApplication::instance())
-        return QCoreApplication::applicationDirPath();
-    return QDir::currentPath();
+    return programFolderChoice().folder;
 }
 
 QString programFile(const QString& name) {

@@ -5,8 +5,8 @@
 
 namespace platform {
 
-// The folder of the running executable, or $KORVANTE_HOME when set (tests,
-// and installs whose program folder is read-only).
+// The folder of the state files: $KORVANTE_HOME, the executable's folder
+// (portable) or the user's data folder; the rule is in program_folder.h.
 QString programFolder();
 // programFolder() + separator + name.
 QString programFile(const QString& name);

@@ -10,6 +10,7 @@ packages=(
   python3 python3-pyftpdlib curl time
   xvfb xauth imagemagick fonts-dejavu-core
   clang-format
+  desktop-file-utils appstream dpkg-dev
 )
 
 missing=()
