@@ -28,6 +28,8 @@ def main():
     ap.add_argument("--encoding", default="utf8")
     ap.add_argument("--refuse-size", action="store_true",
                     help="answer SIZE with 550, as some servers do")
+    ap.add_argument("--listing-bytes", type=int, default=0,
+                    help="answer NLST with this many bare line ends (a huge listing)")
     args = ap.parse_args()
 
     root = os.path.abspath(args.root)
@@ -42,6 +44,9 @@ def main():
         if args.refuse_size:
             def ftp_SIZE(self, path):
                 self.respond("550 SIZE not allowed on this server.")
+        if args.listing_bytes:
+            def ftp_NLST(self, path):
+                self.push_dtp_data(b"\n" * args.listing_bytes, isproducer=False, cmd="NLST")
 
     Handler.authorizer = auth
     Handler.encoding = args.encoding

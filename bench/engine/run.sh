@@ -80,6 +80,23 @@ m_ns_dl=$(median "${ns_dl[@]}") m_curl_dl=$(median "${curl_dl[@]}")
 m_ns_up=$(median "${ns_up[@]}") m_curl_up=$(median "${curl_up[@]}")
 peak_kb=$(sort -n "$work/rss" | tail -1)
 
+# A listing of 32 MiB of bare line ends (FTP_ns lists the folder to learn the names'
+# encoding): peak RSS of a job that then fetches one small file.
+echo "measuring FTP_ns memory for a 32 MiB listing"
+coproc LISTER { exec /usr/bin/python3 "$src/scripts/ftp_server.py" --root "$root" \
+  --user bench:bench --watch-stdin --listing-bytes $((32 * 1048576)); }
+lister_pid=$LISTER_PID
+read -r word lport <&"${LISTER[0]}"
+echo small > "$root/small.txt"
+printf '0\r\n127.0.0.1\r\nbench\r\nbench\r\n%s\r\n%s\r\n1\r\nsmall.txt\r\n' "$dl/*/" "$lport" \
+  > "$home/ftp_n_s.dat"
+KORVANTE_HOME=$home QT_QPA_PLATFORM=offscreen /usr/bin/time -f %M -o "$work/rss.listing" \
+  "$ftp_ns" 2>>"$work/ftp_ns.log" || echo "FTP_ns failed on the huge listing"
+exec {LISTER[1]}>&- 2>/dev/null || true
+kill "$lister_pid" 2>/dev/null || true
+wait "$lister_pid" 2>/dev/null || true
+listing_kb=$(cat "$work/rss.listing")
+
 echo "measuring the pump cost"
 pump=$("$pump_bench" "$port" bench bench big.bin "$work" "$rounds")
 get() { echo "$pump" | awk -v k="$1" '$1 == k { print $2 }'; }
@@ -93,6 +110,7 @@ printf '%-28s %10s %10s %8s\n' "download MB/s" "$(rate "$m_ns_dl")" "$(rate "$m_
 printf '%-28s %10s %10s %8s\n' "upload MB/s" "$(rate "$m_ns_up")" "$(rate "$m_curl_up")" \
   "$(awk -v a="$m_curl_up" -v b="$m_ns_up" 'BEGIN { printf "%.2f", a / b }')"
 echo "FTP_ns peak RSS: $((peak_kb / 1024)) MiB (target < 64 MiB)"
+echo "FTP_ns peak RSS with a 32 MiB listing of bare line ends: $((listing_kb / 1024)) MiB"
 cost() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.1f", (1 - a / b) * 100 }'; }
 for dir in download upload; do
   on=$(get "${dir}_pump") every=$(get "${dir}_pumpeverychunk") off=$(get "${dir}_nopump")

@@ -71,6 +71,7 @@ TEST(ReplyRules, PwdSizeAndPort) {
     EXPECT_EQ(idParsePwdReply("257 /pub is current"), "");
     EXPECT_EQ(idParsePwdReply("257 \"/a\"b\" cut"), "/a");
     EXPECT_EQ(idParseSizeReply({"213 5368709120"}), 5368709120LL);
+    EXPECT_EQ(idParseSizeReply({"213 0"}), 0); // an empty file, not an unknown size
     EXPECT_EQ(idParseSizeReply({"213 big"}), -1);
     EXPECT_EQ(idParseSizeReply({"213"}), -1);
     EXPECT_EQ(idPortArgument("127.0.0.1", 1025), "127,0,0,1,4,1");

@@ -96,4 +96,7 @@ TEST(Download, CompleteOnlyWhenTheToldSizeArrived) {
     EXPECT_FALSE(downloadComplete(10, 9));
     EXPECT_TRUE(downloadComplete(-1, 9));
     EXPECT_TRUE(downloadComplete(0, 0));
+    // An empty file is whole only when nothing came; an unknown size is not "0".
+    EXPECT_FALSE(downloadComplete(0, 5));
+    EXPECT_TRUE(downloadComplete(-1, 0));
 }
