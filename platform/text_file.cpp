@@ -43,9 +43,12 @@ char encodeChar1250(char16_t c, bool& ok) {
     return '?';
 }
 
+// Unbuffered, so that a short write (the disk runs full) shows in the
+// count write() returns; a buffered write would report every byte taken and
+// lose the tail when the buffer is flushed.
 bool openForAppend(QFile& file, Access access) {
     const bool existed = file.exists();
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return false;
     if (!existed && access == Access::OwnerOnly)
         file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
@@ -143,7 +146,7 @@ QStringList readLines(const QString& path, bool* exists) {
 
 bool writeBytes(const QString& path, const QByteArray& bytes, Access access) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     if (access == Access::OwnerOnly)
         file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
@@ -162,7 +165,12 @@ bool appendBytes(const QString& path, const QByteArray& bytes, Access access) {
     QFile file(path);
     if (!openForAppend(file, access))
         return false;
-    return file.write(bytes) == bytes.size();
+    const qint64 oldSize = file.size();
+    if (file.write(bytes) == bytes.size())
+        return true;
+    // Half a record would read as a broken line: take back what got in.
+    file.resize(oldSize);
+    return false;
 }
 
 bool appendLines(const QString& path, const QStringList& lines, Access access) {

@@ -135,7 +135,9 @@ bool appendRecord(int code, const QString& record, AppendStyle style) {
         return textfile::writeLines(path, all, Access::OwnerOnly);
     }
     // An unterminated last line would swallow the record: close it first.
-    if (!current.isEmpty() && !current.endsWith('\n'))
+    // A byte-order mark alone is no line.
+    const qsizetype textStart = textfile::hasUtf8Bom(current) ? 3 : 0;
+    if (current.size() > textStart && !current.endsWith('\n'))
         lines.append(QString());
     lines.append(newLine);
     return textfile::appendLines(path, lines, Access::OwnerOnly);

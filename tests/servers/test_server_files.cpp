@@ -197,6 +197,22 @@ TEST_F(ServerFiles, HandEditedFilesKeepEveryServer) {
     ASSERT_TRUE(appendRecord(5, "Dwa*0*u*h*p*21*5*", AppendStyle::EditDialogMove));
     EXPECT_EQ(get("u.dat"), "Jeden*0*u*h*p*21*5*\r\nDwa*0*u*h*p*21*5*\r\n");
 
+    // The same when the new record needs UTF-8 and the file is converted whole.
+    const QString tokyo = QString::fromUtf8("東京*0*u*h*p*21*6*");
+    for (AppendStyle style : {AppendStyle::NewServerDialog, AppendStyle::EditDialogMove}) {
+        put("priw.dat", "Stary \xA3\xF3\x64\x9F*0*u*h*p*21*6*");
+        ASSERT_TRUE(appendRecord(6, tokyo, style));
+        EXPECT_EQ(readCategoryLines(6).lines,
+                  (QStringList{QString::fromUtf8("Stary Łódź*0*u*h*p*21*6*"), tokyo}));
+    }
+
+    // A file holding only a UTF-8 byte-order mark has no servers, and gains no
+    // empty line from an append.
+    put("p.dat", "\xEF\xBB\xBF");
+    EXPECT_TRUE(readCategoryLines(0).lines.isEmpty());
+    ASSERT_TRUE(appendRecord(0, "Nowy*0*u*h*p*21*0*", AppendStyle::EditDialogMove));
+    EXPECT_EQ(readCategoryLines(0).lines, QStringList{"Nowy*0*u*h*p*21*0*"});
+
     // LF-only lines, lone CRs and a Ctrl-Z end read as lines; an append after
     // Ctrl-Z lands before it would be hidden.
     put("pr.dat", "A*0*u*h*p*21*3*\nB*0*u\r*h*p*21*3*\r\n\x1Agarbage");
