@@ -3,6 +3,8 @@
 
 #include "app/main_window.h"
 
+#include "app/accessible_names.h"
+#include "app/button_pictures.h"
 #include "app/language.h"
 #include "app/unbuilt_commands.h"
 #include "ftp/id_anti_freeze.h"
@@ -47,6 +49,10 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     buildServerPanel();
     buildBottomPanel();
     buildMenus();
+    useInstalledIconThemes();
+    showButtonPictures(*this);
+    linkFieldLabels(*this);
+    nameControls(*this, true);
 
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);

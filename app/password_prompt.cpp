@@ -37,6 +37,8 @@ TForm14::TForm14(QWidget* parent) : QDialog(parent) {
     haslo = new QLineEdit;
     haslo->setObjectName(QStringLiteral("haslo"));
     haslo->setEchoMode(QLineEdit::Password);
+    // The prompt names the field, for screen readers too.
+    Label3->setBuddy(haslo);
     OK = new QPushButton(QStringLiteral("OK"));
     OK->setObjectName(QStringLiteral("OK"));
     Anuluj = new QPushButton;

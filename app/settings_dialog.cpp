@@ -221,6 +221,13 @@ void TUstawienia::buildPages() {
     categories->addWidget(lista);
     categories->addLayout(chosenRow);
     categories->addWidget(kreator);
+
+    // Each field is named by its label, for screen readers too.
+    Label1->setBuddy(lokalizacja);
+    lbl_okno->setBuddy(zmiana_okno);
+    lbl_text2->setBuddy(zmiana_text);
+    lbl_haslo->setBuddy(haslo);
+    Label3->setBuddy(lista);
 }
 
 void TUstawienia::applyCaptions(int flag) {

@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 
 #include "app/about_box.h"
+#include "app/accessible_names.h"
 #include "app/captions.h"
 #include "app/shell_texts.h"
 #include "app/shortcuts_window.h"
@@ -57,6 +58,7 @@ void applyCaption(TForm1& form, const CaptionRow& row, bool polish) {
 void TForm1::jezyk_pol() {
     for (const CaptionRow& row : mainWindowCaptions())
         applyCaption(*this, row, true);
+    nameControls(*this, true);
     StatusBar1->setPanelText(1, QStringLiteral("Data: [") +
                                     QLocale().toString(QDate::currentDate(), QLocale::ShortFormat) +
                                     QStringLiteral("]"));
@@ -66,6 +68,7 @@ void TForm1::jezyk_pol() {
 void TForm1::jezyk_ang() {
     for (const CaptionRow& row : mainWindowCaptions())
         applyCaption(*this, row, false);
+    nameControls(*this, false);
     StatusBar1->setPanelText(1, QStringLiteral("Date: [") +
                                     QLocale().toString(QDate::currentDate(), QLocale::ShortFormat) +
                                     QStringLiteral("]"));

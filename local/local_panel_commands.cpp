@@ -77,6 +77,7 @@ void TForm1::Usuplik1Click() {
     // shown and hidden plainly, without a transfer batch's closing bookkeeping.
     TForm13* progress = (Form13 && !transferRunning && !Form13->isOpen()) ? Form13 : nullptr;
     if (progress) {
+        progress->resetLabels();
         progress->licznik->setText(lang::pick(texts::kDeletingFiles, flag));
         progress->Progressbar1->setMaximum(int(names.size()));
         progress->show();

@@ -59,6 +59,11 @@ TForm10::TForm10(TForm1* mainWindow) : QDialog(mainWindow), main(mainWindow) {
     Polacz = named(new QPushButton(this), "Polacz");
     Polacz->setDefault(true);
     Anuluj = named(new QPushButton(this), "Anuluj");
+    // Each field is named by its label, for screen readers too.
+    Label5->setBuddy(adres);
+    Label6->setBuddy(uzytkownik);
+    Label7->setBuddy(haslo);
+    lbl_port->setBuddy(port);
 
     auto* layout = new QVBoxLayout(this);
     for (QLabel* line : {Label1, Label2, Label3, Label4})

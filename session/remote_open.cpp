@@ -65,6 +65,7 @@ std::optional<Fetched> fetchCurrentFile(TForm1& form) {
     TForm13& progress = *form.Form13;
     const int flag = form.language();
     progress.abortRequested = false;
+    progress.resetLabels();
     progress.komunikat->setText(lang::pick(transfertext::kDownloadHeading, flag));
     progress.show();
     transfers::setBatchControlsEnabled(form, false, true);

@@ -119,6 +119,7 @@ void TForm1::usun_katClick() {
     }
 
     TForm13& progress = *Form13;
+    progress.resetLabels();
     progress.komunikat->setText(lang::pick(text::kDeletingHeading, flag));
     progress.Progressbar1->setRange(0, selectedCount);
     progress.Progressbar1->setValue(0);

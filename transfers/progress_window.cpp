@@ -37,7 +37,6 @@ QCheckBox* checkBox(QWidget* parent, const char* name, const char* text) {
 TForm13::TForm13(TForm1* form)
     : QWidget(form, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), form_(form) {
     setObjectName(QStringLiteral("TForm13"));
-    setFixedSize(430, 260);
     setStyleSheet(QStringLiteral("TForm13 { border: 1px solid #404040; }"));
     komunikat = label(this, "komunikat", QStringLiteral("komunikat"));
     komunikat->setAlignment(Qt::AlignCenter);
@@ -54,6 +53,10 @@ TForm13::TForm13(TForm1* form)
     lbl_ilosc = label(this, "lbl_ilosc", QStringLiteral("0 kB"));
     czas2 = label(this, "czas2", QString::fromUtf8("Upłynęło: 00:00:00"));
     czas2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // File names and headings take the width there is; the window's width
+    // comes from its fixed texts, so a long name never makes it grow.
+    for (QLabel* line : {komunikat, licznik, licznik2})
+        line->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
     GroupBox1 = new QGroupBox(QStringLiteral("Opcje"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
@@ -68,7 +71,8 @@ TForm13::TForm13(TForm1* form)
     options->addWidget(wyl, 1, 0);
     options->addWidget(cl_win, 2, 0);
     options->addWidget(syg, 3, 0);
-    options->addWidget(Button1, 3, 1);
+    options->addWidget(Button1, 3, 1, Qt::AlignRight | Qt::AlignBottom);
+    options->setColumnStretch(0, 1);
     anuluj = new QPushButton(QStringLiteral("Przerwij"), this);
     anuluj->setObjectName(QStringLiteral("anuluj"));
 
@@ -85,6 +89,10 @@ TForm13::TForm13(TForm1* form)
     column->addLayout(counter);
     column->addWidget(GroupBox1);
     column->addWidget(anuluj, 0, Qt::AlignRight);
+    // Every control keeps the room its text needs, in either language and at
+    // any font size; the design's 430 pixels are the narrowest it gets.
+    column->setSizeConstraint(QLayout::SetMinimumSize);
+    setMinimumWidth(430);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -110,6 +118,7 @@ void TForm13::FormActivate() {
     Timer1->start();
     czas2->setText(transfers::elapsedText(elapsed, flag));
     anuluj->setText(lang::pick(transfertext::kAbortButton, flag));
+    Button1->setText(lang::pick(transfertext::kBackgroundButton, flag));
     Label1->setText(lang::pick(transfertext::kCounterCaption, flag));
     wyl->setChecked(false);
     roz->setChecked(false);
@@ -240,7 +249,9 @@ void TForm13::anulujClick() {
         form_->usun_all2->setEnabled(true);
     }
     QCoreApplication::processEvents();
-    platform::services().messageBox(lang::pick(transfertext::kAborted, form_->language()),
+    const Msg& told =
+        direction_ == Direction::Upload ? transfertext::kUploadAborted : transfertext::kAborted;
+    platform::services().messageBox(lang::pick(told, form_->language()),
                                     QString::fromLatin1(transfertext::kAbortedCaption),
                                     platform::DlgButtons::Ok, platform::BoxKind::Error);
     closeWindow();
@@ -254,8 +265,26 @@ void TForm13::muzyka() {
         platform::services().beep();
 }
 
-void TForm13::openWindow() {
+void TForm13::resetLabels() {
+    const int flag = form_->language();
+    licznik->setText(lang::pick(transfertext::kFileLineIdle, flag));
+    licznik2->setText(lang::pick(transfertext::kAll, flag));
+    sped->setText(lang::pick(transfertext::kSpeedIdle, flag));
+    lbl_ilosc->setText(QStringLiteral("0 KB"));
+    GroupBox1->setTitle(lang::pick(transfertext::kOptions, flag));
+    roz->setText(lang::pick(transfertext::kAfterDisconnect, flag));
+    wyl->setText(lang::pick(transfertext::kAfterClose, flag));
+    cl_win->setText(lang::pick(transfertext::kAfterShutdown, flag));
+    syg->setText(lang::pick(transfertext::kSignal, flag));
+    kilobyteCounter_ = 0;
+    setGaugeToZero();
+}
+
+void TForm13::openWindow(Direction direction) {
+    direction_ = direction;
+    resetLabels();
     open_ = true;
+    adjustSize();
     show();
     raise();
 }

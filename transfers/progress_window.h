@@ -63,9 +63,14 @@ public:
     void Button1Click();
     void anulujClick();
     void muzyka();
-    // Shows the window for a batch; closeWindow hides it and runs the close
+    enum class Direction { Download, Upload };
+    // Shows the window for a batch in `direction`, its labels started afresh
+    // in the current language; closeWindow hides it and runs the close
     // bookkeeping (FormClose) once.
-    void openWindow();
+    void openWindow(Direction direction = Direction::Download);
+    // The labels as a new batch finds them: nothing of an earlier batch, and
+    // the texts of the current language.
+    void resetLabels();
     void closeWindow();
     bool isOpen() const { return open_; }
     void setGaugeToZero();
@@ -89,4 +94,5 @@ private:
     int64_t kilobyteCounter_ = 0;
     QPoint dragOffset_;
     bool open_ = false;
+    Direction direction_ = Direction::Download;
 };

@@ -71,6 +71,12 @@ inline constexpr Msg kAbortButton{"Przerwij!", "Break!"};
 inline constexpr Msg kCounterCaption{"Aktualnie ściągnięto/wysłano:", "Dowlanding/sending now:"};
 inline constexpr Msg kAborted{"Ściąganie plików przerwane przez użytkownika",
                               "Dowlanding files break by User"};
+inline constexpr Msg kUploadAborted{"Wysyłanie plików przerwane przez użytkownika",
+                                    "Sending files break by User"};
+// Design texts of the window, for a batch that has not set its own yet.
+inline constexpr Msg kFileLineIdle{"Operacje na pliku", "File operations"};
+inline constexpr Msg kSpeedIdle{"Szybkość:", "Speed:"};
+inline constexpr Msg kBackgroundButton{"W tle", "Background"};
 inline constexpr const char* kAbortedCaption = "KORVANTE - FTP";
 inline constexpr const char* kTrayCounter = "KORVANTE (w tle): Wysłano\\Ściągnięto: ";
 inline constexpr const char* kTrayBackground = "KORVANTE Ściąganie/wysyłanie w tle";

@@ -118,7 +118,7 @@ void TForm1::w_plikClick() {
     window.abortRequested = false;
     window.komunikat->setText(lang::pick(transfertext::kUploadHeading, flag));
     transfers::prepareOptions(*this, transfertext::kSignal);
-    window.openWindow();
+    window.openWindow(TForm13::Direction::Upload);
     transferRunning = true;
     transfers::setBatchControlsEnabled(*this, false, false);
     session::normalCursor();
@@ -199,7 +199,7 @@ void TForm1::Button2Click() {
     TForm13& window = *Form13;
     window.abortRequested = false;
     window.komunikat->setText(lang::pick(transfertext::kUploadHeading, flag));
-    window.openWindow();
+    window.openWindow(TForm13::Direction::Upload);
     QCoreApplication::processEvents();
     bool allSent = true;
     {

@@ -9,6 +9,7 @@
 #include "tests/support/ui/temp_home.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QTest>
 
 #include <gtest/gtest.h>

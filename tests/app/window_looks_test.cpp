@@ -1,15 +1,44 @@
 // What the user sees of the main window: menus where the mouse was, pictures
 // on the buttons, names a screen reader can read.
 
+#include "app/button_pictures.h"
 #include "log/log_pane.h"
+#include "session/quick_connect_dialog.h"
 #include "tests/app/shown_main_window.h"
 
+#include <QAccessible>
+#include <QDialog>
+#include <QImage>
 #include <QMenu>
+#include <QSpinBox>
+#include <QToolButton>
 #include <QWindow>
 
 namespace {
 
-struct WindowLooks : ShownMainWindow {};
+struct WindowLooks : ShownMainWindow {
+    // The field's face as painted: its background at the left edge, and
+    // whether some pixel of the text stands out from it.
+    struct Face {
+        QColor background;
+        int strongestContrast = 0;
+    };
+    static Face faceOf(QWidget* field) {
+        const QImage picture = field->grab().toImage();
+        if (const char* dir = getenv("KORVANTE_TEST_PICTURES"))
+            picture.save(QString::fromLocal8Bit(dir) + QLatin1Char('/') + field->objectName() +
+                         QStringLiteral(".png"));
+        Face face;
+        face.background = picture.pixelColor(4, picture.height() / 2);
+        for (int y = 2; y < picture.height() - 2; ++y)
+            for (int x = 2; x < picture.width() / 2; ++x) {
+                const QColor c = picture.pixelColor(x, y);
+                face.strongestContrast =
+                    qMax(face.strongestContrast, qAbs(c.lightness() - face.background.lightness()));
+            }
+        return face;
+    }
+};
 
 TEST_F(WindowLooks, ContextMenusOpenWhereTheListWasClicked) {
     open(1);
@@ -38,6 +67,106 @@ TEST_F(WindowLooks, ContextMenusOpenWhereTheListWasClicked) {
             << l.list->objectName().toStdString() << ": menu at " << l.menu->pos().y()
             << ", click at " << clicked.y();
         l.menu->close();
+    }
+}
+
+TEST_F(WindowLooks, QuickConnectPortIsReadableOnAFreshProgramFolder) {
+    // No konf.dat at all: the colour slots stay at the form's defaults.
+    for (bool fresh : {false, true}) {
+        open(1);
+        if (fresh) {
+            form.reset();
+            QFile::remove(home.file(QStringLiteral("konf.dat")));
+            form = std::make_unique<TForm1>();
+            form->FormCreate();
+            form->show();
+            QApplication::setActiveWindow(form.get());
+            ASSERT_TRUE(QTest::qWaitForWindowActive(form.get(), 2000));
+        }
+        Face port;
+        services.modalSteps[QStringLiteral("Form10")] = [&](QDialog& dialog) {
+            auto* quick = static_cast<TForm10*>(&dialog);
+            quick->adres->setText(QStringLiteral("ftp.example.com"));
+            port = faceOf(quick->port);
+            return int(QDialog::Rejected);
+        };
+        QTest::mouseClick(form->dynamik, Qt::LeftButton);
+        ASSERT_EQ(services.callsOf(QStringLiteral("showModal")).size(), fresh ? 2 : 1);
+        // The port field is light, as the other fields, and its number stands out.
+        EXPECT_GT(port.background.lightness(), 100) << fresh;
+        EXPECT_GT(port.strongestContrast, 100) << fresh;
+        form.reset();
+    }
+}
+
+TEST_F(WindowLooks, EveryButtonShowsAPictureFromTheIconTheme) {
+    open(1);
+    int fromTheme = 0;
+    for (const ButtonPicture& picture : mainWindowButtonPictures()) {
+        auto* button = form->findChild<QToolButton*>(QString::fromLatin1(picture.button));
+        ASSERT_NE(button, nullptr) << picture.button;
+        EXPECT_FALSE(button->icon().isNull()) << picture.button;
+        EXPECT_EQ(button->toolButtonStyle(),
+                  picture.pictureOnly ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon)
+            << picture.button;
+        if (QString::fromLatin1(picture.icons).split(' ').contains(button->icon().name()))
+            ++fromTheme;
+    }
+    // The desktop's theme gives most pictures (the program installs one).
+    EXPECT_GT(fromTheme, 20);
+    // No button of the window is left with letters where a picture belongs,
+    // and the hints stay tooltips.
+    for (QToolButton* button : form->findChildren<QToolButton*>()) {
+        if (button->window() != form.get() || !button->isVisibleTo(form.get()) ||
+            button->objectName().startsWith(QLatin1String("qt_")))
+            continue;
+        EXPECT_FALSE(button->icon().isNull()) << button->objectName().toStdString();
+    }
+    EXPECT_EQ(form->Cofnij->toolTip(), QString::fromUtf8("Poziom w górę"));
+    EXPECT_EQ(form->sciagnij_ftp->toolTip(), QString::fromUtf8("Ściągnij plik(i) z FTP [F7]"));
+}
+
+QString nameOf(QWidget* widget) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    return face ? face->text(QAccessible::Name) : QString();
+}
+
+TEST_F(WindowLooks, ScreenReadersNameEveryFieldAndPictureButtonInTheWindowsLanguage) {
+    const struct {
+        int language;
+        const char *folder, *user, *server, *password, *up, *download;
+    } cases[] = {
+        {1, "Jesteś w katalogu", "Użytkownik/Konto", "Nazwa serwera FTP", "Hasło", "Poziom w górę",
+         "Ściągnij plik(i) z FTP [F7]"},
+        {0, "You are in directory", "User/Accont", "FTP server name", "Password", "One level up",
+         "Download file(s) from FTP [F7]"},
+    };
+    for (const auto& c : cases) {
+        open(c.language);
+        EXPECT_EQ(nameOf(form->CurrentDirEdit), QString::fromUtf8(c.folder));
+        EXPECT_EQ(nameOf(form->UserID), QString::fromUtf8(c.user));
+        EXPECT_EQ(nameOf(form->FTpServer), QString::fromUtf8(c.server));
+        EXPECT_EQ(nameOf(form->Password2), QString::fromUtf8(c.password));
+        EXPECT_EQ(nameOf(form->Cofnij), QString::fromUtf8(c.up));
+        EXPECT_EQ(nameOf(form->sciagnij_ftp), QString::fromUtf8(c.download));
+        EXPECT_EQ(form->Label1->buddy(), form->CurrentDirEdit);
+        EXPECT_EQ(form->lbl_haslo->buddy(), form->Password2);
+        // Every button that shows only a picture has a name, and so do the lists.
+        for (QToolButton* button : form->findChildren<QToolButton*>())
+            if (button->window() == form.get() && button->isVisibleTo(form.get()) &&
+                button->toolButtonStyle() == Qt::ToolButtonIconOnly &&
+                !button->objectName().startsWith(QLatin1String("qt_")))
+                EXPECT_FALSE(nameOf(button).isEmpty()) << button->objectName().toStdString();
+        for (QWidget* list : std::initializer_list<QWidget*>{form->ftp_lista, form->l3, form->pliki,
+                                                             form->katalog, form->szukaj})
+            EXPECT_FALSE(nameOf(list).isEmpty()) << list->objectName().toStdString();
+        // The quick-connect dialog's fields are named by their labels.
+        TForm10* quick = form->Form10;
+        EXPECT_EQ(quick->Label5->buddy(), quick->adres);
+        EXPECT_EQ(quick->Label6->buddy(), quick->uzytkownik);
+        EXPECT_EQ(quick->Label7->buddy(), quick->haslo);
+        EXPECT_EQ(quick->lbl_port->buddy(), quick->port);
+        form.reset();
     }
 }
 
