@@ -89,8 +89,9 @@ TEST_F(TransferWindow, AbortedUploadLeavesNoPartialFileUnderTheFinalName) {
     EXPECT_FALSE(QFile::exists(remoteFile("huge.bin")));
     EXPECT_EQ(row("huge.bin"), nullptr); // the remote list was refreshed
     EXPECT_TRUE(form->memo1->lines().contains(QString::fromUtf8("Nie wysłano pliku: huge.bin")));
+    // A stopped upload says that the sending stopped.
     EXPECT_EQ(services.messages(),
-              QStringList({QString::fromUtf8("Ściąganie plików przerwane przez użytkownika")}));
+              QStringList({QString::fromUtf8("Wysyłanie plików przerwane przez użytkownika")}));
     EXPECT_TRUE(form->connected());
     EXPECT_TRUE(form->sciagnij_ftp->isEnabled());
 }
