@@ -93,6 +93,7 @@ TForm13::TForm13(TForm1* form)
     // any font size; the design's 430 pixels are the narrowest it gets.
     column->setSizeConstraint(QLayout::SetMinimumSize);
     setMinimumWidth(430);
+    reserveCounterRoom();
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -297,6 +298,20 @@ void TForm13::closeWindow() {
     open_ = false;
     hide();
     FormClose();
+}
+
+void TForm13::reserveCounterRoom() {
+    const QFontMetrics metrics(font());
+    lbl_ilosc->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("00000000 KB")) + 4);
+    czas2->setMinimumWidth(qMax(metrics.horizontalAdvance(QString::fromUtf8("Upłynęło: 000:00:00")),
+                                metrics.horizontalAdvance(QStringLiteral("Lost Time: 000:00:00"))) +
+                           4);
+}
+
+void TForm13::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        reserveCounterRoom();
 }
 
 void TForm13::closeEvent(QCloseEvent* event) {

@@ -78,6 +78,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
@@ -85,6 +86,8 @@ private:
     void FormClose();
     void optionChanged(QCheckBox* box, const char* choice, bool signalAllowed);
     void showCounter();
+    // The counter and the clock grow while a batch runs: room for their widest texts.
+    void reserveCounterRoom();
 
     TForm1* form_;
     QElapsedTimer started_;
