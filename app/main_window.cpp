@@ -100,6 +100,9 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     wireSettings();
     wireTransfers();
     wireLocalPanel();
+    wireQueue();
+    wireBackgroundJobs();
+    wireReplay();
     disableUnbuiltCommands(*this);
 }
 

@@ -43,6 +43,9 @@ class TForm9;
 class TForm11;
 class TForm12;
 class TForm16;
+class TForm20;
+class TForm21;
+class BackgroundJobs;
 namespace local {
 class DriveFolders;
 }
@@ -445,6 +448,33 @@ public:
     std::function<bool()> trayIconVisible;
     std::function<void(const QString& iconFile)> showTrayIcon;
     std::function<void(const QString& hint)> setTrayHint;
+
+    // ---- transfer queue (transfers/queue*.cpp) ------------------------------
+    // Creates the queue editor TForm21 and connects the queue's menu items; once.
+    void wireQueue();
+    TForm21* Form21 = nullptr;
+    void wlacz_buforClick(); // queue mode on or off
+    void bufor_zaznacz_allClick();
+    void edycja_buforClick();
+    void usun_buforClick(); // empties the queue and its editor
+    void S_bufor();         // downloads the queue
+    void addToQueue(QTreeWidgetItem* row);
+
+    // ---- background sessions (transfers/background*.cpp) -------------------
+    // Connects the two "separate session" commands; once.
+    void wireBackgroundJobs();
+    BackgroundJobs* backgroundJobs = nullptr;
+    void wyslij_n_sesjaClick();
+    void sciagnij_n_sClick();
+    QStringList Zapisz_n_sesje() const;     // the upload job's lines
+    QStringList Zapisz_n_sesje_ftp() const; // the download job's lines
+
+    // ---- interrupted-download replay (session/replay*.cpp) ------------------
+    // Creates TForm20 and registers ReplayInterruptedDownload; once.
+    void wireReplay();
+    TForm20* Form20 = nullptr;
+    void Laczenie_blad();
+    bool replayRunning = false; // the replay fills the connection fields itself
 
     // ---- server directory (servers/) ---------------------------------------
     // slot[9] is the open category and always names the list shown (0..7 one

@@ -102,9 +102,12 @@ void TForm1::FormShow() {
 }
 
 void TForm1::FormActivate() {
-    UserID->clear();
-    Password2->clear();
-    FTpServer->clear();
+    // The start-up replay connects with the fields it has just filled.
+    if (!replayRunning) {
+        UserID->clear();
+        Password2->clear();
+        FTpServer->clear();
+    }
     runCommand(Command::RefreshCounters);
     QCoreApplication::processEvents();
     rozmiary_odczyt();

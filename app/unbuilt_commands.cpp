@@ -29,9 +29,6 @@ protected:
 
 const std::vector<UnbuiltCommand>& unbuiltCommands() {
     static const std::vector<UnbuiltCommand> list = {
-        // transfer queue and background sessions
-        {"transfer queue", {"wlacz_bufor", "MenuItem16", "usun_bufor", "MenuItem21"}, {}},
-        {"background sessions", {"sciagnij_n_s", "MenuItem2", "wyslij_n_sesja"}, {}},
         // desktop and address book
         {"web and e-mail window", {"statystyka", "mail_www"}, {Command::ShowAddressBook}},
         {"address book", {"Adresy_nowy1", "Adresy_edytuj1"}, {}},

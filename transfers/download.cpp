@@ -11,6 +11,7 @@
 #include "session/session_call.h"
 #include "session/session_cursor.h"
 #include "transfers/progress_window.h"
+#include "transfers/queue_logic.h"
 #include "transfers/transfer_batch.h"
 #include "transfers/transfer_logic.h"
 #include "transfers/transfer_texts.h"
@@ -112,6 +113,15 @@ void TForm1::s_plikClick() {
     if (transferRunning || sessionCallDepth > 0)
         return;
     const int flag = language();
+    // The queue is downloaded whatever the remote list shows selected now: its
+    // files were chosen in other folders.
+    if (queueModeOn() && connected()) {
+        spr2 = QStringLiteral("0");
+        if (downloadQueue)
+            downloadQueue();
+        QCoreApplication::processEvents();
+        return;
+    }
     if (l3->selectedItems().isEmpty() || !connected()) {
         services().messageDlg(lang::pick(transfertext::kNothingOrOffline, flag),
                               DlgType::Information, DlgButtons::Ok);
@@ -119,12 +129,6 @@ void TForm1::s_plikClick() {
     }
     spr2 = QStringLiteral("0");
     const QString folder = katalog->directory();
-    if (queueModeOn()) {
-        if (downloadQueue)
-            downloadQueue();
-        QCoreApplication::processEvents();
-        return;
-    }
     Password2->setText(kopia_haslo);
     if (!connected()) {
         services().messageDlg(lang::pick(transfertext::kNotConnected, flag), DlgType::Information,
@@ -209,8 +213,14 @@ void TForm1::S_bufor2() {
         session::SessionCall call(*this);
         ChageDir(remoteFolder);
         const RemoteFile file{remotePathBytes(name), name};
-        if (sessionGone(*this) || !fetchOne(*this, file, folder, true)) {
+        // A folder that could not be entered leaves the list elsewhere, where a
+        // file of the same name is not the one the record means.
+        if (sessionGone(*this) ||
+            queue::folderOf(CurrentDirEdit->text()) != queue::folderOf(remoteFolder) ||
+            !fetchOne(*this, file, folder, true)) {
             transfers::logFailure(*this, transfertext::kDownloadFailed, name);
+            // The record stays for the next start; the replay tells the user.
+            window.keepErrorRecord = true;
             window.closeWindow();
         }
     }

@@ -324,12 +324,11 @@ void TForm13::FormClose() {
     if (syg->isChecked())
         muzyka();
     elapsed = {};
-    form_->lista_bufor.clear();
-    form_->lista_bufor2.clear();
-    form_->lista_bufor3.clear();
+    form_->usun_buforClick();
     const QString record = platform::programFile(QStringLiteral("error.dat"));
-    if (!userAborted && QFile::exists(record))
+    if (!userAborted && !keepErrorRecord && QFile::exists(record))
         QFile::remove(record);
+    keepErrorRecord = false;
     if (form_->trayIconVisible && form_->trayIconVisible()) {
         const QString icon = platform::programFile(QStringLiteral("ico_ftp.ico"));
         if (QFile::exists(icon) && form_->showTrayIcon)

@@ -46,6 +46,9 @@ public:
     bool userAborted = false;
     // Set by the abort button for the batch that is running; the batch clears it.
     bool abortRequested = false;
+    // Set by a replay whose file did not arrive: the record stays for the next
+    // start. Cleared when the window closes.
+    bool keepErrorRecord = false;
     transfers::Elapsed elapsed;
 
     // The engine's work events, relayed by the main window.

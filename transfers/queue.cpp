@@ -1,0 +1,268 @@
+// The transfer queue of the main window: queue mode, queuing files by click
+// or all at once, emptying the queue, and downloading it in one batch.
+
+#include "app/main_window.h"
+#include "ftp/id_ftp.h"
+#include "local/local_lists.h"
+#include "platform/paths.h"
+#include "platform/services.h"
+#include "session/remote_list.h"
+#include "session/session_call.h"
+#include "session/session_cursor.h"
+#include "transfers/progress_window.h"
+#include "transfers/queue_editor.h"
+#include "transfers/queue_logic.h"
+#include "transfers/queue_texts.h"
+#include "transfers/transfer_batch.h"
+#include "transfers/transfer_logic.h"
+#include "transfers/transfer_texts.h"
+
+#include <QCoreApplication>
+#include <QHash>
+
+using platform::DlgButtons;
+using platform::DlgType;
+using platform::services;
+
+namespace {
+
+struct RemoteRow {
+    QString name;       // as the user sees it
+    std::string remote; // as the server wrote it
+};
+
+RemoteRow remoteRow(const QTreeWidgetItem* row) {
+    return {row->text(0), remotelist::remoteName(row)};
+}
+
+// SIZE is refused in ASCII mode by many servers, so the type is set first.
+int64_t remoteSize(TForm1& form, const std::string& remote) {
+    try {
+        form.FTP->SelectTransferType(ftBinary);
+        return form.FTP->FileSize(remote);
+    } catch (const std::exception&) {
+        return -1;
+    }
+}
+
+// Queues one file of the current folder. The size is asked before anything
+// is appended, so the three lists stay in step whatever runs meanwhile.
+void queueFile(TForm1& form, const RemoteRow& row) {
+    const QString folder = queue::folderLine(form.CurrentDirEdit->text());
+    const int64_t size = remoteSize(form, row.remote);
+    const QString sizeText = queue::sizeText(size);
+    form.lista_bufor << folder;
+    form.lista_bufor2 << row.name;
+    form.lista_bufor3 << sizeText;
+    form.Form21->appendEntry(folder + row.name, sizeText, queue::sizeKilobytes(size));
+}
+
+bool conversationRunning(const TForm1& form) {
+    return form.transferRunning || form.sessionCallDepth > 0;
+}
+
+void setQueueItemsEnabled(TForm1& form, bool queueOn) {
+    for (QAction* item :
+         {form.bufor_zaznacz_all, form.MenuItem19, form.edycja_bufor, form.MenuItem17})
+        item->setEnabled(queueOn);
+    for (QAction* item : {form.ftp_wszystkie, form.MenuItem12, form.ftp_nic, form.MenuItem13,
+                          form.otworz_plik_ftp, form.MenuItem10})
+        item->setEnabled(!queueOn);
+    form.run_ftp->setEnabled(!queueOn);
+}
+
+void setQueueMode(TForm1& form, bool on) {
+    form.wlacz_bufor->setChecked(on);
+    form.MenuItem16->setChecked(on);
+    form.l3->setSelectionMode(on ? QAbstractItemView::SingleSelection
+                                 : QAbstractItemView::ExtendedSelection);
+    form.StatusBar1->setPanelText(
+        4, QString::fromLatin1(on ? queuetext::kQueueOn : queuetext::kQueueOff));
+    setQueueItemsEnabled(form, on);
+    if (on) {
+        form.Form21->openEditor();
+    } else {
+        form.usun_buforClick();
+        form.Form21->closeEditor();
+    }
+}
+
+// The name to send for a queued file: the row of the folder just listed
+// that shows it, so the server gets back exactly what it wrote.
+std::string remoteNameIn(const TForm1& form, const QString& name) {
+    for (int i = 0; i < form.l3->topLevelItemCount(); ++i)
+        if (const QTreeWidgetItem* row = form.l3->topLevelItem(i); row->text(0) == name)
+            return remotelist::remoteName(row);
+    return form.remotePathBytes(name);
+}
+
+struct QueuedFile {
+    QString folder; // the folder to change into
+    QString name;
+};
+
+bool inFolder(const TForm1& form, const QueuedFile& file) {
+    return queue::folderOf(form.CurrentDirEdit->text()) == file.folder;
+}
+
+bool fetchQueued(TForm1& form, const QueuedFile& file, const QString& localFolder) {
+    if (!transfers::safeLocalName(file.name))
+        return false;
+    const std::string remote = remoteNameIn(form, file.name);
+    form.currentFileSize = remoteSize(form, remote);
+    form.Form13->licznik->setText(transfers::downloadFileLine(
+        file.name, form.currentFileSize, platform::isRoot(localFolder), form.language()));
+    return transfers::downloadFile(form, remote, platform::joinPath(localFolder, file.name),
+                                   form.currentFileSize);
+}
+
+} // namespace
+
+void TForm1::wlacz_buforClick() {
+    if (conversationRunning(*this))
+        return;
+    setQueueMode(*this, !queueModeOn());
+}
+
+void TForm1::usun_buforClick() {
+    lista_bufor.clear();
+    lista_bufor2.clear();
+    lista_bufor3.clear();
+    Form21->clearEntries();
+}
+
+void TForm1::edycja_buforClick() {
+    Form21->openEditor();
+}
+
+void TForm1::addToQueue(QTreeWidgetItem* row) {
+    // SIZE may not be sent into the middle of another conversation.
+    if (!queueModeOn() || !row || remotelist::picture(row) == remotelist::kFolderPicture ||
+        !connected() || conversationRunning(*this))
+        return;
+    session::hourglass();
+    {
+        session::SessionCall call(*this);
+        queueFile(*this, remoteRow(row));
+    }
+    session::normalCursor();
+}
+
+void TForm1::bufor_zaznacz_allClick() {
+    if (!queueModeOn() || !connected() || conversationRunning(*this))
+        return;
+    session::hourglass();
+    // Read once: a disconnect while the sizes are asked empties l3.
+    std::vector<RemoteRow> files;
+    for (int i = 0; i < l3->topLevelItemCount(); ++i)
+        if (const QTreeWidgetItem* row = l3->topLevelItem(i);
+            remotelist::picture(row) == remotelist::kFilePicture)
+            files.push_back(remoteRow(row));
+    {
+        session::SessionCall call(*this);
+        for (const RemoteRow& file : files) {
+            if (!connected() || userClosedSession)
+                break;
+            queueFile(*this, file);
+            QCoreApplication::processEvents();
+        }
+    }
+    session::normalCursor();
+}
+
+void TForm1::S_bufor() {
+    if (conversationRunning(*this))
+        return;
+    spr2 = QStringLiteral("0");
+    const QString localFolder = katalog->directory();
+    if (!connected())
+        return;
+    const int flag = language();
+    if (lista_bufor.isEmpty()) {
+        services().messageDlg(lang::pick(queuetext::kEmptyQueue, flag), DlgType::Information,
+                              DlgButtons::Ok);
+        return;
+    }
+    // The batch works on the queue as it is now: a failed file or a click that
+    // empties the queue cannot pull lines from under it.
+    std::vector<QueuedFile> files;
+    for (qsizetype i = 0; i < lista_bufor.size() && i < lista_bufor2.size(); ++i)
+        files.push_back({queue::folderOf(lista_bufor[i]), lista_bufor2[i]});
+    const int count = int(files.size());
+
+    transferRunning = true;
+    transfers::setBatchControlsEnabled(*this, false, true);
+    Form21->setRemoveCommandsEnabled(false);
+    TForm13& window = *Form13;
+    window.abortRequested = false;
+    window.komunikat->setText(lang::pick(queuetext::kHeading, flag));
+    window.openWindow();
+    transfers::prepareOptions(*this, transfertext::kSignalReplay);
+    selectedCount = count;
+    {
+        session::SessionCall call(*this);
+        for (int p = 0; p < count; ++p) {
+            const QueuedFile& file = files[size_t(p)];
+            window.licznik2->setText(lang::pick(queuetext::kBatchLine, flag).arg(p + 1).arg(count));
+            // Files of one folder follow each other; the folder is listed
+            // again only when the next file lives elsewhere.
+            if (p == 0 || file.folder != files[size_t(p - 1)].folder || !inFolder(*this, file))
+                ChageDir(file.folder);
+            if (!connected() || userClosedSession)
+                break;
+            bool fetched = false;
+            // A file whose folder could not be entered is never looked for elsewhere.
+            if (inFolder(*this, file))
+                fetched = fetchQueued(*this, file, localFolder);
+            else
+                transfers::logFailure(*this, queuetext::kFolderGone, file.folder);
+            if (!fetched)
+                transfers::logFailure(*this, transfertext::kDownloadFailed, file.name);
+            if (window.abortRequested || !connected() || userClosedSession)
+                break;
+            QCoreApplication::processEvents();
+        }
+    }
+    window.abortRequested = false;
+    transfers::setBatchControlsEnabled(*this, true, true);
+    Form21->setRemoveCommandsEnabled(true);
+    transferRunning = false;
+    QCoreApplication::processEvents();
+    pliki->refresh();
+    Statusy();
+    session::normalCursor();
+    window.licznik->setText(lang::pick(transfertext::kDownloadEnd, flag));
+    window.licznik2->setText(lang::pick(transfertext::kAll, flag));
+    window.setGaugeToZero();
+    // Closing the progress window empties the queue.
+    window.closeWindow();
+    afterTransferChoice(true);
+    Form21->closeEditor();
+    spr2 = QStringLiteral("0");
+}
+
+void TForm1::wireQueue() {
+    if (Form21)
+        return;
+    Form21 = new TForm21(this);
+    closeQueueEditor = [this] { Form21->closeEditor(); };
+    // A disconnect switches queue mode off altogether, so the remote list is
+    // multi-select again and the menu matches the mode.
+    endQueueMode = [this] { setQueueMode(*this, false); };
+    addClickedFileToQueue = [this](QTreeWidgetItem* row) { addToQueue(row); };
+    downloadQueue = [this] { S_bufor(); };
+
+    // A checkable item has flipped its mark by the time it reports the click;
+    // the handler decides from the mode as it was.
+    for (QAction* toggle : {wlacz_bufor, MenuItem16})
+        connect(toggle, &QAction::triggered, this, [this, toggle] {
+            toggle->setChecked(!toggle->isChecked());
+            wlacz_buforClick();
+        });
+    for (QAction* edit : {edycja_bufor, MenuItem17})
+        connect(edit, &QAction::triggered, this, &TForm1::edycja_buforClick);
+    for (QAction* all : {bufor_zaznacz_all, MenuItem19})
+        connect(all, &QAction::triggered, this, &TForm1::bufor_zaznacz_allClick);
+    for (QAction* empty : {usun_bufor, MenuItem21})
+        connect(empty, &QAction::triggered, this, &TForm1::usun_buforClick);
+}
