@@ -23,7 +23,8 @@ using platform::services;
 namespace {
 
 void tell(const QString& text) {
-    services().messageBox(text, QString::fromLatin1(replaytext::kCaption), DlgButtons::Ok);
+    services().messageBox(text, QString::fromLatin1(replaytext::kCaption), DlgButtons::Ok,
+                          platform::BoxKind::Warning);
 }
 
 // Shows TForm20 for the length of the replay, whatever its outcome.

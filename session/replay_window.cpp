@@ -89,6 +89,6 @@ void TForm20::zatrzymajClick() {
     } catch (const std::exception&) {
         platform::services().messageBox(lang::pick(replaytext::kStopped, form_->language()),
                                         QString::fromLatin1(replaytext::kCaption),
-                                        platform::DlgButtons::Ok);
+                                        platform::DlgButtons::Ok, platform::BoxKind::Plain);
     }
 }

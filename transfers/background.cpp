@@ -13,6 +13,7 @@
 
 #include <QFile>
 
+using platform::BoxKind;
 using platform::DlgButtons;
 using platform::services;
 
@@ -27,10 +28,11 @@ QString ftpNsProgram() {
 }
 
 // Messages of these commands exist in Polish and English only; another flag shows none.
-void tell(const TForm1& form, const Msg& text, const QString& caption) {
+void tell(const TForm1& form, const Msg& text, const QString& caption,
+          BoxKind kind = BoxKind::Plain) {
     const QString shown = lang::pickStrict(text, form.language());
     if (!shown.isEmpty())
-        services().messageBox(shown, caption, DlgButtons::Ok);
+        services().messageBox(shown, caption, DlgButtons::Ok, kind);
 }
 
 bool connectionDataMissing(const TForm1& form) {
@@ -69,7 +71,7 @@ void TForm1::wyslij_n_sesjaClick() {
         return;
     if (kopia_ftp.isEmpty()) {
         tell(*this, backgroundtext::kNoSessionData,
-             QString::fromUtf8(backgroundtext::kErrorCaption));
+             QString::fromUtf8(backgroundtext::kErrorCaption), BoxKind::Warning);
         return;
     }
     if (connectionDataMissing(*this))
@@ -77,13 +79,13 @@ void TForm1::wyslij_n_sesjaClick() {
     // The window's own selection count is left alone: a batch may be running.
     if (pliki->selectedFileNames().isEmpty()) {
         tell(*this, backgroundtext::kNothingSelected,
-             lang::pick(backgroundtext::kNoDataCaption, language()));
+             lang::pick(backgroundtext::kNoDataCaption, language()), BoxKind::Information);
         return;
     }
     const QString program = ftpNsProgram();
     if (!QFile::exists(program)) {
         tell(*this, backgroundtext::kUploadProgramMissing,
-             QString::fromLatin1(backgroundtext::kFtpCaption));
+             QString::fromLatin1(backgroundtext::kFtpCaption), BoxKind::Information);
         return;
     }
     backgroundJobs->submit(Zapisz_n_sesje(), program, language());
