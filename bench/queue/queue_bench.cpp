@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLayout>
+#include <QTest>
 
 #include <cstdio>
 #include <memory>
@@ -39,6 +40,8 @@ std::unique_ptr<TForm1> connectedWindow(int port, const QString& user, const QSt
     auto form = std::make_unique<TForm1>();
     form->FormCreate();
     form->show();
+    // Becoming active empties the connection fields; they are filled after it.
+    QTest::qWaitForWindowActive(form.get());
     form->katalog->setDirectory(local);
     form->FTpServer->setText(QStringLiteral("127.0.0.1"));
     form->UserID->setText(user);
@@ -101,8 +104,8 @@ int main(int argc, char** argv) {
     TempHome home;
     RecordingServices services;
     // Passive transfers, the protocol log on as the built-in settings have it.
-    home.writeLines(QStringLiteral("konf.dat"), {"0", "1", "0", "1", "1", "16777215", "0", "1",
-                                                 "7", "0", local});
+    home.writeLines(QStringLiteral("konf.dat"),
+                    {"0", "1", "0", "1", "1", "16777215", "0", "1", "7", "0", local});
     std::unique_ptr<TForm1> form = connectedWindow(port, user, password, local);
     if (!form->connected()) {
         std::fprintf(stderr, "no connection: %s\n", qPrintable(services.messages().join('\n')));

@@ -21,7 +21,7 @@ root=$work/root dl=$work/dl
 mkdir -p "$root/a" "$root/b" "$dl"
 for folder in a b; do
   for ((i = 0; i < per_folder; i++)); do
-    head -c 4096 /dev/urandom > "$root/$folder/file$i.bin"
+    head -c 4096 /dev/urandom > "$root/$folder/$folder$i.bin"
   done
 done
 total=$((2 * per_folder))
