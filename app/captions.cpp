@@ -24,6 +24,8 @@ const QList<CaptionRow>& mainWindowCaptions() {
         {"l3#0", "Zasoby serwera FTP", "FTP directory list"},
         {"l3#1", "Atrybuty", "Attribute"},
         {"statystyka?", "Otwórz WWW / Wyślij e-mail", "Open WWW page / Sent e-mail"},
+        {"CButton?", "Ukryj program w obszarze powiadomień",
+         "Hide the program in the notification area"},
         // server list menu
         {"Polacz1", "Połącz do serwera FTP  [F5]", "Connect to FTP server  [F5]"},
         {"nowy2", "Nowy serwer FTP  [F2]", "New FTP server  [F2]"},

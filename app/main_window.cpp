@@ -98,11 +98,14 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     wireServerLists();
     wireServerDialogs();
     wireSettings();
+    // TForm8 follows TUstawienia, as it always has.
+    wireAddressBook();
     wireTransfers();
     wireLocalPanel();
     wireQueue();
     wireBackgroundJobs();
     wireReplay();
+    wireDesktop();
     disableUnbuiltCommands(*this);
 }
 

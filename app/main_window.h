@@ -46,6 +46,10 @@ class TForm16;
 class TForm20;
 class TForm21;
 class BackgroundJobs;
+class TForm8;
+class TTrayIcon;
+class TShutdown;
+class QDockWidget;
 namespace local {
 class DriveFolders;
 }
@@ -563,6 +567,41 @@ public:
     // The letter-case window, shared with the remote listing (its Edit1 chooses).
     TForm15* Form15 = nullptr;
     void litery_lokalClick();
+
+    // ---- address book (addressbook/) ---------------------------------------
+    // Creates the launcher TForm8 and connects statystyka, mail_www and the
+    // Adresy1 submenu; once.
+    void wireAddressBook();
+    TForm8* Form8 = nullptr;
+    void statystykaClick();
+    void Adresy_nowy1Click();
+    void Adresy_edytuj1Click();
+
+    // ---- network chooser (local/network_chooser.cpp) -----------------------
+    void siecClick();
+
+    // ---- desktop integration (desktop/) ------------------------------------
+    // Creates the tray icon tr_Icona and Shutdown1, connects CButton and the
+    // tray menu, and fills the progress window's tray hooks; once.
+    void wireDesktop();
+    TTrayIcon* tr_Icona = nullptr;
+    TShutdown* Shutdown1 = nullptr;
+    void CButtonClick();
+    void tr_IconaClick(Qt::MouseButton button);
+    void pokaz_oknoClick();
+    void Tray_zamknijClick();
+    void Akcja(); // shuts the computer down the way the platform kind calls for
+    // Whether the desktop has a notification area; without one the window
+    // (and `alsoMinimise`) is minimised instead, and the user told so once.
+    bool trayAreaAvailable() const;
+    void minimiseInstead(QWidget* alsoMinimise);
+    bool noTrayNoticeGiven = false;
+
+    // The log pane's dock: floats out of the bottom panel and docks back.
+    QDockWidget* memo1Dock = nullptr;
+    // The bottom panel's height for where the pane is (log/log_dock.cpp).
+    void fitBottomPanel();
+    void setLogDockTitle(bool polish);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -4,9 +4,11 @@
 
 #include "local/drive_folders.h"
 #include "local/local_lists.h"
+#include "log/log_dock.h"
 #include "log/log_pane.h"
 
 #include <QApplication>
+#include <QDockWidget>
 #include <QFont>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -309,7 +311,9 @@ void TForm1::buildBottomPanel() {
     memo1 = named(new TLogPane(Panel3), "memo1");
     memo1->setContextMenuPolicy(Qt::CustomContextMenu);
     memo1->setMinimumHeight(60);
-    column->addWidget(memo1, 1);
+    memo1Dock = dockLogPane(Panel3, column, memo1);
+    connect(memo1Dock, &QDockWidget::topLevelChanged, this, [this] { fitBottomPanel(); });
+    connect(memo1Dock, &QDockWidget::visibilityChanged, this, [this] { fitBottomPanel(); });
     StatusBar1 = named(new TPanelStatusBar(Panel3), "StatusBar1");
     StatusBar1->addPanel(QStringLiteral("Status..."), 150);
     StatusBar1->addPanel(QStringLiteral("Data:"), 110);

@@ -58,8 +58,8 @@ std::optional<TForm1::Command> TForm1::boundCommand(const QObject* control) cons
 }
 
 void TForm1::FormCreate() {
-    // 1. The platform kind: this program always runs on the NT-like family.
-    platformKind = 2;
+    // 1. The platform kind: what the running system offers for shutting down.
+    platformKind = static_cast<unsigned char>(services().platformKind());
     // 2-3. The log pane stays docked in the bottom panel; hints are pale yellow.
     QPalette tips = QApplication::palette();
     tips.setColor(QPalette::ToolTipBase, QColor(0xFF, 0xFF, 0x00));
@@ -271,8 +271,8 @@ void TForm1::Odczyt_danych() {
     // whole bottom panel, its status bar included.
     trasa = slot[4] == 1;
     memo1->setVisible(trasa);
-    Panel3->setFixedHeight(110);
     Panel3->setVisible(trasa);
+    fitBottomPanel();
     // 5. Language.
     if (slot[5] == 1)
         jezyk_pol();

@@ -204,8 +204,10 @@ void TForm1::buildMenus() {
 
     Menu_tray = popup(this, "Menu_tray");
     pokaz_okno = item(Menu_tray, "pokaz_okno");
+    Menu_tray->addSeparator();
     Oprogramie2 = item(Menu_tray, "Oprogramie2");
     Pomoc2 = item(Menu_tray, "Pomoc2");
+    Menu_tray->addSeparator();
     mail_www = item(Menu_tray, "mail_www");
     Menu_tray->addSeparator();
     Tray_zamknij = item(Menu_tray, "Tray_zamknij");

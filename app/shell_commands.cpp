@@ -15,7 +15,6 @@
 #include "platform/services.h"
 
 #include <QApplication>
-#include <QBoxLayout>
 #include <QDate>
 #include <QFile>
 #include <QLocale>
@@ -59,6 +58,7 @@ void TForm1::jezyk_pol() {
     for (const CaptionRow& row : mainWindowCaptions())
         applyCaption(*this, row, true);
     nameControls(*this, true);
+    setLogDockTitle(true);
     StatusBar1->setPanelText(1, QStringLiteral("Data: [") +
                                     QLocale().toString(QDate::currentDate(), QLocale::ShortFormat) +
                                     QStringLiteral("]"));
@@ -69,6 +69,7 @@ void TForm1::jezyk_ang() {
     for (const CaptionRow& row : mainWindowCaptions())
         applyCaption(*this, row, false);
     nameControls(*this, false);
+    setLogDockTitle(false);
     StatusBar1->setPanelText(1, QStringLiteral("Date: [") +
                                     QLocale().toString(QDate::currentDate(), QLocale::ShortFormat) +
                                     QStringLiteral("]"));
@@ -110,20 +111,6 @@ void TForm1::OdwiedstronWWW1Click() {
                          QStringLiteral("about.php"));
 }
 
-void TForm1::Panel3Click() {
-    // Dock the log pane back into the bottom panel.
-    if (memo1->parentWidget() != Panel3) {
-        memo1->setParent(Panel3);
-        static_cast<QBoxLayout*>(Panel3->layout())->insertWidget(0, memo1, 1);
-    }
-    memo1->setWindowFlags(Qt::Widget);
-    memo1->setVisible(trasa);
-}
-
-void TForm1::Panel3DblClick() {
-    memo1->show();
-}
-
 void TForm1::Password2Change() {
     if (!Password2->text().isEmpty())
         lbl_haslo->setStyleSheet(QStringLiteral("color: #0000FF;"));
@@ -131,7 +118,6 @@ void TForm1::Password2Change() {
 
 void TForm1::wireShell() {
     connect(zamknij, &QToolButton::clicked, this, &TForm1::zamknijClick);
-    connect(Tray_zamknij, &QAction::triggered, this, &TForm1::zamknijClick);
     connect(pomoc, &QToolButton::clicked, this, [this] { popupAtToolbar(menu_help, pomoc); });
     connect(opcje, &QToolButton::clicked, this, [this] { popupAtToolbar(menu_servery, opcje); });
     connect(pomoc1, &QAction::triggered, this, &TForm1::pomoc1Click);

@@ -29,12 +29,6 @@ protected:
 
 const std::vector<UnbuiltCommand>& unbuiltCommands() {
     static const std::vector<UnbuiltCommand> list = {
-        // desktop and address book
-        {"web and e-mail window", {"statystyka", "mail_www"}, {Command::ShowAddressBook}},
-        {"address book", {"Adresy_nowy1", "Adresy_edytuj1"}, {}},
-        {"tray icon and caption button", {"CButton", "pokaz_okno"}, {}},
-        // local panel
-        {"network folders", {"siec"}, {}},
     };
     return list;
 }

@@ -25,6 +25,7 @@ void TForm1::wireLocalPanel() {
     if (!katalog->directory().isEmpty())
         katalogChange();
     connect(filtr, &QToolButton::clicked, this, [this] { filtrClick(); });
+    connect(siec, &QToolButton::clicked, this, &TForm1::siecClick);
     connect(SpeedButton3, &QToolButton::clicked, this, [this] { SpeedButton3Click(); });
     connect(nowy_kat_lokal, &QAction::triggered, this, [this] { SpeedButton3Click(); });
     connect(SpeedButton2, &QToolButton::clicked, this, [this] { Usuplik1Click(); });

@@ -6,6 +6,8 @@
 namespace logtext {
 
 inline constexpr Msg kWindowCaption{"Lista logów...", "Logs list..."};
+// Title of the log pane's dock (on its edge, and of its floating window).
+inline constexpr Msg kPaneTitle{"Logi", "Logs"};
 inline constexpr Msg kCopy{"Kopiuj", "Copy"};
 inline constexpr Msg kCut{"Wytnij", "Cut"};
 inline constexpr Msg kPaste{"Wklej", "Paste"};

@@ -1,6 +1,7 @@
 #include "platform/qt_services.h"
 
 #include "platform/colors.h"
+#include "platform/logind.h"
 #include "platform/printing.h"
 
 #include <QAbstractButton>
@@ -143,10 +144,14 @@ bool QtServices::printText(const QString& title, const QString& text) {
     return true;
 }
 
-bool QtServices::shellOpen(const QString& target, const QString& /*workingFolder*/) {
+bool QtServices::shellOpen(const QString& target, const QString& workingFolder) {
     QUrl url(target);
-    if (url.scheme().isEmpty() || QFileInfo(target).isAbsolute())
+    if (QFileInfo(target).isAbsolute())
         url = QUrl::fromLocalFile(target);
+    else if (url.scheme().isEmpty())
+        // A file of the working folder, or a web address typed without its
+        // scheme ("www.example.com"), as the Windows shell took both.
+        url = QUrl::fromUserInput(target, workingFolder);
     return QDesktopServices::openUrl(url);
 }
 
@@ -170,16 +175,24 @@ void QtServices::beep() {
     QApplication::beep();
 }
 
-bool QtServices::shutdown(ShutdownKind kind) {
+bool QtServices::shutdown(const ShutdownRequest& request) {
+    // The test runner sets this: nothing in a test may ever reach the system.
     if (qEnvironmentVariableIsSet("KORVANTE_NO_SHUTDOWN"))
         return false;
-    const QStringList args = kind == ShutdownKind::PowerOff
-                                 ? QStringList{QStringLiteral("poweroff")}
-                                 : QStringList{QStringLiteral("terminate-session"),
-                                               qEnvironmentVariable("XDG_SESSION_ID")};
-    const QString program =
-        kind == ShutdownKind::PowerOff ? QStringLiteral("systemctl") : QStringLiteral("loginctl");
-    return QProcess::startDetached(program, args);
+    return logind::request(request);
+}
+
+int QtServices::platformKind() {
+    return logind::available() ? 2 : 1;
+}
+
+void QtServices::notice(const QString& text, const QString& caption) {
+    // No parent: the note must stay on screen when the main window is
+    // minimised or hidden.
+    auto* box = new QMessageBox(QMessageBox::Information, caption, text, QMessageBox::Ok);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
 }
 
 int QtServices::showModal(QDialog& dialog) {

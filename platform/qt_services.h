@@ -34,7 +34,9 @@ public:
                       const QString& workingFolder) override;
     void playSound(const QString& wavPath) override;
     void beep() override;
-    bool shutdown(ShutdownKind kind) override;
+    bool shutdown(const ShutdownRequest& request) override;
+    int platformKind() override;
+    void notice(const QString& text, const QString& caption) override;
     int showModal(QDialog& dialog) override;
 };
 

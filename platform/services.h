@@ -18,7 +18,18 @@ enum class DlgButtons { Ok, YesNo };
 enum class DlgResult { Ok, Yes, No, Cancel };
 // The icon a captioned message box shows; Plain boxes show none.
 enum class BoxKind { Plain, Information, Warning, Error, Question };
-enum class ShutdownKind { LogOff, PowerOff };
+enum class ShutdownKind { LogOff, PowerOff, Reboot };
+
+// What the computer is asked to do at the end of a batch.
+struct ShutdownRequest {
+    ShutdownKind kind = ShutdownKind::PowerOff;
+    // Go ahead although other programs hold locks that delay or block it.
+    bool force = false;
+    // The system itself waits this long before it goes down (0 = at once).
+    int delaySeconds = 0;
+    // Notice shown to the logged-in users; empty = none.
+    QString message;
+};
 
 class Services {
 public:
@@ -52,7 +63,15 @@ public:
                               const QString& workingFolder = {}) = 0;
     virtual void playSound(const QString& wavPath) = 0;
     virtual void beep() = 0;
-    virtual bool shutdown(ShutdownKind kind) = 0;
+    // Logs off, powers off or restarts; false when the system refused or
+    // could not be asked.
+    virtual bool shutdown(const ShutdownRequest& request) = 0;
+    // 0, 1 or 2 as the running system offers no, a plain or a privileged
+    // shutdown service (the program's old 16-bit, 9x and NT families).
+    virtual int platformKind() = 0;
+    // A short note that does not wait for the user (a modal box would hold
+    // up a transfer running underneath).
+    virtual void notice(const QString& text, const QString& caption) = 0;
 
     // Shows a dialog modally and returns its result code.
     virtual int showModal(QDialog& dialog) = 0;

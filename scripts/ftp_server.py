@@ -12,7 +12,7 @@ import sys
 import threading
 
 from pyftpdlib.authorizers import DummyAuthorizer
-from pyftpdlib.handlers import FTPHandler
+from pyftpdlib.handlers import FTPHandler, ThrottledDTPHandler
 from pyftpdlib.servers import FTPServer
 
 
@@ -30,6 +30,8 @@ def main():
                     help="answer SIZE with 550, as some servers do")
     ap.add_argument("--listing-bytes", type=int, default=0,
                     help="answer NLST with this many bare line ends (a huge listing)")
+    ap.add_argument("--send-rate", type=int, default=0,
+                    help="bytes per second the data connections send at most")
     args = ap.parse_args()
 
     root = os.path.abspath(args.root)
@@ -53,6 +55,11 @@ def main():
     Handler.banner = "KORVANTE test server ready."
     Handler.permit_foreign_addresses = False
     Handler.passive_ports = None
+    if args.send_rate > 0:
+        class SlowData(ThrottledDTPHandler):
+            write_limit = args.send_rate
+
+        Handler.dtp_handler = SlowData
 
     import logging
     logging.basicConfig(level=logging.CRITICAL)

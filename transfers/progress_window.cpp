@@ -220,7 +220,10 @@ void TForm13::setGaugeToZero() {
 
 void TForm13::Button1Click() {
     const QString icon = platform::programFile(QStringLiteral("ico_ftp2.ico"));
-    if (QFile::exists(icon) && form_->showTrayIcon) {
+    if (!form_->trayAreaAvailable()) {
+        // Nowhere to hide to: both windows go to the task bar instead.
+        form_->minimiseInstead(this);
+    } else if (QFile::exists(icon) && form_->showTrayIcon) {
         form_->showTrayIcon(icon);
         form_->hiddenToTray = true;
         form_->hide();

@@ -139,10 +139,7 @@ void TForm1::afterTransferChoice(bool signalBeforeDisconnect) {
     if (choice == QLatin1String("2")) {
         zamknijClick();
     } else if (choice == QLatin1String("3")) {
-        // Windows 9x and NT families shut down forced; anything else logs off.
-        const bool powerOff = platformKind == 1 || platformKind == 2;
-        platform::services().shutdown(powerOff ? platform::ShutdownKind::PowerOff
-                                               : platform::ShutdownKind::LogOff);
+        Akcja();
     }
 }
 

@@ -128,9 +128,15 @@ void RecordingServices::beep() {
     calls.append({QStringLiteral("beep"), {}});
 }
 
-bool RecordingServices::shutdown(platform::ShutdownKind kind) {
-    calls.append({QStringLiteral("shutdown"), {QString::number(int(kind))}});
+bool RecordingServices::shutdown(const platform::ShutdownRequest& request) {
+    calls.append({QStringLiteral("shutdown"),
+                  {QString::number(int(request.kind)), QString::number(int(request.force)),
+                   QString::number(request.delaySeconds), request.message}});
     return true;
+}
+
+void RecordingServices::notice(const QString& text, const QString& caption) {
+    calls.append({QStringLiteral("notice"), {text, caption}});
 }
 
 int RecordingServices::showModal(QDialog& dialog) {

@@ -31,6 +31,7 @@ public:
     // showModal: the step registered for the dialog's objectName (or class name)
     // runs instead of a blocking exec(); its return value is the dialog's result.
     QMap<QString, std::function<int(QDialog&)>> modalSteps;
+    int platformKindAnswer = 2;
 
     // Calls of one kind, and the texts of the messages shown so far.
     QList<RecordedCall> callsOf(const QString& what) const;
@@ -56,7 +57,11 @@ public:
                       const QString& workingFolder) override;
     void playSound(const QString& wavPath) override;
     void beep() override;
-    bool shutdown(platform::ShutdownKind kind) override;
+    // Recorded as "shutdown" with kind (0 log off, 1 power off, 2 restart),
+    // force (0/1), delay in seconds and the message.
+    bool shutdown(const platform::ShutdownRequest& request) override;
+    int platformKind() override { return platformKindAnswer; }
+    void notice(const QString& text, const QString& caption) override;
     int showModal(QDialog& dialog) override;
 
 private:

@@ -1,0 +1,32 @@
+// The main window's entries to the address book: the launcher TForm8 (the
+// statystyka button and the tray's mail_www) and the Adresy1 submenu.
+
+#include "app/main_window.h"
+
+#include "addressbook/address_list_dialog.h"
+#include "addressbook/launcher.h"
+#include "addressbook/new_address_dialog.h"
+#include "platform/services.h"
+
+void TForm1::wireAddressBook() {
+    if (Form8)
+        return;
+    Form8 = new TForm8(this);
+    registerCommand(Command::ShowAddressBook, [this] { statystykaClick(); });
+    connect(Adresy_nowy1, &QAction::triggered, this, &TForm1::Adresy_nowy1Click);
+    connect(Adresy_edytuj1, &QAction::triggered, this, &TForm1::Adresy_edytuj1Click);
+}
+
+void TForm1::statystykaClick() {
+    platform::services().showModal(*Form8);
+}
+
+void TForm1::Adresy_nowy1Click() {
+    TAdresy_nowy dialog(this);
+    platform::services().showModal(dialog);
+}
+
+void TForm1::Adresy_edytuj1Click() {
+    TAdresy_edycja dialog(this);
+    platform::services().showModal(dialog);
+}

@@ -1,0 +1,126 @@
+// The log pane dragged out of the bottom panel into a floating window and
+// docked back by a click on the panel; it keeps its lines and colours.
+
+#include "app/main_window.h"
+#include "log/log_colors.h"
+#include "log/log_pane.h"
+#include "platform/colors.h"
+#include "tests/support/ui/recording_services.h"
+#include "tests/support/ui/temp_home.h"
+
+#include <QApplication>
+#include <QDockWidget>
+#include <QImage>
+#include <QLayout>
+#include <QStyle>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+bool rowHasColour(TLogPane& pane, int row, const QColor& colour) {
+    const QImage image = pane.viewport()->grab().toImage();
+    const QRect rect = pane.visualRect(pane.model()->index(row, 0));
+    for (int y = rect.top(); y <= rect.bottom() && y < image.height(); ++y)
+        for (int x = rect.left(); x <= rect.right() && x < image.width(); ++x)
+            if (QColor(image.pixel(x, y)) == colour)
+                return true;
+    return false;
+}
+
+struct LogDock : ::testing::Test {
+    TempHome home;
+    RecordingServices services;
+    std::unique_ptr<TForm1> form;
+
+    ~LogDock() override {
+        if (!form)
+            return;
+        const QObjectList helpers = form->children();
+        for (QObject* child : helpers)
+            if (!child->isWidgetType() && child != form->layout())
+                delete child;
+    }
+    void create() {
+        home.writeDefaultKonf(1);
+        form = std::make_unique<TForm1>();
+        form->FormCreate();
+        form->resize(900, 640);
+        form->show();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    }
+    void expectLinesAndColours(const QStringList& lines) {
+        TLogPane& pane = *form->memo1;
+        ASSERT_EQ(pane.lines(), lines);
+        pane.setCurrentIndex({});
+        EXPECT_TRUE(rowHasColour(pane, 0, platform::colorFromValue(sessionlog::kGreen)));
+        EXPECT_TRUE(rowHasColour(pane, 1, platform::colorFromValue(sessionlog::kRed)));
+        EXPECT_FALSE(rowHasColour(pane, 1, platform::colorFromValue(sessionlog::kGreen)));
+    }
+};
+
+TEST_F(LogDock, PaneFloatsOutAndDocksBackWithItsLinesAndColours) {
+    create();
+    const QStringList lines = {"Connected.", "Recv: 530 Login incorrect.<EOL>",
+                               "Recv: 226 Transfer complete.<EOL>"};
+    for (const QString& line : lines)
+        form->IdLogDebug1LogItem(line);
+    QDockWidget* dock = form->memo1Dock;
+    EXPECT_EQ(dock->windowTitle(), "Logi");
+    const int dockedHeight = form->Panel3->height();
+    EXPECT_EQ(dockedHeight, 110);
+
+    // Drag the pane by its title bar (down its left edge) up into the file lists.
+    const QPoint grip(dock->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, dock) / 2,
+                      dock->height() / 2);
+    QTest::mousePress(dock, Qt::LeftButton, {}, grip);
+    for (int step = 1; step <= 6; ++step)
+        QTest::mouseMove(dock, grip + QPoint(20 * step, -60 * step));
+    QTest::mouseRelease(dock, Qt::LeftButton, {}, grip + QPoint(120, -360));
+    ASSERT_TRUE(dock->isFloating());
+    EXPECT_TRUE(dock->isWindow());
+    EXPECT_NE(form->memo1->window(), form.get());
+    EXPECT_LT(form->Panel3->height(), dockedHeight);
+    expectLinesAndColours(lines);
+
+    // New lines reach the floating pane.
+    form->IdLogDebug1LogItem("Recv: 451 Aborted.<EOL>");
+    EXPECT_EQ(form->memo1->count(), 4);
+
+    // Closing the floating window hides the pane; a double click on the
+    // bottom panel shows it again, a click docks it.
+    dock->close();
+    EXPECT_FALSE(form->memo1->isVisible());
+    QTest::mouseDClick(form->StatusBar1, Qt::LeftButton);
+    EXPECT_TRUE(form->memo1->isVisible());
+    EXPECT_TRUE(dock->isFloating());
+    QTest::mouseClick(form->StatusBar1, Qt::LeftButton);
+    EXPECT_FALSE(dock->isFloating());
+    EXPECT_EQ(form->memo1->window(), form.get());
+    EXPECT_EQ(form->Panel3->height(), dockedHeight);
+    expectLinesAndColours(lines + QStringList{"Recv: 451 Aborted.<EOL>"});
+}
+
+TEST_F(LogDock, ThePaneHiddenByItsOwnerTakesItsDockAlong) {
+    create();
+    form->memo1->hide();
+    EXPECT_TRUE(form->memo1Dock->isHidden());
+    form->fitBottomPanel();
+    EXPECT_LT(form->Panel3->height(), 110);
+    form->roz2Click(); // shows the pane again
+    EXPECT_FALSE(form->memo1Dock->isHidden());
+    EXPECT_TRUE(form->memo1->isVisible());
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
