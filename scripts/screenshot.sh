@@ -74,3 +74,36 @@ shoot_layout() {
 
 shoot_layout 0 main-window-no-log
 shoot_layout 1 main-window-firmy category-toolbar
+
+# The web/e-mail launcher, the address list and the network chooser (over a
+# sample mount table), in both languages. window_shots opens each window
+# through its own command over the main window and photographs the screen.
+shoot_dialog() {
+  local language=$1 window=$2 name=$3
+  local home
+  home=$(mktemp -d)
+  printf '%s\r\n' 0 1 0 1 "$language" -2147483624 0 1 7 0 "$home" > "$home/konf.dat"
+  printf 'Demo server*0*demo*127.0.0.1*^*21*7*\r\n' > "$home/S_list.dat"
+  printf 'j\363zef.\277\363\263\346@przyk\263ad.pl\r\nanna@example.com\r\nbiuro@example.org\r\n' \
+    > "$home/Adresy.dat"
+  mkdir -p "$home/net/reports/2024" "$home/net/reports/2025" "$home/nfs/home" \
+    "$home/gvfs/smb-share:server=nas,share=public"
+  printf '%s\n' "/dev/sda1 / ext4 rw 0 0" \
+    "//fileserver/reports $home/net cifs rw,vers=3.0 0 0" \
+    "nas:/export/home $home/nfs nfs4 rw 0 0" \
+    "gvfsd-fuse $home/gvfs fuse.gvfsd-fuse rw 0 0" > "$home/mounts"
+  xvfb-run -a -s "-screen 0 1024x700x24" bash -c "
+    command -v openbox >/dev/null && { openbox >/dev/null 2>&1 & sleep 0.5; }
+    KORVANTE_HOME='$home' KORVANTE_MOUNT_TABLE='$home/mounts' KORVANTE_NO_SHUTDOWN=1 \
+      '$build/bin/window_shots' '$language' '$window' '$out/$name.png'
+  "
+  rm -rf "$home"
+  echo "$out/$name.png"
+}
+
+for lang in pl en; do
+  flag=$([ "$lang" = pl ] && echo 1 || echo 0)
+  shoot_dialog "$flag" launcher "launcher-$lang"
+  shoot_dialog "$flag" addresses "address-list-$lang"
+  shoot_dialog "$flag" network "network-chooser-$lang"
+done
