@@ -98,7 +98,7 @@ TEST_F(MainWindowAsUser, AFailureNoHandlerCaughtEndsInTheErrorBox) {
                            QString::number(int(platform::DlgButtons::Ok))}));
     // From a timer, and with no text of its own.
     QTimer::singleShot(0, form.get(), [] { throw 42; });
-    QTRY_COMPARE_WITH_TIMEOUT(services.callsOf("messageDlg").size(), 2, 2000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return services.callsOf("messageDlg").size() == 2; }, 2000));
     EXPECT_EQ(services.messages().last(), QString::fromUtf8("Nieoczekiwany błąd programu"));
     // The program goes on: the next key is handled as ever.
     QTest::keyClick(form.get(), Qt::Key_F1);
@@ -212,7 +212,7 @@ TEST_F(MainWindowAsUser, TheStoredWidthIsASplitterPositionThatFitsTheScreen) {
     EXPECT_EQ(form->Splitter2->sizes().value(0), 300 / 2 - 15);
     // The folder column still follows its splitter.
     form->Splitter2->setSizes({200, 100 - form->Splitter2->handleWidth()});
-    QTRY_COMPARE_WITH_TIMEOUT(form->Panel6->width(), 200, 2000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->Panel6->width() == 200; }, 2000));
 
     // A width saved on a wider screen: the window stays within this one.
     const QRect screen = form->screen()->availableGeometry();

@@ -58,7 +58,7 @@ TEST_F(WindowLooks, ContextMenusOpenWhereTheListWasClicked) {
         const QPoint clicked = l.list->viewport()->mapToGlobal(inRows);
         QTest::mouseClick(form->windowHandle(), Qt::RightButton, {},
                           form->windowHandle()->mapFromGlobal(clicked));
-        QTRY_VERIFY_WITH_TIMEOUT(l.menu->isVisible(), 2000);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return l.menu->isVisible(); }, 2000));
         // The menu's corner is at the click; a menu that does not fit below
         // the click opens above it instead.
         EXPECT_EQ(l.menu->pos().x(), clicked.x()) << l.list->objectName().toStdString();

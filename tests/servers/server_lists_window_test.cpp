@@ -539,9 +539,9 @@ TEST_F(ServerLists, CategoryToolbarShowsItsPicturesAndTheListItsGrid) {
     // At the design size, with the log shown, the whole column fits.
     form->showNormal();
     form->resize(780, 548);
-    QTRY_COMPARE_WITH_TIMEOUT(form->height(), 548, 2000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->height() == 548; }, 2000));
     for (int code = 0; code <= 8; ++code)
-        QTRY_VERIFY_WITH_TIMEOUT(button(code)->isVisible(), 2000);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return button(code)->isVisible(); }, 2000));
     EXPECT_TRUE(form->kont->isVisible());
     // Grid lines along the bottom and the right edge of every cell.
     const QImage shown = form->ftp_lista->viewport()->grab().toImage();

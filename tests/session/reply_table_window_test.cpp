@@ -58,7 +58,7 @@ TEST_F(SessionWindow, ListingRefusedWith530EndsTheSessionHalfASecondLater) {
               QString::number(int(platform::BoxKind::Error)));
     EXPECT_TRUE(form->Timer1->isActive());
     EXPECT_TRUE(form->connected());
-    QTRY_VERIFY_WITH_TIMEOUT(!form->connected(), 5000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form->connected(); }, 5000));
     EXPECT_GE(sinceMessage.elapsed(), 400);
     EXPECT_TRUE(form->pol2->isEnabled());
     EXPECT_EQ(form->CurrentDirEdit->text(), "/");
@@ -80,7 +80,7 @@ TEST_F(SessionWindow, WithTheProtocolLogOffTheTableStillReadsTheServersCode) {
     EXPECT_EQ(form->memo1->lines().filter("Recv:").size(), 0);
     EXPECT_TRUE(services.messages().value(0).startsWith(
         QString::fromUtf8("Serwer nie przyznał ci prawa wejścia.")));
-    QTRY_VERIFY_WITH_TIMEOUT(!form->connected(), 5000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form->connected(); }, 5000));
     EXPECT_TRUE(server.finished());
 }
 
@@ -98,7 +98,7 @@ TEST_F(SessionWindow, ParentRetryEndsAtTheRootWithTheUnknownErrorMessage) {
     form->pol2Click();
     EXPECT_EQ(services.messages(),
               QStringList({"Unknow error form FTP server. You will be disconnect"}));
-    QTRY_VERIFY_WITH_TIMEOUT(!form->connected(), 5000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form->connected(); }, 5000));
     EXPECT_TRUE(server.finished());
     EXPECT_EQ(server.errors(), "");
 }
@@ -120,7 +120,7 @@ TEST_F(SessionWindow, TimeOutRepliesCloseAtOnceAndReset) {
     EXPECT_EQ(services.callsOf("messageBox").value(0).args.value(3),
               QString::number(int(platform::BoxKind::Warning)));
     EXPECT_TRUE(form->Timer1->isActive());
-    QTRY_VERIFY(!form->Timer1->isActive());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form->Timer1->isActive(); }, 5000));
     EXPECT_TRUE(server.finished());
 
     // 421 as the greeting: the connect's own row, a box captioned "KORVANTE - FTP".
@@ -191,7 +191,7 @@ TEST_F(SessionWindow, DisconnectWhileAListingWaitsEndsQuietly) {
     EXPECT_TRUE(services.messages().isEmpty()) << services.messages().join('\n').toStdString();
     EXPECT_EQ(form->l3->topLevelItemCount(), 0);
     EXPECT_TRUE(form->pol2->isEnabled());
-    QTRY_VERIFY(!form->Timer1->isActive());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !form->Timer1->isActive(); }, 5000));
     EXPECT_FALSE(form->connected());
 }
 
