@@ -302,9 +302,12 @@ void TIdTCPConnection::ReadReplyLines() {
 
 int16_t TIdTCPConnection::SendCommand(const std::string& command,
                                       const std::vector<int16_t>& accepted) {
-    BeforeCommand();
-    if (command != std::string(1, '\0'))
+    // A lone NUL sends nothing and reads the reply already on its way (a greeting):
+    // clearing stray replies first would throw that very reply away.
+    if (command != std::string(1, '\0')) {
+        BeforeCommand();
         SendLine(command);
+    }
     return ReadReply(accepted);
 }
 

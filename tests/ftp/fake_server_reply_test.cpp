@@ -53,6 +53,13 @@ TEST_F(ConnectionReplies, UnacceptedCodeRaisesWithTheLineAndKeepsTheConnection) 
     EXPECT_EQ(ftp.SendCommand("NOOP", -1), 200);
 }
 
+TEST_F(ConnectionReplies, ReadOnlyCommandTakesAGreetingThatAlreadyArrived) {
+    server.reply("220 hi");
+    ftp.OpenConnection();
+    ASSERT_TRUE(ftp.WaitForData(2000)); // the greeting is in before anyone asks for it
+    EXPECT_EQ(ftp.SendCommand(std::string(1, '\0'), 220), 220);
+}
+
 TEST_F(ConnectionReplies, ReceiveLineWithTimeLimitAndTerminator) {
     server.send("a;b");
     ftp.OpenConnection();
