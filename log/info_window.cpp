@@ -2,8 +2,7 @@
 
 #include "log/info_texts.h"
 #include "log/log_texts.h"
-#include "platform/services.h"
-#include "platform/text_file.h"
+#include "log/text_buffer_actions.h"
 
 #include <QAction>
 #include <QMenu>
@@ -109,28 +108,16 @@ void TForm16::fill(const QStringList& lines) {
 }
 
 void TForm16::zapiszClick() {
-    const auto chosen =
-        platform::services().saveFileName(QString(), QString::fromLatin1(infotext::kSaveName),
-                                          QString::fromLatin1(infotext::kSaveFilter));
-    if (!chosen || chosen->isEmpty())
-        return;
-    // The extension is added whatever the name already ends in.
-    textfile::writeLines(*chosen + QStringLiteral(".txt"),
-                         memo1->toPlainText().split(QLatin1Char('\n')));
+    textbuffer::saveAs(*memo1, QString::fromLatin1(infotext::kSaveName),
+                       QString::fromLatin1(infotext::kSaveFilter));
 }
 
 void TForm16::drukujClick() {
-    const QString text = memo1->toPlainText();
-    platform::services().printText(text, text);
+    textbuffer::print(*memo1);
 }
 
 void TForm16::czcionkaClick() {
-    const auto chosen = platform::services().chooseFont(memo1->font().toString());
-    if (!chosen)
-        return;
-    QFont font;
-    if (font.fromString(*chosen))
-        memo1->setFont(font);
+    textbuffer::chooseFont(*memo1);
 }
 
 void TForm16::czyscClick() {

@@ -3,9 +3,8 @@
 #include "log/log_colors.h"
 #include "log/log_pane.h"
 #include "log/log_texts.h"
+#include "log/text_buffer_actions.h"
 #include "platform/colors.h"
-#include "platform/services.h"
-#include "platform/text_file.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -179,27 +178,16 @@ void TPowiekszenie::FormActivate() {
 }
 
 void TPowiekszenie::zapiszClick() {
-    const auto chosen =
-        platform::services().saveFileName(QString(), QString::fromLatin1(logtext::kSaveName),
-                                          QString::fromLatin1(logtext::kSaveFilter));
-    if (!chosen || chosen->isEmpty())
-        return;
-    textfile::writeLines(*chosen + QStringLiteral(".txt"),
-                         edytor->toPlainText().split(QLatin1Char('\n')));
+    textbuffer::saveAs(*edytor, QString::fromLatin1(logtext::kSaveName),
+                       QString::fromLatin1(logtext::kSaveFilter));
 }
 
 void TPowiekszenie::drukujClick() {
-    const QString text = edytor->toPlainText();
-    platform::services().printText(text, text);
+    textbuffer::print(*edytor);
 }
 
 void TPowiekszenie::czcionkaClick() {
-    const auto chosen = platform::services().chooseFont(edytor->font().toString());
-    if (!chosen)
-        return;
-    QFont font;
-    if (font.fromString(*chosen))
-        edytor->setFont(font);
+    textbuffer::chooseFont(*edytor);
 }
 
 void TPowiekszenie::czyscClick() {
