@@ -42,12 +42,6 @@ void prepareOptions(TForm1& form, const Msg& signalCaption) {
         box->setEnabled(true);
 }
 
-bool safeLocalName(const QString& name) {
-    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
-           !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) &&
-           !name.contains(QChar(0));
-}
-
 bool downloadFile(TForm1& form, const std::string& remoteName, const QString& localPath,
                   int64_t announcedSize) {
     const QFileInfo target(localPath);

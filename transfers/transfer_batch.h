@@ -17,10 +17,6 @@ void setBatchControlsEnabled(TForm1& form, bool enabled, bool includeShowWindow)
 // Captions of the options group and its boxes; the three after-transfer boxes enabled.
 void prepareOptions(TForm1& form, const Msg& signalCaption);
 
-// A name from a listing used as a local file name: no separators, no "." or
-// "..", so a hostile listing cannot write outside the local folder.
-bool safeLocalName(const QString& name);
-
 // Downloads into `localPath` through a sibling part file that replaces the
 // target only when everything arrived (the size SIZE gave, when it gave one):
 // a broken transfer leaves the earlier local file as it was and no partial file.

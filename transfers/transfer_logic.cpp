@@ -82,4 +82,10 @@ bool downloadComplete(int64_t announcedSize, int64_t receivedSize) {
     return announcedSize < 0 || announcedSize == receivedSize;
 }
 
+bool safeLocalName(const QString& name) {
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
+           !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) &&
+           !name.contains(QChar(0));
+}
+
 } // namespace transfers

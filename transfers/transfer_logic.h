@@ -62,4 +62,8 @@ private:
 // matches what arrived.
 bool downloadComplete(int64_t announcedSize, int64_t receivedSize);
 
+// A name from a listing used as a local file name: no separators, no "." or
+// "..", so a hostile listing cannot write outside the local folder.
+bool safeLocalName(const QString& name);
+
 } // namespace transfers

@@ -19,11 +19,6 @@ bool splitDownloadFolders(const QString& line, QString* localFolder, QString* re
     return !localFolder->isEmpty();
 }
 
-bool isPlainFileName(const QString& name) {
-    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
-           !name.contains(QLatin1Char('/')) && !name.contains(QChar(0));
-}
-
 std::optional<FtpNsJob> parseFtpNsJob(const QStringList& lines, QString* error) {
     auto fail = [error](const QString& why) -> std::optional<FtpNsJob> {
         if (error)

@@ -26,6 +26,3 @@ std::optional<FtpNsJob> parseFtpNsJob(const QStringList& lines, QString* error =
 // Line 5 of a download job: the local folder (ending in a separator), "*", the remote
 // folder. The "*" that follows the local folder's last separator splits the two.
 bool splitDownloadFolders(const QString& line, QString* localFolder, QString* remoteFolder);
-
-// A remote name that is safe to use as a local file name in the target folder.
-bool isPlainFileName(const QString& name);

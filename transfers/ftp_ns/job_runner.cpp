@@ -3,6 +3,7 @@
 #include "ftp/id_exception.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
+#include "transfers/transfer_logic.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -216,7 +217,7 @@ void FtpNsRunner::upload(const QString& entry, int index) {
 }
 
 void FtpNsRunner::download(const QString& entry, int index) {
-    if (!isPlainFileName(entry)) {
+    if (!transfers::safeLocalName(entry)) {
         if (onFileStarted)
             onFileStarted(index, entry, -1);
         throw EIdException("Not a plain file name.");

@@ -1,5 +1,6 @@
 // Reading the job file's lines into a job.
 #include "transfers/ftp_ns/job_file.h"
+#include "transfers/transfer_logic.h"
 
 #include <gtest/gtest.h>
 
@@ -61,9 +62,12 @@ TEST(FtpNsJobFile, BrokenJobsAreRefusedWithAReason) {
     EXPECT_FALSE(parseFtpNsJob(job("1", "/", {})));
 }
 
+// The window's batches, the queue and FTP_ns all take listing names through
+// this one rule: a hostile listing must not write outside the local folder.
 TEST(FtpNsJobFile, OnlyPlainNamesAreDownloaded) {
-    EXPECT_TRUE(isPlainFileName("a b ż.txt"));
-    EXPECT_FALSE(isPlainFileName("../etc/passwd"));
-    EXPECT_FALSE(isPlainFileName(".."));
-    EXPECT_FALSE(isPlainFileName(""));
+    EXPECT_TRUE(transfers::safeLocalName(QString::fromUtf8("a b ż.txt")));
+    EXPECT_TRUE(transfers::safeLocalName("..hidden"));
+    for (const char* hostile : {"../etc/passwd", "a/b", "/etc", "a\\b", "..\\x", "..", ".", ""})
+        EXPECT_FALSE(transfers::safeLocalName(QString::fromLatin1(hostile))) << hostile;
+    EXPECT_FALSE(transfers::safeLocalName(QString(QChar(0)) + "x"));
 }
