@@ -17,7 +17,8 @@ using platform::services;
 
 namespace {
 
-constexpr int kWidth = 430;
+// Wide enough for both mode captions side by side in either language.
+constexpr int kWidth = 600;
 
 } // namespace
 
@@ -58,8 +59,8 @@ TForm8::TForm8(QWidget* parent) : QDialog(parent) {
     // The design's fixed places: web mode shows the top 114 pixels, mail
     // mode the whole 302.
     Label1->setGeometry(10, 6, kWidth - 20, 18);
-    r_www->setGeometry(10, 26, 190, 20);
-    r_mail->setGeometry(200, 26, kWidth - 210, 20);
+    r_www->setGeometry(10, 26, kWidth / 2 - 10, 20);
+    r_mail->setGeometry(kWidth / 2, 26, kWidth / 2 - 10, 20);
     edit_www->setGeometry(10, 50, kWidth - 20, 24);
     cmb_adres->setGeometry(10, 50, kWidth - 20, 24);
     Lista->setGeometry(10, 82, 120, 26);
