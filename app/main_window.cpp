@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLoggingCategory>
@@ -111,6 +112,9 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
 
 TForm1::~TForm1() {
     qApp->removeEventFilter(this);
+    // Hiding the log dock while its parent goes would call back into this window.
+    if (memo1Dock)
+        memo1Dock->disconnect(this);
     // Objects that watch the window's widgets (event filters, timers) go
     // first, while the window is still whole: destroying the widgets sends
     // events that must not reach a half-destroyed window.
