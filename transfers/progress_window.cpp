@@ -176,23 +176,31 @@ void TForm13::FTPWorkBegin(bool, int64_t expected) {
 
 void TForm13::FTPWork(bool sending, int64_t bytes) {
     bytes_ = bytes;
+    sending_ = sending;
     if (form_->selectedCount > 0 && !form_->queueModeOn())
         kilobyteCounter_ = transfers::kilobytes(bytes);
     // The engine pumps events itself; the labels need not follow every chunk.
     if (repainted_.isValid() && repainted_.elapsed() < kRepaintIntervalMs)
         return;
-    repainted_.start();
-    const int flag = form_->language();
-    const QString speed = transfers::speedText(bytes, started_.elapsed());
-    if (!speed.isEmpty()) {
-        form_->StatusBar1->setPanelText(0, lang::pick(transfertext::kWorking, flag));
-        sped->setText(
-            lang::pick(sending ? transfertext::kSendSpeed : transfertext::kReceiveSpeed, flag) +
-            speed);
-    }
+    // Until a speed could be worked out the labels wait for the next event:
+    // a transfer quicker than one repaint interval still shows its speed.
+    if (showSpeed())
+        repainted_.start();
     if (scale_.known())
         Progressbar1->setValue(scale_.position(bytes));
     showCounter();
+}
+
+bool TForm13::showSpeed() {
+    const QString speed = transfers::speedText(bytes_, started_.elapsed());
+    if (speed.isEmpty())
+        return false;
+    const int flag = form_->language();
+    form_->StatusBar1->setPanelText(0, lang::pick(transfertext::kWorking, flag));
+    sped->setText(
+        lang::pick(sending_ ? transfertext::kSendSpeed : transfertext::kReceiveSpeed, flag) +
+        speed);
+    return true;
 }
 
 void TForm13::showCounter() {
@@ -205,6 +213,8 @@ void TForm13::showCounter() {
 
 void TForm13::FTPWorkEnd() {
     // The last values of the transfer, whatever the throttle held back.
+    if (bytes_ > 0)
+        showSpeed();
     if (scale_.known())
         Progressbar1->setValue(scale_.position(bytes_));
     showCounter();

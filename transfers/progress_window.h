@@ -89,6 +89,9 @@ private:
     void FormClose();
     void optionChanged(QCheckBox* box, const char* choice, bool signalAllowed);
     void showCounter();
+    // The speed of the transfer so far and the working text; false while no
+    // time has passed yet.
+    bool showSpeed();
     // The counter and the clock grow while a batch runs: room for their widest texts.
     void reserveCounterRoom();
 
@@ -97,6 +100,7 @@ private:
     QElapsedTimer repainted_;
     transfers::GaugeScale scale_;
     int64_t bytes_ = 0;
+    bool sending_ = false;
     int64_t kilobyteCounter_ = 0;
     QPoint dragOffset_;
     bool open_ = false;

@@ -6,6 +6,7 @@
 #include "tests/transfers/batches/transfer_fixture.h"
 
 #include <QGroupBox>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -102,6 +103,190 @@ TEST_F(ProgressAsUser, EveryControlIsReadableAtTheDefaultFontAndAQuarterLarger) 
             EXPECT_TRUE(seen.clipped.isEmpty()) << "language " << language << ", scale " << scale
                                                 << ": " << seen.clipped.join(", ").toStdString();
         }
+        form.reset();
+    }
+}
+
+// What the window shows half-way through a transfer, and what it says after.
+struct Shown {
+    QMap<QString, QString> text;
+    QString status;
+};
+
+Shown windowTexts(TForm1& form) {
+    Shown shown;
+    TForm13& w = *form.Form13;
+    for (QLabel* l : w.findChildren<QLabel*>())
+        shown.text[l->objectName()] = l->text();
+    for (QAbstractButton* b : w.findChildren<QAbstractButton*>())
+        shown.text[b->objectName()] = b->text();
+    shown.text["GroupBox1"] = w.GroupBox1->title();
+    shown.status = form.StatusBar1->panelText(0);
+    return shown;
+}
+
+struct ProgressLabels : ProgressAsUser {
+    static constexpr int kFileSize = 2 * 1024 * 1024;
+    int language = 1;
+
+    QString t(const char* polish, const char* english) const {
+        return QString::fromUtf8(language == 1 ? polish : english);
+    }
+    // Runs `step` once, when the next transfer is half-way.
+    void atHalfWay(std::function<void()> step) {
+        auto original = form->FTP->OnWork;
+        auto pending = std::make_shared<std::function<void()>>(std::move(step));
+        form->FTP->OnWork = [original, pending](TIdComponent* sender, TWorkMode mode,
+                                                int64_t bytes) {
+            original(sender, mode, bytes);
+            if (*pending && bytes >= kFileSize / 2) {
+                auto run = std::move(*pending);
+                *pending = nullptr;
+                run();
+            }
+        };
+    }
+    // The texts half-way through the batch's first file; the speed as the
+    // first file ended (on loopback half a file may pass within a millisecond,
+    // before any speed can be worked out).
+    Shown halfWayThrough(std::function<void()> startBatch) {
+        Shown shown;
+        atHalfWay([&] { shown = windowTexts(*form); });
+        auto original = form->FTP->OnWorkEnd;
+        auto first = std::make_shared<bool>(true);
+        form->FTP->OnWorkEnd = [&, original, first](TIdComponent* sender, TWorkMode mode) {
+            original(sender, mode);
+            if (*first && form->Form13->transferredBytes() == kFileSize) {
+                *first = false;
+                shown.text["sped at the end"] = form->Form13->sped->text();
+            }
+        };
+        startBatch();
+        form->FTP->OnWorkEnd = original;
+        return shown;
+    }
+
+    // The texts every batch shows, whichever way it goes.
+    void expectCommonTexts(const Shown& shown) {
+        const auto& text = shown.text;
+        EXPECT_EQ(text["Label1"], t("Aktualnie ściągnięto/wysłano:", "Dowlanding/sending now:"));
+        EXPECT_TRUE(QRegularExpression("^[1-9][0-9]* KB$").match(text["lbl_ilosc"]).hasMatch())
+            << text["lbl_ilosc"].toStdString();
+        EXPECT_TRUE(QRegularExpression(QStringLiteral("^%1[0-9]{2}:[0-9]{2}:[0-9]{2}$")
+                                           .arg(t("Upłynęło: ", "Lost Time: ")))
+                        .match(text["czas2"])
+                        .hasMatch())
+            << text["czas2"].toStdString();
+        EXPECT_EQ(text["anuluj"], t("Przerwij!", "Break!"));
+        EXPECT_EQ(text["Button1"], t("W tle", "Background"));
+        EXPECT_EQ(text["GroupBox1"], t("Opcje", "Option"));
+        EXPECT_EQ(text["roz"],
+                  t("Po zakończeniu...   Rozłącz się", "After end...   Disconnect with FTP"));
+        EXPECT_EQ(text["wyl"],
+                  t("Po zakończeniu...   Zamknij program", "After end...   Close program"));
+        EXPECT_EQ(text["cl_win"],
+                  t("Po zakończeniu...   Zamknij komputer", "After end...   ShutDown computer"));
+        EXPECT_EQ(text["syg"], t("Sygnalizuj dźwiękiem...", "Enabled voice signal"));
+        // The working text comes with the first speed.
+        if (shown.text["sped"] != t("Szybkość:", "Speed:"))
+            EXPECT_EQ(shown.status, t("Wykonywanie zadania...", "Working..."));
+        EXPECT_EQ(form->StatusBar1->panelText(0), t("Zadanie wykonane...", "End work..."));
+    }
+    void expectSpeed(const Shown& shown, bool sending) {
+        const QString caption = sending ? t("Szybkość wysyłania:", "Upload speed:") +
+                                              QString(language == 1 ? 17 : 27, ' ')
+                                        : t("Szybkość ściągania:", "Dowland speed:") +
+                                              QString(language == 1 ? 17 : 26, ' ');
+        const QString halfWay = shown.text["sped"];
+        EXPECT_TRUE(halfWay == t("Szybkość:", "Speed:") || halfWay.startsWith(caption))
+            << halfWay.toStdString();
+        const QString speed = shown.text["sped at the end"];
+        EXPECT_TRUE(speed.startsWith(caption) && QRegularExpression("^[0-9]+\\.[0-9]{2} KB/s$")
+                                                     .match(speed.mid(caption.size()))
+                                                     .hasMatch())
+            << speed.toStdString();
+    }
+    void expectDownload(const Shown& shown, const QString& name, const QString& batchLine) {
+        SCOPED_TRACE(("download " + name + ", " + batchLine).toStdString());
+        expectCommonTexts(shown);
+        expectSpeed(shown, false);
+        EXPECT_EQ(shown.text["komunikat"],
+                  t("Ściąganie plików. Proszę Czekać...", "Dowland files. Please Wait..."));
+        EXPECT_EQ(shown.text["licznik"], t("Ściąganie pliku: ", "Dowland file: ") + name +
+                                             t("  [Rozmiar: 2048 KB]", "  [Size: 2048 KB]"));
+        EXPECT_EQ(shown.text["licznik2"], batchLine);
+    }
+    void expectUpload(const Shown& shown, const QString& name, const QString& batchLine) {
+        SCOPED_TRACE(("upload " + name + ", " + batchLine).toStdString());
+        expectCommonTexts(shown);
+        expectSpeed(shown, true);
+        EXPECT_EQ(shown.text["komunikat"],
+                  t("Wysyłanie plików. Proszę Czekać...", "Upload files. Please Wait..."));
+        EXPECT_EQ(shown.text["licznik"], t("Wysyłanie pliku: ", "Sending file: ") + name);
+        EXPECT_EQ(shown.text["licznik2"], batchLine);
+    }
+    void expectDownloadEnd() {
+        const Shown after = windowTexts(*form);
+        EXPECT_FALSE(form->Form13->isVisible());
+        EXPECT_EQ(after.text["licznik"], t("Ściąganie plików zakończono", "End dowland files"));
+        EXPECT_EQ(after.text["licznik2"], t("Całość...", "All..."));
+        EXPECT_EQ(after.status, t("Zadanie wykonane...", "End work..."));
+    }
+    // The abort button half-way; the one message the user then reads.
+    QString abortHalfWay(std::function<void()> startBatch) {
+        services.clear();
+        atHalfWay([&] { QTest::mouseClick(form->Form13->anuluj, Qt::LeftButton); });
+        startBatch();
+        const QList<RecordedCall> boxes = services.callsOf("messageBox");
+        if (boxes.size() != 1)
+            return QStringLiteral("%1 message boxes: %2")
+                .arg(boxes.size())
+                .arg(services.messages().join(" | "));
+        EXPECT_EQ(boxes.first().args.value(1), "KORVANTE - FTP");
+        return boxes.first().args.value(0);
+    }
+};
+
+// The batches in the order that once left labels behind: two files sent, then
+// one downloaded (no batch line of its own), then two downloaded, one sent;
+// then a stopped upload and a stopped download.
+TEST_F(ProgressLabels, EveryLabelBelongsToTheRunningBatchBothWaysInBothLanguages) {
+    for (const char* name : {"one.bin", "two.bin"})
+        write(remoteFile(name), pattern(kFileSize, name[0]));
+    for (const char* name : {"up1.bin", "up2.bin"})
+        write(localFile(name), pattern(kFileSize, name[2]));
+    for (int flag : {0, 1}) {
+        SCOPED_TRACE(flag == 1 ? "Polish" : "English");
+        language = flag;
+        connectAsUser(language);
+
+        Shown shown = halfWayThrough([&] { upload({"up1.bin", "up2.bin"}); });
+        expectUpload(shown, "up1.bin",
+                     t("Wysyłanie: (1) z (2) plików na serwer FTP",
+                       "Sending: (1) from (2) files on The FTP server"));
+        ASSERT_EQ(read(remoteFile("up2.bin")), pattern(kFileSize, '2'));
+
+        shown = halfWayThrough([&] { download({"one.bin"}); });
+        expectDownload(shown, "one.bin", t("Całość...", "All..."));
+        expectDownloadEnd();
+
+        shown = halfWayThrough([&] { download({"one.bin", "two.bin"}); });
+        expectDownload(shown, "one.bin",
+                       t("Ściąganie: (1) z (2) plików...", "Dowland: (1) from (2) files..."));
+        expectDownloadEnd();
+        ASSERT_EQ(read(localFile("two.bin")), pattern(kFileSize, 't'));
+
+        shown = halfWayThrough([&] { upload({"up2.bin"}); });
+        expectUpload(shown, "up2.bin",
+                     t("Wysyłanie: (1) z (1) plików na serwer FTP",
+                       "Sending: (1) from (1) files on The FTP server"));
+
+        EXPECT_EQ(abortHalfWay([&] { upload({"up1.bin"}); }),
+                  t("Wysyłanie plików przerwane przez użytkownika", "Sending files break by User"));
+        ASSERT_TRUE(form->connected());
+        EXPECT_EQ(
+            abortHalfWay([&] { download({"two.bin"}); }),
+            t("Ściąganie plików przerwane przez użytkownika", "Dowlanding files break by User"));
         form.reset();
     }
 }
