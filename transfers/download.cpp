@@ -44,32 +44,8 @@ std::vector<RemoteFile> selectedFiles(const TForm1& form) {
     return files;
 }
 
-int64_t sizeOf(TForm1& form, const std::string& name) {
-    try {
-        return form.FTP->FileSize(name);
-    } catch (const std::exception&) {
-        return -1;
-    }
-}
-
 bool sessionGone(const TForm1& form) {
     return !form.connected() || form.userClosedSession;
-}
-
-// One file of a batch; false when it did not arrive whole.
-bool fetchOne(TForm1& form, const RemoteFile& file, const QString& folder, bool replay) {
-    if (!transfers::safeLocalName(file.local))
-        return false;
-    try {
-        form.FTP->SelectTransferType(ftBinary);
-    } catch (const std::exception&) {
-        return false;
-    }
-    form.currentFileSize = sizeOf(form, file.remote);
-    form.Form13->licznik->setText(transfers::downloadFileLine(
-        file.local, form.currentFileSize, platform::isRoot(folder), form.language(), replay));
-    return transfers::downloadFile(form, file.remote, platform::joinPath(folder, file.local),
-                                   form.currentFileSize);
 }
 
 void showEndOfBatch(TForm1& form) {
@@ -164,7 +140,7 @@ void TForm1::s_plikClick() {
             if (selectedCount > 1)
                 window.licznik2->setText(
                     transfers::downloadBatchLine(position, selectedCount, flag));
-            if (!fetchOne(*this, file, folder, false)) {
+            if (!transfers::fetchFile(*this, file.remote, file.local, folder)) {
                 transfers::logFailure(*this, transfertext::kDownloadFailed, file.local);
                 QCoreApplication::processEvents();
             }
@@ -212,12 +188,11 @@ void TForm1::S_bufor2() {
     {
         session::SessionCall call(*this);
         ChageDir(remoteFolder);
-        const RemoteFile file{remotePathBytes(name), name};
         // A folder that could not be entered leaves the list elsewhere, where a
         // file of the same name is not the one the record means.
         if (sessionGone(*this) ||
             queue::folderOf(CurrentDirEdit->text()) != queue::folderOf(remoteFolder) ||
-            !fetchOne(*this, file, folder, true)) {
+            !transfers::fetchFile(*this, remotePathBytes(name), name, folder, true)) {
             transfers::logFailure(*this, transfertext::kDownloadFailed, name);
             // The record stays for the next start; the replay tells the user.
             window.keepErrorRecord = true;

@@ -2,9 +2,7 @@
 // or all at once, emptying the queue, and downloading it in one batch.
 
 #include "app/main_window.h"
-#include "ftp/id_ftp.h"
 #include "local/local_lists.h"
-#include "platform/paths.h"
 #include "platform/services.h"
 #include "session/remote_list.h"
 #include "session/session_call.h"
@@ -14,7 +12,6 @@
 #include "transfers/queue_logic.h"
 #include "transfers/queue_texts.h"
 #include "transfers/transfer_batch.h"
-#include "transfers/transfer_logic.h"
 #include "transfers/transfer_texts.h"
 
 #include <QCoreApplication>
@@ -35,21 +32,11 @@ RemoteRow remoteRow(const QTreeWidgetItem* row) {
     return {row->text(0), remotelist::remoteName(row)};
 }
 
-// SIZE is refused in ASCII mode by many servers, so the type is set first.
-int64_t remoteSize(TForm1& form, const std::string& remote) {
-    try {
-        form.FTP->SelectTransferType(ftBinary);
-        return form.FTP->FileSize(remote);
-    } catch (const std::exception&) {
-        return -1;
-    }
-}
-
 // Queues one file of the current folder. The size is asked before anything
 // is appended, so the three lists stay in step whatever runs meanwhile.
 void queueFile(TForm1& form, const RemoteRow& row) {
     const QString folder = queue::folderLine(form.CurrentDirEdit->text());
-    const int64_t size = remoteSize(form, row.remote);
+    const int64_t size = transfers::remoteFileSize(form, row.remote);
     const QString sizeText = queue::sizeText(size);
     form.lista_bufor << folder;
     form.lista_bufor2 << row.name;
@@ -103,17 +90,6 @@ struct QueuedFile {
 
 bool inFolder(const TForm1& form, const QueuedFile& file) {
     return queue::folderOf(form.CurrentDirEdit->text()) == file.folder;
-}
-
-bool fetchQueued(TForm1& form, const QueuedFile& file, const QString& localFolder) {
-    if (!transfers::safeLocalName(file.name))
-        return false;
-    const std::string remote = remoteNameIn(form, file.name);
-    form.currentFileSize = remoteSize(form, remote);
-    form.Form13->licznik->setText(transfers::downloadFileLine(
-        file.name, form.currentFileSize, platform::isRoot(localFolder), form.language()));
-    return transfers::downloadFile(form, remote, platform::joinPath(localFolder, file.name),
-                                   form.currentFileSize);
 }
 
 } // namespace
@@ -213,7 +189,8 @@ void TForm1::S_bufor() {
             bool fetched = false;
             // A file whose folder could not be entered is never looked for elsewhere.
             if (inFolder(*this, file))
-                fetched = fetchQueued(*this, file, localFolder);
+                fetched = transfers::fetchFile(*this, remoteNameIn(*this, file.name), file.name,
+                                               localFolder);
             else
                 transfers::logFailure(*this, queuetext::kFolderGone, file.folder);
             if (!fetched)

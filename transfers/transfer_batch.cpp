@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "ftp/id_ftp.h"
 #include "log/log_pane.h"
+#include "platform/paths.h"
 #include "transfers/progress_window.h"
 #include "transfers/transfer_logic.h"
 #include "transfers/transfer_texts.h"
@@ -40,6 +41,31 @@ void prepareOptions(TForm1& form, const Msg& signalCaption) {
     window.syg->setText(lang::pick(signalCaption, flag));
     for (QCheckBox* box : {window.roz, window.wyl, window.cl_win})
         box->setEnabled(true);
+}
+
+int64_t remoteFileSize(TForm1& form, const std::string& remoteName) {
+    try {
+        form.FTP->SelectTransferType(ftBinary);
+        return form.FTP->FileSize(remoteName);
+    } catch (const std::exception&) {
+        return -1;
+    }
+}
+
+bool fetchFile(TForm1& form, const std::string& remoteName, const QString& localName,
+               const QString& localFolder, bool replay) {
+    if (!safeLocalName(localName))
+        return false;
+    try {
+        form.FTP->SelectTransferType(ftBinary);
+    } catch (const std::exception&) {
+        return false;
+    }
+    form.currentFileSize = remoteFileSize(form, remoteName);
+    form.Form13->licznik->setText(downloadFileLine(
+        localName, form.currentFileSize, platform::isRoot(localFolder), form.language(), replay));
+    return downloadFile(form, remoteName, platform::joinPath(localFolder, localName),
+                        form.currentFileSize);
 }
 
 bool downloadFile(TForm1& form, const std::string& remoteName, const QString& localPath,

@@ -6,6 +6,9 @@
 
 #include <QString>
 
+#include <cstdint>
+#include <string>
+
 class TForm1;
 
 namespace transfers {
@@ -16,6 +19,15 @@ void setBatchControlsEnabled(TForm1& form, bool enabled, bool includeShowWindow)
 
 // Captions of the options group and its boxes; the three after-transfer boxes enabled.
 void prepareOptions(TForm1& form, const Msg& signalCaption);
+
+// SIZE of a remote file in binary mode (many servers refuse it in ASCII);
+// -1 when the server gives none.
+int64_t remoteFileSize(TForm1& form, const std::string& remoteName);
+
+// One file of a download batch into `localFolder` under `localName`, the
+// progress window naming it with its size; false when it did not arrive whole.
+bool fetchFile(TForm1& form, const std::string& remoteName, const QString& localName,
+               const QString& localFolder, bool replay = false);
 
 // Downloads into `localPath` through a sibling part file that replaces the
 // target only when everything arrived (the size SIZE gave, when it gave one):
