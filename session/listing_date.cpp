@@ -189,11 +189,19 @@ public:
         return {};
     }
 
-    Match matchAt(size_t i, Strength wanted) const {
-        for (const Match& m : {monthFirst(i), dayFirst(i), cjk(i), numeric(i)})
-            if (m.strength == wanted)
+    // The date that starts at token `i`: the first clear reading, else the
+    // first loose one. Each form is tried once, and no further after a clear one.
+    Match bestAt(size_t i) const {
+        Match loose;
+        for (auto form : {&DateReader::monthFirst, &DateReader::dayFirst, &DateReader::cjk,
+                          &DateReader::numeric}) {
+            const Match m = (this->*form)(i);
+            if (m.strength == Strength::Strong)
                 return m;
-        return {};
+            if (m.strength == Strength::Weak && loose.strength == Strength::None)
+                loose = m;
+        }
+        return loose;
     }
 
 private:
@@ -226,15 +234,12 @@ std::optional<DateColumns> findUnixDate(const QByteArray& line, const std::vecto
             break;
         if (!isSizeColumn(text(line, tokens[i - 1])))
             continue;
-        const Match strong = reader.matchAt(i, Strength::Strong);
-        if (strong.strength == Strength::Strong)
-            return DateColumns{i, strong.last};
-        if (weak)
+        const Match found = reader.bestAt(i);
+        if (found.strength == Strength::Strong)
+            return DateColumns{i, found.last};
+        if (weak || found.strength != Strength::Weak)
             continue;
-        const Match loose = reader.matchAt(i, Strength::Weak);
-        if (loose.strength != Strength::Weak)
-            continue;
-        weak = DateColumns{i, loose.last};
+        weak = DateColumns{i, found.last};
         if (i >= ownerAt + 3)
             break;
     }

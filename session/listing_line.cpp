@@ -61,10 +61,7 @@ qsizetype datelessNameStart(const QByteArray& line, const std::vector<Token>& t,
     return t[sizeAt].end + 1;
 }
 
-bool parseUnix(const QByteArray& line, qsizetype from, ParsedLine& parsed) {
-    // The date sits after a handful of columns (more when an owner or group
-    // is several words); a name may hold any number of blanks.
-    const std::vector<Token> t = tokenize(line, from, 24);
+bool parseUnix(const QByteArray& line, const std::vector<Token>& t, ParsedLine& parsed) {
     if (t.size() < 3)
         return false;
     const PermissionColumn mode = permissionColumn(text(line, t[0]));
@@ -136,8 +133,7 @@ bool isDosSize(QByteArrayView v) {
     return isDigit(v[0]);
 }
 
-bool parseDos(const QByteArray& line, qsizetype from, ParsedLine& parsed) {
-    const std::vector<Token> t = tokenize(line, from, 5);
+bool parseDos(const QByteArray& line, const std::vector<Token>& t, ParsedLine& parsed) {
     if (t.size() < 4 || !isDosDate(text(line, t[0])))
         return false;
     bool separateMeridiem = false;
@@ -161,10 +157,9 @@ bool parseDos(const QByteArray& line, qsizetype from, ParsedLine& parsed) {
     return true;
 }
 
-bool isSummary(const QByteArray& line, qsizetype from) {
-    if (from >= line.size())
+bool isSummary(const QByteArray& line, const std::vector<Token>& t) {
+    if (t.empty())
         return true; // blank line
-    const std::vector<Token> t = tokenize(line, from, 3);
     return t.size() == 2 && text(line, t[0]) == "total" && isSizeColumn(text(line, t[1]));
 }
 
@@ -175,14 +170,15 @@ ParsedLine parseLine(const QByteArray& raw) {
     QByteArray line = raw;
     while (line.endsWith('\r') || line.endsWith('\n'))
         line.chop(1);
-    qsizetype from = 0;
-    while (from < line.size() && isBlank(line[from]))
-        ++from;
-    if (isSummary(line, from)) {
+    // One split serves every reading of the line. The date of a Unix line
+    // sits after a handful of columns (more when an owner or group is several
+    // words); a name may hold any number of blanks, which need no splitting.
+    const std::vector<Token> t = tokenize(line, 24);
+    if (isSummary(line, t)) {
         parsed.kind = LineKind::Summary;
         return parsed;
     }
-    if (parseUnix(line, from, parsed) || parseDos(line, from, parsed))
+    if (parseUnix(line, t, parsed) || parseDos(line, t, parsed))
         return parsed;
     parsed = ParsedLine{};
     parsed.name = raw;

@@ -2,9 +2,10 @@
 
 namespace listing {
 
-std::vector<Token> tokenize(const QByteArray& line, qsizetype from, int maxTokens) {
+std::vector<Token> tokenize(const QByteArray& line, int maxTokens) {
     std::vector<Token> tokens;
-    qsizetype i = from;
+    tokens.reserve(size_t(maxTokens));
+    qsizetype i = 0;
     const qsizetype n = line.size();
     while (i < n && int(tokens.size()) < maxTokens) {
         while (i < n && isBlank(line[i]))

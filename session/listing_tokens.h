@@ -28,7 +28,8 @@ inline bool isHighByte(char c) {
     return static_cast<unsigned char>(c) >= 0x80;
 }
 
-std::vector<Token> tokenize(const QByteArray& line, qsizetype from, int maxTokens);
+// The first `maxTokens` words of the line; blanks before the first are skipped.
+std::vector<Token> tokenize(const QByteArray& line, int maxTokens);
 
 inline QByteArrayView text(const QByteArray& line, const Token& t) {
     return QByteArrayView(line.constData() + t.start, t.end - t.start);
