@@ -48,7 +48,7 @@ void TForm1::wlasciwosciClick() {
     facts.server = FTpServer->text();
     facts.folder = CurrentDirEdit->text();
     session::hourglass();
-    facts.size = remoteSize(*this, std::string(line.name.constData(), size_t(line.name.size())));
+    facts.size = remoteSize(*this, line.name.toStdString());
     session::normalCursor();
     Form11->setFacts(facts);
     services().showModal(*Form11);

@@ -99,9 +99,7 @@ void TForm9::cmb_komendaChange(int index) {
 void TForm9::wykonajClick() {
     const int flag = form_->language();
     if (mode == 1) {
-        const std::string& system = form_->FTP->SystemDescription;
-        Edit1->setText(
-            listing::decodeServerText(QByteArray(system.data(), qsizetype(system.size()))));
+        Edit1->setText(listing::decodeServerText(form_->FTP->SystemDescription));
         return;
     }
     if (Edit1->text().isEmpty()) {

@@ -267,9 +267,7 @@ void TForm1::Password2KeyPress() {
 void TForm1::CurrentDirEditChange() {
     kopia_dir = CurrentDirEdit->text();
     // A folder set from anywhere but the server's own reply has no raw spelling.
-    if (!currentDirRaw.empty() &&
-        kopia_dir != listing::decodeServerText(
-                         QByteArray(currentDirRaw.data(), qsizetype(currentDirRaw.size()))))
+    if (!currentDirRaw.empty() && kopia_dir != listing::decodeServerText(currentDirRaw))
         currentDirRaw.clear();
 }
 

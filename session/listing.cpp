@@ -75,8 +75,7 @@ void changeDir(TForm1& form, const std::string& path, Attempt attempt) {
         form.FTP->SelectTransferType(ftASCII);
         const std::string where = form.FTP->CurrentDirectory();
         form.currentDirRaw = where;
-        form.CurrentDirEdit->setText(
-            listing::decodeServerText(QByteArray(where.data(), qsizetype(where.size()))));
+        form.CurrentDirEdit->setText(listing::decodeServerText(where));
         std::vector<std::string> lines;
         form.FTP->ListDirectory(lines, std::string(), true);
         form.showListing(lines);
@@ -114,7 +113,7 @@ std::string TForm1::remotePathBytes(const QString& path) const {
         bytes = textfile::encode1250(path, &fits);
     if (listingUtf8 || !fits)
         bytes = path.toUtf8();
-    return std::string(bytes.constData(), size_t(bytes.size()));
+    return bytes.toStdString();
 }
 
 void TForm1::showListing(const std::vector<std::string>& lines) {

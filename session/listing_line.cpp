@@ -191,6 +191,10 @@ QString decodeServerText(const QByteArray& bytes) {
     return textfile::decode1250(bytes);
 }
 
+QString decodeServerText(const std::string& bytes) {
+    return decodeServerText(QByteArray::fromStdString(bytes));
+}
+
 QString captionOf(const ParsedLine& parsed) {
     QString caption = decodeServerText(parsed.name);
     if (parsed.isLink && !parsed.linkTarget.isEmpty())

@@ -7,6 +7,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <string>
+
 namespace listing {
 
 enum class LineKind {
@@ -32,6 +34,8 @@ ParsedLine parseLine(const QByteArray& raw);
 // Server text as the user sees it: UTF-8 when the bytes are valid UTF-8,
 // otherwise Windows-1250 (the code page of the servers this client grew up with).
 QString decodeServerText(const QByteArray& bytes);
+// The same for text the engine hands over (replies, folder names).
+QString decodeServerText(const std::string& bytes);
 
 // The text shown as an entry's caption: the name, and for a link " -> target".
 QString captionOf(const ParsedLine& parsed);

@@ -41,7 +41,7 @@ void TForm1::l3DblClick() {
     session::hourglass();
     // The row may be gone once the engine has run; keep only what it said.
     const listing::ParsedLine entry = remotelist::parsed(row);
-    const std::string name(entry.name.constData(), size_t(entry.name.size()));
+    const std::string name = entry.name.toStdString();
     if (entry.isFolder)
         ChageDirRaw(name);
     else if (entry.isLink)

@@ -62,8 +62,7 @@ listing::ParsedLine parsed(const QTreeWidgetItem* row) {
 }
 
 std::string remoteName(const QTreeWidgetItem* row) {
-    const QByteArray name = parsed(row).name;
-    return std::string(name.constData(), size_t(name.size()));
+    return parsed(row).name.toStdString();
 }
 
 QTreeWidgetItem* makeRow(const QByteArray& raw) {
@@ -85,7 +84,7 @@ Filled fill(QTreeWidget* list, const std::vector<std::string>& lines, bool sorte
     rows.reserve(qsizetype(lines.size()));
     QHash<QString, QString> sharedAttributes;
     for (const std::string& line : lines) {
-        const QByteArray raw(line.data(), qsizetype(line.size()));
+        const QByteArray raw = QByteArray::fromStdString(line);
         if (!raw.isValidUtf8())
             filled.utf8 = false;
         filled.rawLines.append(listing::decodeServerText(raw));

@@ -55,7 +55,7 @@ struct Fetched {
 std::optional<Fetched> fetchCurrentFile(TForm1& form) {
     const QTreeWidgetItem* row = form.l3->currentItem();
     const listing::ParsedLine line = remotelist::parsed(row);
-    const std::string remote(line.name.constData(), size_t(line.name.size()));
+    const std::string remote = line.name.toStdString();
     const QString name = listing::decodeServerText(line.name);
     const QByteArray raw = remotelist::rawLine(row);
     const QString folder = openedCopiesFolder(form);

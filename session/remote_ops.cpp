@@ -37,8 +37,8 @@ std::vector<Entry> selectedEntries(const TForm1& form) {
         if (!row->isSelected())
             continue;
         const listing::ParsedLine line = remotelist::parsed(row);
-        entries.push_back({std::string(line.name.constData(), size_t(line.name.size())),
-                           listing::decodeServerText(line.name), line.isFolder});
+        entries.push_back(
+            {line.name.toStdString(), listing::decodeServerText(line.name), line.isFolder});
     }
     return entries;
 }
@@ -213,7 +213,7 @@ void TForm1::n_serwerClick() {
     if (flag != 0 && flag != 1)
         return;
     const listing::ParsedLine line = remotelist::parsed(row);
-    const std::string oldName(line.name.constData(), size_t(line.name.size()));
+    const std::string oldName = line.name.toStdString();
     const std::optional<QString> answer = services().inputBox(
         lang::pickStrict(text::kRenameCaption, flag), lang::pickStrict(text::kRenamePrompt, flag),
         listing::decodeServerText(line.name));

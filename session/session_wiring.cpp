@@ -48,10 +48,6 @@ private:
     const QObject* kont_;
 };
 
-QString fromServer(const std::string& bytes) {
-    return listing::decodeServerText(QByteArray(bytes.data(), qsizetype(bytes.size())));
-}
-
 LogSessionInfo sessionInfoOf(const TForm1& form) {
     LogSessionInfo info;
     info.language = form.slot[5];
@@ -74,11 +70,11 @@ void TForm1::wireSession() {
 
     // The engine reports through these for the whole run.
     FTP->OnStatus = [this](TIdComponent*, TIdStatus, const std::string& text) {
-        FTPStatus(fromServer(text));
+        FTPStatus(listing::decodeServerText(text));
     };
     FTP->OnDisconnected = [this](TIdComponent*) { FTPDisconnected(); };
     IdLogDebug1->OnLogItem = [this](const std::string& item) {
-        IdLogDebug1LogItem(fromServer(item));
+        IdLogDebug1LogItem(listing::decodeServerText(item));
     };
     connect(Timer1, &QTimer::timeout, this, &TForm1::Button1Click);
 
