@@ -48,11 +48,8 @@ void TIdFTP::CloseSession() {
 void TIdFTP::AbortTransfer() {
     if (FTransferRunning)
         FTransfer.Aborted = true;
-    if (!FAbortSent && IsOpen()) {
-        SendLine("ABOR");
-        FAbortSent = true;
-        ++FRepliesOwed;
-    }
+    if (!FAbortSent && IsOpen())
+        SendAbor();
     // A wait for a reply (a silent server) ends now; the replies still owed are read
     // before the next command.
     CancelWait();
@@ -120,15 +117,27 @@ bool TIdFTP::ReadReplyWithin(int timeoutMs) {
     return true;
 }
 
+void TIdFTP::SendAbor() {
+    SendLine("ABOR");
+    FAbortSent = true;
+    ++FRepliesOwed;
+}
+
+int16_t TIdFTP::ReadOwedReply() {
+    const int16_t code = ReadReply();
+    if (!idIsPreliminaryCode(code) && FRepliesOwed > 0)
+        --FRepliesOwed;
+    return code;
+}
+
 bool TIdFTP::SettleOwedReplies() {
     try {
         while (FRepliesOwed > 0) {
-            if (!ReadReplyWithin(AbortReplyTimeOut)) {
+            if (!WaitForData(AbortReplyTimeOut)) {
                 LoseStep();
                 return false;
             }
-            if (!idIsPreliminaryCode(ReplyCode))
-                --FRepliesOwed;
+            ReadOwedReply();
         }
     } catch (const EIdException&) {
         LoseStep();

@@ -96,7 +96,12 @@ private:
     void SendOverData(const std::string& command, TIdStream& source);
     // The transfer command is sent without reading its answer, which it then owes.
     void SendTransferCommand(const std::string& command);
+    // ABOR, whose answer is owed on top of the transfer's own.
+    void SendAbor();
     void ReadPreliminaryReply(const std::vector<int16_t>& accepted);
+    // Reads a reply the server owes; a final one pays its debt. With a list, a code not
+    // in it raises EIdProtocolReplyError (after the reply was counted).
+    int16_t ReadOwedReply();
     int16_t ReadOwedReply(const std::vector<int16_t>& accepted);
     // A failed transfer drops its data connection and reads what the server still owes.
     void FailTransfer();

@@ -35,6 +35,9 @@ TIdTCPClient* TIdFTP::OpenPassiveChannel(const IdPasvAddress& announced) {
     // must not point us at a third host.
     client->Host = Socket.PeerIP;
     client->Port = announced.Port;
+    // A port that drops the connection request must not hold the transfer for the
+    // system's minutes-long connect time-out.
+    client->ConnectTimeOut = ReadTimeOut;
     TIdTCPClient* data = client.get();
     FDataChannel = std::move(client);
     return data;
@@ -68,9 +71,7 @@ void TIdFTP::SendTransferCommand(const std::string& command) {
 }
 
 int16_t TIdFTP::ReadOwedReply(const std::vector<int16_t>& accepted) {
-    const int16_t code = ReadReply();
-    if (!idIsPreliminaryCode(code) && FRepliesOwed > 0)
-        --FRepliesOwed;
+    const int16_t code = ReadOwedReply();
     if (std::find(accepted.begin(), accepted.end(), code) == accepted.end())
         throw EIdProtocolReplyError(code, LastReplyLine());
     return code;
@@ -85,8 +86,7 @@ void TIdFTP::ReadPreliminaryReply(const std::vector<int16_t>& accepted) {
 void TIdFTP::FailTransfer() {
     FDataChannel.reset();
     if (!Socket.HandleAllocated) {
-        FRepliesOwed = 0;
-        FAbortSent = false;
+        LoseStep(); // nothing owed can come any more
         return;
     }
     // A user's abort takes effect at once; its replies are read before the next command.
@@ -96,9 +96,7 @@ void TIdFTP::FailTransfer() {
         // The server still works on the transfer, or waits for a data connection that
         // will never come: ABOR makes it give its final answer now.
         try {
-            SendLine("ABOR");
-            FAbortSent = true;
-            ++FRepliesOwed;
+            SendAbor();
         } catch (const EIdException&) {
         }
     }

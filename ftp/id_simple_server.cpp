@@ -1,6 +1,5 @@
 #include "ftp/id_simple_server.h"
 
-#include "ftp/id_anti_freeze.h"
 #include "ftp/id_exception.h"
 #include "ftp/id_socket_error.h"
 
@@ -42,27 +41,23 @@ std::string peerOf(int fd) {
 
 void TIdSimpleServer::Listen() {
     using Clock = std::chrono::steady_clock;
-    const int slice = TIdAntiFreeze::WaitSlice();
     const int limit = ReadTimeOut > 0 ? ReadTimeOut : -1;
     const Clock::time_point start = Clock::now();
-    auto waited = [&start] {
-        return static_cast<int>(
-            std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count());
-    };
     for (;;) {
-        if (AbortRequested || !Socket.HandleAllocated)
+        if (AbortRequested)
             throw EIdConnClosedGracefully();
-        const int left = limit < 0 ? -1 : std::max(limit - waited(), 0);
-        const int ms = slice < 0 ? left : (left < 0 ? slice : std::min(slice, left));
-        bool ready = idPollSocket(Socket.Handle, false, ms);
-        TIdAntiFreeze::DoProcess(!ready);
-        if (AbortRequested || !Socket.HandleAllocated)
-            throw EIdConnClosedGracefully();
-        if (!ready) {
-            if (limit >= 0 && waited() >= limit)
-                RaiseTimeOut("the server did not open the data connection");
-            continue;
+        // Hanging up on a stranger does not restart the clock.
+        int left = -1;
+        if (limit >= 0) {
+            const auto waited =
+                std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start);
+            left = std::max(limit - static_cast<int>(waited.count()), 0);
         }
+        // Abort closes the listening socket under the wait, which ends it.
+        if (!WaitReady(false, left))
+            RaiseTimeOut("the server did not open the data connection");
+        if (AbortRequested)
+            throw EIdConnClosedGracefully();
         int fd = ::accept4(Socket.Handle, nullptr, nullptr, SOCK_CLOEXEC);
         if (fd < 0) {
             if (errno == EAGAIN || errno == EINTR || errno == ECONNABORTED)

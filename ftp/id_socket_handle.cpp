@@ -77,21 +77,31 @@ void TIdSocketHandle::SetNoDelay() {
 }
 
 void TIdSocketHandle::Connect() {
-    sockaddr_in a = makeAddr(PeerIP, PeerPort);
-    int rc = ::connect(Handle, reinterpret_cast<sockaddr*>(&a), sizeof a);
-    if (rc != 0 && errno == EINTR) {
-        // The attempt goes on in the background; wait for its outcome.
+    if (!StartConnect()) {
         idPollSocket(Handle, true, -1);
-        int err = 0;
-        socklen_t len = sizeof err;
-        ::getsockopt(Handle, SOL_SOCKET, SO_ERROR, &err, &len);
-        if (err != 0)
-            raiseErrno(err);
-    } else if (rc != 0) {
-        raiseErrno(errno);
+        FinishConnect();
     }
+}
+
+bool TIdSocketHandle::StartConnect() {
     // Waits are done with poll(); sends must never block the interface thread.
     ::fcntl(Handle, F_SETFL, ::fcntl(Handle, F_GETFL) | O_NONBLOCK);
+    sockaddr_in a = makeAddr(PeerIP, PeerPort);
+    if (::connect(Handle, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0) {
+        UpdateBindingLocal();
+        return true;
+    }
+    if (errno != EINPROGRESS && errno != EINTR)
+        raiseErrno(errno);
+    return false;
+}
+
+void TIdSocketHandle::FinishConnect() {
+    int err = 0;
+    socklen_t len = sizeof err;
+    ::getsockopt(Handle, SOL_SOCKET, SO_ERROR, &err, &len);
+    if (err != 0)
+        raiseErrno(err);
     UpdateBindingLocal();
 }
 

@@ -25,6 +25,11 @@ public:
     void SetNoDelay();
     // Blocks until connected or refused; the system's own time-out applies.
     void Connect();
+    // Starts a connect without blocking: true when it is done at once, false while it
+    // is under way (the socket turns writable when it ends; FinishConnect tells how).
+    bool StartConnect();
+    // Raises when the connect that was under way failed.
+    void FinishConnect();
     void Listen(int backlog);
     // Takes over a socket accepted from a listening handle.
     void Adopt(int fd);

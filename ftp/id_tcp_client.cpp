@@ -19,7 +19,14 @@ void TIdTCPClient::OpenConnection() {
         if (!UseNagle)
             Socket.SetNoDelay();
         DoStatus(stConnecting, ip);
-        Socket.Connect();
+        if (ConnectTimeOut <= 0) {
+            Socket.Connect();
+        } else if (!Socket.StartConnect()) {
+            // A near peer has answered already: no wait, so no pump, is needed then.
+            if (!idPollSocket(Socket.Handle, true, 0) && !WaitReady(true, ConnectTimeOut))
+                RaiseTimeOut("the connection was not answered", ConnectTimeOut);
+            Socket.FinishConnect();
+        }
     } catch (...) {
         try {
             CloseConnection();

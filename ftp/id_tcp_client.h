@@ -18,8 +18,12 @@ public:
     bool UseNagle = true;
     TNotifyEvent OnConnected;
     TIdSocksInfo SocksInfo;
+    // Above 0: the connect waits at most this many ms, pumping (so an abort ends it),
+    // and then raises EIdReadTimeout. 0 or below: it blocks, and the system's own
+    // time-out applies.
+    int ConnectTimeOut = 0;
 
-    // Resolves and connects; the resolver and the connect call block without pumping.
-    // A failure leaves the connection closed and raises.
+    // Resolves and connects; the resolver blocks without pumping. A failure leaves the
+    // connection closed and raises.
     virtual void OpenConnection();
 };

@@ -108,8 +108,12 @@ int TIdTCPConnection::WaitLimit() const {
     return limit;
 }
 
+void TIdTCPConnection::RaiseTimeOut(const std::string& what, int ms) const {
+    throw EIdReadTimeout("Timed out: " + what + " for " + durationText(ms) + ".");
+}
+
 void TIdTCPConnection::RaiseTimeOut(const std::string& what) const {
-    throw EIdReadTimeout("Timed out: " + what + " for " + durationText(ReadTimeOut) + ".");
+    RaiseTimeOut(what, ReadTimeOut);
 }
 
 bool TIdTCPConnection::PollOnce(bool forWrite, int ms) {
@@ -124,41 +128,33 @@ bool TIdTCPConnection::PollOnce(bool forWrite, int ms) {
     return ready;
 }
 
-// A caller's own limit (timeoutMs >= 0) ends the wait with false, as ReceiveLine asks;
-// the wait without one ends at the connection's limit with EIdReadTimeout.
-bool TIdTCPConnection::WaitReadable(int timeoutMs) {
+bool TIdTCPConnection::WaitReady(bool forWrite, int limitMs) {
     WaitScope scope(WaitDepth, WaitCancelled);
-    const bool ownLimit = timeoutMs >= 0;
-    const int limit = ownLimit ? timeoutMs : WaitLimit();
     const int slice = TIdAntiFreeze::WaitSlice();
     const Clock::time_point start = Clock::now();
     for (;;) {
-        const int left = limit < 0 ? -1 : std::max(limit - msSince(start), 0);
+        const int left = limitMs < 0 ? -1 : std::max(limitMs - msSince(start), 0);
         const int ms = slice < 0 ? left : (left < 0 ? slice : std::min(slice, left));
-        if (PollOnce(false, ms))
+        if (PollOnce(forWrite, ms))
             return true;
-        if (limit >= 0 && msSince(start) >= limit) {
-            if (ownLimit)
-                return false;
-            RaiseTimeOut(HasReplyDeadline ? "no complete reply from the server"
-                                          : "nothing received");
-        }
+        if (limitMs >= 0 && msSince(start) >= limitMs)
+            return false;
     }
 }
 
+// A caller's own limit (timeoutMs >= 0) ends the wait with false, as ReceiveLine asks;
+// the wait without one ends at the connection's limit with EIdReadTimeout.
+bool TIdTCPConnection::WaitReadable(int timeoutMs) {
+    if (timeoutMs >= 0)
+        return WaitReady(false, timeoutMs);
+    if (!WaitReady(false, WaitLimit()))
+        RaiseTimeOut(HasReplyDeadline ? "no complete reply from the server" : "nothing received");
+    return true;
+}
+
 void TIdTCPConnection::WaitWritable() {
-    WaitScope scope(WaitDepth, WaitCancelled);
-    const int limit = ReadTimeOut > 0 ? ReadTimeOut : -1;
-    const int slice = TIdAntiFreeze::WaitSlice();
-    const Clock::time_point start = Clock::now();
-    for (;;) {
-        const int left = limit < 0 ? -1 : std::max(limit - msSince(start), 0);
-        const int ms = slice < 0 ? left : (left < 0 ? slice : std::min(slice, left));
-        if (PollOnce(true, ms))
-            return;
-        if (limit >= 0 && msSince(start) >= limit)
-            RaiseTimeOut("the peer took no data");
-    }
+    if (!WaitReady(true, ReadTimeOut > 0 ? ReadTimeOut : -1))
+        RaiseTimeOut("the peer took no data");
 }
 
 long TIdTCPConnection::ReadFromStack(bool raiseOnClose, int timeoutMs, TIdStream* destination) {
@@ -167,15 +163,12 @@ long TIdTCPConnection::ReadFromStack(bool raiseOnClose, int timeoutMs, TIdStream
         return 0;
     if (Scratch.size() != static_cast<size_t>(std::max(RecvBufferSize, 1)))
         Scratch.assign(static_cast<size_t>(std::max(RecvBufferSize, 1)), 0);
+    // The socket does not block: while data are flowing a receive finds them at once,
+    // and the wait (its clock, its limit, its pump) is paid only when nothing has come.
     long n;
-    for (;;) {
-        if (!WaitReadable(timeoutMs))
-            return -1;
-        n = Socket.Recv(Scratch.data(), static_cast<long>(Scratch.size()));
-        if (n >= 0)
-            break;
-        if (errno == EAGAIN) {
-            if (timeoutMs >= 0)
+    while ((n = Socket.Recv(Scratch.data(), static_cast<long>(Scratch.size()))) < 0) {
+        if (errno == EAGAIN || errno == EWOULDBLOCK) {
+            if (!WaitReadable(timeoutMs))
                 return -1;
             continue;
         }
@@ -204,6 +197,8 @@ long TIdTCPConnection::ReadFromStack(bool raiseOnClose, int timeoutMs, TIdStream
             InputBuffer.append(Scratch.data(), static_cast<size_t>(n));
         }
     }
+    // Data that keep coming never reach a wait: the pump gets its turn here.
+    TIdAntiFreeze::DoProcess(false);
     CheckForDisconnect(raiseOnClose, false);
     return n;
 }

@@ -84,6 +84,11 @@ protected:
     // One wait step of `ms` (-1 without limit) with the pump; raises when the socket is
     // closed underneath or the wait was cancelled.
     bool PollOnce(bool forWrite, int ms);
+    // Waits in the pump's rhythm until the socket is ready; false when limitMs (-1: no
+    // limit) passed first. CancelWait ends it with EIdAborted.
+    bool WaitReady(bool forWrite, int limitMs);
+    // EIdReadTimeout "Timed out: <what> for <ms, or ReadTimeOut>."
+    [[noreturn]] void RaiseTimeOut(const std::string& what, int ms) const;
     [[noreturn]] void RaiseTimeOut(const std::string& what) const;
     int WaitDepth = 0;
     bool WaitCancelled = false;

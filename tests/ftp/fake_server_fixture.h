@@ -46,6 +46,14 @@ protected:
         server.reply("215 UNIX Type: L8");
     }
 
+    // After a failure: the conversation is still in step when the next command gets
+    // its own answer, not one left over from the failure.
+    void scriptStillInStep() {
+        server.expect("NOOP");
+        server.reply("200 ok");
+    }
+    void expectStillInStep() { EXPECT_EQ(ftp.SendCommand("NOOP", 200), 200); }
+
     // The received bytes of the log, chunk boundaries removed.
     std::string receivedLog() const {
         std::string all;

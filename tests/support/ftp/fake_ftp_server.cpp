@@ -17,14 +17,14 @@ namespace {
 
 struct StepFailed {};
 
-int listenOnLoopback(int& port) {
+int listenOnLoopback(int& port, int backlog = 4) {
     int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     sockaddr_in a{};
     a.sin_family = AF_INET;
     a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     a.sin_port = 0;
     if (fd < 0 || ::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 ||
-        ::listen(fd, 4) != 0)
+        ::listen(fd, backlog) != 0)
         throw std::runtime_error("fake FTP server: cannot listen");
     socklen_t len = sizeof a;
     ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len);
@@ -51,6 +51,7 @@ FakeFtpServer::~FakeFtpServer() {
     closeFd(controlFd_);
     closeFd(listenFd_);
     closeFd(foreignFd_);
+    closeFd(queueFillerFd_);
 }
 
 void FakeFtpServer::closeFd(int& fd) {
@@ -320,6 +321,29 @@ void FakeFtpServer::pasv(const std::string& format) {
             }
         }
         sendAll(controlFd_, text + "\r\n");
+    });
+}
+
+void FakeFtpServer::pasvToFullQueue() {
+    add([this] {
+        std::string got = readLine();
+        if (got != "PASV")
+            fail("expected \"PASV\", got \"" + got + "\"");
+        closeFd(dataListenFd_);
+        int port = 0;
+        // A backlog of 0 holds one connection; once it is taken, the system drops every
+        // further connection request on the floor.
+        dataListenFd_ = listenOnLoopback(port, 0);
+        closeFd(queueFillerFd_);
+        queueFillerFd_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        a.sin_port = htons(static_cast<uint16_t>(port));
+        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        if (::connect(queueFillerFd_, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0)
+            fail("cannot fill the data listener's queue");
+        sendAll(controlFd_, "227 Entering Passive Mode (127,0,0,1," + std::to_string(port / 256) +
+                                "," + std::to_string(port % 256) + ").\r\n");
     });
 }
 

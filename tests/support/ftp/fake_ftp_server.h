@@ -69,6 +69,10 @@ public:
     // Reads the "PASV" line, opens a data listener on 127.0.0.1 and replies with format, where "%a"
     // becomes "127,0,0,1,p1,p2" and "%p" becomes "p1,p2" (for announcing another address).
     void pasv(const std::string& format = "227 Entering Passive Mode (%a).");
+    // As pasv(), but the announced listener's queue is full and nobody accepts: the
+    // client's connection request is dropped unanswered, as by a firewall, and its
+    // connect waits for the system's minutes-long time-out unless it sets a limit.
+    void pasvToFullQueue();
     // Accepts the client's connection on the listener of pasv().
     void acceptData();
     // Connects to the address of the last PORT line.
@@ -134,6 +138,7 @@ private:
     std::string receivedData_;
     bool foreignRefused_ = false;
     int foreignFd_ = -1;
+    int queueFillerFd_ = -1;
     std::thread thread_;
 };
 
