@@ -41,7 +41,8 @@ std::unique_ptr<TForm1> connectedWindow(int port, const QString& user, const QSt
     form->FormCreate();
     form->show();
     // Becoming active empties the connection fields; they are filled after it.
-    QTest::qWaitForWindowActive(form.get());
+    if (!QTest::qWaitForWindowActive(form.get()))
+        qWarning("the window did not become active");
     form->katalog->setDirectory(local);
     form->FTpServer->setText(QStringLiteral("127.0.0.1"));
     form->UserID->setText(user);

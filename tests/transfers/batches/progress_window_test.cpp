@@ -188,8 +188,9 @@ struct ProgressLabels : ProgressAsUser {
                   t("Po zakończeniu...   Zamknij komputer", "After end...   ShutDown computer"));
         EXPECT_EQ(text["syg"], t("Sygnalizuj dźwiękiem...", "Enabled voice signal"));
         // The working text comes with the first speed.
-        if (shown.text["sped"] != t("Szybkość:", "Speed:"))
+        if (shown.text["sped"] != t("Szybkość:", "Speed:")) {
             EXPECT_EQ(shown.status, t("Wykonywanie zadania...", "Working..."));
+        }
         EXPECT_EQ(form->StatusBar1->panelText(0), t("Zadanie wykonane...", "End work..."));
     }
     void expectSpeed(const Shown& shown, bool sending) {
