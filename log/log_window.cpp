@@ -3,84 +3,20 @@
 #include "log/log_colors.h"
 #include "log/log_pane.h"
 #include "log/log_texts.h"
-#include "log/text_buffer_actions.h"
 #include "platform/colors.h"
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QMenu>
 #include <QTextCursor>
 #include <QTextEdit>
-#include <QToolBar>
-#include <QToolButton>
-#include <QVBoxLayout>
 
-namespace {
-
-// Flat buttons that say what their hint says.
-QToolButton* toolButton(QToolBar* bar, const char* name, const char* hint) {
-    auto* button = new QToolButton(bar);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setText(QString::fromUtf8(hint));
-    button->setToolTip(QString::fromUtf8(hint));
-    button->setAutoRaise(true);
-    bar->addWidget(button);
-    return button;
-}
-
-QAction* menuAction(QMenu* menu, const char* name) {
-    auto* action = menu->addAction(QString());
-    action->setObjectName(QString::fromLatin1(name));
-    return action;
-}
-
-} // namespace
-
-TPowiekszenie::TPowiekszenie(QWidget* parent) : QDialog(parent) {
+TPowiekszenie::TPowiekszenie(QWidget* parent)
+    : TTextBufferWindow(parent, "edytor", QString::fromLatin1(logtext::kSaveName),
+                        QString::fromLatin1(logtext::kSaveFilter)),
+      edytor(editor()) {
     setObjectName("Powiekszenie");
     setWindowTitle(QString::fromUtf8("Lista logów..."));
-    resize(640, 440);
-
-    auto* bar = new QToolBar(this);
-    zapisz = toolButton(bar, "zapisz", logtext::kSaveHint);
-    drukuj = toolButton(bar, "drukuj", logtext::kPrintHint);
-    czcionka = toolButton(bar, "czcionka", logtext::kFontHint);
-    czysc = toolButton(bar, "czysc", logtext::kClearHint);
-    zamknij = toolButton(bar, "zamknij", logtext::kCloseHint);
-
-    edytor = new QTextEdit(this);
-    edytor->setObjectName("edytor");
     edytor->setLineWrapMode(QTextEdit::NoWrap);
-    edytor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    edytor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    edytor->setAcceptRichText(false);
-
-    menu = new QMenu(this);
-    menu->setObjectName("menu");
-    Kopiuj1 = menuAction(menu, "Kopiuj1");
-    Wytnij1 = menuAction(menu, "Wytnij1");
-    Wklej1 = menuAction(menu, "Wklej1");
-    Zaznaczwszystko1 = menuAction(menu, "Zaznaczwszystko1");
-    edytor->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(edytor, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { menu->popup(edytor->viewport()->mapToGlobal(at)); });
-    connect(Kopiuj1, &QAction::triggered, edytor, &QTextEdit::copy);
-    connect(Wytnij1, &QAction::triggered, edytor, &QTextEdit::cut);
-    connect(Wklej1, &QAction::triggered, edytor, &QTextEdit::paste);
-    connect(Zaznaczwszystko1, &QAction::triggered, edytor, &QTextEdit::selectAll);
-
-    connect(zapisz, &QToolButton::clicked, this, &TPowiekszenie::zapiszClick);
-    connect(drukuj, &QToolButton::clicked, this, &TPowiekszenie::drukujClick);
-    connect(czcionka, &QToolButton::clicked, this, &TPowiekszenie::czcionkaClick);
-    connect(czysc, &QToolButton::clicked, this, &TPowiekszenie::czyscClick);
-    connect(zamknij, &QToolButton::clicked, this, &TPowiekszenie::zamknijClick);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(bar);
-    layout->addWidget(edytor);
 }
 
 void TPowiekszenie::setSource(TLogPane* pane, InfoSource info) {
@@ -159,10 +95,7 @@ void TPowiekszenie::appendPaneInColour() {
 void TPowiekszenie::FormActivate() {
     const LogSessionInfo s = info();
     setWindowTitle(lang::pick(logtext::kWindowCaption, s.language));
-    Kopiuj1->setText(lang::pick(logtext::kCopy, s.language));
-    Wytnij1->setText(lang::pick(logtext::kCut, s.language));
-    Wklej1->setText(lang::pick(logtext::kPaste, s.language));
-    Zaznaczwszystko1->setText(lang::pick(logtext::kSelectAll, s.language));
+    setMenuTexts(s.language);
 
     TLogPane* log = pane();
     const QString plain = log ? log->plainText() : QString();
@@ -175,19 +108,6 @@ void TPowiekszenie::FormActivate() {
     }
     addLine(plain);
     appendPaneInColour();
-}
-
-void TPowiekszenie::zapiszClick() {
-    textbuffer::saveAs(*edytor, QString::fromLatin1(logtext::kSaveName),
-                       QString::fromLatin1(logtext::kSaveFilter));
-}
-
-void TPowiekszenie::drukujClick() {
-    textbuffer::print(*edytor);
-}
-
-void TPowiekszenie::czcionkaClick() {
-    textbuffer::chooseFont(*edytor);
 }
 
 void TPowiekszenie::czyscClick() {

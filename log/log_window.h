@@ -2,17 +2,14 @@
 // The log window `TPowiekszenie` ("Lista logów..."): the pane's lines under a
 // header about the current server, to read at length, save, print or edit.
 
+#include "log/text_buffer_window.h"
+
 #include <QColor>
-#include <QDialog>
 #include <QString>
 
 #include <functional>
 #include <optional>
 
-class QAction;
-class QMenu;
-class QTextEdit;
-class QToolButton;
 class TLogPane;
 
 // What the header tells about the session, read from the main window when the
@@ -26,7 +23,7 @@ struct LogSessionInfo {
     std::optional<QString> selectedServer;
 };
 
-class TPowiekszenie : public QDialog {
+class TPowiekszenie : public TTextBufferWindow {
     Q_OBJECT
 public:
     using InfoSource = std::function<LogSessionInfo()>;
@@ -36,24 +33,11 @@ public:
     void setSource(TLogPane* pane, InfoSource info);
 
     QTextEdit* edytor;
-    QToolButton* zapisz;
-    QToolButton* drukuj;
-    QToolButton* czcionka;
-    QToolButton* czysc;
-    QToolButton* zamknij;
-    QMenu* menu;
-    QAction* Kopiuj1;
-    QAction* Wytnij1;
-    QAction* Wklej1;
-    QAction* Zaznaczwszystko1;
 
     // Captions, header and the pane's lines, as the window opens.
     void FormActivate();
-    void zapiszClick();
-    void drukujClick();
-    void czcionkaClick();
-    void czyscClick();
-    void zamknijClick();
+    void czyscClick() override;
+    void zamknijClick() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
