@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include "app/button_pictures.h"
 #include "app/language.h"
 #include "app/program_folder_notice.h"
 #include "app/shell_texts.h"
@@ -26,5 +27,6 @@ bool TKorvanteApplication::notify(QObject* receiver, QEvent* event) {
 
 void prepareApplication() {
     QApplication::setApplicationName(QStringLiteral("KORVANTE"));
+    useInstalledIconThemes();
     program_folder_notice::settle();
 }

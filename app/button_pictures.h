@@ -18,7 +18,7 @@ struct ButtonPicture {
 
 // Makes the freedesktop themes installed with the program (Adwaita, Breeze)
 // the fallback of whatever theme the desktop names, so pictures are found
-// under any desktop, or none.
+// under any desktop, or none. For the whole run: once, before any window.
 void useInstalledIconThemes();
 
 QIcon buttonPicture(const ButtonPicture& picture);

@@ -6,7 +6,6 @@
 #include "app/accessible_names.h"
 #include "app/button_pictures.h"
 #include "app/language.h"
-#include "app/unbuilt_commands.h"
 #include "ftp/id_anti_freeze.h"
 #include "ftp/id_ftp.h"
 #include "ftp/id_log_debug.h"
@@ -50,7 +49,6 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     buildServerPanel();
     buildBottomPanel();
     buildMenus();
-    useInstalledIconThemes();
     showButtonPictures(*this);
     linkFieldLabels(*this);
     nameControls(*this, true);
@@ -107,7 +105,6 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     wireBackgroundJobs();
     wireReplay();
     wireDesktop();
-    disableUnbuiltCommands(*this);
 }
 
 TForm1::~TForm1() {

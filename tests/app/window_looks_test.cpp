@@ -174,6 +174,8 @@ TEST_F(WindowLooks, ScreenReadersNameEveryFieldAndPictureButtonInTheWindowsLangu
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // As the program does at its start.
+    useInstalledIconThemes();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

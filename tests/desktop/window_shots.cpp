@@ -5,6 +5,7 @@
 
 #include "addressbook/address_list_dialog.h"
 #include "addressbook/launcher.h"
+#include "app/button_pictures.h"
 #include "app/main_window.h"
 #include "local/network_chooser.h"
 #include "tests/support/ui/recording_services.h"
@@ -18,6 +19,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    useInstalledIconThemes(); // the pictures the program shows
     if (argc != 4) {
         std::fprintf(stderr, "usage: window_shots LANGUAGE launcher|addresses|network OUT.png\n");
         return 2;

@@ -1,7 +1,6 @@
 // Connecting, the status panel, the layouts, refused logins, the listing and
 // navigation, against pyftpdlib on loopback in passive and active mode.
 
-#include "app/unbuilt_commands.h"
 #include "tests/session/session_fixture.h"
 
 #include <QApplication>
@@ -333,10 +332,9 @@ TEST_F(SessionWindow, RowClicksSetTagsAndCommandStates) {
     EXPECT_EQ(form->szukajTag, 200);
     EXPECT_EQ(form->clickedRemoteName, "notes.txt");
     EXPECT_TRUE(form->dragAllowed);
-    // Commands not built yet stay disabled whatever the row.
-    EXPECT_EQ(form->wlasciwosci->isEnabled(), !isUnbuilt("wlasciwosci"));
+    EXPECT_TRUE(form->wlasciwosci->isEnabled());
     EXPECT_FALSE(form->otworz_katalog->isEnabled());
-    EXPECT_EQ(form->run_ftp->isEnabled(), !isUnbuilt("run_ftp"));
+    EXPECT_TRUE(form->run_ftp->isEnabled());
     form->l3->setCurrentItem(row("docs"));
     form->l3Click();
     EXPECT_FALSE(form->wlasciwosci->isEnabled());

@@ -5,7 +5,7 @@
 #include <QDir>
 #include <QFile>
 
-TempHome::TempHome() {
+TempHome::TempHome() : previousCurrentFolder_(QDir::currentPath()) {
     hadPrevious_ = qEnvironmentVariableIsSet("KORVANTE_HOME");
     previous_ = qgetenv("KORVANTE_HOME");
     qputenv("KORVANTE_HOME", dir_.path().toLocal8Bit());
@@ -16,6 +16,7 @@ TempHome::~TempHome() {
         qputenv("KORVANTE_HOME", previous_);
     else
         qunsetenv("KORVANTE_HOME");
+    QDir::setCurrent(previousCurrentFolder_);
 }
 
 QString TempHome::file(const QString& name) const {

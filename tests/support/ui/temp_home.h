@@ -1,6 +1,9 @@
 #pragma once
 // A temporary program folder for one test: KORVANTE_HOME points at it while
-// the object lives, and helpers write state files into it.
+// the object lives, and helpers write state files into it. The process's
+// current folder, which follows the local panel into this folder, is put
+// back before the folder goes: programs the next test starts (the FTP
+// server) would otherwise inherit a deleted current folder.
 
 #include <QByteArray>
 #include <QString>
@@ -27,4 +30,5 @@ private:
     QTemporaryDir dir_;
     QByteArray previous_;
     bool hadPrevious_ = false;
+    QString previousCurrentFolder_;
 };
