@@ -152,11 +152,13 @@ TEST_F(WindowLooks, ScreenReadersNameEveryFieldAndPictureButtonInTheWindowsLangu
         EXPECT_EQ(form->Label1->buddy(), form->CurrentDirEdit);
         EXPECT_EQ(form->lbl_haslo->buddy(), form->Password2);
         // Every button that shows only a picture has a name, and so do the lists.
-        for (QToolButton* button : form->findChildren<QToolButton*>())
+        for (QToolButton* button : form->findChildren<QToolButton*>()) {
             if (button->window() == form.get() && button->isVisibleTo(form.get()) &&
                 button->toolButtonStyle() == Qt::ToolButtonIconOnly &&
-                !button->objectName().startsWith(QLatin1String("qt_")))
+                !button->objectName().startsWith(QLatin1String("qt_"))) {
                 EXPECT_FALSE(nameOf(button).isEmpty()) << button->objectName().toStdString();
+            }
+        }
         for (QWidget* list : std::initializer_list<QWidget*>{form->ftp_lista, form->l3, form->pliki,
                                                              form->katalog, form->szukaj})
             EXPECT_FALSE(nameOf(list).isEmpty()) << list->objectName().toStdString();

@@ -37,7 +37,8 @@ int main(int argc, char** argv) {
     auto photograph = [&](QDialog& dialog) {
         dialog.raise();
         dialog.activateWindow();
-        QTest::qWaitForWindowExposed(&dialog);
+        if (!QTest::qWaitForWindowExposed(&dialog))
+            std::fprintf(stderr, "the window was not shown\n");
         QTest::qWait(400);
         saved = QGuiApplication::primaryScreen()->grabWindow(0).save(output);
         return int(QDialog::Rejected);
