@@ -16,7 +16,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QLayout>
 #include <QTest>
 
 #include <cstdio>
@@ -50,14 +49,6 @@ std::unique_ptr<TForm1> connectedWindow(int port, const QString& user, const QSt
     form->edit_port = QString::number(port);
     form->pol2Click();
     return form;
-}
-
-void closeWindow(std::unique_ptr<TForm1> form) {
-    // Helpers that watch the window's widgets go while the window is whole.
-    const QObjectList helpers = form->children();
-    for (QObject* child : helpers)
-        if (!child->isWidgetType() && child != form->layout())
-            delete child;
 }
 
 double engineFloor(int port, const std::string& user, const std::string& password,
@@ -125,7 +116,7 @@ int main(int argc, char** argv) {
     form->S_bufor();
     const double download = double(clock.nsecsElapsed()) / 1e9;
     const int arrived = filesIn(local);
-    closeWindow(std::move(form));
+    form.reset();
 
     emptyFolder(local);
     const double floor =

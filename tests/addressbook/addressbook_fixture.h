@@ -1,45 +1,15 @@
 #pragma once
-// The main window with a temporary program folder and recording services,
-// for driving the address dialogs and the launcher as a user does.
+// The main window for driving the address dialogs and the launcher as a user does.
 
 #include "addressbook/address_list_dialog.h"
 #include "addressbook/launcher.h"
 #include "addressbook/new_address_dialog.h"
-#include "app/main_window.h"
 #include "platform/text_file.h"
-#include "tests/support/ui/recording_services.h"
-#include "tests/support/ui/temp_home.h"
+#include "tests/support/ui/main_window_fixture.h"
 
-#include <QApplication>
-#include <QLayout>
 #include <QTest>
 
-#include <gtest/gtest.h>
-
-#include <memory>
-
-struct AddressBookWindow : ::testing::Test {
-    TempHome home;
-    RecordingServices services;
-    std::unique_ptr<TForm1> form;
-
-    ~AddressBookWindow() override {
-        if (!form)
-            return;
-        const QObjectList helpers = form->children();
-        for (QObject* child : helpers)
-            if (!child->isWidgetType() && child != form->layout())
-                delete child;
-    }
-
-    void create(int language = 1) {
-        home.writeDefaultKonf(language);
-        form = std::make_unique<TForm1>();
-        form->FormCreate();
-        form->show();
-        form->activateWindow();
-    }
-
+struct AddressBookWindow : MainWindowFixture {
     // The Windows-1250 bytes of the book, as the file must hold them.
     static QByteArray bookBytes(const QStringList& lines) {
         QByteArray bytes;

@@ -1,22 +1,17 @@
 // The network chooser over a fake mount table: the mounted network file
 // systems are the tree, and only a folder inside one of them is opened.
 
-#include "app/main_window.h"
 #include "local/local_lists.h"
 #include "local/network_chooser.h"
 #include "local/network_mounts.h"
-#include "tests/support/ui/recording_services.h"
-#include "tests/support/ui/temp_home.h"
+#include "tests/support/ui/main_window_fixture.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QLayout>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 namespace {
 
@@ -41,11 +36,8 @@ TEST(MountTable, EscapesTypesAndTheDeepestMountDecides) {
     EXPECT_FALSE(netmounts::isOnNetwork(table, ""));
 }
 
-struct NetworkChooser : ::testing::Test {
-    TempHome home;
-    RecordingServices services;
+struct NetworkChooser : MainWindowFixture {
     QTemporaryDir place;
-    std::unique_ptr<TForm1> form;
     QString cifs, nfs, disk, gvfs;
 
     NetworkChooser() {
@@ -69,23 +61,7 @@ struct NetworkChooser : ::testing::Test {
             file.write(table);
         qputenv("KORVANTE_MOUNT_TABLE", root.filePath("mounts").toUtf8());
     }
-    ~NetworkChooser() override {
-        qunsetenv("KORVANTE_MOUNT_TABLE");
-        if (!form)
-            return;
-        const QObjectList helpers = form->children();
-        for (QObject* child : helpers)
-            if (!child->isWidgetType() && child != form->layout())
-                delete child;
-    }
-
-    void create() {
-        home.writeDefaultKonf(0);
-        form = std::make_unique<TForm1>();
-        form->FormCreate();
-        form->show();
-        form->activateWindow();
-    }
+    ~NetworkChooser() override { qunsetenv("KORVANTE_MOUNT_TABLE"); }
     static QTreeWidgetItem* node(QTreeWidget* tree, const QString& caption) {
         const auto found = tree->findItems(caption, Qt::MatchExactly | Qt::MatchRecursive);
         return found.isEmpty() ? nullptr : found.first();
@@ -105,7 +81,7 @@ struct NetworkChooser : ::testing::Test {
 };
 
 TEST_F(NetworkChooser, MountedSharesAreTheTreeAndOnlyTheyAreOpened) {
-    create();
+    create(0);
     const QString before = form->katalog->directory();
     const QString shareCaption = "//fileserver/reports  (" + cifs + ")";
     services.modalSteps["frm_siec"] = [&](QDialog& d) {
@@ -155,7 +131,7 @@ TEST_F(NetworkChooser, MountedSharesAreTheTreeAndOnlyTheyAreOpened) {
 }
 
 TEST_F(NetworkChooser, GvfsSharesCountAndAVanishedShareIsReported) {
-    create();
+    create(0);
     services.modalSteps["frm_siec"] = [&](QDialog& d) {
         auto& w = static_cast<Tfrm_siec&>(d);
         click(w.cmb_siec, node(w.cmb_siec, "smb-share:server=nas,share=public"));

@@ -1,23 +1,18 @@
 // The log pane dragged out of the bottom panel into a floating window and
 // docked back by a click on the panel; it keeps its lines and colours.
 
-#include "app/main_window.h"
 #include "log/log_colors.h"
 #include "log/log_pane.h"
 #include "platform/colors.h"
-#include "tests/support/ui/recording_services.h"
-#include "tests/support/ui/temp_home.h"
+#include "tests/support/ui/main_window_fixture.h"
 
 #include <QApplication>
 #include <QDockWidget>
 #include <QImage>
-#include <QLayout>
 #include <QStyle>
 #include <QTest>
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 namespace {
 
@@ -31,26 +26,10 @@ bool rowHasColour(TLogPane& pane, int row, const QColor& colour) {
     return false;
 }
 
-struct LogDock : ::testing::Test {
-    TempHome home;
-    RecordingServices services;
-    std::unique_ptr<TForm1> form;
-
-    ~LogDock() override {
-        if (!form)
-            return;
-        const QObjectList helpers = form->children();
-        for (QObject* child : helpers)
-            if (!child->isWidgetType() && child != form->layout())
-                delete child;
-    }
+struct LogDock : MainWindowFixture {
     void create() {
-        home.writeDefaultKonf(1);
-        form = std::make_unique<TForm1>();
-        form->FormCreate();
+        MainWindowFixture::create(1);
         form->resize(900, 640);
-        form->show();
-        form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
     void expectLinesAndColours(const QStringList& lines) {

@@ -191,12 +191,6 @@ struct BackgroundProgram : Background {
     RunningServices running; // installed over the recording services
     ~BackgroundProgram() override {
         // The window goes while the running services are still installed.
-        if (!form)
-            return;
-        const QObjectList helpers = form->children();
-        for (QObject* child : helpers)
-            if (!child->isWidgetType() && child != form->layout())
-                delete child;
         form.reset();
     }
 };

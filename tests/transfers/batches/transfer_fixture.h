@@ -12,7 +12,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QLayout>
 
 #include <gtest/gtest.h>
 
@@ -26,17 +25,6 @@ struct TransferWindow : ::testing::Test {
     std::unique_ptr<ftptest::PyFtpServer> server;
     std::unique_ptr<TForm1> form;
 
-    ~TransferWindow() override {
-        // The window's destructor deletes its non-widget children in order,
-        // its own layout first; removing the later ones then reaches a window
-        // without its layout. They go here first, while the window is whole.
-        if (!form)
-            return;
-        const QObjectList helpers = form->children();
-        for (QObject* child : helpers)
-            if (!child->isWidgetType() && child != form->layout())
-                delete child;
-    }
     QString remoteFile(const QString& name) const {
         return QString::fromStdString(remote.path()) + '/' + name;
     }
