@@ -61,7 +61,9 @@ const QList<ButtonPicture>& mainWindowButtonPictures() {
         {"SpeedButton3", "folder-new", QStyle::SP_FileDialogNewFolder, true},
         {"ran2", "system-run", QStyle::SP_MediaPlay, true},
         {"litery_lokal", "format-text-bold insert-text", QStyle::SP_FileDialogDetailedView, true},
-        {"kont", "view-fullscreen", QStyle::SP_TitleBarMaxButton, false},
+        // picture only: with "<<<" beside it, it alone would widen the
+        // category column at the file list's cost
+        {"kont", "view-fullscreen", QStyle::SP_TitleBarMaxButton, true},
         // server panel
         {"Cofnij", "go-up", QStyle::SP_FileDialogToParent, true},
         {"n_serwer", "edit-rename accessories-text-editor", QStyle::SP_FileLinkIcon, true},

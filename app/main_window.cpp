@@ -64,6 +64,10 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     Splitter1->addWidget(panel_ftp);
     Splitter1->setStretchFactor(1, 1);
     Splitter1->setSizes({337, 443});
+    // Without roz.dat the folder column keeps the design's share too, not
+    // the width its drive box and counters would like.
+    Panel6->setMinimumWidth(15);
+    Splitter2->setSizes({337 / 2 - 15, 337 - (337 / 2 - 15)});
     column->addWidget(Splitter1, 1);
     column->addWidget(Panel3);
     Panel3->setFixedHeight(89 + 40);

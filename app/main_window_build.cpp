@@ -205,9 +205,15 @@ void TForm1::buildLocalPanel() {
     auto* filesAndCategories = new QHBoxLayout;
     pliki = named(new TLocalFileList(Panel4), "pliki");
     pliki->setContextMenuPolicy(Qt::CustomContextMenu);
+    // The half-panel beside the folder tree is narrow: the category column
+    // keeps just what its captions need and the file names get the rest,
+    // instead of both shrinking alike towards their minimum.
+    pliki->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
     filesAndCategories->addWidget(pliki, 1);
     ToolBar2 = named(new QToolBar(Panel4), "ToolBar2");
     ToolBar2->setOrientation(Qt::Vertical);
+    ToolBar2->setMovable(false);
+    ToolBar2->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     ToolBar2->setToolButtonStyle(Qt::ToolButtonTextOnly);
     struct CategoryButton {
         QToolButton** member;

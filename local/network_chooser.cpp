@@ -66,7 +66,8 @@ Tfrm_siec::Tfrm_siec(QWidget* parent) : QDialog(parent) {
     column->addWidget(Label3);
     column->addWidget(Edit1);
     column->addLayout(buttons);
-    setFixedSize(440, 400);
+    // The design's 440 pixels, or more when the note's line needs them.
+    setFixedSize(qMax(440, column->totalMinimumSize().width()), 400);
 
     // A press of either button selects a node, and the path follows it.
     connect(cmb_siec, &QTreeWidget::currentItemChanged, this,

@@ -17,6 +17,7 @@ shoot() {
   touch "$home/notes.txt" "$home/photo.jpg"
   mkdir -p "$home/documents" "$home/music"
   xvfb-run -a -s "-screen 0 1280x800x24" bash -c "
+    command -v openbox >/dev/null && { openbox >/dev/null 2>&1 & sleep 0.5; }
     KORVANTE_HOME='$home' KORVANTE_NO_SHUTDOWN=1 '$build/bin/KORVANTE' &
     pid=\$!
     for i in \$(seq 1 50); do
@@ -48,6 +49,7 @@ shoot_layout() {
   touch "$home/notes.txt" "$home/photo.jpg" "$home/REPORT.DOC"
   mkdir -p "$home/documents"
   xvfb-run -a -s "-screen 0 1280x800x24" bash -c "
+    command -v openbox >/dev/null && { openbox >/dev/null 2>&1 & sleep 0.5; }
     KORVANTE_HOME='$home' KORVANTE_NO_SHUTDOWN=1 '$build/bin/KORVANTE' &
     pid=\$!
     for i in \$(seq 1 50); do

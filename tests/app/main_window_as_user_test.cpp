@@ -12,8 +12,11 @@
 #include "tests/support/ui/temp_home.h"
 #include "tests/support/ui/user_input.h"
 
+#include <QFile>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -222,6 +225,48 @@ TEST_F(MainWindowAsUser, TheStoredWidthIsASplitterPositionThatFitsTheScreen) {
     EXPECT_LE(form->width(), screen.width());
     EXPECT_LE(form->Splitter1->sizes().value(0), form->Splitter1->width());
     EXPECT_EQ(form->leftPanelWidth, screen.width() * 3) << "the file keeps what it said";
+}
+
+// The local half beside the folder column at the design size: file names
+// of a dozen characters are readable in full, every category button shows
+// its whole caption, and neither takes the other's room.
+TEST_F(MainWindowAsUser, AtTheDesignSizeFileNamesAndCategoryCaptionsAreWhole) {
+    for (bool stored : {true, false}) {
+        SCOPED_TRACE(stored ? "roz.dat 337" : "no roz.dat");
+        home.writeDefaultKonf(1, 7);
+        if (stored)
+            home.writeLines("roz.dat", {"337"});
+        else
+            QFile::remove(home.path() + "/roz.dat");
+        const QString name = QStringLiteral("REPORT-2024.DOC");
+        QFile(home.path() + '/' + name).open(QIODevice::WriteOnly);
+        create();
+        form->katalog->setDirectory(home.path());
+        form->showNormal();
+        form->resize(780, 548);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return form->width() == 780; }, 2000));
+        if (stored) {
+            EXPECT_EQ(form->Splitter2->sizes().value(0), 337 / 2 - 15);
+        }
+        QTest::qWait(0);
+
+        const auto found = form->pliki->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1);
+        const QRect row = form->pliki->visualItemRect(found.first());
+        const int textNeeds = form->pliki->fontMetrics().horizontalAdvance(name);
+        EXPECT_GE(form->pliki->viewport()->width() - row.left(),
+                  textNeeds + form->pliki->iconSize().width())
+            << "the file list is " << form->pliki->width() << " pixels wide, the column "
+            << form->ToolBar2->width();
+        for (QToolButton* b : {form->f2, form->M2, form->s2, form->p2, form->mu2, form->U2,
+                               form->Pr2, form->In2, form->W2, form->kont}) {
+            EXPECT_TRUE(b->isVisible()) << b->objectName().toStdString();
+            EXPECT_GE(b->width(), b->sizeHint().width()) << b->objectName().toStdString();
+        }
+        // The column is as wide as its widest button needs, no wider.
+        EXPECT_LE(form->ToolBar2->width(), form->ToolBar2->sizeHint().width());
+        form.reset();
+    }
 }
 
 } // namespace
