@@ -115,12 +115,8 @@ void TForm13::showEvent(QShowEvent* event) {
 }
 
 void TForm13::FormActivate() {
-    const int flag = form_->language();
     Timer1->start();
-    czas2->setText(transfers::elapsedText(elapsed, flag));
-    anuluj->setText(lang::pick(transfertext::kAbortButton, flag));
-    Button1->setText(lang::pick(transfertext::kBackgroundButton, flag));
-    Label1->setText(lang::pick(transfertext::kCounterCaption, flag));
+    showButtonTexts();
     wyl->setChecked(false);
     roz->setChecked(false);
     cl_win->setChecked(false);
@@ -279,7 +275,17 @@ void TForm13::muzyka() {
         platform::services().beep();
 }
 
+void TForm13::showButtonTexts() {
+    const int flag = form_->language();
+    czas2->setText(transfers::elapsedText(elapsed, flag));
+    anuluj->setText(lang::pick(transfertext::kAbortButton, flag));
+    Button1->setText(lang::pick(transfertext::kBackgroundButton, flag));
+    Label1->setText(lang::pick(transfertext::kCounterCaption, flag));
+}
+
 void TForm13::resetLabels() {
+    // The activation texts too, so the window opens at the size they need.
+    showButtonTexts();
     const int flag = form_->language();
     licznik->setText(lang::pick(transfertext::kFileLineIdle, flag));
     licznik2->setText(lang::pick(transfertext::kAll, flag));

@@ -87,6 +87,8 @@ protected:
 
 private:
     void FormClose();
+    // The clock, the buttons and the counter caption in the current language.
+    void showButtonTexts();
     void optionChanged(QCheckBox* box, const char* choice, bool signalAllowed);
     void showCounter();
     // The speed of the transfer so far and the working text; false while no
