@@ -48,6 +48,10 @@ void showDisconnectedButtons(TForm1& form) {
     form.Polacz1->setEnabled(true);
     form.roz2->setEnabled(false);
     setServerCommandsEnabled(form, true);
+    // With the connection gone there is no transfer left to stop. A failed
+    // disconnect may have left it open: STOP then stays.
+    if (!form.connected())
+        form.stop->setEnabled(false);
 }
 
 // A listing or transfer still waiting for its data would wait on after the

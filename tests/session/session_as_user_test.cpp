@@ -5,6 +5,7 @@
 #include "tests/support/ui/user_input.h"
 
 #include <QDir>
+#include <QTcpServer>
 #include <QTest>
 
 namespace {
@@ -26,6 +27,15 @@ struct SessionAsUser : SessionWindow {
         ASSERT_NE(entry, nullptr);
         userinput::clickRow(form->ftp_lista, entry);
         ASSERT_EQ(form->FTpServer->text(), "127.0.0.1");
+    }
+    // The stop button once the session has ended.
+    void expectStopDisabledAfterFailure(const char* how) {
+        SCOPED_TRACE(how);
+        QTRY_VERIFY_WITH_TIMEOUT(!form->roz2->isEnabled(), 3000);
+        EXPECT_FALSE(form->connected());
+        EXPECT_TRUE(form->pol2->isEnabled());
+        EXPECT_FALSE(form->stop->isEnabled());
+        services.clear();
     }
     QStringList sentFolders() const {
         return form->memo1->lines().filter(QStringLiteral("Sent: CWD"));
@@ -68,6 +78,49 @@ TEST_F(SessionAsUser, ANewSessionStartsAtTheRootAndConnectOnAnOpenSessionDoesNot
     EXPECT_EQ(form->CurrentDirEdit->text(), "/");
     EXPECT_NE(rowOf(form->l3, "public_html"), nullptr);
     QTest::mouseClick(form->roz2, Qt::LeftButton);
+}
+
+// STOP aborts a transfer of the open session; once a failure has ended the
+// session there is nothing it could stop.
+TEST_F(SessionAsUser, StopIsDisabledWhenAFailureEndsTheSession) {
+    TempDir root;
+    QDir(QString::fromStdString(root.path())).mkpath("public_html");
+    auto server = std::make_unique<PyFtpServer>(root.path());
+    home.writeLines("S_list.dat",
+                    {QStringLiteral("Alfa*0*korvante*127.0.0.1*secret*%1*7*").arg(server->port()),
+                     QStringLiteral("Beta*0*korvante*127.0.0.1*wrong*%1*7*").arg(server->port())});
+    create(/*passive=*/1, /*layout=*/0);
+    ASSERT_TRUE(userinput::showActive(*form));
+
+    // A refused login.
+    userinput::clickRow(form->ftp_lista, rowOf(form->ftp_lista, "Beta"));
+    QTest::keyClick(form.get(), Qt::Key_F5);
+    expectStopDisabledAfterFailure("refused login");
+
+    // The server goes away during the session; the next step notices.
+    userinput::clickRow(form->ftp_lista, rowOf(form->ftp_lista, "Alfa"));
+    QTest::keyClick(form.get(), Qt::Key_F5);
+    ASSERT_TRUE(form->connected()) << services.messages().join('\n').toStdString();
+    ASSERT_TRUE(form->stop->isEnabled());
+    // The row's place, taken first: the window may notice the closed
+    // connection at the first click already and empty the list.
+    const QPoint folder = form->l3->visualItemRect(rowOf(form->l3, "public_html")).center();
+    server.reset();
+    QTest::mouseClick(form->l3->viewport(), Qt::LeftButton, Qt::NoModifier, folder);
+    QTest::mouseDClick(form->l3->viewport(), Qt::LeftButton, Qt::NoModifier, folder);
+    expectStopDisabledAfterFailure("server gone");
+
+    // Nobody listens on the port.
+    QTcpServer closed;
+    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
+    const quint16 port = closed.serverPort();
+    closed.close();
+    form->FTpServer->setText("127.0.0.1");
+    form->UserID->setText("korvante");
+    form->Password2->setText("secret");
+    form->edit_port = QString::number(port);
+    QTest::mouseClick(form->pol2, Qt::LeftButton);
+    expectStopDisabledAfterFailure("connection refused");
 }
 
 } // namespace
