@@ -43,6 +43,13 @@ void setServerCommandsEnabled(TForm1& form, bool enabled) {
     form.Edycjadanychserwera1->setEnabled(enabled);
 }
 
+void showConnectedButtons(TForm1& form) {
+    form.pol2->setEnabled(false);
+    form.roz2->setEnabled(true);
+    form.Polacz1->setEnabled(false);
+    setServerCommandsEnabled(form, false);
+}
+
 void showDisconnectedButtons(TForm1& form) {
     form.pol2->setEnabled(true);
     form.Polacz1->setEnabled(true);
@@ -116,10 +123,7 @@ void TForm1::pol2Click() {
                               DlgButtons::Ok);
         return;
     }
-    pol2->setEnabled(false);
-    roz2->setEnabled(true);
-    Polacz1->setEnabled(false);
-    setServerCommandsEnabled(*this, false);
+    showConnectedButtons(*this);
 
     session::SessionCall call(*this);
     try {
@@ -219,6 +223,26 @@ void TForm1::roz2Click() {
     zmiana_rozlacz2();
     pliki->clearSelection();
     Statusy();
+}
+
+void session::reopenSession(TForm1& form) {
+    if (form.userClosedSession)
+        throw EIdException("Disconnected by the user.");
+    form.memo1->addLine(lang::pick(sessiontext::kReconnecting, form.language()));
+    SessionCall call(form);
+    // The engine still holds what this session was opened with: the fields of the
+    // window may show another server by now.
+    try {
+        form.FTP->ReplyCode = 0;
+        form.FTP->OpenSession(true);
+    } catch (const std::exception&) {
+        closeEngineIfOpen(form);
+        throw;
+    }
+    showConnectedButtons(form);
+    form.stop->setEnabled(true);
+    form.zmiana_polacz2();
+    form.dynamik->setEnabled(false);
 }
 
 void TForm1::stopClick() {

@@ -25,4 +25,9 @@ private:
 // current connection.
 int replyCodeOf(const std::exception& failure, const TIdFTP& ftp);
 
+// Logs in again with the server, user, password and port the session was opened with,
+// for a batch whose failed file cost the connection, and shows the window connected;
+// raises what went wrong. The folder is the caller's to return to.
+void reopenSession(TForm1& form);
+
 } // namespace session

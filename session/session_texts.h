@@ -34,6 +34,8 @@ inline constexpr Msg kConnectErrorReasons{
     "lost time is too long\r\n- Unknow this FTP server\r\n- Connect break by User \r\n- Actual, "
     "to many Users on this server\r\nIf you want more info, browse logs list!"};
 inline constexpr Msg kDisconnected{"Rozłączono...", "Disconneced..."};
+inline constexpr Msg kReconnecting{"Połączenie z serwerem zostało utracone. Łączenie ponownie...",
+                                   "The connection to the server was lost. Connecting again..."};
 
 // Layout and counters.
 inline constexpr Msg kServerListTitle{" Lista serwerów FTP", " FTP server list"};

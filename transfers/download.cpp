@@ -134,19 +134,22 @@ void TForm1::s_plikClick() {
     transfers::prepareOptions(*this, transfertext::kSignal);
     {
         session::SessionCall call(*this);
+        // A file that cost the connection fails alone; the next logs in again.
+        transfers::SessionKeeper keeper =
+            transfers::keepSession(*this, transfers::returnToCurrentFolder(*this));
         int position = 0;
         for (const RemoteFile& file : files) {
             ++position;
             if (selectedCount > 1)
                 window.licznik2->setText(
                     transfers::downloadBatchLine(position, selectedCount, flag));
-            if (!transfers::fetchFile(*this, file.remote, file.local, folder)) {
+            if (!keeper.ready() || !transfers::fetchFile(*this, file.remote, file.local, folder)) {
                 transfers::logFailure(*this, transfertext::kDownloadFailed, file.local);
                 QCoreApplication::processEvents();
             }
             // A user abort ends the batch: the next file must not start on a
             // connection whose commands the abort has just handed back.
-            if (window.abortRequested || sessionGone(*this))
+            if (window.abortRequested || userClosedSession)
                 break;
         }
     }

@@ -177,12 +177,21 @@ void TForm1::S_bufor() {
     selectedCount = count;
     {
         session::SessionCall call(*this);
+        // A file that cost the connection fails alone; the next logs in again and
+        // lists its own folder.
+        transfers::SessionKeeper keeper = transfers::keepSession(*this, [] { return true; });
         for (int p = 0; p < count; ++p) {
             const QueuedFile& file = files[size_t(p)];
             window.licznik2->setText(lang::pick(queuetext::kBatchLine, flag).arg(p + 1).arg(count));
+            const bool reopened = !connected();
+            if (!keeper.ready()) {
+                transfers::logFailure(*this, transfertext::kDownloadFailed, file.name);
+                continue;
+            }
             // Files of one folder follow each other; the folder is listed
             // again only when the next file lives elsewhere.
-            if (p == 0 || file.folder != files[size_t(p - 1)].folder || !inFolder(*this, file))
+            if (reopened || p == 0 || file.folder != files[size_t(p - 1)].folder ||
+                !inFolder(*this, file))
                 ChageDir(file.folder);
             if (!connected() || userClosedSession)
                 break;
@@ -195,7 +204,7 @@ void TForm1::S_bufor() {
                 transfers::logFailure(*this, queuetext::kFolderGone, file.folder);
             if (!fetched)
                 transfers::logFailure(*this, transfertext::kDownloadFailed, file.name);
-            if (window.abortRequested || !connected() || userClosedSession)
+            if (window.abortRequested || userClosedSession)
                 break;
             QCoreApplication::processEvents();
         }

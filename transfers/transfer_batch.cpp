@@ -1,9 +1,11 @@
 #include "transfers/transfer_batch.h"
 
 #include "app/main_window.h"
+#include "ftp/id_exception.h"
 #include "ftp/id_ftp.h"
 #include "log/log_pane.h"
 #include "platform/paths.h"
+#include "session/session_call.h"
 #include "transfers/progress_window.h"
 #include "transfers/transfer_logic.h"
 #include "transfers/transfer_texts.h"
@@ -93,6 +95,26 @@ bool downloadFile(TForm1& form, const std::string& remoteName, const QString& lo
 
 void logFailure(TForm1& form, const Msg& text, const QString& name) {
     form.memo1->addLine(lang::pick(text, form.language()) + name);
+}
+
+SessionKeeper keepSession(TForm1& form, std::function<bool()> reenter) {
+    return SessionKeeper([&form] { return form.connected(); },
+                         [&form, reenter = std::move(reenter)] {
+                             session::reopenSession(form);
+                             if (!reenter())
+                                 throw EIdException("The batch's folder could not be entered.");
+                         });
+}
+
+std::function<bool()> returnToCurrentFolder(TForm1& form) {
+    // Taken now: a lost connection empties both.
+    const QString shown = form.CurrentDirEdit->text();
+    const std::string raw = form.remotePathBytes(shown);
+    return [&form, shown, raw] {
+        form.ChageDirRaw(raw);
+        // Names are sent relative to the folder: anywhere else they may name other files.
+        return form.connected() && form.CurrentDirEdit->text() == shown;
+    };
 }
 
 } // namespace transfers

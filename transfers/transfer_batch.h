@@ -3,10 +3,12 @@
 // progress window's options, local paths and the work-event wiring.
 
 #include "platform/msg.h"
+#include "transfers/session_keeper.h"
 
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 class TForm1;
@@ -36,5 +38,13 @@ bool downloadFile(TForm1& form, const std::string& remoteName, const QString& lo
                   int64_t announcedSize);
 
 void logFailure(TForm1& form, const Msg& text, const QString& name);
+
+// The session of a window batch: a connection that a failed file cost (and the user did
+// not close) is opened again before the next file, and `reenter` takes the batch back to
+// its folder, false when it cannot.
+SessionKeeper keepSession(TForm1& form, std::function<bool()> reenter);
+// For keepSession: lists the folder the remote list shows now again, true when the
+// server took the batch back there.
+std::function<bool()> returnToCurrentFolder(TForm1& form);
 
 } // namespace transfers

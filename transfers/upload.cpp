@@ -27,7 +27,8 @@ enum class Sent { Whole, Failed, FailedPartialLeft };
 // One file. Once STOR has been taken the server has replaced any earlier copy, so a
 // transfer that broke off (or was stopped) leaves a truncated file that looks complete
 // under the final name: it is deleted, and said when the server refuses.
-Sent sendOne(TForm1& form, const QString& folder, const QString& name) {
+Sent sendOne(TForm1& form, transfers::SessionKeeper& keeper, const QString& folder,
+             const QString& name) {
     const std::string remote = form.remotePathBytes(name);
     bool returned = false;
     try {
@@ -42,6 +43,9 @@ Sent sendOne(TForm1& form, const QString& folder, const QString& name) {
         return form.Form13->abortRequested ? Sent::Failed : Sent::Whole;
     if (!transfer.Started)
         return Sent::Failed;
+    // A transfer that cost the connection: the delete goes over a new session.
+    if (!keeper.ready())
+        return Sent::FailedPartialLeft;
     try {
         form.FTP->DeleteRemoteFile(remote);
     } catch (const std::exception&) {
@@ -126,6 +130,8 @@ void TForm1::w_plikClick() {
     bool allSent = true;
     {
         session::SessionCall call(*this);
+        transfers::SessionKeeper keeper =
+            transfers::keepSession(*this, transfers::returnToCurrentFolder(*this));
         int position = 0;
         for (const QString& name : names) {
             ++position;
@@ -133,7 +139,7 @@ void TForm1::w_plikClick() {
             window.licznik->setText(fileLine);
             window.licznik2->setText(transfers::uploadBatchLine(position, selectedCount, flag));
             currentFileSize = QFileInfo(platform::joinPath(folder, name)).size();
-            const Sent outcome = sendOne(*this, folder, name);
+            const Sent outcome = sendOne(*this, keeper, folder, name);
             if (outcome != Sent::Whole) {
                 allSent = false;
                 refuseFile(*this, name, outcome);
@@ -204,10 +210,12 @@ void TForm1::Button2Click() {
     bool allSent = true;
     {
         session::SessionCall call(*this);
+        transfers::SessionKeeper keeper =
+            transfers::keepSession(*this, transfers::returnToCurrentFolder(*this));
         for (const QString& name : names) {
             window.licznik->setText(lang::pick(transfertext::kUploadFile, flag) + name);
             currentFileSize = QFileInfo(platform::joinPath(localFolder, name)).size();
-            const Sent outcome = sendOne(*this, localFolder, name);
+            const Sent outcome = sendOne(*this, keeper, localFolder, name);
             if (outcome != Sent::Whole) {
                 allSent = false;
                 refuseFile(*this, name, outcome);

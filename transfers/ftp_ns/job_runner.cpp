@@ -3,6 +3,7 @@
 #include "ftp/id_exception.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
+#include "transfers/session_keeper.h"
 #include "transfers/transfer_logic.h"
 
 #include <QFile>
@@ -150,12 +151,14 @@ QList<FtpNsFileResult> FtpNsRunner::run() {
             onFileDone(r);
         results << r;
     };
-    QString sessionLost; // why the session could not be had; every later file fails so
+    // A file whose failure cost the connection (a silent server, replies out of step)
+    // fails alone: the next one logs in again.
+    transfers::SessionKeeper keeper([this] { return ftp_.IsOpen(); }, [this] { openSession(); });
     try {
         openSession();
         learnNameEncoding();
     } catch (const std::exception& e) {
-        sessionLost = QString::fromUtf8(e.what());
+        keeper.lose(QString::fromUtf8(e.what()));
     }
     for (int i = 0; i < job_.files.size(); ++i) {
         const QString& entry = job_.files[i];
@@ -163,17 +166,8 @@ QList<FtpNsFileResult> FtpNsRunner::run() {
             report({entry, false, QStringLiteral("aborted")});
             continue;
         }
-        if (sessionLost.isEmpty() && !ftp_.IsOpen()) {
-            // The last file's failure cost the connection (a silent server, replies
-            // out of step): log in again and go on.
-            try {
-                openSession();
-            } catch (const std::exception& e) {
-                sessionLost = QString::fromUtf8(e.what());
-            }
-        }
-        if (!sessionLost.isEmpty()) {
-            report({entry, false, sessionLost});
+        if (!keeper.ready()) {
+            report({entry, false, keeper.lostReason()});
             continue;
         }
         report(transferOne(i, entry));

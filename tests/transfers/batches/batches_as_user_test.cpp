@@ -4,7 +4,7 @@
 #include "log/log_pane.h"
 #include "tests/support/ftp/fake_ftp_server.h"
 #include "tests/support/ui/user_input.h"
-#include "tests/transfers/batches/transfer_fixture.h"
+#include "tests/transfers/batches/as_user_fixture.h"
 
 #include <QTest>
 #include <QTimer>
@@ -16,23 +16,6 @@
 namespace {
 
 using userinput::rowOf;
-
-struct BatchAsUser : TransferWindow {
-    // The window shown and active, the server chosen in the list of INNE, F5.
-    void connectAsUser(int port) {
-        home.writeLines("konf.dat",
-                        {"0", "1", "0", "1", "1", "16777215", "0", "1", "7", "1", home.path()});
-        home.writeLines("S_list.dat",
-                        {QStringLiteral("Alfa*0*korvante*127.0.0.1*secret*%1*7*").arg(port)});
-        form = std::make_unique<TForm1>();
-        form->FormCreate();
-        form->katalog->setDirectory(QString::fromStdString(local.path()));
-        ASSERT_TRUE(userinput::showActive(*form));
-        userinput::clickRow(form->ftp_lista, rowOf(form->ftp_lista, "Alfa"));
-        QTest::keyClick(form.get(), Qt::Key_F5);
-        ASSERT_TRUE(form->connected()) << services.messages().join('\n').toStdString();
-    }
-};
 
 TEST_F(BatchAsUser, TheRecordNamesTheSessionsServerAfterTheWindowWasActivatedAgain) {
     write(remoteFile("data.bin"), pattern(400000, 3));

@@ -1,0 +1,183 @@
+// The window's batches against a scripted server that misbehaves, driven as a user
+// does: a server that ignores ABOR costs one file and a new login, not the batch; a
+// broken upload the server will not delete is named to the user.
+
+#include "log/log_pane.h"
+#include "tests/support/ftp/fake_ftp_server.h"
+#include "tests/transfers/batches/as_user_fixture.h"
+
+#include <QTest>
+
+namespace {
+
+using ftptest::FakeFtpServer;
+using userinput::rowOf;
+
+std::string listLine(const std::string& name, size_t size) {
+    return "-rw-r--r--   1 owner group " + std::to_string(size) + " Jan 01 12:00 " + name + "\r\n";
+}
+
+void scriptLogin(FakeFtpServer& s) {
+    s.reply("220 fake ready");
+    s.expect("user korvante");
+    s.reply("331 password please");
+    s.expect("pass secret");
+    s.reply("230 logged in");
+    s.expect("type I");
+    s.reply("200 binary");
+    s.expect("syst");
+    s.reply("215 UNIX Type: L8");
+}
+
+// The listing refresh of the root: CWD, TYPE A, PWD, LIST.
+void scriptRootListing(FakeFtpServer& s, const std::string& lines, bool cwd = true) {
+    if (cwd) {
+        s.expect("CWD /");
+        s.reply("250 ok");
+        s.expect("type A");
+        s.reply("200 ascii");
+    }
+    s.expect("PWD");
+    s.reply("257 \"/\" is the current folder");
+    s.pasv();
+    s.expect("list");
+    s.acceptData();
+    s.reply("150 listing");
+    s.sendData(lines);
+    s.closeData();
+    s.reply("226 done");
+}
+
+void scriptDownload(FakeFtpServer& s, const std::string& name, const std::string& bytes,
+                    bool binaryFirst) {
+    if (binaryFirst) {
+        s.expect("type I");
+        s.reply("200 binary");
+    }
+    s.expect("SIZE " + name);
+    s.reply("213 " + std::to_string(bytes.size()));
+    s.pasv();
+    s.expect("retr " + name);
+    s.acceptData();
+    s.reply("150 sending");
+    s.sendData(bytes);
+    s.closeData();
+    s.reply("226 done");
+}
+
+std::string bytesOf(const QByteArray& bytes) {
+    return bytes.toStdString();
+}
+
+struct HostileBatch : BatchAsUser {
+    FakeFtpServer fake;
+    void TearDown() override {
+        EXPECT_TRUE(fake.finished());
+        EXPECT_EQ(fake.errors(), "");
+    }
+    void selectRows(const QStringList& captions) {
+        userinput::clickRow(form->l3, rowOf(form->l3, captions.first()));
+        for (const QString& caption : captions.mid(1))
+            QTest::mouseClick(form->l3->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                              form->l3->visualItemRect(rowOf(form->l3, caption)).center());
+        ASSERT_EQ(form->l3->selectedItems().size(), captions.size());
+    }
+};
+
+// File 2 stalls and its server ignores the ABOR: the engine hangs up, the file fails
+// (the earlier copy kept), the batch logs in again, lists the folder and fetches file 3.
+TEST_F(HostileBatch, AServerThatIgnoresAborCostsOneFileAndANewLogin) {
+    const QByteArray one = pattern(70000, 1), three = pattern(90000, 3);
+    write(localFile("two.bin"), "the earlier copy");
+    const std::string lines = listLine("one.bin", one.size()) + listLine("two.bin", 1000) +
+                              listLine("three.bin", three.size());
+    scriptLogin(fake);
+    scriptRootListing(fake, lines);
+    scriptDownload(fake, "one.bin", bytesOf(one), true);
+    fake.expect("SIZE two.bin");
+    fake.reply("213 1000");
+    fake.pasv();
+    fake.expect("retr two.bin");
+    fake.acceptData();
+    fake.reply("150 sending");
+    fake.sendData(std::string(500, 't'));
+    fake.holdData();
+    fake.expect("ABOR"); // never answered
+    fake.acceptControl();
+    scriptLogin(fake);
+    scriptRootListing(fake, lines);
+    scriptDownload(fake, "three.bin", bytesOf(three), true);
+
+    connectAsUser(fake.port(), 1, 400);
+    selectRows({"one.bin", "two.bin", "three.bin"});
+    QTest::keyClick(form.get(), Qt::Key_F7);
+
+    EXPECT_EQ(read(localFile("one.bin")), one);
+    EXPECT_EQ(read(localFile("two.bin")), "the earlier copy");
+    EXPECT_EQ(read(localFile("three.bin")), three);
+    EXPECT_TRUE(partFiles().isEmpty());
+    const QStringList log = form->memo1->lines();
+    EXPECT_TRUE(log.contains(QString::fromUtf8("Nie ściągnięto pliku: two.bin")));
+    EXPECT_FALSE(log.contains(QString::fromUtf8("Nie ściągnięto pliku: three.bin")));
+    EXPECT_TRUE(log.contains(
+        QString::fromUtf8("Połączenie z serwerem zostało utracone. Łączenie ponownie...")));
+    // The window is connected again, in the folder it was in, with its list.
+    EXPECT_TRUE(form->connected());
+    EXPECT_FALSE(form->pol2->isEnabled());
+    EXPECT_TRUE(form->roz2->isEnabled());
+    EXPECT_EQ(form->CurrentDirEdit->text(), "/");
+    EXPECT_EQ(form->l3->topLevelItemCount(), 3);
+    EXPECT_FALSE(form->transferRunning);
+    EXPECT_FALSE(form->Form13->isVisible());
+    EXPECT_TRUE(services.messages().isEmpty()) << services.messages().join('\n').toStdString();
+}
+
+// A broken upload whose remains the server refuses to delete: the log and the end box
+// name the incomplete file, in either language, and the list shows what the server holds.
+struct RefusedDelete : HostileBatch, ::testing::WithParamInterface<int> {};
+
+TEST_P(RefusedDelete, TheIncompleteRemoteFileIsNamedInTheLogAndTheBox) {
+    const int polish = GetParam();
+    write(localFile("up.bin"), pattern(50000, 4));
+    scriptLogin(fake);
+    scriptRootListing(fake, "");
+    fake.expect("type I");
+    fake.reply("200 binary");
+    fake.pasv();
+    fake.expect("STOR up.bin");
+    fake.acceptData();
+    fake.reply("150 go");
+    fake.receiveData();
+    fake.reply("451 Local error: disk full");
+    fake.expect("DELE up.bin");
+    fake.reply("550 Permission denied");
+    // The list is refreshed so the user sees the remains.
+    fake.expect("PWD");
+    fake.reply("257 \"/\" is the current folder");
+    scriptRootListing(fake, listLine("up.bin", 20000));
+
+    connectAsUser(fake.port(), polish, 2000);
+    selectLocal({"up.bin"});
+    QTest::keyClick(form.get(), Qt::Key_F6);
+
+    const QString refused = polish ? QString::fromUtf8("Nie wysłano pliku: up.bin")
+                                   : QString::fromUtf8("File not uploaded: up.bin");
+    const QString left = polish
+                             ? QString::fromUtf8("Na serwerze pozostał niepełny plik: up.bin")
+                             : QString::fromUtf8("An incomplete file stays on the server: up.bin");
+    const QString noRights =
+        polish ? QString::fromUtf8("Nie masz wystarczających praw dostępu aby wysłać plik")
+               : QString::fromUtf8("You cannot upload file: Permision danied");
+    EXPECT_TRUE(form->memo1->lines().contains(refused))
+        << form->memo1->lines().join('\n').toStdString();
+    EXPECT_TRUE(form->memo1->lines().contains(left));
+    EXPECT_EQ(services.messages(), QStringList({noRights + '\n' + left}));
+    EXPECT_NE(rowOf(form->l3, "up.bin"), nullptr);
+    EXPECT_TRUE(form->connected());
+    EXPECT_TRUE(form->sciagnij_ftp->isEnabled());
+    EXPECT_FALSE(form->Form13->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(PolishAndEnglish, RefusedDelete, ::testing::Values(1, 0));
+
+} // namespace
