@@ -80,12 +80,16 @@ shoot_layout 1 main-window-firmy category-toolbar
 # The web/e-mail launcher, the address list and the network chooser (over a
 # sample mount table), in both languages. window_shots opens each window
 # through its own command over the main window and photographs the screen.
+# KONF=none leaves the program folder without konf.dat (a first start);
+# PORT names the demo server's port for the server list.
 shoot_dialog() {
   local language=$1 window=$2 name=$3
   local home
   home=$(mktemp -d)
-  printf '%s\r\n' 0 1 0 1 "$language" -2147483624 0 1 7 0 "$home" > "$home/konf.dat"
-  printf 'Demo server*0*demo*127.0.0.1*^*21*7*\r\n' > "$home/S_list.dat"
+  if [ "${KONF:-}" != none ]; then
+    printf '%s\r\n' 0 1 0 1 "$language" -2147483624 0 1 7 0 "$home" > "$home/konf.dat"
+  fi
+  printf 'Demo server*0*demo*127.0.0.1*demo*%s*7*\r\n' "${PORT:-21}" > "$home/S_list.dat"
   printf 'j\363zef.\277\363\263\346@przyk\263ad.pl\r\nanna@example.com\r\nbiuro@example.org\r\n' \
     > "$home/Adresy.dat"
   mkdir -p "$home/net/reports/2024" "$home/net/reports/2025" "$home/nfs/home" \
@@ -109,3 +113,32 @@ for lang in pl en; do
   shoot_dialog "$flag" addresses "address-list-$lang"
   shoot_dialog "$flag" network "network-chooser-$lang"
 done
+
+# The quick-connect dialog and the settings dialog (first and last page).
+for lang in pl en; do
+  flag=$([ "$lang" = pl ] && echo 1 || echo 0)
+  shoot_dialog "$flag" quickconnect "quick-connect-$lang"
+  shoot_dialog "$flag" settings "settings-$lang"
+  shoot_dialog "$flag" settings-other "settings-other-$lang"
+done
+# A first start: no konf.dat, the log pane sends the user to the settings.
+KONF=none shoot_dialog 0 settings "settings-fresh"
+KONF=none shoot_dialog 0 settings-other "settings-fresh-other"
+KONF=none shoot_dialog 0 settings-colours "settings-fresh-colours"
+
+# The progress window during a download from a local demo server that sends
+# slowly enough for the window to be up when the picture is taken.
+src=$(cd "$(dirname "$0")/.." && pwd)
+ftp_root=$(mktemp -d)
+head -c 40000000 /dev/zero > "$ftp_root/big.bin"
+coproc SERVER { exec /usr/bin/python3 "$src/scripts/ftp_server.py" --root "$ftp_root" \
+    --user demo:demo --send-rate 4000000 --watch-stdin; }
+server_pid=$SERVER_PID
+read -r _ port <&"${SERVER[0]}"
+for lang in pl en; do
+  flag=$([ "$lang" = pl ] && echo 1 || echo 0)
+  PORT=$port shoot_dialog "$flag" progress "progress-$lang"
+done
+exec {SERVER[1]}>&- # the server ends with its input
+wait "$server_pid" 2>/dev/null || true
+rm -rf "$ftp_root"

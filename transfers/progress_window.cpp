@@ -37,6 +37,9 @@ QCheckBox* checkBox(QWidget* parent, const char* name, const char* text) {
 TForm13::TForm13(TForm1* form)
     : QWidget(form, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), form_(form) {
     setObjectName(QStringLiteral("TForm13"));
+    // No title bar: the frame line is what sets the box apart from the
+    // window under it (a plain QWidget paints its style sheet only when asked).
+    setAttribute(Qt::WA_StyledBackground);
     setStyleSheet(QStringLiteral("TForm13 { border: 1px solid #404040; }"));
     komunikat = label(this, "komunikat", QStringLiteral("komunikat"));
     komunikat->setAlignment(Qt::AlignCenter);

@@ -56,6 +56,7 @@ struct ProgressAsUser : TransferWindow {
         QMap<QString, QString> text;
         QStringList clipped;  // controls with less room than their text needs
         double pointSize = 0; // of the check boxes' captions
+        QColor edge;          // the middle of the left edge
     };
     void lookAtFirstProgress(Seen& seen) {
         atFirstProgress([this, &seen] {
@@ -67,6 +68,7 @@ struct ProgressAsUser : TransferWindow {
             seen.text["GroupBox1"] = w.GroupBox1->title();
             seen.clipped = clippedControls();
             seen.pointSize = w.roz->font().pointSizeF();
+            seen.edge = w.grab().toImage().pixelColor(0, w.height() / 2);
         });
     }
     // Every control of the shown window with less room than its text needs,
@@ -121,6 +123,8 @@ TEST_F(ProgressAsUser, EveryControlIsReadableAtTheDefaultFontAndAQuarterLarger) 
             download({"big.bin"});
             ASSERT_FALSE(seen.text.isEmpty()) << "no progress was seen";
             EXPECT_DOUBLE_EQ(seen.pointSize, QApplication::font().pointSizeF());
+            // No title bar: the frame line sets the box apart from the window under it.
+            EXPECT_EQ(seen.edge, QColor(0x40, 0x40, 0x40)) << seen.edge.name().toStdString();
             EXPECT_TRUE(seen.clipped.isEmpty()) << "language " << language << ", scale " << scale
                                                 << ": " << seen.clipped.join(", ").toStdString();
             form.reset();
