@@ -10,7 +10,9 @@
 #include <QProcessEnvironment>
 #include <QStringList>
 #include <gtest/gtest.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include "platform/text_file.h"
 
@@ -61,12 +63,12 @@ protected:
         server.reply("226 done");
     }
 
-    int run(const QStringList& files, bool passive = true) {
+    int run(const QStringList& files, bool passive = true, const std::string& folder = {}) {
         QStringList lines{"0",
                           "127.0.0.1",
                           "pw",
                           "bob",
-                          QString::fromStdString(local.path()) + "/*/",
+                          QString::fromStdString(folder.empty() ? local.path() : folder) + "/*/",
                           QString::number(server.port()),
                           passive ? "1" : "0"};
         lines += files;
@@ -201,6 +203,108 @@ TEST_F(FtpNsHostile, ActiveServerThatNeverConnectsFailsTheFileOnly) {
     EXPECT_NE(log.find("never: Timed out"), std::string::npos) << log;
     EXPECT_FALSE(ftptest::fileExists(local.file("never")));
     EXPECT_EQ(readFile(local.file("next")), "next");
+}
+
+// A server that falls silent, one that drips its reply and one whose data port nobody
+// listens on each cost one file: the first two a new login, the third nothing, as its
+// 425 and the ABOR's answer are read for the RETR. The empty file after them gets its
+// own replies.
+TEST_F(FtpNsHostile, SilentDrippingAndStaleRepliesEachCostOneFile) {
+    writeFile(local.file("mute"), "earlier mute");
+    scriptLogin();
+    scriptListing("mute\r\ndrip\r\nnowhere\r\nempty\r\n");
+    server.expect("SIZE mute");
+    server.waitClientClose();
+    server.acceptControl();
+    scriptLogin();
+    server.expect("SIZE drip");
+    server.drip("213 4 and the rest of this reply comes a byte at a time, far too slowly\r\n", 40);
+    server.acceptControl();
+    scriptLogin();
+    server.expect("SIZE nowhere");
+    server.reply("213 4");
+    server.pasv("227 Entering Passive Mode (127,0,0,1,0,0).");
+    server.expect("retr nowhere");
+    server.reply("425 Can't open data connection.");
+    server.expect("ABOR");
+    server.reply("225 No transfer to abort.");
+    scriptDownload("empty", "");
+    server.expect("Quit");
+
+    EXPECT_EQ(run({"mute", "drip", "nowhere", "empty"}), 1);
+    EXPECT_NE(log.find("mute: Timed out"), std::string::npos) << log;
+    EXPECT_NE(log.find("drip: Timed out"), std::string::npos) << log;
+    EXPECT_NE(log.find("nowhere: "), std::string::npos) << log;
+    EXPECT_EQ(log.find("empty: "), std::string::npos) << log;
+    EXPECT_EQ(readFile(local.file("mute")), "earlier mute");
+    EXPECT_FALSE(ftptest::fileExists(local.file("drip")));
+    EXPECT_FALSE(ftptest::fileExists(local.file("nowhere")));
+    ASSERT_TRUE(ftptest::fileExists(local.file("empty")));
+    EXPECT_EQ(readFile(local.file("empty")), "");
+    EXPECT_TRUE(partFiles().isEmpty());
+}
+
+TEST_F(FtpNsHostile, ActiveModeTakesDataOnlyFromTheControlPeer) {
+    scriptLogin();
+    server.expectPort();
+    server.reply("200 port ok");
+    server.expect("nlst");
+    server.reply("150 names");
+    server.connectData();
+    server.sendData("f\r\n");
+    server.closeData();
+    server.reply("226 done");
+    server.expect("SIZE f");
+    server.reply("213 13");
+    server.expectPort();
+    server.reply("200 port ok");
+    server.expect("retr f");
+    server.reply("150 sending");
+    server.connectDataFrom("127.0.0.2");
+    server.connectData();
+    server.sendData("the real data");
+    server.closeData();
+    server.reply("226 done");
+    server.expect("Quit");
+
+    EXPECT_EQ(run({"f"}, false), 0) << log;
+    EXPECT_EQ(readFile(local.file("f")), "the real data");
+    EXPECT_TRUE(server.foreignPeerRefused());
+}
+
+// A full local disk fails the file in the middle; the empty file after it still gets its
+// own replies (a stale one once failed it with "213 0"). Needs a tiny tmpfs, so root.
+TEST_F(FtpNsHostile, DiskFullFailsTheFileAndTheNextStillArrives) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "mounting a tiny tmpfs needs root";
+    ftptest::TempDir mountPoint;
+    if (::mount("tmpfs", mountPoint.path().c_str(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "cannot mount a tmpfs here";
+    writeFile(mountPoint.file("big"), "earlier big");
+    scriptLogin();
+    scriptListing("big\r\nempty\r\n");
+    server.expect("SIZE big");
+    server.reply("213 100000000");
+    server.pasv();
+    server.expect("retr big");
+    server.acceptData();
+    server.reply("150 sending");
+    server.sendDataUntilClientCloses();
+    server.expect("ABOR");
+    server.reply("426 transfer aborted");
+    server.reply("226 abort done");
+    scriptDownload("empty", "");
+    server.expect("Quit");
+
+    EXPECT_EQ(run({"big", "empty"}, true, mountPoint.path()), 1);
+    EXPECT_NE(log.find("big: "), std::string::npos) << log;
+    EXPECT_EQ(log.find("empty: "), std::string::npos) << log;
+    EXPECT_EQ(readFile(mountPoint.file("big")), "earlier big");
+    EXPECT_EQ(readFile(mountPoint.file("empty")), "");
+    EXPECT_TRUE(QDir(QString::fromStdString(mountPoint.path()))
+                    .entryList({"*.part"}, QDir::Files | QDir::Hidden)
+                    .isEmpty());
+    ::umount2(mountPoint.path().c_str(), MNT_DETACH);
 }
 
 // The listing only tells the names' encoding; one of 8 MiB of bare line ends must cost
