@@ -12,7 +12,8 @@ void TForm1::wireAddressBook() {
     if (Form8)
         return;
     Form8 = new TForm8(this);
-    registerCommand(Command::ShowAddressBook, [this] { statystykaClick(); });
+    connect(statystyka, &QToolButton::clicked, this, &TForm1::statystykaClick);
+    connect(mail_www, &QAction::triggered, this, &TForm1::statystykaClick);
     connect(Adresy_nowy1, &QAction::triggered, this, &TForm1::Adresy_nowy1Click);
     connect(Adresy_edytuj1, &QAction::triggered, this, &TForm1::Adresy_edytuj1Click);
 }

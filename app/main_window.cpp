@@ -187,7 +187,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
     // A dead connection may still be open: close it so that no call waiting
     // on the server keeps the program alive after its window is gone.
     if (connected())
-        runCommand(Command::Disconnect);
+        roz2Click();
     event->accept();
 }
 

@@ -20,8 +20,6 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
-#include <functional>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -245,44 +243,6 @@ public:
     QAction *pokaz_okno = nullptr, *Oprogramie2 = nullptr, *Pomoc2 = nullptr, *mail_www = nullptr,
             *Tray_zamknij = nullptr;
 
-    // ---- commands the shell runs for other subsystems ------------------------
-    // Keys and start-up steps call these; each subsystem registers the
-    // commands it carries out (a command nobody registered does nothing).
-    enum class Command {
-        Connect,
-        Disconnect,
-        OpenRemote,
-        RemoteUp,
-        DeleteRemote,
-        DeleteLocal,
-        NewServer,
-        EditServer,
-        OpenLocalFile,
-        Upload,
-        Download,
-        NewLocalFolder,
-        NewRemoteFolder,
-        RefreshCounters,
-        LoadAllServersAtStart,
-        AskAccessPassword,
-        ShowWizard,
-        OpenStartCategory,
-        ReplayInterruptedDownload,
-        RepaintProgress,
-        ShowSettings,
-        ShowAddressBook,
-        QuickConnect
-    };
-    void registerCommand(Command command, std::function<void()> action);
-    // Runs a command; false when no subsystem carries it out.
-    bool runCommand(Command command);
-    bool hasCommand(Command command) const;
-    // Connects a button or menu item to a command and remembers which one, so
-    // that a control whose command nobody carries out can be found.
-    void bindCommand(QObject* control, Command command);
-    std::optional<Command> boundCommand(const QObject* control) const;
-    // Told of every command asked for and whether a handler ran (tests).
-    std::function<void(Command, bool ran)> commandTrace;
     // Set when the program is on its way out (exit command, refused password).
     bool quitting() const { return quitting_; }
     void setQuitting() { quitting_ = true; }
@@ -319,7 +279,7 @@ public:
     int lastReplyCode() const;
     int language() const { return slot[5]; }
     // Settings dialog and access password (app/settings_dialog*, app/password_prompt*):
-    // creates TUstawienia and registers ShowSettings and AskAccessPassword; once.
+    // creates TUstawienia and connects Ustawienia2; once.
     void wireSettings();
     bool settingsWired = false;
     void Ustawienia2Click();
@@ -379,12 +339,6 @@ public:
     std::string currentDirRaw;      // CurrentDirEdit as the server sent it
     int sessionCallDepth = 0;       // session calls of the engine on the stack
     bool userClosedSession = false; // roz2 pressed while a call was waiting
-    // Set by the transfer queue (transfers/): close its editor window; empty
-    // the editor's lists and switch queue mode off; add a clicked file row to
-    // the queue while queue mode is on.
-    std::function<void()> closeQueueEditor;
-    std::function<void()> endQueueMode;
-    std::function<void(QTreeWidgetItem* row)> addClickedFileToQueue;
 
     // Remote file operations (session/remote_*.cpp): the commands, their
     // windows and bindings; wired once from wireSession.
@@ -431,9 +385,8 @@ public:
     bool zaznaczone_sciagnij();
     void Blad_sciagania(); // writes error.dat
     // Downloads lista_bufor2[0] from the folder lista_bufor[0] (the start-up
-    // replay fills both); replayStatus, when set, shows "Status: Połączono...".
+    // replay fills both and shows "Status: Połączono..." through replayStatus).
     void S_bufor2();
-    std::function<void(const QString&)> replayStatus;
     // Uploading.
     void w_plikClick();
     bool zaznaczone_pliki();
@@ -445,13 +398,8 @@ public:
     void dropOnPanel(QWidget* target, QWidget* source);
     // Carries out the after-transfer choice spr2 and resets it.
     void afterTransferChoice(bool signalBeforeDisconnect = false);
-    // Set by the queue (transfers/): the queue download S_bufor.
-    std::function<void()> downloadQueue;
-    // Set by the notification-area icon (desktop/): is it shown; show it with
-    // an icon file; its hint.
-    std::function<bool()> trayIconVisible;
-    std::function<void(const QString& iconFile)> showTrayIcon;
-    std::function<void(const QString& hint)> setTrayHint;
+    // The progress window again after the main window comes back from the tray.
+    void repaintProgressWindow();
 
     // ---- transfer queue (transfers/queue*.cpp) ------------------------------
     // Creates the queue editor TForm21 and connects the queue's menu items; once.
@@ -463,6 +411,8 @@ public:
     void usun_buforClick(); // empties the queue and its editor
     void S_bufor();         // downloads the queue
     void addToQueue(QTreeWidgetItem* row);
+    void closeQueueEditor(); // a new connection closes the editor window
+    void endQueueMode();     // empties the editor's lists and switches queue mode off
 
     // ---- background sessions (transfers/background*.cpp) -------------------
     // Connects the two "separate session" commands; once.
@@ -474,11 +424,14 @@ public:
     QStringList Zapisz_n_sesje_ftp() const; // the download job's lines
 
     // ---- interrupted-download replay (session/replay*.cpp) ------------------
-    // Creates TForm20 and registers ReplayInterruptedDownload; once.
+    // Creates TForm20; once.
     void wireReplay();
     TForm20* Form20 = nullptr;
     void Laczenie_blad();
-    bool replayRunning = false; // the replay fills the connection fields itself
+    // The replay of the show handler, once the window is on screen.
+    void replayAtStart();
+    void replayStatus(const QString& text); // TForm20's status line
+    bool replayRunning = false;             // the replay fills the connection fields itself
 
     // ---- server directory (servers/) ---------------------------------------
     // slot[9] is the open category and always names the list shown (0..7 one
@@ -494,8 +447,7 @@ public:
     int szukajDlugosc = 1;
     int szukajPozycja = 0;
 
-    // Connects the server list's controls and registers the start-up commands
-    // (LoadAllServersAtStart, ShowWizard, OpenStartCategory); once, from the constructor.
+    // Connects the server list's controls; once, from the constructor.
     void wireServerLists();
     void serversCreateAtStart();     // FormCreate step 6: TForm18's loader, the wizard instance
     bool serversWizardAtStart();     // step 8: the wizard when slot 9 is 9; true when shown
@@ -532,7 +484,7 @@ public:
     bool szukaj_znakow(const QString& text); // true when the search started over
     // Server dialogs and export/import (servers/server_dialog_entry.cpp):
     // creates TForm4, TForm6, TForm17 and TFormy, connects nowy2,
-    // Edycjadanychserwera1 and exp, and registers the F2 and F3 commands.
+    // Edycjadanychserwera1 and exp; once.
     void wireServerDialogs();
     bool serverDialogsWired = false;
     void nowy2Click();
@@ -540,8 +492,7 @@ public:
     void expClick();
 
     // ---- local files (local/) ----------------------------------------------
-    // Connects the local panel's controls and registers OpenLocalFile,
-    // NewLocalFolder and DeleteLocal; once.
+    // Connects the local panel's controls; once.
     void wireLocalPanel();
     bool localPanelWired = false;
     void dyskChange();
@@ -596,6 +547,10 @@ public:
     bool trayAreaAvailable() const;
     void minimiseInstead(QWidget* alsoMinimise);
     bool noTrayNoticeGiven = false;
+    // The notification-area icon as the progress window uses it.
+    bool trayIconVisible() const;
+    void showTrayIcon(const QString& iconFile);
+    void setTrayHint(const QString& hint);
 
     // The log pane's dock: floats out of the bottom panel and docks back.
     QDockWidget* memo1Dock = nullptr;
@@ -618,8 +573,6 @@ private:
     void buildMenus();
     void wireShell();
     void applyLayoutSlot3();
-    std::map<int, std::function<void()>> commands_;
-    std::map<const QObject*, Command> commandBindings_;
     bool shownOnce_ = false;
     bool activatedByPress_ = false;
     bool quitting_ = false;

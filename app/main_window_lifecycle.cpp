@@ -22,41 +22,6 @@ using platform::DlgResult;
 using platform::DlgType;
 using platform::services;
 
-void TForm1::registerCommand(Command command, std::function<void()> action) {
-    commands_[int(command)] = std::move(action);
-}
-
-bool TForm1::runCommand(Command command) {
-    const bool built = hasCommand(command);
-    if (commandTrace)
-        commandTrace(command, built);
-    if (!built)
-        return false;
-    commands_.at(int(command))();
-    return true;
-}
-
-bool TForm1::hasCommand(Command command) const {
-    const auto it = commands_.find(int(command));
-    return it != commands_.end() && it->second;
-}
-
-void TForm1::bindCommand(QObject* control, Command command) {
-    commandBindings_[control] = command;
-    const auto run = [this, command] { runCommand(command); };
-    if (auto* button = qobject_cast<QAbstractButton*>(control))
-        connect(button, &QAbstractButton::clicked, this, run);
-    else if (auto* action = qobject_cast<QAction*>(control))
-        connect(action, &QAction::triggered, this, run);
-}
-
-std::optional<TForm1::Command> TForm1::boundCommand(const QObject* control) const {
-    const auto it = commandBindings_.find(control);
-    if (it == commandBindings_.end())
-        return std::nullopt;
-    return it->second;
-}
-
 void TForm1::FormCreate() {
     // 1. The platform kind: what the running system offers for shutting down.
     platformKind = static_cast<unsigned char>(services().platformKind());
@@ -70,35 +35,35 @@ void TForm1::FormCreate() {
     // 5. Settings.
     Odczyt_danych();
     // 6. The all-servers loader and the wizard instance.
-    runCommand(Command::LoadAllServersAtStart);
+    serversCreateAtStart();
     // 7. The protocol log hook.
     IdLogDebug1->Active = true;
     QCoreApplication::processEvents();
     // 8. The access password, then the wizard when the start category asks for it.
     if (QFile::exists(platform::programFile(QStringLiteral("pas.dat")))) {
-        runCommand(Command::AskAccessPassword);
+        askAccessPassword();
         if (quitting_)
             return;
     }
     if (slot[9] == 9) {
-        runCommand(Command::ShowWizard);
+        serversWizardAtStart();
         return;
     }
     // 9. The start category.
     QCoreApplication::processEvents();
-    runCommand(Command::OpenStartCategory);
+    serversOpenStartCategory();
 }
 
 void TForm1::FormShow() {
     if (hiddenToTray) {
-        runCommand(Command::RepaintProgress);
+        repaintProgressWindow();
         return;
     }
     if (shownOnce_)
         return;
     shownOnce_ = true;
     if (slot[10] == 1 && QFile::exists(platform::programFile(QStringLiteral("error.dat"))))
-        runCommand(Command::ReplayInterruptedDownload);
+        replayAtStart();
 }
 
 void TForm1::FormActivate() {
@@ -108,7 +73,7 @@ void TForm1::FormActivate() {
         Password2->clear();
         FTpServer->clear();
     }
-    runCommand(Command::RefreshCounters);
+    Statusy();
     QCoreApplication::processEvents();
     rozmiary_odczyt();
 }
@@ -129,49 +94,63 @@ bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
     }
     switch (key) {
     case Qt::Key_Delete:
-        if (l3Tag == 100 && online && szukajTag == 200)
-            return runCommand(Command::DeleteRemote);
-        if (plikiTag == 101 && szukajTag == 200)
-            return runCommand(Command::DeleteLocal);
+        if (l3Tag == 100 && online && szukajTag == 200) {
+            usun_katClick();
+            return true;
+        }
+        if (plikiTag == 101 && szukajTag == 200) {
+            Usuplik1Click();
+            return true;
+        }
         return false;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (!online || szukajTag == 105 || QApplication::focusWidget() == Password2)
             return false;
-        return runCommand(Command::OpenRemote);
+        l3DblClick();
+        return true;
     case Qt::Key_Escape:
         if (!online)
             return false;
-        return runCommand(Command::RemoteUp);
+        CofnijClick();
+        return true;
     case Qt::Key_F1:
         pomoc1Click();
         return true;
     case Qt::Key_F2:
         if (online)
             return false;
-        return runCommand(Command::NewServer);
+        nowy2Click();
+        return true;
     case Qt::Key_F3:
         if (online)
             return false;
-        return runCommand(Command::EditServer);
+        Edycjadanychserwera1Click();
+        return true;
     case Qt::Key_F4:
-        return runCommand(Command::OpenLocalFile);
+        ranClick();
+        return true;
     case Qt::Key_F5:
         if (online)
             return false;
-        return runCommand(Command::Connect);
+        pol2Click();
+        return true;
     case Qt::Key_F6:
         if (!online)
             return false;
-        return runCommand(Command::Upload);
+        w_plikClick();
+        return true;
     case Qt::Key_F7:
         if (!online)
             return false;
-        return runCommand(Command::Download);
+        s_plikClick();
+        return true;
     case Qt::Key_F8:
-        return runCommand(Command::NewLocalFolder);
+        SpeedButton3Click();
+        return true;
     case Qt::Key_F9:
-        return runCommand(Command::NewRemoteFolder);
+        n_katalogClick();
+        return true;
     default:
         return false;
     }
@@ -184,13 +163,7 @@ void TForm1::zamknijClick() {
                                   DlgType::Warning, DlgButtons::YesNo);
         if (answer != DlgResult::Yes)
             return;
-        if (!runCommand(Command::Disconnect)) {
-            try {
-                FTP->CloseSession();
-            } catch (const std::exception&) {
-                // The connection is going away either way.
-            }
-        }
+        roz2Click();
     }
     rozmiary_zapis();
     quitting_ = true;

@@ -112,7 +112,7 @@ void TUstawienia::applyToMainWindow(int language, const QString& folder) {
     else
         form.jezyk_ang();
     form.Colory();
-    form.runCommand(TForm1::Command::RefreshCounters);
+    form.Statusy();
     if (!form.katalog->setDirectory(folder))
         services().messageDlg(lang::pick(shell_texts::kDefaultFolderMissing, language),
                               DlgType::Warning, DlgButtons::Ok);

@@ -13,8 +13,7 @@ void TForm1::wireSettings() {
         return;
     settingsWired = true;
     TUstawienia::instance();
-    registerCommand(Command::ShowSettings, [this] { Ustawienia2Click(); });
-    registerCommand(Command::AskAccessPassword, [this] { askAccessPassword(); });
+    connect(Ustawienia2, &QToolButton::clicked, this, &TForm1::Ustawienia2Click);
 }
 
 void TForm1::Ustawienia2Click() {

@@ -127,10 +127,6 @@ void TForm1::wireShell() {
     connect(Oprogramie1, &QAction::triggered, this, &TForm1::Oprogramie1Click);
     connect(Oprogramie2, &QAction::triggered, this, &TForm1::Oprogramie1Click);
     connect(OdwiedstronWWW1, &QAction::triggered, this, &TForm1::OdwiedstronWWW1Click);
-    bindCommand(Ustawienia2, Command::ShowSettings);
-    bindCommand(statystyka, Command::ShowAddressBook);
-    bindCommand(mail_www, Command::ShowAddressBook);
-    bindCommand(dynamik, Command::QuickConnect);
     connect(Password2, &QLineEdit::textChanged, this, &TForm1::Password2Change);
     connect(Splitter1, &QSplitter::splitterMoved, this,
             [this](int pos, int) { Splitter1Moved(pos); });

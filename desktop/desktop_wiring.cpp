@@ -63,17 +63,6 @@ void TForm1::wireDesktop() {
     Shutdown1->TimeOut = 0;
     Shutdown1->AllowAbort = true;
 
-    // The progress window reports through the icon while it runs in the background.
-    trayIconVisible = [this] { return tr_Icona->Visible(); };
-    showTrayIcon = [this](const QString& iconFile) {
-        // A file that holds no picture leaves the icon as it was.
-        if (QImageReader(iconFile).canRead())
-            tr_Icona->setIcon(QIcon(iconFile));
-        tr_Icona->Refresh();
-        tr_Icona->setVisible(true);
-    };
-    setTrayHint = [this](const QString& hint) { tr_Icona->setHint(hint); };
-
     connect(CButton, &QToolButton::clicked, this, &TForm1::CButtonClick);
     connect(pokaz_okno, &QAction::triggered, this, &TForm1::pokaz_oknoClick);
     connect(Tray_zamknij, &QAction::triggered, this, &TForm1::Tray_zamknijClick);
@@ -139,4 +128,21 @@ void TForm1::Akcja() {
         break; // left as placed: the 9x path without options logs the user off
     }
     Shutdown1->Execute();
+}
+
+// The progress window reports through the icon while it runs in the background.
+bool TForm1::trayIconVisible() const {
+    return tr_Icona->Visible();
+}
+
+void TForm1::showTrayIcon(const QString& iconFile) {
+    // A file that holds no picture leaves the icon as it was.
+    if (QImageReader(iconFile).canRead())
+        tr_Icona->setIcon(QIcon(iconFile));
+    tr_Icona->Refresh();
+    tr_Icona->setVisible(true);
+}
+
+void TForm1::setTrayHint(const QString& hint) {
+    tr_Icona->setHint(hint);
 }

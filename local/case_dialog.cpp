@@ -117,7 +117,7 @@ bool TForm15::localRoutine() {
         }
     }
     files->refresh();
-    form_->runCommand(TForm1::Command::RefreshCounters);
+    form_->Statusy();
     QCoreApplication::processEvents();
     return allDone;
 }

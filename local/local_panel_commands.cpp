@@ -57,7 +57,7 @@ void TForm1::SpeedButton3Click() {
     if (!target.isEmpty())
         QDir().mkdir(target);
     katalog->refresh();
-    runCommand(Command::RefreshCounters);
+    Statusy();
 }
 
 void TForm1::Usuplik1Click() {
@@ -96,7 +96,7 @@ void TForm1::Usuplik1Click() {
         progress->Progressbar1->setValue(0);
         progress->hide();
     }
-    runCommand(Command::RefreshCounters);
+    Statusy();
 }
 
 void TForm1::kat_usunClick() {
@@ -122,7 +122,7 @@ void TForm1::kat_usunClick() {
         QApplication::restoreOverrideCursor();
     }
     katalog->refresh();
-    runCommand(Command::RefreshCounters);
+    Statusy();
 }
 
 void TForm1::zmien_katalogClick() {
@@ -137,5 +137,5 @@ void TForm1::zmien_katalogClick() {
         QDir().rename(katalog->folderAt(row), current.filePath(*answer));
     }
     katalog->refresh();
-    runCommand(Command::RefreshCounters);
+    Statusy();
 }

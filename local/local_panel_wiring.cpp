@@ -56,10 +56,6 @@ void TForm1::wireLocalPanel() {
 
     Form15 = new TForm15(this);
     connect(litery_lokal, &QToolButton::clicked, this, [this] { litery_lokalClick(); });
-
-    registerCommand(Command::OpenLocalFile, [this] { ranClick(); });
-    registerCommand(Command::NewLocalFolder, [this] { SpeedButton3Click(); });
-    registerCommand(Command::DeleteLocal, [this] { Usuplik1Click(); });
 }
 
 void TForm1::dyskChange() {
@@ -69,7 +65,7 @@ void TForm1::dyskChange() {
     const QString root = dysk->currentText();
     if (!katalog->setDirectory(driveFolders->currentFolderOf(root)) && !katalog->setDirectory(root))
         katalogChange();
-    runCommand(Command::RefreshCounters);
+    Statusy();
 }
 
 void TForm1::katalogChange() {
@@ -84,7 +80,7 @@ void TForm1::katalogChange() {
     }
     // Plain file names the shell is handed refer to the folder shown.
     QDir::setCurrent(folder);
-    runCommand(Command::RefreshCounters);
+    Statusy();
 }
 
 void TForm1::pokazuj_plikiClick(QAction* choice) {
@@ -101,7 +97,7 @@ void TForm1::pokazuj_plikiClick(QAction* choice) {
         set = TLocalFileList::kAllAttributes;
     choice->setChecked(true);
     pliki->setAttributes(set);
-    runCommand(Command::RefreshCounters);
+    Statusy();
 }
 
 void TForm1::filtrClick() {
@@ -112,7 +108,7 @@ void TForm1::filtrClick() {
     if (answer && !answer->isEmpty())
         pliki->setMask(answer->startsWith(QLatin1Char('*')) ? *answer
                                                             : QStringLiteral("*.") + *answer);
-    runCommand(Command::RefreshCounters);
+    Statusy();
 }
 
 void TForm1::ranClick() {
@@ -138,12 +134,12 @@ void TForm1::odznaczClick() {
 
 void TForm1::odswiezClick() {
     pliki->refresh();
-    runCommand(Command::RefreshCounters);
+    Statusy();
 }
 
 void TForm1::Odswiez1Click() {
     katalog->refresh();
-    runCommand(Command::RefreshCounters);
+    Statusy();
 }
 
 void TForm1::kat_otworzClick() {

@@ -24,8 +24,6 @@ void TForm1::wireServerDialogs() {
     connect(nowy2, &QAction::triggered, this, &TForm1::nowy2Click);
     connect(Edycjadanychserwera1, &QAction::triggered, this, &TForm1::Edycjadanychserwera1Click);
     connect(exp, &QAction::triggered, this, &TForm1::expClick);
-    registerCommand(Command::NewServer, [this] { nowy2Click(); });
-    registerCommand(Command::EditServer, [this] { Edycjadanychserwera1Click(); });
 }
 
 void TForm1::nowy2Click() {

@@ -57,7 +57,7 @@ void reloadCategory(int code) {
 
 void refreshStatusCounts() {
     if (Form1)
-        Form1->runCommand(TForm1::Command::RefreshCounters);
+        Form1->Statusy();
 }
 
 ConnectionFields connectionFields() {

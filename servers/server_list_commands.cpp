@@ -56,12 +56,8 @@ QString TForm1::selectedServerLine() const {
 }
 
 void TForm1::refreshServerCount() {
-    // The counters routine refreshes every status count; without it the
-    // saved-server count is still kept right.
-    if (runCommand(Command::RefreshCounters))
-        return;
-    status_ftp->setPanelText(0, lang::pick(texts::kSavedServers, language()) +
-                                    QString::number(ftp_lista->topLevelItemCount()));
+    // The counters routine refreshes every status count, the saved servers' among them.
+    Statusy();
 }
 
 void TForm1::ftp_listaClick() {

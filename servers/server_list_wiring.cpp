@@ -73,10 +73,6 @@ void TForm1::wireServerLists() {
         return;
     serverListsWired = true;
 
-    registerCommand(Command::LoadAllServersAtStart, [this] { serversCreateAtStart(); });
-    registerCommand(Command::ShowWizard, [this] { serversWizardAtStart(); });
-    registerCommand(Command::OpenStartCategory, [this] { serversOpenStartCategory(); });
-
     // Category toolbar and submenu. A refused command (while connected)
     // leaves the marks and checks as they were.
     for (int code = 0; code <= servers::kAllServers; ++code) {

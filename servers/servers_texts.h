@@ -23,8 +23,6 @@ inline constexpr Msg kLoginUser{"Użytkownik", "User"};
 inline constexpr Msg kPasswordSavedYes{"TAK", "YES"};
 inline constexpr Msg kPasswordSavedNo{"NIE", "NO"};
 
-inline constexpr Msg kSavedServers{"Zapisanych serwerów: ", "Saved servers: "};
-
 // Status bar texts; Polish in both languages.
 inline constexpr char kOpenCategory[] = "Otwarta kategoria: ";
 inline constexpr char kInneCategory[] = "Kategoria: INNE";

@@ -184,8 +184,7 @@ void TForm1::pol2Click() {
 
 void TForm1::roz2Click() {
     memo1->show();
-    if (closeQueueEditor)
-        closeQueueEditor();
+    closeQueueEditor();
     if (!connected())
         return;
     // A call still waiting on the engine will fail now; it was the user's wish.
@@ -204,8 +203,7 @@ void TForm1::roz2Click() {
         lista_bufor3.clear();
         StatusBar1->setPanelText(4, QStringLiteral("N-BUF"));
         wlacz_bufor->setChecked(false);
-        if (endQueueMode)
-            endQueueMode();
+        endQueueMode();
     }
     session::normalCursor();
     SpeedButton1->setEnabled(true);

@@ -110,8 +110,7 @@ void TForm1::l3Click() {
             otworz_plik_ftp->setEnabled(true);
             run_ftp->setEnabled(true);
         }
-        if (addClickedFileToQueue)
-            addClickedFileToQueue(row);
+        addToQueue(row);
     } else {
         otworz_plik_ftp->setEnabled(false);
         run_ftp->setEnabled(false);

@@ -34,8 +34,6 @@ void TForm1::wireRemoteOperations() {
     for (QAction* item : {wlasciwosci, MenuItem25})
         connect(item, &QAction::triggered, this, &TForm1::wlasciwosciClick);
     connect(wlasciwosci2, &QAction::triggered, this, &TForm1::wlasciwosci2Click);
-    registerCommand(Command::DeleteRemote, [this] { usun_katClick(); });
-    registerCommand(Command::NewRemoteFolder, [this] { n_katalogClick(); });
 }
 
 void TForm1::komendaClick() {

@@ -92,16 +92,18 @@ void TForm1::wireReplay() {
     if (Form20)
         return;
     Form20 = new TForm20(this);
-    replayStatus = [this](const QString& text) {
-        Form20->Label10->setText(text);
-        Form20->Label10->repaint();
-    };
-    // The show handler asks for it; it runs once the window is on screen, so
-    // the long conversation does not run inside the show event itself.
-    registerCommand(Command::ReplayInterruptedDownload, [this] {
-        QTimer::singleShot(0, this, [this] {
-            if (!quitting())
-                runReplay(*this);
-        });
+}
+
+void TForm1::replayAtStart() {
+    // Once the window is on screen, so that the long conversation does not
+    // run inside the show event itself.
+    QTimer::singleShot(0, this, [this] {
+        if (!quitting())
+            runReplay(*this);
     });
+}
+
+void TForm1::replayStatus(const QString& text) {
+    Form20->Label10->setText(text);
+    Form20->Label10->repaint();
 }

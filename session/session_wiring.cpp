@@ -87,14 +87,9 @@ void TForm1::wireSession() {
     connect(stop, &QToolButton::clicked, this, &TForm1::stopClick);
     connect(CurrentDirEdit, &QLineEdit::textChanged, this, &TForm1::CurrentDirEditChange);
     CurrentDirEditChange();
-    registerCommand(Command::Connect, [this] { pol2Click(); });
-    registerCommand(Command::Disconnect, [this] { roz2Click(); });
-    registerCommand(Command::QuickConnect, [this] { dynamikClick(); });
-    registerCommand(Command::RefreshCounters, [this] { Statusy(); });
+    connect(dynamik, &QToolButton::clicked, this, &TForm1::dynamikClick);
 
     // The remote list and its commands.
-    registerCommand(Command::OpenRemote, [this] { l3DblClick(); });
-    registerCommand(Command::RemoteUp, [this] { CofnijClick(); });
     connect(l3, &QTreeWidget::itemDoubleClicked, this, &TForm1::l3DblClick);
     connect(l3, &QTreeWidget::itemClicked, this, &TForm1::l3Click);
     l3->header()->setSectionsClickable(true);

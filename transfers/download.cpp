@@ -93,8 +93,7 @@ void TForm1::s_plikClick() {
     // files were chosen in other folders.
     if (queueModeOn() && connected()) {
         spr2 = QStringLiteral("0");
-        if (downloadQueue)
-            downloadQueue();
+        S_bufor();
         QCoreApplication::processEvents();
         return;
     }
@@ -182,8 +181,7 @@ void TForm1::S_bufor2() {
     TForm13& window = *Form13;
     window.abortRequested = false;
     window.komunikat->setText(lang::pick(transfertext::kReplayHeading, flag));
-    if (replayStatus)
-        replayStatus(lang::pick(transfertext::kReplayConnected, flag));
+    replayStatus(lang::pick(transfertext::kReplayConnected, flag));
     window.openWindow();
     transfers::prepareOptions(*this, transfertext::kSignalReplay);
     window.licznik2->setText(lang::pick(transfertext::kReplayBatch, flag));

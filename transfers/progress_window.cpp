@@ -204,7 +204,7 @@ bool TForm13::showSpeed() {
 
 void TForm13::showCounter() {
     lbl_ilosc->setText(QString::number(kilobyteCounter_) + QStringLiteral(" KB"));
-    if (form_->trayIconVisible && form_->trayIconVisible() && form_->setTrayHint)
+    if (form_->trayIconVisible())
         form_->setTrayHint((QString::fromUtf8(transfertext::kTrayCounter) +
                             QString::number(kilobyteCounter_) + QStringLiteral(" KB"))
                                .left(63));
@@ -232,14 +232,13 @@ void TForm13::Button1Click() {
     if (!form_->trayAreaAvailable()) {
         // Nowhere to hide to: both windows go to the task bar instead.
         form_->minimiseInstead(this);
-    } else if (QFile::exists(icon) && form_->showTrayIcon) {
+    } else if (QFile::exists(icon)) {
         form_->showTrayIcon(icon);
         form_->hiddenToTray = true;
         form_->hide();
         hide();
     }
-    if (form_->setTrayHint)
-        form_->setTrayHint(QString::fromUtf8(transfertext::kTrayBackground));
+    form_->setTrayHint(QString::fromUtf8(transfertext::kTrayBackground));
 }
 
 void TForm13::anulujClick() {
@@ -351,12 +350,11 @@ void TForm13::FormClose() {
     if (!userAborted && !keepErrorRecord && QFile::exists(record))
         QFile::remove(record);
     keepErrorRecord = false;
-    if (form_->trayIconVisible && form_->trayIconVisible()) {
+    if (form_->trayIconVisible()) {
         const QString icon = platform::programFile(QStringLiteral("ico_ftp.ico"));
-        if (QFile::exists(icon) && form_->showTrayIcon)
+        if (QFile::exists(icon))
             form_->showTrayIcon(icon);
-        if (form_->setTrayHint)
-            form_->setTrayHint(QString::fromLatin1(transfertext::kTrayIdle));
+        form_->setTrayHint(QString::fromLatin1(transfertext::kTrayIdle));
     }
 }
 

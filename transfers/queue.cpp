@@ -231,12 +231,6 @@ void TForm1::wireQueue() {
     if (Form21)
         return;
     Form21 = new TForm21(this);
-    closeQueueEditor = [this] { Form21->closeEditor(); };
-    // A disconnect switches queue mode off altogether, so the remote list is
-    // multi-select again and the menu matches the mode.
-    endQueueMode = [this] { setQueueMode(*this, false); };
-    addClickedFileToQueue = [this](QTreeWidgetItem* row) { addToQueue(row); };
-    downloadQueue = [this] { S_bufor(); };
 
     // A checkable item has flipped its mark by the time it reports the click;
     // the handler decides from the mode as it was.
@@ -251,4 +245,14 @@ void TForm1::wireQueue() {
         connect(all, &QAction::triggered, this, &TForm1::bufor_zaznacz_allClick);
     for (QAction* empty : {usun_bufor, MenuItem21})
         connect(empty, &QAction::triggered, this, &TForm1::usun_buforClick);
+}
+
+void TForm1::closeQueueEditor() {
+    Form21->closeEditor();
+}
+
+void TForm1::endQueueMode() {
+    // A disconnect switches queue mode off altogether, so the remote list is
+    // multi-select again and the menu matches the mode.
+    setQueueMode(*this, false);
 }

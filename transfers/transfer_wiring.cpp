@@ -156,14 +156,6 @@ void TForm1::wireTransfers() {
     };
     FTP->OnWorkEnd = [this](TIdComponent*, TWorkMode) { Form13->FTPWorkEnd(); };
 
-    registerCommand(Command::Download, [this] { s_plikClick(); });
-    registerCommand(Command::Upload, [this] { w_plikClick(); });
-    registerCommand(Command::RepaintProgress, [this] {
-        if (Form13->isOpen()) {
-            Form13->show();
-            Form13->repaint();
-        }
-    });
     connect(sciagnij_ftp, &QToolButton::clicked, this, &TForm1::s_plikClick);
     for (QAction* download : {sciagnij_pl, MenuItem1})
         connect(download, &QAction::triggered, this, &TForm1::s_plikClick);
@@ -181,4 +173,11 @@ void TForm1::wireTransfers() {
     katalog->setAcceptDrops(false);
     katalog->viewport()->setAcceptDrops(false);
     ftp_lista->setAcceptDrops(false);
+}
+
+void TForm1::repaintProgressWindow() {
+    if (Form13->isOpen()) {
+        Form13->show();
+        Form13->repaint();
+    }
 }

@@ -2,6 +2,7 @@
 // and the after-transfer choices, against pyftpdlib in passive and active mode.
 
 #include "log/log_pane.h"
+#include "session/replay_window.h"
 #include "tests/transfers/batches/transfer_fixture.h"
 
 #include <QApplication>
@@ -209,15 +210,14 @@ TEST_F(TransferWindow, ReplayDownloadFetchesTheRecordedFile) {
     connect(1);
     home.writeLines("error.dat", {QString::fromStdString(local.path()), "127.0.0.1", "korvante",
                                   "secret", "/pub", "broken off.bin"});
-    QString status;
-    form->replayStatus = [&](const QString& text) { status = text; };
     QString batchLine;
     atFirstProgress([&] { batchLine = form->Form13->licznik2->text(); });
     form->lista_bufor = QStringList{"/pub"};
     form->lista_bufor2 = QStringList{"broken off.bin"};
     form->S_bufor2();
     EXPECT_EQ(read(localFile("broken off.bin")), pattern(700000, 4));
-    EXPECT_EQ(status, QString::fromUtf8("Status: Połączono..."));
+    // The reconnect window's status line.
+    EXPECT_EQ(form->Form20->Label10->text(), QString::fromUtf8("Status: Połączono..."));
     EXPECT_EQ(batchLine, QString::fromUtf8("Ściąganie: (1) z (1) przerwanych plików..."));
     EXPECT_EQ(form->CurrentDirEdit->text(), "/pub");
     EXPECT_FALSE(home.exists("error.dat"));
