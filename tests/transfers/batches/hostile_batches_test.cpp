@@ -30,10 +30,10 @@ void scriptLogin(FakeFtpServer& s) {
 }
 
 // The listing refresh of the root: CWD, TYPE A, PWD, LIST.
-void scriptRootListing(FakeFtpServer& s, const std::string& lines, bool cwd = true) {
-    if (cwd) {
-        s.expect("CWD /");
-        s.reply("250 ok");
+void scriptRootListing(FakeFtpServer& s, const std::string& lines, bool typeA = true) {
+    s.expect("CWD /");
+    s.reply("250 ok");
+    if (typeA) {
         s.expect("type A");
         s.reply("200 ascii");
     }
@@ -130,6 +130,89 @@ TEST_F(HostileBatch, AServerThatIgnoresAborCostsOneFileAndANewLogin) {
     EXPECT_FALSE(form->transferRunning);
     EXPECT_FALSE(form->Form13->isVisible());
     EXPECT_TRUE(services.messages().isEmpty()) << services.messages().join('\n').toStdString();
+}
+
+// The same in the queue: the next file's folder is listed on the new session.
+TEST_F(HostileBatch, AQueuedFileWhoseServerIgnoresAborCostsOnlyItself) {
+    const QByteArray next = pattern(60000, 9);
+    const std::string lines = listLine("stall.bin", 1000) + listLine("next.bin", next.size());
+    scriptLogin(fake);
+    scriptRootListing(fake, lines);
+    fake.expect("type I");
+    fake.reply("200 binary");
+    fake.expect("SIZE stall.bin");
+    fake.reply("213 1000");
+    fake.expect("SIZE next.bin");
+    fake.reply("213 " + std::to_string(next.size()));
+    scriptRootListing(fake, lines);
+    fake.expect("type I");
+    fake.reply("200 binary");
+    fake.expect("SIZE stall.bin");
+    fake.reply("213 1000");
+    fake.pasv();
+    fake.expect("retr stall.bin");
+    fake.acceptData();
+    fake.reply("150 sending");
+    fake.holdData();
+    fake.expect("ABOR"); // never answered
+    fake.acceptControl();
+    scriptLogin(fake);
+    scriptRootListing(fake, lines);
+    scriptDownload(fake, "next.bin", bytesOf(next), true);
+
+    connectAsUser(fake.port(), 1, 400);
+    form->wlacz_bufor->trigger();
+    userinput::clickRow(form->l3, rowOf(form->l3, "stall.bin"));
+    userinput::clickRow(form->l3, rowOf(form->l3, "next.bin"));
+    ASSERT_EQ(form->lista_bufor2, QStringList({"stall.bin", "next.bin"}));
+    QTest::keyClick(form->l3, Qt::Key_F7);
+
+    EXPECT_EQ(read(localFile("next.bin")), next);
+    EXPECT_FALSE(QFile::exists(localFile("stall.bin")));
+    EXPECT_TRUE(partFiles().isEmpty());
+    EXPECT_TRUE(
+        form->memo1->lines().contains(QString::fromUtf8("Nie ściągnięto pliku: stall.bin")));
+    EXPECT_FALSE(
+        form->memo1->lines().contains(QString::fromUtf8("Nie ściągnięto pliku: next.bin")));
+    EXPECT_TRUE(form->connected());
+    EXPECT_TRUE(services.messages().isEmpty()) << services.messages().join('\n').toStdString();
+}
+
+// An upload whose end reply never comes costs the connection: the broken file is deleted
+// over a new session, in the folder the batch ran in.
+TEST_F(HostileBatch, AnUploadThatCostTheConnectionIsDeletedOverANewSession) {
+    write(localFile("up.bin"), pattern(50000, 6));
+    scriptLogin(fake);
+    scriptRootListing(fake, "");
+    fake.expect("type I");
+    fake.reply("200 binary");
+    fake.pasv();
+    fake.expect("STOR up.bin");
+    fake.acceptData();
+    fake.reply("150 go");
+    fake.receiveData();
+    fake.waitClientClose(); // no end reply
+    fake.acceptControl();
+    scriptLogin(fake);
+    scriptRootListing(fake, listLine("up.bin", 20000));
+    fake.expect("DELE up.bin");
+    fake.reply("250 deleted");
+    fake.expect("PWD");
+    fake.reply("257 \"/\" is the current folder");
+    scriptRootListing(fake, "", false);
+
+    connectAsUser(fake.port(), 1, 400);
+    selectLocal({"up.bin"});
+    QTest::keyClick(form.get(), Qt::Key_F6);
+
+    EXPECT_TRUE(form->memo1->lines().contains(QString::fromUtf8("Nie wysłano pliku: up.bin")));
+    EXPECT_FALSE(form->memo1->lines().contains(
+        QString::fromUtf8("Na serwerze pozostał niepełny plik: up.bin")));
+    EXPECT_EQ(
+        services.messages(),
+        QStringList({QString::fromUtf8("Nie masz wystarczających praw dostępu aby wysłać plik")}));
+    EXPECT_EQ(rowOf(form->l3, "up.bin"), nullptr);
+    EXPECT_TRUE(form->connected());
 }
 
 // A broken upload whose remains the server refuses to delete: the log and the end box
