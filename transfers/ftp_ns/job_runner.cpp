@@ -151,14 +151,11 @@ QList<FtpNsFileResult> FtpNsRunner::run() {
             onFileDone(r);
         results << r;
     };
-    // A file whose failure cost the connection (a silent server, replies out of step)
-    // fails alone: the next one logs in again.
-    transfers::SessionKeeper keeper([this] { return ftp_.IsOpen(); }, [this] { openSession(); });
     try {
         openSession();
         learnNameEncoding();
     } catch (const std::exception& e) {
-        keeper.lose(QString::fromUtf8(e.what()));
+        keeper_.lose(QString::fromUtf8(e.what()));
     }
     for (int i = 0; i < job_.files.size(); ++i) {
         const QString& entry = job_.files[i];
@@ -166,8 +163,8 @@ QList<FtpNsFileResult> FtpNsRunner::run() {
             report({entry, false, QStringLiteral("aborted")});
             continue;
         }
-        if (!keeper.ready()) {
-            report({entry, false, keeper.lostReason()});
+        if (!keeper_.ready()) {
+            report({entry, false, keeper_.lostReason()});
             continue;
         }
         report(transferOne(i, entry));
@@ -194,20 +191,23 @@ void FtpNsRunner::upload(const QString& entry, int index) {
     } catch (const std::exception&) {
         if (!ftp_.LastTransfer().Started)
             throw; // refused before anything was written: the old remote file stands
-        cleanupNote_.clear();
-        try {
-            ftp_.DeleteRemoteFile(remote);
-        } catch (const std::exception&) {
-            cleanupNote_ = QStringLiteral("; the incomplete file stays on the server");
-        }
+        removeBrokenUpload(remote);
         throw;
     }
     // Aborted, yet the call returned: the server may hold part of the file.
+    removeBrokenUpload(remote);
+}
+
+void FtpNsRunner::removeBrokenUpload(const std::string& remote) {
+    cleanupNote_.clear();
     try {
-        ftp_.DeleteRemoteFile(remote);
+        if (keeper_.ready()) {
+            ftp_.DeleteRemoteFile(remote);
+            return;
+        }
     } catch (const std::exception&) {
-        cleanupNote_ = QStringLiteral("; the incomplete file stays on the server");
     }
+    cleanupNote_ = QStringLiteral("; the incomplete file stays on the server");
 }
 
 void FtpNsRunner::download(const QString& entry, int index) {

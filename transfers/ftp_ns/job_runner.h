@@ -9,6 +9,7 @@
 #include "ftp/id_ftp.h"
 #include "ftp/id_stream.h"
 #include "transfers/ftp_ns/job_file.h"
+#include "transfers/session_keeper.h"
 
 #include <QList>
 #include <QString>
@@ -46,6 +47,9 @@ private:
     void download(const QString& entry, int index);
     void upload(const QString& entry, int index);
     FtpNsFileResult transferOne(int index, const QString& entry);
+    // Deletes what a broken upload left under the final name, over a new session when
+    // the failure cost the connection; notes it when that cannot be done.
+    void removeBrokenUpload(const std::string& remote);
     std::string remoteName(const QString& name) const;
 
     FtpNsJob job_;
@@ -53,6 +57,9 @@ private:
     bool aborted_ = false;
     bool utf8Names_ = true;
     QString cleanupNote_; // set when a broken upload could not be removed
+    // A file whose failure cost the connection (a silent server, replies out of step)
+    // fails alone: the next one logs in again.
+    transfers::SessionKeeper keeper_{[this] { return ftp_.IsOpen(); }, [this] { openSession(); }};
 };
 
 // True when every line is valid UTF-8 (the folder's names are then UTF-8, else

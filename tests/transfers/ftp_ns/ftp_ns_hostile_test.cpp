@@ -63,12 +63,17 @@ protected:
         server.reply("226 done");
     }
 
-    int run(const QStringList& files, bool passive = true, const std::string& folder = {}) {
-        QStringList lines{"0",
+    // A download job into `folder` (local by default) or, with upload, an upload job
+    // into the remote root.
+    int run(const QStringList& files, bool passive = true, const std::string& folder = {},
+            bool upload = false) {
+        QStringList lines{upload ? "1" : "0",
                           "127.0.0.1",
                           "pw",
                           "bob",
-                          QString::fromStdString(folder.empty() ? local.path() : folder) + "/*/",
+                          upload ? QStringLiteral("/")
+                                 : QString::fromStdString(folder.empty() ? local.path() : folder) +
+                                       "/*/",
                           QString::number(server.port()),
                           passive ? "1" : "0"};
         lines += files;
@@ -305,6 +310,29 @@ TEST_F(FtpNsHostile, DiskFullFailsTheFileAndTheNextStillArrives) {
                     .entryList({"*.part"}, QDir::Files | QDir::Hidden)
                     .isEmpty());
     ::umount2(mountPoint.path().c_str(), MNT_DETACH);
+}
+
+// An upload whose end reply never comes costs the connection; the broken file is deleted
+// over a new session rather than left under its final name.
+TEST_F(FtpNsHostile, UploadThatCostTheConnectionIsDeletedOverANewSession) {
+    writeFile(local.file("up.bin"), std::string(50000, 'u'));
+    scriptLogin();
+    scriptListing("");
+    server.pasv();
+    server.expect("STOR up.bin");
+    server.acceptData();
+    server.reply("150 go");
+    server.receiveData();
+    server.waitClientClose(); // no end reply
+    server.acceptControl();
+    scriptLogin();
+    server.expect("DELE up.bin");
+    server.reply("250 deleted");
+    server.expect("Quit");
+
+    EXPECT_EQ(run({QString::fromStdString(local.file("up.bin"))}, true, {}, true), 1);
+    EXPECT_NE(log.find("up.bin: Timed out"), std::string::npos) << log;
+    EXPECT_EQ(log.find("incomplete"), std::string::npos) << log;
 }
 
 // The listing only tells the names' encoding; one of 8 MiB of bare line ends must cost
