@@ -45,6 +45,11 @@ class TForm20;
 class TForm21;
 class BackgroundJobs;
 class TForm8;
+class TForm4;
+class TForm6;
+class TForm17;
+class TFormy;
+class TUstawienia;
 class TTrayIcon;
 class TShutdown;
 class QDockWidget;
@@ -282,6 +287,7 @@ public:
     // creates TUstawienia and connects Ustawienia2; once.
     void wireSettings();
     bool settingsWired = false;
+    TUstawienia* Ustawienia = nullptr;
     void Ustawienia2Click();
     void askAccessPassword();      // TForm14 at start; anything but the right password quits
     void applyServerPanelLayout(); // slot 3 as the settings dialog has just set it
@@ -487,6 +493,10 @@ public:
     // Edycjadanychserwera1 and exp; once.
     void wireServerDialogs();
     bool serverDialogsWired = false;
+    TForm4* Form4 = nullptr;   // edits the selected server
+    TForm6* Form6 = nullptr;   // a new server
+    TForm17* Form17 = nullptr; // export and import of category files
+    TFormy* Formy = nullptr;   // the folder chooser of TForm17 and TUstawienia
     void nowy2Click();
     void Edycjadanychserwera1Click();
     void expClick();

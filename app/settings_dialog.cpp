@@ -18,8 +18,6 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-TUstawienia* Ustawienia = nullptr;
-
 namespace texts = settings_texts;
 using platform::DlgButtons;
 using platform::DlgType;
@@ -40,20 +38,8 @@ void giveSlotColours(QWidget* widget) {
 
 } // namespace
 
-TUstawienia& TUstawienia::instance() {
-    if (!Ustawienia)
-        Ustawienia = new TUstawienia(Form1);
-    return *Ustawienia;
-}
-
-TUstawienia::~TUstawienia() {
-    if (Ustawienia == this)
-        Ustawienia = nullptr;
-}
-
-TUstawienia::TUstawienia(QWidget* parent) : QDialog(parent) {
+TUstawienia::TUstawienia(TFormy& chooser, QWidget* parent) : QDialog(parent), chooser_(chooser) {
     setObjectName(QStringLiteral("TUstawienia"));
-    Ustawienia = this;
     setModal(true);
     // Fixed size, no border icons.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -359,12 +345,13 @@ void TUstawienia::enablePickers() {
 }
 
 void TUstawienia::zmien_katalogClick() {
-    TFormy& chooser = TFormy::instance();
+    TFormy& chooser = chooser_;
     chooser.edit_forma = QStringLiteral("U");
     // The chooser starts where the default folder is now.
     if (!lokalizacja->text().isEmpty())
         chooser.openFolder(lokalizacja->text());
-    services().showModal(chooser);
+    if (services().showModal(chooser) == QDialog::Accepted)
+        lokalizacja->setText(chooser.chosenFolder);
     if (lokalizacja->text().isEmpty())
         lokalizacja->setText(platform::programFolder());
 }

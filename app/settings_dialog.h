@@ -12,14 +12,13 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
+class TFormy;
+
 class TUstawienia : public QDialog {
     Q_OBJECT
 public:
-    explicit TUstawienia(QWidget* parent = nullptr);
-    ~TUstawienia() override;
-
-    // The one settings dialog, living as long as the main window.
-    static TUstawienia& instance();
+    // `chooser` picks the default folder; the main window owns both.
+    TUstawienia(TFormy& chooser, QWidget* parent);
 
     QLabel* lbl_uwaga = nullptr;
     QTabWidget* PageControl1 = nullptr;
@@ -92,6 +91,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    TFormy& chooser_;
     void buildPages();
     void applyCaptions(int languageFlag);
     void readKonfIntoControls();
@@ -101,5 +101,3 @@ private:
     // Puts the settings just written into effect in the main window.
     void applyToMainWindow(int languageFlag, const QString& folder);
 };
-
-extern TUstawienia* Ustawienia;

@@ -12,12 +12,14 @@ void TForm1::wireSettings() {
     if (settingsWired)
         return;
     settingsWired = true;
-    TUstawienia::instance();
+    // The settings dialog shares the folder chooser of the server dialogs.
+    wireServerDialogs();
+    Ustawienia = new TUstawienia(*Formy, this);
     connect(Ustawienia2, &QToolButton::clicked, this, &TForm1::Ustawienia2Click);
 }
 
 void TForm1::Ustawienia2Click() {
-    platform::services().showModal(TUstawienia::instance());
+    platform::services().showModal(*Ustawienia);
 }
 
 void TForm1::askAccessPassword() {

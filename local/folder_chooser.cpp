@@ -16,8 +16,6 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-TFormy* Formy = nullptr;
-
 namespace texts = folder_chooser_texts;
 
 namespace {
@@ -28,52 +26,14 @@ void applySlotColors(QWidget* widget) {
     platform::applyFieldColors({widget}, Form1->slot[6], Form1->slot[7]);
 }
 
-// The field each mode fills, found by its window's class or object name and
-// the field's name, so the chooser needs none of its callers' headers.
-QLineEdit* targetField(const QString& mode) {
-    QStringList windowNames;
-    QString fieldName;
-    if (mode == QLatin1String("U")) {
-        windowNames = {QStringLiteral("TUstawienia"), QStringLiteral("Ustawienia")};
-        fieldName = QStringLiteral("lokalizacja");
-    } else if (mode == QLatin1String("E") || mode == QLatin1String("I")) {
-        windowNames = {QStringLiteral("TForm17"), QStringLiteral("Form17")};
-        fieldName = QStringLiteral("import_edit");
-    } else {
-        return nullptr;
-    }
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        const bool named =
-            windowNames.contains(window->objectName()) ||
-            windowNames.contains(QString::fromLatin1(window->metaObject()->className()));
-        if (!named)
-            continue;
-        if (auto* field = window->findChild<QLineEdit*>(fieldName))
-            return field;
-    }
-    return nullptr;
-}
-
 QString folderName(const QString& path) {
     return QDir(path).isRoot() ? path : QFileInfo(path).fileName();
 }
 
 } // namespace
 
-TFormy& TFormy::instance() {
-    if (!Formy)
-        Formy = new TFormy(Form1);
-    return *Formy;
-}
-
-TFormy::~TFormy() {
-    if (Formy == this)
-        Formy = nullptr;
-}
-
 TFormy::TFormy(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Formy"));
-    Formy = this;
     setModal(true);
 
     dysk = new QComboBox;
@@ -178,8 +138,6 @@ void TFormy::katalogClick() {
 
 void TFormy::OKClick() {
     chosenFolder = katalog->directory();
-    if (QLineEdit* field = targetField(edit_forma))
-        field->setText(chosenFolder);
     accept();
 }
 

@@ -18,11 +18,6 @@ class TFormy : public QDialog {
     Q_OBJECT
 public:
     explicit TFormy(QWidget* parent = nullptr);
-    ~TFormy() override;
-
-    // The one chooser, living as long as the main window; made on first use
-    // when start-up has not made it yet.
-    static TFormy& instance();
 
     QComboBox* dysk = nullptr;
     TLocalFolderList* katalog = nullptr;
@@ -34,7 +29,8 @@ public:
     QAction* odswiez = nullptr;
     QAction* szukaj = nullptr;
 
-    // Who asked: "U" settings dialog, "E" export, "I" import. The caller sets it.
+    // Who asked: "U" settings dialog, "E" export, "I" import. The caller sets
+    // it, and puts the folder of an accepted choice into its own field.
     QString edit_forma;
     // The folder confirmed by the last OK.
     QString chosenFolder;
@@ -61,5 +57,3 @@ private:
 
     local::DriveFolders driveFolders_;
 };
-
-extern TFormy* Formy;

@@ -9,24 +9,10 @@
 #include <QApplication>
 #include <QDir>
 
-TForm4* Form4 = nullptr;
-
-TForm4& TForm4::instance() {
-    if (!Form4)
-        Form4 = new TForm4(Form1);
-    return *Form4;
-}
-
-TForm4::~TForm4() {
-    if (Form4 == this)
-        Form4 = nullptr;
-}
-
 namespace texts = dialogs_texts;
 
 TForm4::TForm4(QWidget* parent) : ServerDialogBase(server_dialogs::DialogKind::EditServer, parent) {
     setObjectName(QStringLiteral("Form4"));
-    Form4 = this;
     Zapisz->setEnabled(false);
     for (QLineEdit* field : {nazwa, adres, uzytkownik, haslo})
         connect(field, &QLineEdit::textChanged, Zapisz, [this] { Zapisz->setEnabled(true); });

@@ -10,11 +10,6 @@ class TForm4 : public ServerDialogBase {
     Q_OBJECT
 public:
     explicit TForm4(QWidget* parent = nullptr);
-    ~TForm4() override;
-
-    // The one window of its kind, living as long as the main window; made
-    // on first use when start-up has not made it yet.
-    static TForm4& instance();
 
     QStringList ListBox2; // lines of the source category file
     QStringList lista2;   // lines to write back
@@ -39,6 +34,3 @@ private:
     bool sourceReadable_ = true;
     bool writeEdited(const QString& record);
 };
-
-// The one edit dialog, created at start-up.
-extern TForm4* Form4;

@@ -14,19 +14,6 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-TForm17* Form17 = nullptr;
-
-TForm17& TForm17::instance() {
-    if (!Form17)
-        Form17 = new TForm17(Form1);
-    return *Form17;
-}
-
-TForm17::~TForm17() {
-    if (Form17 == this)
-        Form17 = nullptr;
-}
-
 namespace texts = dialogs_texts;
 using export_import::CopyResult;
 
@@ -47,9 +34,8 @@ QString failureLine(const QString& fileName, CopyResult result, int flag) {
 
 } // namespace
 
-TForm17::TForm17(QWidget* parent) : QDialog(parent) {
+TForm17::TForm17(TFormy& chooser, QWidget* parent) : QDialog(parent), chooser_(chooser) {
     setObjectName(QStringLiteral("Form17"));
-    Form17 = this;
     setWindowTitle(QString::fromUtf8(texts::kExportImportTitle));
     setModal(true);
 
@@ -143,9 +129,10 @@ void TForm17::detectFiles() {
 
 void TForm17::katalogiClick() {
     lista->clear();
-    TFormy& chooser = TFormy::instance();
+    TFormy& chooser = chooser_;
     chooser.edit_forma = exp1->isChecked() ? QStringLiteral("E") : QStringLiteral("I");
-    platform::services().showModal(chooser);
+    if (platform::services().showModal(chooser) == QDialog::Accepted)
+        import_edit->setText(chooser.chosenFolder);
     if (!import_edit->text().isEmpty()) {
         exp1->setEnabled(true);
         import->setEnabled(true);

@@ -10,15 +10,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+class TFormy;
+
 class TForm17 : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm17(QWidget* parent = nullptr);
-    ~TForm17() override;
-
-    // The one window of its kind, living as long as the main window; made
-    // on first use when start-up has not made it yet.
-    static TForm17& instance();
+    // `chooser` picks the folder; the main window owns both.
+    TForm17(TFormy& chooser, QWidget* parent);
 
     QListWidget* lista = nullptr;
     QGroupBox* GroupBox1 = nullptr;
@@ -43,11 +41,9 @@ protected:
     void reject() override; // Esc acts as "Anuluj"
 
 private:
+    TFormy& chooser_;
     void fillAllNames();
     void detectFiles();
     void exportFiles();
     void importFiles();
 };
-
-// The one export and import window, created at start-up.
-extern TForm17* Form17;

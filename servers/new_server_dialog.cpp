@@ -7,22 +7,8 @@
 
 #include <QDir>
 
-TForm6* Form6 = nullptr;
-
-TForm6& TForm6::instance() {
-    if (!Form6)
-        Form6 = new TForm6(Form1);
-    return *Form6;
-}
-
-TForm6::~TForm6() {
-    if (Form6 == this)
-        Form6 = nullptr;
-}
-
 TForm6::TForm6(QWidget* parent) : ServerDialogBase(server_dialogs::DialogKind::NewServer, parent) {
     setObjectName(QStringLiteral("Form6"));
-    Form6 = this;
     check_ftp = new QCheckBox;
     check_ftp->setObjectName(QStringLiteral("check_ftp"));
     check_ftp->setChecked(true);

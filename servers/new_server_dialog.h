@@ -7,11 +7,6 @@ class TForm6 : public ServerDialogBase {
     Q_OBJECT
 public:
     explicit TForm6(QWidget* parent = nullptr);
-    ~TForm6() override;
-
-    // The one window of its kind, living as long as the main window; made
-    // on first use when start-up has not made it yet.
-    static TForm6& instance();
 
     QCheckBox* check_ftp = nullptr;
     // Category chosen in cmb_kat; INNE each time the dialog is shown.
@@ -27,6 +22,3 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
 };
-
-// The one new-server dialog, created at start-up.
-extern TForm6* Form6;

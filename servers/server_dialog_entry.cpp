@@ -16,10 +16,10 @@ void TForm1::wireServerDialogs() {
     serverDialogsWired = true;
     // The dialogs live as long as the main window, in the order the program
     // has always created them.
-    TForm4::instance();
-    TForm6::instance();
-    TForm17::instance();
-    TFormy::instance();
+    Form4 = new TForm4(this);
+    Form6 = new TForm6(this);
+    Formy = new TFormy(this);
+    Form17 = new TForm17(*Formy, this);
 
     connect(nowy2, &QAction::triggered, this, &TForm1::nowy2Click);
     connect(Edycjadanychserwera1, &QAction::triggered, this, &TForm1::Edycjadanychserwera1Click);
@@ -27,7 +27,7 @@ void TForm1::wireServerDialogs() {
 }
 
 void TForm1::nowy2Click() {
-    platform::services().showModal(TForm6::instance());
+    platform::services().showModal(*Form6);
     server_dialogs::refreshStatusCounts();
 }
 
@@ -36,9 +36,9 @@ void TForm1::Edycjadanychserwera1Click() {
         server_dialogs::showPlainBox(lang::pick(dialogs_texts::kSelectToEdit, language()));
         return;
     }
-    platform::services().showModal(TForm4::instance());
+    platform::services().showModal(*Form4);
 }
 
 void TForm1::expClick() {
-    platform::services().showModal(TForm17::instance());
+    platform::services().showModal(*Form17);
 }

@@ -97,7 +97,7 @@ TEST_F(ExportImport, ExportOfFirmyAndInneCreatesByteEqualCopies) {
     EXPECT_EQ(errors.first().args.first(),
               "Nie udało się skopiować plików z danymi:\nm.dat (brak pliku)");
     EXPECT_FALSE(QFile::exists(other.filePath("m.dat")));
-    EXPECT_EQ(Form17->import_edit->text(), other.path()); // kept for the next opening
+    EXPECT_EQ(form->Form17->import_edit->text(), other.path()); // kept for the next opening
 }
 
 TEST_F(ExportImport, ImportOfMiastaAndUlubioneReloadsTheList) {
@@ -175,28 +175,32 @@ TEST_F(FolderChooser, ModesFillTheirCallersAndThePopupCommandsWork) {
     start(0);
     QTemporaryDir base;
     // Mode "U": the settings dialog's default folder, even when unchanged.
-    QDialog* settings = &TUstawienia::instance();
-    auto* lokalizacja = settings->findChild<QLineEdit*>("lokalizacja");
-    ASSERT_NE(lokalizacja, nullptr);
-    TFormy& chooser = TFormy::instance();
-    ASSERT_TRUE(chooser.openFolder(base.path()));
+    TFormy& chooser = *form->Formy;
     form->slot[6] = 0x00FF00; // green
-    whenShown("Formy", [](QDialog& d) {
-        EXPECT_EQ(static_cast<TFormy&>(d).katalog->palette().color(QPalette::Base),
-                  QColor(Qt::green));
-        click(static_cast<TFormy&>(d).OK);
+    QString chosen, keptOnCancel;
+    whenShown("TUstawienia", [&](QDialog& d) {
+        auto& settings = static_cast<TUstawienia&>(d);
+        whenShown("Formy", [&base](QDialog& d) {
+            auto& formy = static_cast<TFormy&>(d);
+            EXPECT_EQ(formy.edit_forma, "U");
+            EXPECT_EQ(formy.katalog->palette().color(QPalette::Base), QColor(Qt::green));
+            ASSERT_TRUE(formy.openFolder(base.path()));
+            click(formy.OK);
+        });
+        settings.zmien_katalog->click();
+        chosen = settings.lokalizacja->text();
+        // Anuluj changes nothing.
+        settings.lokalizacja->setText("keep");
+        whenShown("Formy", [](QDialog& d) { click(static_cast<TFormy&>(d).Anuluj); });
+        settings.zmien_katalog->click();
+        keptOnCancel = settings.lokalizacja->text();
+        settings.reject();
     });
-    chooser.edit_forma = "U";
-    platform::services().showModal(chooser);
-    EXPECT_EQ(lokalizacja->text(), QDir(base.path()).absolutePath());
+    form->Ustawienia2->click();
+    EXPECT_EQ(chosen, QDir(base.path()).absolutePath());
+    EXPECT_EQ(keptOnCancel, "keep");
     EXPECT_EQ(chooser.windowTitle(), "Select directory...");
     EXPECT_EQ(chooser.usun->text(), "Remove selected directory");
-
-    // Anuluj changes nothing.
-    lokalizacja->setText("keep");
-    whenShown("Formy", [](QDialog& d) { click(static_cast<TFormy&>(d).Anuluj); });
-    platform::services().showModal(chooser);
-    EXPECT_EQ(lokalizacja->text(), "keep");
 
     // The popup commands while the chooser is open: new folder, find it by
     // the start of its name, delete it; the drive root is never deleted.

@@ -53,9 +53,9 @@ TEST_F(NewServer, DefaultsLandInInneAfterTheSampleEntryAndTheListIsReloaded) {
               (QStringList{servers::parseEntry(servers::defaultSampleEntry()).displayName(),
                            "Moja sesja"}));
     // Closing clears the server's fields for the next use.
-    EXPECT_TRUE(Form6->nazwa->text().isEmpty());
-    EXPECT_TRUE(Form6->haslo->text().isEmpty());
-    EXPECT_TRUE(Form6->adres->text().isEmpty());
+    EXPECT_TRUE(form->Form6->nazwa->text().isEmpty());
+    EXPECT_TRUE(form->Form6->haslo->text().isEmpty());
+    EXPECT_TRUE(form->Form6->adres->text().isEmpty());
 
     // F2, another category, a port of its own, Polish letters.
     whenShown("Form6", [](QDialog& dialog) {
@@ -74,8 +74,8 @@ TEST_F(NewServer, DefaultsLandInInneAfterTheSampleEntryAndTheListIsReloaded) {
     EXPECT_EQ(form->slot[9], 0);
     EXPECT_EQ(shownServers(), QStringList{"Łódź"});
     // The port and the standard-port box keep their states.
-    EXPECT_EQ(Form6->port->value(), 2121);
-    EXPECT_FALSE(Form6->check_ftp->isChecked());
+    EXPECT_EQ(form->Form6->port->value(), 2121);
+    EXPECT_FALSE(form->Form6->check_ftp->isChecked());
 
     // Both ends of the port range, typed.
     for (const char* port : {"65535", "1"}) {
@@ -113,7 +113,7 @@ TEST_F(NewServer, AnonymousBoxFillsAndLocksThenFreesTheLogin) {
     form->nowy2->trigger();
     EXPECT_EQ(categoryLines(servers::kInne).value(1),
               "Anonimowy*1*anonymous*ftp.gnu.org*guest@example.com*21*7*");
-    EXPECT_FALSE(Form6->anonimowy->isChecked()); // closing unticks it
+    EXPECT_FALSE(form->Form6->anonimowy->isChecked()); // closing unticks it
 
     whenShown("Form6", [](QDialog& dialog) {
         auto& d = static_cast<TForm6&>(dialog);
@@ -185,9 +185,9 @@ TEST_F(NewServer, ValidationRowsStopTheSaveWithTheirMessageAndFocus) {
         EXPECT_FALSE(d.isVisible());
     });
     form->nowy2->trigger();
-    EXPECT_TRUE(Form6->nazwa->text().isEmpty());
+    EXPECT_TRUE(form->Form6->nazwa->text().isEmpty());
     EXPECT_FALSE(servers::categoryFileExists(servers::kInne));
-    EXPECT_EQ(Form6->windowTitle(), "New FTP server");
+    EXPECT_EQ(form->Form6->windowTitle(), "New FTP server");
 }
 
 TEST_F(EditServer, KeepsTheCategoryReplacingTheSelectedLineEvenWhenSorted) {
@@ -361,7 +361,7 @@ TEST_F(EditServer, WithNoServerPickedInTheAllServersViewItRemovesNothing) {
         d.cmb_kat->setCurrentIndex(2);
         click(d.Zapisz);
     });
-    platform::services().showModal(TForm4::instance());
+    platform::services().showModal(*form->Form4);
     EXPECT_EQ(boxTexts(), QStringList{"Wybierz kategorię, do której mam zapisać serwer"});
     EXPECT_EQ(home.readLines("p.dat"), QStringList{"Alfa*0*a*alfa.pl*x*21*0*"});
     EXPECT_EQ(categoryLines(2), QStringList{"Nowy*0*ela*nowy.pl*pw*21*2*"});
