@@ -41,8 +41,9 @@ public:
     // lost the thread: the control connection is closed rather than let a late reply pass
     // for the answer to the next command.
     int AbortReplyTimeOut = 3000;
-    // A listing is held in memory; one larger than this is aborted and raises
-    // EIdReplyTooLong, so an endless listing cannot exhaust memory.
+    // A listing is held in memory; one larger than this (its bytes, and a string's
+    // worth for each line) is aborted or refused with EIdReplyTooLong, so an endless
+    // listing, or one of bare line ends, cannot exhaust memory.
     int64_t MaxListingSize = 256LL << 20;
 
     void OpenSession(bool login = true);

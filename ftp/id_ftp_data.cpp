@@ -231,7 +231,18 @@ void TIdFTP::ListDirectory(std::vector<std::string>& destination, const std::str
     ListDirectoryToStream(data, pathMask, details);
     if (data.Overflowed)
         throw EIdReplyTooLong("Listing longer than " + std::to_string(MaxListingSize) + " bytes.");
-    destination = idSplitListing(data.Bytes());
+    // Each line costs a string of its own: a listing of bare line ends would take
+    // thirty times its bytes, so the lines count against the same cap.
+    const std::string& bytes = data.Bytes();
+    // CR LF, LF or CR alone: the more frequent of the two characters counts the lines.
+    const auto lineEnds =
+        static_cast<int64_t>(std::max(std::count(bytes.begin(), bytes.end(), '\n'),
+                                      std::count(bytes.begin(), bytes.end(), '\r')));
+    if (static_cast<int64_t>(bytes.size()) + lineEnds * int64_t(sizeof(std::string)) >
+        MaxListingSize)
+        throw EIdReplyTooLong("Listing of " + std::to_string(lineEnds) + " lines takes more than " +
+                              std::to_string(MaxListingSize) + " bytes.");
+    destination = idSplitListing(bytes);
 }
 
 void TIdFTP::DownloadToStream(const std::string& remotePath, TIdStream& destination) {

@@ -180,6 +180,26 @@ TEST_F(FtpCommands, EndlessListingIsCutOffAndTheSessionGoesOn) {
     expectStillInStep();
 }
 
+// Bare line ends: few bytes, but a string for every line. The listing fails, the
+// session goes on.
+TEST_F(FtpCommands, ListingOfBareLineEndsCountsItsLinesAgainstTheCap) {
+    scriptLogin();
+    server.pasv();
+    server.expect("list");
+    server.acceptData();
+    server.reply("150 listing");
+    server.sendData(std::string(256 << 10, '\n'));
+    server.closeData();
+    server.reply("226 done");
+    scriptStillInStep();
+    ftp.MaxListingSize = 4 << 20;
+    ftp.OpenSession();
+    Lines listing{"kept"};
+    EXPECT_THROW(ftp.ListDirectory(listing), EIdReplyTooLong);
+    EXPECT_EQ(listing, Lines{"kept"});
+    expectStillInStep();
+}
+
 TEST_F(FtpCommands, RefusedRetrClosesTheDataConnectionAndKeepsTheSession) {
     scriptLogin();
     server.pasv();
