@@ -7,8 +7,7 @@
 #include "app/settings_dialog.h"
 #include "servers/edit_server_dialog.h"
 #include "servers/new_server_dialog.h"
-#include "tests/support/ui/recording_services.h"
-#include "tests/support/ui/temp_home.h"
+#include "tests/support/ui/main_window_fixture.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -272,27 +271,23 @@ QString shownText(QWidget* window, const QString& name) {
 
 template <size_t N> void expectCaptions(QWidget* window, const Expected (&table)[N], int language) {
     for (const Expected& row : table) {
+        SCOPED_TRACE(window->objectName().toStdString() + " " + row.name + " language " +
+                     std::to_string(language));
         const char* want = language == 1 ? row.pl : row.en;
         if (!want)
             continue;
-        EXPECT_EQ(shownText(window, QString::fromLatin1(row.name)), QString::fromUtf8(want))
-            << window->objectName().toStdString() << " " << row.name << " language " << language;
+        EXPECT_EQ(shownText(window, QString::fromLatin1(row.name)), QString::fromUtf8(want));
     }
 }
 
-struct CaptionTable : ::testing::TestWithParam<int> {
-    TempHome home;
-    RecordingServices services;
-    std::unique_ptr<TForm1> form;
+struct CaptionTable : MainWindowFixture, ::testing::WithParamInterface<int> {
 
     void SetUp() override {
         home.writeDefaultKonf(GetParam());
         home.writeLines(QStringLiteral("S_list.dat"),
                         {QStringLiteral("Demo*0*demo*127.0.0.1*secret*21*7*")});
-        form = std::make_unique<TForm1>();
-        form->FormCreate();
-        form->show();
-        QApplication::setActiveWindow(form.get());
+        createWindow();
+        showWindow();
     }
     // Opens a dialog as the user does and checks its captions while it is up.
     template <size_t N>
@@ -337,10 +332,3 @@ INSTANTIATE_TEST_SUITE_P(BothLanguages, CaptionTable, ::testing::Values(1, 0),
                          });
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -213,9 +213,3 @@ TEST_F(CommandWalk, EveryEnabledMenuItemButtonAndKeyRunsSomething) {
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

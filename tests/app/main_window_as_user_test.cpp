@@ -8,9 +8,7 @@
 #include "local/local_lists.h"
 #include "platform/colors.h"
 #include "tests/support/ftp/py_ftp_server.h"
-#include "tests/support/ui/recording_services.h"
-#include "tests/support/ui/temp_home.h"
-#include "tests/support/ui/user_input.h"
+#include "tests/support/ui/main_window_fixture.h"
 
 #include <QFile>
 #include <QTest>
@@ -31,15 +29,11 @@ const QString kExitQuestion = QString::fromUtf8(
     "Jesteś aktualnie połączony z serwerem FTP. Czy napewno chcesz się rozłączyć i zamknąć "
     "program?");
 
-struct MainWindowAsUser : ::testing::Test {
-    TempHome home;
-    RecordingServices services;
-    std::unique_ptr<TForm1> form;
+struct MainWindowAsUser : MainWindowFixture {
 
     void create() {
-        form = std::make_unique<TForm1>();
-        form->FormCreate();
-        ASSERT_TRUE(userinput::showActive(*form));
+        createWindow();
+        showWindow();
     }
     // Chooses the one saved server with the mouse and presses F5.
     void connectTo(const ftptest::PyFtpServer& server) {

@@ -1,7 +1,6 @@
 // The main window, offscreen, with a temporary program folder and recording
 // platform services.
 
-#include "app/application.h"
 #include "app/captions.h"
 #include "app/main_window.h"
 #include "ftp/id_ftp.h"
@@ -11,7 +10,6 @@
 #include "tests/support/ui/recording_services.h"
 #include "tests/support/ui/temp_home.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
@@ -58,6 +56,7 @@ struct MainWindow : ::testing::Test {
 
     void expectCaptions(bool polish) {
         for (const CaptionRow& row : mainWindowCaptions()) {
+            SCOPED_TRACE(row.name);
             const QString name = QString::fromLatin1(row.name);
             const QString want = QString::fromUtf8(polish ? row.pl : row.en);
             if (name == QLatin1String("TForm1"))
@@ -301,10 +300,3 @@ TEST_F(MainWindow, WithoutTheLogTheServerPanelCoversTheWholeBottomPanel) {
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    TKorvanteApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

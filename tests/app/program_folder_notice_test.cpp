@@ -5,7 +5,6 @@
 #include "platform/paths.h"
 #include "tests/support/ui/recording_services.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -45,10 +44,3 @@ TEST(ProgramFolderNotice, AnUnwritableFolderIsNamedOnceAndTheDataFolderTakesOver
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -3,10 +3,8 @@
 // server in the "Inne" category, shown and activated offscreen, recording
 // platform services. Helpers press keys and click through real events.
 
-#include "app/main_window.h"
 #include "local/local_lists.h"
-#include "tests/support/ui/recording_services.h"
-#include "tests/support/ui/temp_home.h"
+#include "tests/support/ui/main_window_fixture.h"
 
 #include <QApplication>
 #include <QFile>
@@ -16,11 +14,7 @@
 
 #include <memory>
 
-struct ShownMainWindow : ::testing::Test {
-    TempHome home;
-    RecordingServices services;
-    std::unique_ptr<TForm1> form;
-
+struct ShownMainWindow : MainWindowFixture {
     // language 1 Polish, 0 English; the remote list is shown and the log on.
     void open(int language, int serverPort = 21) {
         home.writeLines(QStringLiteral("konf.dat"),
@@ -29,12 +23,9 @@ struct ShownMainWindow : ::testing::Test {
         home.writeLines(
             QStringLiteral("S_list.dat"),
             {QStringLiteral("Loopback*0*korvante*127.0.0.1*secret*%1*7*").arg(serverPort)});
-        form = std::make_unique<TForm1>();
-        form->FormCreate();
+        createWindow();
         form->move(0, 0);
-        form->show();
-        QApplication::setActiveWindow(form.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get(), 2000));
+        showWindow();
     }
 
     // A left click in the middle of a list row, as the mouse gives it.

@@ -51,6 +51,7 @@ TEST_F(WindowLooks, ContextMenusOpenWhereTheListWasClicked) {
                  {form->katalog, form->menu_katalog},
                  {form->memo1, form->menu_logi}};
     for (const auto& l : lists) {
+        SCOPED_TRACE(l.list->objectName().toStdString());
         ASSERT_TRUE(l.list->isVisible()) << l.list->objectName().toStdString();
         // A right click a little inside the list's rows, sent to the window
         // as the desktop sends it.
@@ -73,15 +74,13 @@ TEST_F(WindowLooks, ContextMenusOpenWhereTheListWasClicked) {
 TEST_F(WindowLooks, QuickConnectPortIsReadableOnAFreshProgramFolder) {
     // No konf.dat at all: the colour slots stay at the form's defaults.
     for (bool fresh : {false, true}) {
+        SCOPED_TRACE(fresh ? "no konf.dat" : "built-in konf.dat");
         open(1);
         if (fresh) {
             form.reset();
             QFile::remove(home.file(QStringLiteral("konf.dat")));
-            form = std::make_unique<TForm1>();
-            form->FormCreate();
-            form->show();
-            QApplication::setActiveWindow(form.get());
-            ASSERT_TRUE(QTest::qWaitForWindowActive(form.get(), 2000));
+            createWindow();
+            showWindow();
         }
         Face port;
         services.modalSteps[QStringLiteral("Form10")] = [&](QDialog& dialog) {
@@ -103,6 +102,7 @@ TEST_F(WindowLooks, EveryButtonShowsAPictureFromTheIconTheme) {
     open(1);
     int fromTheme = 0;
     for (const ButtonPicture& picture : mainWindowButtonPictures()) {
+        SCOPED_TRACE(picture.button);
         auto* button = form->findChild<QToolButton*>(QString::fromLatin1(picture.button));
         ASSERT_NE(button, nullptr) << picture.button;
         EXPECT_FALSE(button->icon().isNull()) << picture.button;
@@ -142,6 +142,7 @@ TEST_F(WindowLooks, ScreenReadersNameEveryFieldAndPictureButtonInTheWindowsLangu
          "Download file(s) from FTP [F7]"},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.language == 1 ? "Polish" : "English");
         open(c.language);
         EXPECT_EQ(nameOf(form->CurrentDirEdit), QString::fromUtf8(c.folder));
         EXPECT_EQ(nameOf(form->UserID), QString::fromUtf8(c.user));
@@ -173,11 +174,3 @@ TEST_F(WindowLooks, ScreenReadersNameEveryFieldAndPictureButtonInTheWindowsLangu
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    // As the program does at its start.
-    useInstalledIconThemes();
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

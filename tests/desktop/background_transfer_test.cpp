@@ -51,8 +51,7 @@ struct TransferInBackground : DesktopWindow {
                                                         extra);
         home.writeLines("konf.dat",
                         {"0", "1", "0", "1", "1", "16777215", "0", "1", "7", "0", home.path()});
-        form = std::make_unique<TForm1>();
-        form->FormCreate();
+        createWindow();
         form->katalog->setDirectory(QString::fromStdString(local.path()));
         form->FTpServer->setText("127.0.0.1");
         form->UserID->setText("korvante");

@@ -5,9 +5,7 @@
 #include "app/settings_dialog.h"
 #include "local/folder_chooser.h"
 #include "local/local_lists.h"
-#include "tests/support/ui/recording_services.h"
-#include "tests/support/ui/temp_home.h"
-#include "tests/support/ui/user_input.h"
+#include "tests/support/ui/main_window_fixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,12 +19,12 @@ namespace {
 
 using platform::DlgResult;
 
-struct LinkedFolderDelete : ::testing::Test {
-    TempHome home;
-    RecordingServices services;
+struct LinkedFolderDelete : MainWindowFixture {
     QTemporaryDir work;      // the folder the lists show
     QTemporaryDir elsewhere; // what the link points at, with a file inside
-    std::unique_ptr<TForm1> form;
+
+    // The window leaves before the folders it shows.
+    ~LinkedFolderDelete() override { form.reset(); }
 
     void SetUp() override {
         QFile kept(elsewhere.filePath("keep.txt"));
@@ -35,10 +33,9 @@ struct LinkedFolderDelete : ::testing::Test {
         kept.close();
         ASSERT_TRUE(QFile::link(elsewhere.path(), work.filePath("link")));
         home.writeDefaultKonf(1, 7);
-        form = std::make_unique<TForm1>();
-        form->FormCreate();
+        createWindow();
         ASSERT_TRUE(form->katalog->setDirectory(work.path()));
-        ASSERT_TRUE(userinput::showActive(*form));
+        showWindow();
     }
     static void clickFolder(TLocalFolderList* list, const QString& name) {
         for (int row = list->ancestorRows(); row < list->count(); ++row)

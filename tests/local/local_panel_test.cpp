@@ -3,11 +3,9 @@
 #include "app/main_window.h"
 #include "local/case_dialog.h"
 #include "local/local_lists.h"
-#include "tests/support/ui/recording_services.h"
-#include "tests/support/ui/temp_home.h"
+#include "tests/support/ui/main_window_fixture.h"
 #include "transfers/progress_window.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QStorageInfo>
@@ -23,16 +21,15 @@ namespace {
 
 using platform::DlgResult;
 
-struct LocalPanel : ::testing::Test {
-    TempHome home;
-    RecordingServices services;
+struct LocalPanel : MainWindowFixture {
     QTemporaryDir work;
-    std::unique_ptr<TForm1> form;
+
+    // The window leaves before the folder it shows.
+    ~LocalPanel() override { form.reset(); }
 
     void SetUp() override {
         home.writeDefaultKonf(1);
-        form = std::make_unique<TForm1>();
-        form->FormCreate();
+        createWindow();
         services.clear();
         ASSERT_TRUE(form->katalog->setDirectory(work.path()));
     }
@@ -316,10 +313,3 @@ TEST_F(LocalPanel, DriveSelectorFollowsTheFolderAndADriveOpensItsLastFolder) {
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -6,7 +6,6 @@
 #include "platform/colors.h"
 #include "tests/support/ui/main_window_fixture.h"
 
-#include <QApplication>
 #include <QDockWidget>
 #include <QImage>
 #include <QStyle>
@@ -96,10 +95,3 @@ TEST_F(LogDock, ThePaneHiddenByItsOwnerTakesItsDockAlong) {
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

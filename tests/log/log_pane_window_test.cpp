@@ -14,6 +14,8 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <gtest/gtest.h>
+
 namespace {
 
 // True when some pixel of the row's rectangle is drawn in exactly this colour.
@@ -29,65 +31,54 @@ bool rowHasColour(TLogPane& pane, int row, const QColor& colour) {
 
 } // namespace
 
-class LogPaneWindowTest : public QObject {
-    Q_OBJECT
-private slots:
-    void paneColoursHidesPasswordsAndKeepsTheLastItem();
-    void paneShowsPasswordLinesUnmaskedWhenHidingIsOff();
-    void paneEmptiesItselfAtTheCapacity();
-    void windowShowsHeaderPlainAndColouredLines();
-    void windowWithoutAChosenServerShowsOnlyTitleAndPlainLog();
-    void windowCommands();
-};
-
-void LogPaneWindowTest::paneColoursHidesPasswordsAndKeepsTheLastItem() {
+TEST(LogPaneWindow, PaneColoursHidesPasswordsAndKeepsTheLastItem) {
     TLogPane pane(nullptr);
     pane.resize(500, 200);
     pane.show();
     pane.logItem("Recv: 530 Login incorrect.<EOL>", 1);
     pane.logItem("Recv: 226 Transfer complete.<EOL>", 1);
     pane.logItem("Sent: pass secret<EOL>", 1);
-    QCOMPARE(pane.count(), 3);
-    QCOMPARE(pane.line(2), QStringLiteral("Sent pass HIDDEN<EOF>"));
-    QCOMPARE(pane.lastLogItem(), QStringLiteral("Sent: pass secret<EOL>"));
-    QCOMPARE(pane.currentIndex().row(), 2);
+    ASSERT_EQ(pane.count(), 3);
+    ASSERT_EQ(pane.line(2), QStringLiteral("Sent pass HIDDEN<EOF>"));
+    ASSERT_EQ(pane.lastLogItem(), QStringLiteral("Sent: pass secret<EOL>"));
+    ASSERT_EQ(pane.currentIndex().row(), 2);
 
     pane.setCurrentIndex({}); // no selection highlight over the colours
     const QColor red = platform::colorFromValue(sessionlog::kRed);
     const QColor navy = platform::colorFromValue(sessionlog::kNavy);
     const QColor maroon = platform::colorFromValue(sessionlog::kMaroon);
-    QVERIFY(rowHasColour(pane, 0, red));
-    QVERIFY(!rowHasColour(pane, 0, navy));
-    QVERIFY(rowHasColour(pane, 1, navy));
-    QVERIFY(!rowHasColour(pane, 1, red));
-    QVERIFY(rowHasColour(pane, 2, maroon));
+    ASSERT_TRUE(rowHasColour(pane, 0, red));
+    ASSERT_FALSE(rowHasColour(pane, 0, navy));
+    ASSERT_TRUE(rowHasColour(pane, 1, navy));
+    ASSERT_FALSE(rowHasColour(pane, 1, red));
+    ASSERT_TRUE(rowHasColour(pane, 2, maroon));
 
     pane.addLine("explanatory line");
-    QCOMPARE(pane.lastLogItem(), QStringLiteral("Sent: pass secret<EOL>"));
+    ASSERT_EQ(pane.lastLogItem(), QStringLiteral("Sent: pass secret<EOL>"));
     pane.clear();
-    QCOMPARE(pane.count(), 0);
-    QCOMPARE(pane.lastLogItem(), QStringLiteral("Sent: pass secret<EOL>"));
+    ASSERT_EQ(pane.count(), 0);
+    ASSERT_EQ(pane.lastLogItem(), QStringLiteral("Sent: pass secret<EOL>"));
 }
 
-void LogPaneWindowTest::paneShowsPasswordLinesUnmaskedWhenHidingIsOff() {
+TEST(LogPaneWindow, PaneShowsPasswordLinesUnmaskedWhenHidingIsOff) {
     TLogPane pane(nullptr);
     pane.logItem("Sent: pass secret<EOL>", 0);
     pane.logItem("Sent: user bob<EOL>", 0);
-    QCOMPARE(pane.lines(), QStringList({"Sent: pass secret<EOL>", "Sent: user bob<EOL>"}));
+    ASSERT_EQ(pane.lines(), QStringList({"Sent: pass secret<EOL>", "Sent: user bob<EOL>"}));
 }
 
-void LogPaneWindowTest::paneEmptiesItselfAtTheCapacity() {
+TEST(LogPaneWindow, PaneEmptiesItselfAtTheCapacity) {
     TLogPane pane(nullptr);
     for (int i = 0; i < sessionlog::kCapacity; ++i)
         pane.addLine(QString::number(i));
-    QCOMPARE(pane.count(), 32200);
-    QCOMPARE(pane.line(32199), QStringLiteral("32199"));
+    ASSERT_EQ(pane.count(), 32200);
+    ASSERT_EQ(pane.line(32199), QStringLiteral("32199"));
     pane.logItem("Recv: 226 the 32,201st line<EOL>", 1);
-    QCOMPARE(pane.count(), 1);
-    QCOMPARE(pane.line(0), QStringLiteral("Recv: 226 the 32,201st line<EOL>"));
+    ASSERT_EQ(pane.count(), 1);
+    ASSERT_EQ(pane.line(0), QStringLiteral("Recv: 226 the 32,201st line<EOL>"));
 }
 
-void LogPaneWindowTest::windowShowsHeaderPlainAndColouredLines() {
+TEST(LogPaneWindow, WindowShowsHeaderPlainAndColouredLines) {
     RecordingServices services;
     TLogPane pane(nullptr);
     pane.logItem("Connected.", 1);
@@ -129,18 +120,18 @@ void LogPaneWindowTest::windowShowsHeaderPlainAndColouredLines() {
         "Recv: 530 Login incorrect.<EOL>",
         "Sent: PWD<EOL>",
     };
-    QCOMPARE(lines, expected);
-    QCOMPARE(window.windowTitle(), QStringLiteral("Logs list..."));
-    QCOMPARE(window.Kopiuj1->text(), QStringLiteral("Copy"));
+    ASSERT_EQ(lines, expected);
+    ASSERT_EQ(window.windowTitle(), QStringLiteral("Logs list..."));
+    ASSERT_EQ(window.Kopiuj1->text(), QStringLiteral("Copy"));
     // The coloured copy: green, red, and black for what the table does not name.
-    QCOMPARE(colours.value(11), platform::colorFromValue(sessionlog::kGreen));
-    QCOMPARE(colours.value(12), platform::colorFromValue(sessionlog::kRed));
-    QCOMPARE(colours.value(13), QColor(Qt::black));
+    ASSERT_EQ(colours.value(11), platform::colorFromValue(sessionlog::kGreen));
+    ASSERT_EQ(colours.value(12), platform::colorFromValue(sessionlog::kRed));
+    ASSERT_EQ(colours.value(13), QColor(Qt::black));
     // Closing empties the editor for the next opening.
-    QVERIFY(window.edytor->toPlainText().isEmpty());
+    ASSERT_TRUE(window.edytor->toPlainText().isEmpty());
 }
 
-void LogPaneWindowTest::windowWithoutAChosenServerShowsOnlyTitleAndPlainLog() {
+TEST(LogPaneWindow, WindowWithoutAChosenServerShowsOnlyTitleAndPlainLog) {
     RecordingServices services;
     TLogPane pane(nullptr);
     pane.logItem("Connected.", 1);
@@ -157,12 +148,12 @@ void LogPaneWindowTest::windowWithoutAChosenServerShowsOnlyTitleAndPlainLog() {
         return int(QDialog::Accepted);
     };
     platform::services().showModal(window);
-    QCOMPARE(shown.split('\n'), QStringList({"   KORVANTE 2.5.5 - Klient FTP",
-                                             "   " + QString(84, '-'), "Connected."}));
-    QCOMPARE(window.windowTitle(), QString::fromUtf8("Lista logów..."));
+    ASSERT_EQ(shown.split('\n'), QStringList({"   KORVANTE 2.5.5 - Klient FTP",
+                                              "   " + QString(84, '-'), "Connected."}));
+    ASSERT_EQ(window.windowTitle(), QString::fromUtf8("Lista logów..."));
 }
 
-void LogPaneWindowTest::windowCommands() {
+TEST(LogPaneWindow, WindowCommands) {
     RecordingServices services;
     QTemporaryDir dir;
     TLogPane pane(nullptr);
@@ -178,46 +169,43 @@ void LogPaneWindowTest::windowCommands() {
         return info;
     });
     window.show();
-    QVERIFY(window.edytor->toPlainText().contains("Recv: 220 ready<EOL>"));
+    ASSERT_TRUE(window.edytor->toPlainText().contains("Recv: 220 ready<EOL>"));
 
     // Save: ".txt" is always appended to the chosen name.
     services.textAnswers.push_back(dir.filePath("session"));
     window.zapisz->click();
-    QCOMPARE(services.callsOf("saveFileName").value(0).args.value(1), QStringLiteral("Logi"));
-    QCOMPARE(services.callsOf("saveFileName").value(0).args.value(2), QStringLiteral("*.txt"));
+    ASSERT_EQ(services.callsOf("saveFileName").value(0).args.value(1), QStringLiteral("Logi"));
+    ASSERT_EQ(services.callsOf("saveFileName").value(0).args.value(2), QStringLiteral("*.txt"));
     QFile saved(dir.filePath("session.txt"));
-    QVERIFY(saved.open(QIODevice::ReadOnly));
-    QVERIFY(saved.readAll().contains("Recv: 220 ready<EOL>\r\n"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(saved.readAll().contains("Recv: 220 ready<EOL>\r\n"));
     services.textAnswers.push_back(std::nullopt);
     window.zapisz->click();
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+    ASSERT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
 
     // Print goes through the print dialog of the platform layer.
     window.drukuj->click();
     const auto printed = services.callsOf("printText");
-    QCOMPARE(printed.size(), 1);
-    QVERIFY(printed[0].args.value(1).contains("KORVANTE 2.5.5 - Klient FTP"));
+    ASSERT_EQ(printed.size(), 1);
+    ASSERT_TRUE(printed[0].args.value(1).contains("KORVANTE 2.5.5 - Klient FTP"));
 
     QFont chosen("Monospace", 13);
     services.textAnswers.push_back(chosen.toString());
     window.czcionka->click();
-    QCOMPARE(window.edytor->font().pointSize(), 13);
+    ASSERT_EQ(window.edytor->font().pointSize(), 13);
     services.textAnswers.push_back(std::nullopt);
     window.czcionka->click();
-    QCOMPARE(window.edytor->font().pointSize(), 13);
+    ASSERT_EQ(window.edytor->font().pointSize(), 13);
 
     // Clear empties the editor and the pane, then writes the header again.
     window.czysc->click();
-    QCOMPARE(pane.count(), 0);
+    ASSERT_EQ(pane.count(), 0);
     const QStringList afterClear = window.edytor->toPlainText().split('\n');
-    QCOMPARE(afterClear.size(), 8);
-    QCOMPARE(afterClear.value(3), QStringLiteral("Sesja:  S"));
-    QCOMPARE(afterClear.value(6), QString::fromUtf8("Hasło użytkownika:  **"));
+    ASSERT_EQ(afterClear.size(), 8);
+    ASSERT_EQ(afterClear.value(3), QStringLiteral("Sesja:  S"));
+    ASSERT_EQ(afterClear.value(6), QString::fromUtf8("Hasło użytkownika:  **"));
 
     window.zamknij->click();
-    QVERIFY(!window.isVisible());
-    QVERIFY(window.edytor->toPlainText().isEmpty());
+    ASSERT_FALSE(window.isVisible());
+    ASSERT_TRUE(window.edytor->toPlainText().isEmpty());
 }
-
-QTEST_MAIN(LogPaneWindowTest)
-#include "log_pane_window_test.moc"

@@ -3,7 +3,6 @@
 
 #include "platform/qt_services.h"
 
-#include <QApplication>
 #include <QMessageBox>
 #include <gtest/gtest.h>
 
@@ -24,6 +23,7 @@ TEST(MessageBox, EachKindShowsItsStandardIcon) {
         {BoxKind::Question, QMessageBox::Question},
     };
     for (const auto& k : kinds) {
+        SCOPED_TRACE("box kind " + std::to_string(int(k.kind)));
         const auto box = platform::buildMessageBox(
             QStringLiteral("Tekst"), QStringLiteral("KORVANTE - FTP"), DlgButtons::Ok, k.kind);
         EXPECT_EQ(box->icon(), k.icon) << int(k.kind);
@@ -40,9 +40,3 @@ TEST(MessageBox, EachKindShowsItsStandardIcon) {
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

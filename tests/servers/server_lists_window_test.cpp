@@ -7,8 +7,7 @@
 #include "servers/setup_wizard.h"
 #include "tests/servers/qstring_print.h"
 #include "tests/support/ftp/py_ftp_server.h"
-#include "tests/support/ui/recording_services.h"
-#include "tests/support/ui/temp_home.h"
+#include "tests/support/ui/main_window_fixture.h"
 
 #include <QApplication>
 #include <QDir>
@@ -29,21 +28,14 @@ QString u(const char* text) {
     return QString::fromUtf8(text);
 }
 
-struct ServerLists : ::testing::Test {
-    TempHome home;
-    RecordingServices services;
-    std::unique_ptr<TForm1> form;
+struct ServerLists : MainWindowFixture {
 
     void create(int startCategory = 7, int language = 1) {
         home.writeDefaultKonf(language, startCategory);
-        form.reset();
-        form = std::make_unique<TForm1>();
-        form->wireServerLists();
-        form->FormCreate();
+        createWindow([](TForm1& window) { window.wireServerLists(); });
         if (form->quitting())
             return;
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        showWindow();
     }
     // One server per name, in category `code`; "-" as password means not saved.
     void writeCategory(int code, const QStringList& names) {
@@ -358,6 +350,7 @@ TEST_F(ServerLists, WizardOpensTheChosenCategory) {
         {8, false, u("Otwarta kategoria: WSZYSTKIE SERWERY"), 8},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE("wizard row " + std::to_string(c.row));
         QStringList memo;
         QString status;
         services.modalSteps["F_kreator"] = [&](QDialog& d) {
@@ -566,10 +559,3 @@ TEST_F(ServerLists, PrintoutNumbersTheServersOnlyNotStrayLines) {
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

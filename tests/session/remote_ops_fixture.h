@@ -17,9 +17,7 @@ struct RemoteOps : SessionWindow {
     void start(int language = 1) {
         server = std::make_unique<ftptest::PyFtpServer>(root.path());
         create(1, 0, language);
-        form->show();
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        showWindow();
         // Activation empties the connection fields; they are filled afterwards.
         fillFields(server->port());
         QTest::mouseClick(form->pol2, Qt::LeftButton);

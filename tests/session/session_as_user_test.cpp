@@ -20,7 +20,7 @@ struct SessionAsUser : SessionWindow {
         home.writeLines("S_list.dat",
                         {QStringLiteral("Alfa*0*korvante*127.0.0.1*secret*%1*7*").arg(port)});
         create(/*passive=*/1, /*layout=*/0);
-        ASSERT_TRUE(userinput::showActive(*form));
+        showWindow();
     }
     void chooseServer() {
         QTreeWidgetItem* entry = rowOf(form->ftp_lista, "Alfa");

@@ -2,32 +2,25 @@
 // The main window against a real or scripted FTP server on loopback, with a
 // temporary program folder and recording platform services.
 
-#include "app/main_window.h"
 #include "ftp/id_ftp.h"
 #include "log/log_pane.h"
 #include "session/remote_list.h"
 #include "tests/support/ftp/fake_ftp_server.h"
 #include "tests/support/ftp/py_ftp_server.h"
-#include "tests/support/ui/recording_services.h"
-#include "tests/support/ui/temp_home.h"
+#include "tests/support/ui/main_window_fixture.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
-struct SessionWindow : ::testing::Test {
-    TempHome home;
-    RecordingServices services;
-    std::unique_ptr<TForm1> form;
-
+struct SessionWindow : MainWindowFixture {
     // konf.dat with the given passive flag (slot 2), server-panel layout
     // (slot 3), language (slot 5) and protocol log (slot 4); passwords hidden.
     void create(int passive = 1, int layout = 0, int language = 1, int log = 1) {
         home.writeLines("konf.dat", {"0", QString::number(passive), QString::number(layout),
                                      QString::number(log), QString::number(language), "16777215",
                                      "0", "1", "7", "0", home.path()});
-        form = std::make_unique<TForm1>();
-        form->FormCreate();
+        createWindow();
         form->wireSession();
     }
 

@@ -3,7 +3,6 @@
 
 #include "tests/session/session_fixture.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
@@ -367,10 +366,3 @@ TEST_F(SessionWindow, RowClicksSetTagsAndCommandStates) {
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

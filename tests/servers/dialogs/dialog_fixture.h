@@ -6,8 +6,7 @@
 #include "platform/text_file.h"
 #include "servers/server_files.h"
 #include "tests/servers/qstring_print.h"
-#include "tests/support/ui/recording_services.h"
-#include "tests/support/ui/temp_home.h"
+#include "tests/support/ui/main_window_fixture.h"
 
 #include <QAbstractButton>
 #include <QListWidget>
@@ -19,27 +18,17 @@
 
 #include <gtest/gtest.h>
 
-struct DialogFixture : ::testing::Test {
-    TempHome home;
-    RecordingServices services;
-    std::unique_ptr<TForm1> form;
+struct DialogFixture : MainWindowFixture {
 
     // The main window as start-up leaves it, showing category `startCategory`.
     void start(int language = 1, int startCategory = 7) {
         home.writeDefaultKonf(language, startCategory);
-        form = std::make_unique<TForm1>();
-        form->wireServerLists(); // both are idempotent; start-up wires them too
-        form->wireServerDialogs();
-        form->FormCreate();
-        form->show();
-    }
-
-    // What the user does while a modal window is open.
-    void whenShown(const QString& objectName, std::function<void(QDialog&)> step) {
-        services.modalSteps[objectName] = [step](QDialog& d) {
-            step(d);
-            return d.result();
-        };
+        // Both are idempotent; start-up wires them too.
+        createWindow([](TForm1& window) {
+            window.wireServerLists();
+            window.wireServerDialogs();
+        });
+        showWindow();
     }
 
     // Check boxes and radio buttons take clicks on their box and caption

@@ -7,7 +7,6 @@
 #include "servers/export_import_dialog.h"
 #include "tests/servers/dialogs/dialog_fixture.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -240,11 +239,4 @@ TEST_F(FolderChooser, ModesFillTheirCallersAndThePopupCommandsWork) {
     ASSERT_EQ(dialogs.size(), 4);
     EXPECT_EQ(dialogs[0].args.first(), "Do you want delete selected directory?");
     EXPECT_EQ(dialogs[3].args.first(), "ERROR: You cannot remove all disk");
-}
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }

@@ -6,7 +6,6 @@
 #include "servers/server_files.h"
 #include "tests/servers/dialogs/dialog_fixture.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -79,6 +78,7 @@ TEST_F(NewServer, DefaultsLandInInneAfterTheSampleEntryAndTheListIsReloaded) {
 
     // Both ends of the port range, typed.
     for (const char* port : {"65535", "1"}) {
+        SCOPED_TRACE(std::string("port ") + port);
         whenShown("Form6", [port](QDialog& dialog) {
             auto& d = static_cast<TForm6&>(dialog);
             fillServer(d, port, "h.pl", "u", "p");
@@ -161,6 +161,7 @@ TEST_F(NewServer, ValidationRowsStopTheSaveWithTheirMessageAndFocus) {
          "haslo"},
     };
     for (const Row& row : rows) {
+        SCOPED_TRACE(row.message.toStdString());
         services.clear();
         whenShown("Form6", [&row](QDialog& dialog) {
             auto& d = static_cast<TForm6&>(dialog);
@@ -309,6 +310,7 @@ TEST_F(EditServer, APortThatIsNotANumberIsReportedAndReplacedByTheStandardOne) {
     // Both ends of the port range open and save as they are.
     services.clear();
     for (const auto& [server, port] : {std::pair{"Dolny", 1}, std::pair{"Gorny", 65535}}) {
+        SCOPED_TRACE(server);
         clickServer(server);
         whenShown("Form4", [port](QDialog& dialog) {
             auto& d = static_cast<TForm4&>(dialog);
@@ -386,13 +388,6 @@ TEST_F(EditServer, ASourceFileThatCannotBeReadIsNotRewritten) {
     ASSERT_EQ(boxTexts().size(), 1);
     EXPECT_TRUE(boxTexts().first().startsWith("The server list file could not be read:"));
     EXPECT_TRUE(QFileInfo(home.file("p.dat")).isDir());
-}
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }
 
 TEST_F(EditServer, PolishPasswordLabelKeepsWhatTheAnonymousBoxLastSaid) {

@@ -1,6 +1,12 @@
 #include "tests/support/ui/recording_services.h"
 
 #include <QDialog>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <exception>
 
 using platform::DlgButtons;
 using platform::DlgResult;
@@ -149,9 +155,27 @@ int RecordingServices::showModal(QDialog& dialog) {
         step = modalSteps.find(QString::fromLatin1(dialog.metaObject()->className()));
     if (step == modalSteps.end())
         return QDialog::Rejected;
-    // Let the dialog run its activation code as it would when shown.
-    dialog.show();
-    const int result = step.value()(dialog);
-    dialog.hide();
+    // The dialog runs modally with its own event loop, as in the program; the
+    // user acts once it is shown and active. A step that throws closes the
+    // dialog, and the failure goes on from here, in the code that opened it.
+    const auto answer = step.value();
+    int result = QDialog::Rejected;
+    std::exception_ptr failure;
+    QTimer::singleShot(0, &dialog, [&dialog, &answer, &result, &failure] {
+        if (!QTest::qWaitForWindowActive(&dialog, 3000))
+            ADD_FAILURE() << dialog.objectName().toStdString() << " was never activated";
+        try {
+            result = answer(dialog);
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        if (dialog.isVisible())
+            dialog.done(result);
+        else
+            dialog.setResult(result);
+    });
+    dialog.exec();
+    if (failure)
+        std::rethrow_exception(failure);
     return result;
 }

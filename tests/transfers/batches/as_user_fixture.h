@@ -14,14 +14,13 @@ struct BatchAsUser : TransferWindow {
                                      "1", "7", "1", home.path()});
         home.writeLines("S_list.dat",
                         {QStringLiteral("Alfa*0*korvante*127.0.0.1*secret*%1*7*").arg(port)});
-        form = std::make_unique<TForm1>();
-        form->FormCreate();
+        createWindow();
         if (timeOutMs > 0) {
             form->FTP->ReadTimeOut = timeOutMs;
             form->FTP->AbortReplyTimeOut = timeOutMs;
         }
         form->katalog->setDirectory(QString::fromStdString(local.path()));
-        ASSERT_TRUE(userinput::showActive(*form));
+        showWindow();
         userinput::clickRow(form->ftp_lista, userinput::rowOf(form->ftp_lista, "Alfa"));
         QTest::keyClick(form.get(), Qt::Key_F5);
         ASSERT_TRUE(form->connected()) << services.messages().join('\n').toStdString();

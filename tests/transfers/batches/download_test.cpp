@@ -5,7 +5,6 @@
 #include "session/replay_window.h"
 #include "tests/transfers/batches/transfer_fixture.h"
 
-#include <QApplication>
 #include <QTest>
 
 namespace {
@@ -249,10 +248,3 @@ TEST_P(AfterTransfer, ChoiceIsCarriedOutOnceAfterTheBatch) {
 INSTANTIATE_TEST_SUITE_P(Choices, AfterTransfer, ::testing::Values(1, 2, 3));
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

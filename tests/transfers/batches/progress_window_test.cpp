@@ -21,10 +21,9 @@ struct ProgressAsUser : TransferWindow {
         home.writeLines(
             "S_list.dat",
             {QStringLiteral("Alfa*0*korvante*127.0.0.1*secret*%1*7*").arg(server->port())});
-        form = std::make_unique<TForm1>();
-        form->FormCreate();
+        createWindow();
         form->katalog->setDirectory(QString::fromStdString(local.path()));
-        ASSERT_TRUE(userinput::showActive(*form));
+        showWindow();
         userinput::clickRow(form->ftp_lista, rowOf(form->ftp_lista, "Alfa"));
         QTest::keyClick(form.get(), Qt::Key_F5);
         ASSERT_TRUE(form->connected()) << services.messages().join('\n').toStdString();
@@ -115,7 +114,9 @@ struct DesktopFont {
 TEST_F(ProgressAsUser, EveryControlIsReadableAtTheDefaultFontAndAQuarterLarger) {
     write(remoteFile("big.bin"), pattern(8 * 1024 * 1024, 1));
     for (int language : {1, 0}) {
+        SCOPED_TRACE(language == 1 ? "Polish" : "English");
         for (double scale : {1.0, 1.25}) {
+            SCOPED_TRACE("font scale " + std::to_string(scale));
             const DesktopFont desktop(scale);
             connectAsUser(language);
             Seen seen;

@@ -6,17 +6,11 @@
 #include "tests/transfers/batches/transfer_fixture.h"
 #include "transfers/queue_editor.h"
 
-#include <QApplication>
 #include <QTest>
 
 namespace {
 
 struct Queue : TransferWindow {
-    void showWindow() {
-        form->show();
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    }
     QPoint rowPoint(const QString& caption) {
         QTreeWidgetItem* r = row(caption);
         EXPECT_NE(r, nullptr) << caption.toStdString();
@@ -212,10 +206,3 @@ TEST_F(Queue, AddAllThenDisconnectEmptiesTheQueueAndEndsTheMode) {
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -18,18 +18,13 @@ struct Replay : TransferWindow {
         home.writeLines("konf.dat", {"0", "1", "0", "1", "1", "16777215", "0", "1", "7",
                                      QString::number(reconnect), home.path()});
         home.writeLines("error.dat", record);
-        form = std::make_unique<TForm1>();
-        form->FormCreate();
+        createWindow();
         // The port is not part of the record: the one the window holds is used.
         form->edit_port = QString::number(server->port());
     }
     void start(int reconnect, const QStringList& record) {
         prepare(reconnect, record);
-        show();
-    }
-    void show() {
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        showWindow();
     }
     QStringList record(const QString& folder, const QString& file,
                        const QString& user = "korvante") const {
@@ -63,7 +58,7 @@ TEST_F(Replay, StartUpFetchesTheInterruptedFileAgainAndRemovesTheRecord) {
         fileLabel = form->Form20->Label9->text();
         status = form->Form20->Label10->text();
     };
-    show();
+    showWindow();
     settle();
 
     EXPECT_EQ(read(localFile(name)), pattern(700000, 4));

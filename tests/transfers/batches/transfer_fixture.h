@@ -2,12 +2,10 @@
 // The main window connected to pyftpdlib on loopback, with a temporary program
 // folder, a temporary local folder and recording platform services.
 
-#include "app/main_window.h"
 #include "ftp/id_ftp.h"
 #include "local/local_lists.h"
 #include "tests/support/ftp/py_ftp_server.h"
-#include "tests/support/ui/recording_services.h"
-#include "tests/support/ui/temp_home.h"
+#include "tests/support/ui/main_window_fixture.h"
 #include "transfers/progress_window.h"
 
 #include <QDir>
@@ -17,13 +15,13 @@
 
 #include <memory>
 
-struct TransferWindow : ::testing::Test {
-    TempHome home;
-    RecordingServices services;
+struct TransferWindow : MainWindowFixture {
     ftptest::TempDir remote;
     ftptest::TempDir local;
     std::unique_ptr<ftptest::PyFtpServer> server;
-    std::unique_ptr<TForm1> form;
+
+    // The window leaves while its server and folders are still there.
+    ~TransferWindow() override { form.reset(); }
 
     QString remoteFile(const QString& name) const {
         return QString::fromStdString(remote.path()) + '/' + name;
@@ -55,8 +53,7 @@ struct TransferWindow : ::testing::Test {
                                                         serverOptions);
         home.writeLines("konf.dat", {"0", QString::number(passive), "0", "1", "1", "16777215", "0",
                                      "1", "7", QString::number(reconnect), home.path()});
-        form = std::make_unique<TForm1>();
-        form->FormCreate();
+        createWindow();
         form->katalog->setDirectory(QString::fromStdString(local.path()));
         form->FTpServer->setText("127.0.0.1");
         form->UserID->setText("korvante");
