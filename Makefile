@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps build run test bench asan screenshot package install format clean
+.PHONY: all deps build run test bench asan screenshot package install format format-check clean
 
 all: build
 
@@ -30,7 +30,8 @@ asan: deps
 	cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKORVANTE_SANITIZE=ON
 	cmake --build build-asan -j $(JOBS)
 	cd build-asan && KORVANTE_NO_SHUTDOWN=1 QT_QPA_PLATFORM=offscreen \
-	  ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	  ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+	  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS) --timeout 600
 
 screenshot: build
@@ -47,6 +48,10 @@ install: build
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# Fails, naming the places, when a file is not formatted as `make format` leaves it.
+format-check:
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
 	rm -rf $(BUILD) build-asan
