@@ -137,7 +137,11 @@ bool TIdFTP::SettleOwedReplies() {
                 LoseStep();
                 return false;
             }
-            ReadOwedReply();
+            // 225 ("no transfer in progress") answers the ABOR. Replies come in order,
+            // so a transfer reply still owed behind it will never come: servers answer
+            // an abort before the first data byte with this one reply.
+            if (ReadOwedReply() == 225 && FAbortSent)
+                FRepliesOwed = 0;
         }
     } catch (const EIdException&) {
         LoseStep();

@@ -330,6 +330,27 @@ TEST_F(PumpedAbort, AbortAfterTheDataEndedReadsTheAborsOwnAnswer) {
     expectStillInStep();
 }
 
+// Aborted before the server took a byte: it answers the ABOR with 225 alone and
+// never answers the STOR. The next command goes at once, on the same session.
+TEST_F(PumpedAbort, A225AloneSettlesAnAbortedUpload) {
+    scriptLogin();
+    server.pasv();
+    server.expect("STOR early");
+    server.acceptData();
+    server.reply("150 go");
+    server.receiveData();
+    server.expect("ABOR");
+    server.reply("225 ABOR command successful; data channel closed.");
+    server.expectWithin("NOOP", 1500);
+    server.reply("200 ok");
+    ftp.AbortReplyTimeOut = 5000;
+    ftp.OpenSession();
+    TIdMemoryStream source(std::string(16 << 20, 'u'));
+    EXPECT_THROW(ftp.UploadFromStream(source, "early"), EIdConnClosedGracefully);
+    EXPECT_TRUE(aborted);
+    expectStillInStep();
+}
+
 TEST_F(PumpedAbort, UploadFailsAtItsNextChunkAndTheSessionGoesOn) {
     scriptLogin();
     server.pasv();

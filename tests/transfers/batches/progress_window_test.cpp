@@ -2,6 +2,7 @@
 // control readable at the default font and a quarter larger, and every label
 // right for the batch that runs, downloading or sending, in both languages.
 
+#include "log/log_pane.h"
 #include "tests/support/ui/user_input.h"
 #include "tests/transfers/batches/transfer_fixture.h"
 
@@ -310,7 +311,7 @@ TEST_F(ProgressLabels, EveryLabelBelongsToTheRunningBatchBothWaysInBothLanguages
 
         EXPECT_EQ(abortHalfWay([&] { upload({"up1.bin"}); }),
                   t("Wysyłanie plików przerwane przez użytkownika", "Sending files break by User"));
-        ASSERT_TRUE(form->connected());
+        ASSERT_TRUE(form->connected()) << form->memo1->lines().join('\n').toStdString();
         EXPECT_EQ(
             abortHalfWay([&] { download({"two.bin"}); }),
             t("Ściąganie plików przerwane przez użytkownika", "Dowlanding files break by User"));
