@@ -101,6 +101,13 @@ int64_t TIdFTP::FileSize(const std::string& path) {
     return idParseSizeReply(ReplyLines);
 }
 
+std::string TIdFTP::ModifiedTime(const std::string& path) {
+    if (SendCommand("MDTM " + path, -1) != 213)
+        return {};
+    const std::string& line = LastReplyLine();
+    return line.size() > 4 ? line.substr(4) : std::string();
+}
+
 void TIdFTP::SiteCommand(const std::string& text) {
     SendCommand("SITE " + text, {200});
 }

@@ -24,6 +24,7 @@ struct TIdTransferInfo {
     bool Aborted = false;       // AbortTransfer ran while it was under way
     int64_t AnnouncedSize = -1; // the "(n bytes)" of the server's 150 reply, -1 untold
     int64_t Bytes = 0;          // bytes moved over the data connection
+    int64_t RestartedAt = 0;    // where a download continued after REST (350), else 0
 };
 
 class TIdFTP : public TIdTCPClient {
@@ -59,6 +60,8 @@ public:
     void RenameRemote(const std::string& oldPath, const std::string& newPath);
     // -1 when the server does not tell.
     int64_t FileSize(const std::string& path);
+    // The MDTM answer (YYYYMMDDHHMMSS[.sss]); empty when the server does not tell.
+    std::string ModifiedTime(const std::string& path);
     void SiteCommand(const std::string& text);
 
     // LIST (details) or NLST over a data connection; replaces destination's contents.
@@ -70,10 +73,17 @@ public:
     // In binary mode a download whose byte count differs from the size the server
     // announced in its 150 reply raises EIdTransferIncomplete. A 426 end reply the client
     // did not cause raises EIdProtocolReplyError, also when a 226 follows it.
-    void DownloadToStream(const std::string& remotePath, TIdStream& destination);
-    // A failed download leaves the partial local file.
+    //
+    // With restartAt > 0 the destination is cut there and REST asks the server to start
+    // at that offset; a server that does not answer 350 sends the whole file, which
+    // then replaces the destination from its start (LastTransfer().RestartedAt says
+    // which happened). A plain download sends no REST.
+    void DownloadToStream(const std::string& remotePath, TIdStream& destination,
+                          int64_t restartAt = 0);
+    // A failed download leaves the partial local file. With restartAt > 0 the file is
+    // kept up to that offset and continued (see DownloadToStream).
     void DownloadToFile(const std::string& remotePath, const std::string& localPath,
-                        bool overwrite = true);
+                        bool overwrite = true, int64_t restartAt = 0);
     // STOR, APPE when appending, STOU when the remote path is empty.
     void UploadFromStream(TIdStream& source, const std::string& remotePath, bool append = false);
     void UploadFile(const std::string& localPath, const std::string& remotePath,
@@ -93,7 +103,10 @@ private:
     template <class T> std::unique_ptr<T> NewDataChannel();
     TIdTCPClient* OpenPassiveChannel(const IdPasvAddress& announced);
     TIdSimpleServer* OpenActiveListener();
-    void ReceiveOverData(const std::string& command, TIdStream& destination, bool download);
+    void ReceiveOverData(const std::string& command, TIdStream& destination, bool download,
+                         int64_t restartAt = 0);
+    // REST before a download's RETR; false (and the destination emptied) when refused.
+    bool RequestRestart(int64_t restartAt, TIdStream& destination);
     void SendOverData(const std::string& command, TIdStream& source);
     // The transfer command is sent without reading its answer, which it then owes.
     void SendTransferCommand(const std::string& command);

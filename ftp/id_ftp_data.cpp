@@ -103,12 +103,27 @@ void TIdFTP::FailTransfer() {
     SettleOwedReplies();
 }
 
-void TIdFTP::ReceiveOverData(const std::string& command, TIdStream& destination, bool download) {
+bool TIdFTP::RequestRestart(int64_t restartAt, TIdStream& destination) {
+    if (SendCommand("REST " + std::to_string(restartAt), -1) == 350) {
+        FTransfer.RestartedAt = restartAt;
+        return true;
+    }
+    // The whole file comes: what was kept goes.
+    destination.Seek(0);
+    destination.Truncate();
+    return false;
+}
+
+void TIdFTP::ReceiveOverData(const std::string& command, TIdStream& destination, bool download,
+                             int64_t restartAt) {
     TransferScope scope(*this);
-    const int64_t start = destination.Position();
+    int64_t start = destination.Position();
     try {
         if (Passive) {
             IdPasvAddress announced = PassiveRequest();
+            // REST goes right before the command it modifies.
+            if (restartAt > 0 && !RequestRestart(restartAt, destination))
+                start = 0;
             SendTransferCommand(command);
             TIdTCPClient* data = OpenPassiveChannel(announced);
             data->OpenConnection();
@@ -118,6 +133,8 @@ void TIdFTP::ReceiveOverData(const std::string& command, TIdStream& destination,
         } else {
             TIdSimpleServer* data = OpenActiveListener();
             SendPort(*data);
+            if (restartAt > 0 && !RequestRestart(restartAt, destination))
+                start = 0;
             SendTransferCommand(command);
             ReadPreliminaryReply({125, 150});
             data->Listen();
@@ -131,9 +148,11 @@ void TIdFTP::ReceiveOverData(const std::string& command, TIdStream& destination,
     FTransfer.Bytes = destination.Position() - start;
     FDataChannel.reset();
     ReadEndReply();
-    // In ASCII mode line ends may change the count; in binary it must match.
+    // In ASCII mode line ends may change the count; in binary it must match. After REST
+    // servers announce either what remains or the whole size.
     if (download && !FTransfer.Aborted && TransferType == ftBinary &&
-        FTransfer.AnnouncedSize >= 0 && FTransfer.Bytes != FTransfer.AnnouncedSize)
+        FTransfer.AnnouncedSize >= 0 && FTransfer.Bytes != FTransfer.AnnouncedSize &&
+        FTransfer.RestartedAt + FTransfer.Bytes != FTransfer.AnnouncedSize)
         throw EIdTransferIncomplete(FTransfer.Bytes, FTransfer.AnnouncedSize);
 }
 
@@ -245,17 +264,23 @@ void TIdFTP::ListDirectory(std::vector<std::string>& destination, const std::str
     destination = idSplitListing(bytes);
 }
 
-void TIdFTP::DownloadToStream(const std::string& remotePath, TIdStream& destination) {
-    ReceiveOverData("retr " + remotePath, destination, true);
+void TIdFTP::DownloadToStream(const std::string& remotePath, TIdStream& destination,
+                              int64_t restartAt) {
+    if (restartAt > 0) {
+        destination.Seek(restartAt);
+        destination.Truncate();
+    }
+    ReceiveOverData("retr " + remotePath, destination, true, restartAt);
 }
 
 void TIdFTP::DownloadToFile(const std::string& remotePath, const std::string& localPath,
-                            bool overwrite) {
+                            bool overwrite, int64_t restartAt) {
     FTransfer = {}; // a local failure before the transfer must not show the last one's
     if (!overwrite && idFileExists(localPath))
         throw EIdFTPFileAlreadyExists();
-    TIdFileStream file(localPath, TIdFileStream::fmCreate);
-    DownloadToStream(remotePath, file);
+    TIdFileStream file(localPath,
+                       restartAt > 0 ? TIdFileStream::fmOpenReadWrite : TIdFileStream::fmCreate);
+    DownloadToStream(remotePath, file, restartAt);
 }
 
 void TIdFTP::UploadFromStream(TIdStream& source, const std::string& remotePath, bool append) {

@@ -166,11 +166,13 @@ void TForm13::FTPWorkBegin(bool, int64_t expected) {
     started_.start();
     repainted_.invalidate();
     bytes_ = 0;
+    // A resumed download's gauge covers the whole file, starting where it continues.
+    continuedFrom_ = form_->FTP ? form_->FTP->LastTransfer().RestartedAt : 0;
     // Downloads report no expected count: the size SIZE gave stands in; a size
     // nobody told leaves the gauge without a scale (it shows activity instead).
     scale_ = transfers::GaugeScale(expected > 0 ? expected : form_->currentFileSize);
     Progressbar1->setRange(0, scale_.maximum());
-    Progressbar1->setValue(0);
+    Progressbar1->setValue(scale_.known() ? scale_.position(continuedFrom_) : 0);
 }
 
 void TForm13::FTPWork(bool sending, int64_t bytes) {
@@ -186,7 +188,7 @@ void TForm13::FTPWork(bool sending, int64_t bytes) {
     if (showSpeed())
         repainted_.start();
     if (scale_.known())
-        Progressbar1->setValue(scale_.position(bytes));
+        Progressbar1->setValue(scale_.position(continuedFrom_ + bytes));
     showCounter();
 }
 

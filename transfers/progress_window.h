@@ -102,6 +102,7 @@ private:
     QElapsedTimer repainted_;
     transfers::GaugeScale scale_;
     int64_t bytes_ = 0;
+    int64_t continuedFrom_ = 0; // a resumed download's bytes kept from before
     bool sending_ = false;
     int64_t kilobyteCounter_ = 0;
     QPoint dragOffset_;

@@ -6,6 +6,7 @@
 #include "log/log_pane.h"
 #include "platform/paths.h"
 #include "session/session_call.h"
+#include "transfers/part_file.h"
 #include "transfers/progress_window.h"
 #include "transfers/transfer_logic.h"
 #include "transfers/transfer_texts.h"
@@ -13,8 +14,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-
-#include <cstdio>
 
 namespace transfers {
 
@@ -72,25 +71,13 @@ bool fetchFile(TForm1& form, const std::string& remoteName, const QString& local
 
 bool downloadFile(TForm1& form, const std::string& remoteName, const QString& localPath,
                   int64_t announcedSize) {
-    const QFileInfo target(localPath);
-    const QString part =
-        target.dir().filePath(QStringLiteral(".") + target.fileName() + QStringLiteral(".part"));
-    const QByteArray partBytes = QFile::encodeName(part);
-    bool arrived = false;
     try {
-        form.FTP->DownloadToFile(remoteName, partBytes.toStdString(), true);
-        // A stop (the window's abort or the toolbar's STOP) fails the file whatever the
-        // size query said: with no size to compare, a cut file would pass as whole.
-        arrived = !form.Form13->abortRequested && !form.FTP->LastTransfer().Aborted &&
-                  downloadComplete(announcedSize, QFileInfo(part).size());
-    } catch (const std::exception&) {
-        arrived = false;
-    }
-    if (arrived &&
-        std::rename(partBytes.constData(), QFile::encodeName(localPath).constData()) == 0)
+        downloadThroughPart(*form.FTP, remoteName, form.CurrentDirEdit->text(), localPath,
+                            announcedSize, [&form] { return form.Form13->abortRequested; });
         return true;
-    QFile::remove(part);
-    return false;
+    } catch (const std::exception&) {
+        return false;
+    }
 }
 
 void logFailure(TForm1& form, const Msg& text, const QString& name) {

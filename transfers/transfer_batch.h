@@ -33,7 +33,8 @@ bool fetchFile(TForm1& form, const std::string& remoteName, const QString& local
 
 // Downloads into `localPath` through a sibling part file that replaces the
 // target only when everything arrived (the size SIZE gave, when it gave one):
-// a broken transfer leaves the earlier local file as it was and no partial file.
+// a broken transfer leaves the earlier local file as it was, and what arrived waits
+// in the part file for the next attempt (transfers/part_file.h).
 bool downloadFile(TForm1& form, const std::string& remoteName, const QString& localPath,
                   int64_t announcedSize);
 

@@ -3,6 +3,7 @@
 #include "ftp/id_exception.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
+#include "transfers/part_file.h"
 #include "transfers/session_keeper.h"
 #include "transfers/transfer_logic.h"
 
@@ -221,23 +222,9 @@ void FtpNsRunner::download(const QString& entry, int index) {
     if (onFileStarted)
         onFileStarted(index, entry, size);
     // The earlier copy stays until the new one is whole.
-    const QString local = platform::joinPath(job_.localFolder, entry);
-    const QString part =
-        platform::joinPath(job_.localFolder, QStringLiteral(".") + entry + QStringLiteral(".part"));
-    const QByteArray partBytes = QFile::encodeName(part);
-    try {
-        ftp_.DownloadToFile(remote, partBytes.toStdString(), true);
-        const int64_t arrived = QFileInfo(part).size();
-        if (aborted_ || ftp_.LastTransfer().Aborted)
-            throw EIdAborted();
-        if (size >= 0 && arrived != size)
-            throw EIdTransferIncomplete(arrived, size);
-        if (std::rename(partBytes.constData(), QFile::encodeName(local).constData()) != 0)
-            throw EInOutError(std::strerror(errno));
-    } catch (...) {
-        QFile::remove(part);
-        throw;
-    }
+    transfers::downloadThroughPart(ftp_, remote, job_.remoteFolder,
+                                   platform::joinPath(job_.localFolder, entry), size,
+                                   [this] { return aborted_; });
 }
 
 FtpNsFileResult FtpNsRunner::transferOne(int index, const QString& entry) {
