@@ -12,11 +12,13 @@
 #include "session/session_cursor.h"
 #include "transfers/progress_window.h"
 #include "transfers/queue_logic.h"
+#include "transfers/remote_tree.h"
 #include "transfers/transfer_batch.h"
 #include "transfers/transfer_logic.h"
 #include "transfers/transfer_texts.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 using platform::DlgButtons;
 using platform::DlgType;
@@ -27,6 +29,7 @@ namespace {
 struct RemoteFile {
     std::string remote; // as the server wrote it
     QString local;      // as the user sees it
+    bool folder = false;
 };
 
 // The selected rows in list order, read once: a disconnect during the batch
@@ -35,13 +38,40 @@ std::vector<RemoteFile> selectedFiles(const TForm1& form) {
     std::vector<RemoteFile> files;
     for (int i = 0; i < form.l3->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* row = form.l3->topLevelItem(i);
-        // A folder cannot be fetched as a file; it is left out up front.
-        if (!row->isSelected() || remotelist::picture(row) == remotelist::kFolderPicture)
+        if (!row->isSelected())
             continue;
         const listing::ParsedLine line = remotelist::parsed(row);
-        files.push_back({remotelist::remoteName(row), listing::decodeServerText(line.name)});
+        // A link is not followed: one to a folder would fetch what lies outside it.
+        const bool folder = remotelist::picture(row) == remotelist::kFolderPicture;
+        if (folder && (line.isLink || line.name == "." || line.name == ".."))
+            continue;
+        files.push_back(
+            {remotelist::remoteName(row), listing::decodeServerText(line.name), folder});
     }
     return files;
+}
+
+// The files of the batch: selected files as they are, selected folders with everything
+// below them (their local folders made, empty ones too). tree.serverFolder tells where
+// reading the folders left the server.
+transfers::RemoteTree batchFiles(TForm1& form, const std::vector<RemoteFile>& selected,
+                                 const std::string& here, const QString& localFolder) {
+    transfers::RemoteTree tree;
+    tree.serverFolder = here;
+    for (const RemoteFile& entry : selected) {
+        if (entry.folder)
+            transfers::readRemoteTree(form, here, entry.remote, localFolder, entry.local, tree);
+        else
+            tree.files.push_back({here, entry.remote, localFolder, entry.local, entry.local});
+    }
+    for (const QString& path : tree.skipped)
+        transfers::logFailure(form, transfertext::kNotFollowed, path);
+    for (const QString& path : tree.unreadable)
+        transfers::logFailure(form, transfertext::kFolderNotRead, path);
+    for (const QString& path : tree.localFolders)
+        if (!QDir().mkpath(path))
+            transfers::logFailure(form, transfertext::kFolderNotMade, path);
+    return tree;
 }
 
 bool sessionGone(const TForm1& form) {
@@ -115,9 +145,9 @@ void TForm1::s_plikClick() {
 
     transferRunning = true;
     transfers::setBatchControlsEnabled(*this, false, true);
-    const std::vector<RemoteFile> files = selectedFiles(*this);
-    selectedCount = int(files.size());
-    if (files.empty()) {
+    const std::vector<RemoteFile> selected = selectedFiles(*this);
+    selectedCount = int(selected.size());
+    if (selected.empty()) {
         services().messageDlg(lang::pick(transfertext::kNothingSelected, flag),
                               DlgType::Information, DlgButtons::Ok);
         transfers::setBatchControlsEnabled(*this, true, true);
@@ -133,23 +163,49 @@ void TForm1::s_plikClick() {
     transfers::prepareOptions(*this, transfertext::kSignal);
     {
         session::SessionCall call(*this);
+        const std::string here = remotePathBytes(CurrentDirEdit->text());
+        const transfers::RemoteTree tree = batchFiles(*this, selected, here, folder);
+        const std::vector<transfers::TreeFile>& files = tree.files;
+        selectedCount = int(files.size());
         // A file that cost the connection fails alone; the next logs in again.
         transfers::SessionKeeper keeper =
             transfers::keepSession(*this, transfers::returnToCurrentFolder(*this));
+        std::string serverFolder = tree.serverFolder;
         int position = 0;
-        for (const RemoteFile& file : files) {
+        for (const transfers::TreeFile& file : files) {
             ++position;
             if (selectedCount > 1)
                 window.licznik2->setText(
                     transfers::downloadBatchLine(position, selectedCount, flag));
-            if (!keeper.ready() || !transfers::fetchFile(*this, file.remote, file.local, folder)) {
-                transfers::logFailure(*this, transfertext::kDownloadFailed, file.local);
+            const bool wasOpen = connected();
+            bool fetched = keeper.ready();
+            if (!wasOpen) // a new login starts in the listed folder
+                serverFolder = here;
+            if (fetched && serverFolder != file.remoteFolder) {
+                try {
+                    FTP->ChangeDirectory(file.remoteFolder);
+                    serverFolder = file.remoteFolder;
+                } catch (const std::exception&) {
+                    fetched = false;
+                }
+            }
+            if (!fetched ||
+                !transfers::fetchFile(*this, file.remoteName, file.localName, file.localFolder,
+                                      false, listing::decodeServerText(file.remoteFolder))) {
+                transfers::logFailure(*this, transfertext::kDownloadFailed, file.shownPath);
                 QCoreApplication::processEvents();
             }
             // A user abort ends the batch: the next file must not start on a
             // connection whose commands the abort has just handed back.
             if (window.abortRequested || userClosedSession)
                 break;
+        }
+        // The remote list shows the folder the batch started in.
+        if (serverFolder != here && connected()) {
+            try {
+                FTP->ChangeDirectory(here);
+            } catch (const std::exception&) {
+            }
         }
     }
     window.abortRequested = false;

@@ -54,7 +54,7 @@ int64_t remoteFileSize(TForm1& form, const std::string& remoteName) {
 }
 
 bool fetchFile(TForm1& form, const std::string& remoteName, const QString& localName,
-               const QString& localFolder, bool replay) {
+               const QString& localFolder, bool replay, const QString& remoteFolder) {
     if (!safeLocalName(localName))
         return false;
     try {
@@ -66,14 +66,16 @@ bool fetchFile(TForm1& form, const std::string& remoteName, const QString& local
     form.Form13->licznik->setText(downloadFileLine(
         localName, form.currentFileSize, platform::isRoot(localFolder), form.language(), replay));
     return downloadFile(form, remoteName, platform::joinPath(localFolder, localName),
-                        form.currentFileSize);
+                        form.currentFileSize, remoteFolder);
 }
 
 bool downloadFile(TForm1& form, const std::string& remoteName, const QString& localPath,
-                  int64_t announcedSize) {
+                  int64_t announcedSize, const QString& remoteFolder) {
     try {
-        downloadThroughPart(*form.FTP, remoteName, form.CurrentDirEdit->text(), localPath,
-                            announcedSize, [&form] { return form.Form13->abortRequested; });
+        downloadThroughPart(*form.FTP, remoteName,
+                            remoteFolder.isEmpty() ? form.CurrentDirEdit->text() : remoteFolder,
+                            localPath, announcedSize,
+                            [&form] { return form.Form13->abortRequested; });
         return true;
     } catch (const std::exception&) {
         return false;

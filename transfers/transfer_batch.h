@@ -28,15 +28,16 @@ int64_t remoteFileSize(TForm1& form, const std::string& remoteName);
 
 // One file of a download batch into `localFolder` under `localName`, the
 // progress window naming it with its size; false when it did not arrive whole.
+// `remoteFolder` names the server folder the file lives in (the listed one when empty).
 bool fetchFile(TForm1& form, const std::string& remoteName, const QString& localName,
-               const QString& localFolder, bool replay = false);
+               const QString& localFolder, bool replay = false, const QString& remoteFolder = {});
 
 // Downloads into `localPath` through a sibling part file that replaces the
 // target only when everything arrived (the size SIZE gave, when it gave one):
 // a broken transfer leaves the earlier local file as it was, and what arrived waits
 // in the part file for the next attempt (transfers/part_file.h).
 bool downloadFile(TForm1& form, const std::string& remoteName, const QString& localPath,
-                  int64_t announcedSize);
+                  int64_t announcedSize, const QString& remoteFolder = {});
 
 void logFailure(TForm1& form, const Msg& text, const QString& name);
 

@@ -28,6 +28,11 @@ inline constexpr Msg kReplayBatch{"Ściąganie: (1) z (1) przerwanych plików...
                                   "Dowland: (1) from (1) break files..."};
 // A file that did not arrive whole is named in the log, never passed over.
 inline constexpr Msg kDownloadFailed{"Nie ściągnięto pliku: ", "File not downloaded: "};
+// Whole-folder downloads: what was left out of the tree and why.
+inline constexpr Msg kNotFollowed{"Pominięto (dowiązanie lub niedozwolona nazwa): ",
+                                  "Skipped (link or unsafe name): "};
+inline constexpr Msg kFolderNotRead{"Nie odczytano folderu: ", "Folder not read: "};
+inline constexpr Msg kFolderNotMade{"Nie utworzono folderu: ", "Folder not created: "};
 inline constexpr Msg kUploadFailed{"Nie wysłano pliku: ", "File not uploaded: "};
 // A broken upload whose remains the server would not delete.
 inline constexpr Msg kPartialLeft{"Na serwerze pozostał niepełny plik: ",

@@ -1,0 +1,142 @@
+// F7 on a remote folder: the folder and everything below it land in a local folder of
+// the same name, against pyftpdlib, and against a scripted server whose listing names
+// files outside the folder.
+
+#include "log/log_pane.h"
+#include "tests/support/ftp/fake_ftp_server.h"
+#include "tests/transfers/batches/as_user_fixture.h"
+#include "tests/transfers/batches/transfer_fixture.h"
+#include "transfers/transfer_logic.h"
+
+#include <QFileInfo>
+#include <QTest>
+
+namespace {
+
+const QString kTop = QString::fromUtf8("Źródła");
+const QString kMiddle = QString::fromUtf8("Pod folder ą");
+const QString kDeep = QString::fromUtf8("głęboki ę");
+
+TEST_F(TransferWindow, F7OnAFolderFetchesItsTreeWithoutFollowingLinks) {
+    const QString top = remoteFile(kTop);
+    ASSERT_TRUE(QDir().mkpath(top + '/' + kMiddle + '/' + kDeep));
+    ASSERT_TRUE(QDir().mkpath(top + '/' + kMiddle + QString::fromUtf8("/pusty ż")));
+    const QByteArray deepBytes = pattern(300000, 9);
+    write(top + QString::fromUtf8("/żółw.txt"), "top");
+    write(top + '/' + kMiddle + QString::fromUtf8("/ćma.txt"), "middle");
+    write(top + '/' + kMiddle + '/' + kDeep + QString::fromUtf8("/dno ś.bin"), deepBytes);
+    write(remoteFile("beside.txt"), "beside");
+    // A link inside the tree that leads out of it.
+    ftptest::TempDir outside;
+    write(QString::fromStdString(outside.file("secret.txt")), "outside");
+    ASSERT_TRUE(QFile::link(QString::fromStdString(outside.path()), top + "/out"));
+    connect(1);
+
+    QStringList batchLines;
+    auto original = form->FTP->OnWork;
+    form->FTP->OnWork = [&, original](TIdComponent* sender, TWorkMode mode, int64_t bytes) {
+        original(sender, mode, bytes);
+        if (!batchLines.contains(form->Form13->licznik2->text()))
+            batchLines << form->Form13->licznik2->text();
+    };
+    selectRemote({kTop, "beside.txt"});
+    press(Qt::Key_F7);
+
+    const QString mine = localFile(kTop);
+    EXPECT_EQ(read(mine + QString::fromUtf8("/żółw.txt")), "top");
+    EXPECT_EQ(read(mine + '/' + kMiddle + QString::fromUtf8("/ćma.txt")), "middle");
+    EXPECT_TRUE(read(mine + '/' + kMiddle + '/' + kDeep + QString::fromUtf8("/dno ś.bin")) ==
+                deepBytes);
+    EXPECT_TRUE(QFileInfo(mine + '/' + kMiddle + QString::fromUtf8("/pusty ż")).isDir());
+    EXPECT_EQ(read(localFile("beside.txt")), "beside");
+    EXPECT_FALSE(QFileInfo::exists(mine + "/out"));
+    // Progress counts the files of the whole tree.
+    EXPECT_TRUE(batchLines.contains(transfers::downloadBatchLine(1, 4, form->language())));
+    EXPECT_TRUE(batchLines.contains(transfers::downloadBatchLine(4, 4, form->language())))
+        << batchLines.join('\n').toStdString();
+    EXPECT_TRUE(services.messages().isEmpty()) << services.messages().join('\n').toStdString();
+    // The server is back in the folder the remote list shows.
+    EXPECT_EQ(form->FTP->CurrentDirectory(), "/");
+    EXPECT_EQ(form->CurrentDirEdit->text(), "/");
+    EXPECT_TRUE(form->sciagnij_ftp->isEnabled());
+}
+
+using ftptest::FakeFtpServer;
+
+std::string fileLine(const std::string& name, size_t size) {
+    return "-rw-r--r--   1 owner group " + std::to_string(size) + " Jan 01 12:00 " + name + "\r\n";
+}
+
+void scriptLogin(FakeFtpServer& s) {
+    s.reply("220 fake ready");
+    s.expect("user korvante");
+    s.reply("331 password please");
+    s.expect("pass secret");
+    s.reply("230 logged in");
+    s.expect("type I");
+    s.reply("200 binary");
+    s.expect("syst");
+    s.reply("215 UNIX Type: L8");
+}
+
+void scriptListing(FakeFtpServer& s, const std::string& lines) {
+    s.pasv();
+    s.expect("list");
+    s.acceptData();
+    s.reply("150 listing");
+    s.sendData(lines);
+    s.closeData();
+    s.reply("226 done");
+}
+
+TEST_F(BatchAsUser, AFolderListingNamingPlacesOutsideTheFolderFetchesNoneOfThem) {
+    FakeFtpServer fake;
+    scriptLogin(fake);
+    fake.expect("CWD /");
+    fake.reply("250 ok");
+    fake.expect("type A");
+    fake.reply("200 ascii");
+    fake.expect("PWD");
+    fake.reply("257 \"/\" is the current folder");
+    scriptListing(fake, "drwxr-xr-x   2 owner group 0 Jan 01 12:00 f\r\n");
+    fake.expect("CWD /f");
+    fake.reply("250 ok");
+    scriptListing(fake, fileLine("../evil", 4) + fileLine("..", 4) + fileLine("a\\b", 4) +
+                            "lrwxrwxrwx   1 owner group 4 Jan 01 12:00 ln -> /etc\r\n" +
+                            fileLine("ok.txt", 2));
+    // Already in the folder: no CWD before the file.
+    fake.expect("type I");
+    fake.reply("200 binary");
+    fake.expect("SIZE ok.txt");
+    fake.reply("213 2");
+    fake.pasv();
+    fake.expect("retr ok.txt");
+    fake.acceptData();
+    fake.reply("150 sending");
+    fake.sendData("ok");
+    fake.closeData();
+    fake.reply("226 done");
+    fake.expect("CWD /");
+    fake.reply("250 back");
+
+    connectAsUser(fake.port(), 1, 400);
+    userinput::clickRow(form->l3, userinput::rowOf(form->l3, "f"));
+    QTest::keyClick(form.get(), Qt::Key_F7);
+    ASSERT_TRUE(fake.finished());
+    EXPECT_EQ(fake.errors(), "");
+    EXPECT_EQ(read(localFile("f/ok.txt")), "ok");
+    EXPECT_EQ(
+        QDir(localFile("f")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+        QStringList({"ok.txt"}));
+    EXPECT_FALSE(QFileInfo::exists(localFile("evil")));
+    const QStringList log = form->memo1->lines();
+    EXPECT_TRUE(log.contains(QString::fromUtf8("Pominięto (dowiązanie lub niedozwolona nazwa): "
+                                               "f/../evil")))
+        << log.join('\n').toStdString();
+    EXPECT_TRUE(
+        log.contains(
+            QString::fromUtf8("Pominięto (dowiązanie lub niedozwolona nazwa): f/ln -> /etc")) ||
+        log.contains(QString::fromUtf8("Pominięto (dowiązanie lub niedozwolona nazwa): f/ln")));
+}
+
+} // namespace

@@ -1,0 +1,76 @@
+#include "transfers/remote_tree.h"
+
+#include "app/main_window.h"
+#include "ftp/id_ftp.h"
+#include "platform/paths.h"
+#include "session/listing_line.h"
+#include "transfers/transfer_logic.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace transfers {
+
+namespace {
+
+// Deeper than any real tree; a server whose folders contain themselves stops here.
+constexpr int kMaxDepth = 64;
+
+void readFolder(TForm1& form, const std::string& remote, const QString& local, const QString& shown,
+                int depth, RemoteTree& tree) {
+    // A link already standing where a folder goes would carry the files out of the tree.
+    if (depth > kMaxDepth || QFileInfo(local).isSymLink()) {
+        tree.skipped << shown;
+        return;
+    }
+    std::vector<std::string> lines;
+    try {
+        tree.serverFolder.clear();
+        form.FTP->ChangeDirectory(remote);
+        tree.serverFolder = remote;
+        form.FTP->ListDirectory(lines);
+    } catch (const std::exception&) {
+        tree.unreadable << shown;
+        return;
+    }
+    tree.localFolders << local;
+    std::vector<std::pair<std::string, QString>> folders;
+    for (const std::string& raw : lines) {
+        const listing::ParsedLine line = listing::parseLine(QByteArray::fromStdString(raw));
+        if (line.kind != listing::LineKind::Entry || line.name == "." || line.name == "..")
+            continue;
+        const QString name = listing::decodeServerText(line.name);
+        const QString path = shown + QLatin1Char('/') + name;
+        if (line.isLink || line.format == listing::LineFormat::Unreadable || !safeLocalName(name)) {
+            tree.skipped << path;
+            continue;
+        }
+        if (line.isFolder)
+            folders.emplace_back(line.name.toStdString(), name);
+        else
+            tree.files.push_back({remote, line.name.toStdString(), local, name, path});
+    }
+    for (const auto& [raw, name] : folders)
+        readFolder(form, remoteChild(remote, raw), platform::joinPath(local, name),
+                   shown + QLatin1Char('/') + name, depth + 1, tree);
+}
+
+} // namespace
+
+std::string remoteChild(const std::string& folder, const std::string& name) {
+    if (folder.empty() || folder.back() == '/')
+        return folder + name;
+    return folder + '/' + name;
+}
+
+void readRemoteTree(TForm1& form, const std::string& remoteParent, const std::string& remoteName,
+                    const QString& localParent, const QString& localName, RemoteTree& tree) {
+    if (!safeLocalName(localName)) {
+        tree.skipped << localName;
+        return;
+    }
+    readFolder(form, remoteChild(remoteParent, remoteName),
+               platform::joinPath(localParent, localName), localName, 0, tree);
+}
+
+} // namespace transfers

@@ -1,0 +1,41 @@
+#pragma once
+// A remote folder and everything below it, read for a whole-folder download: the
+// folders to make locally (empty ones too) and the files to fetch, each with the raw
+// absolute folder it lives in on the server. Symbolic links are not followed and
+// names that would leave the local folder are refused.
+
+#include <QString>
+#include <QStringList>
+
+#include <string>
+#include <vector>
+
+class TForm1;
+
+namespace transfers {
+
+struct TreeFile {
+    std::string remoteFolder; // raw absolute path, as the server spells it
+    std::string remoteName;   // raw, as the listing wrote it
+    QString localFolder;
+    QString localName;
+    QString shownPath; // the file's path below the selected folder, for the log
+};
+
+struct RemoteTree {
+    QStringList localFolders; // parents first
+    std::vector<TreeFile> files;
+    QStringList skipped;      // links and refused names, shown below the selected folder
+    QStringList unreadable;   // folders that could not be entered or listed
+    std::string serverFolder; // where the reading left the server; empty when unknown
+};
+
+// Raw absolute path of `name` inside the raw folder `folder`.
+std::string remoteChild(const std::string& folder, const std::string& name);
+
+// Reads the folder `remoteName` of the raw folder `remoteParent` into `tree`, to land
+// in `localParent`/`localName`. Leaves the server in tree.serverFolder.
+void readRemoteTree(TForm1& form, const std::string& remoteParent, const std::string& remoteName,
+                    const QString& localParent, const QString& localName, RemoteTree& tree);
+
+} // namespace transfers
