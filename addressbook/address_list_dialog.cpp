@@ -85,7 +85,8 @@ void TAdresy_edycja::FormShow() {
     Anuluj->setText(lang::pick(texts::kListClose, flag));
     wyslij->setText(lang::pick(texts::kSendTo, flag) + clickedAddress);
     if (Form1)
-        platform::applyFieldColors({ListBox1}, Form1->slot[6], Form1->slot[7]);
+        platform::applyFieldColors({ListBox1}, Form1->settings.fieldBackground,
+                                   Form1->settings.fieldText);
     reload();
 }
 

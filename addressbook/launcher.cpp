@@ -116,8 +116,8 @@ void TForm8::FormShow() {
     nowy->setText(lang::pick(texts::kNewAddress, flag));
     nowy->setToolTip(lang::pick(texts::kNewAddressHint, flag));
     if (Form1)
-        platform::applyFieldColors({edit_www, cmb_adres, subject, Memo1}, Form1->slot[6],
-                                   Form1->slot[7]);
+        platform::applyFieldColors({edit_www, cmb_adres, subject, Memo1},
+                                   Form1->settings.fieldBackground, Form1->settings.fieldText);
 }
 
 void TForm8::setMailPartVisible(bool visible) {

@@ -17,38 +17,80 @@ bool parseInt(const QString& text, int& value) {
     return ok;
 }
 
+// Lines 1 to 10 of konf.dat, in file order. An on/off setting is on for 1
+// and off for any other number, and is written as 1 or 0.
+struct NumberLine {
+    int (*get)(const Settings&);
+    void (*set)(Settings&, int);
+};
+
+constexpr NumberLine kNumberLines[] = {
+    {[](const Settings& s) { return int(s.startMaximised); },
+     [](Settings& s, int v) { s.startMaximised = v == 1; }},
+    {[](const Settings& s) { return int(s.passiveMode); },
+     [](Settings& s, int v) { s.passiveMode = v == 1; }},
+    {[](const Settings& s) { return int(s.serverListOnly); },
+     [](Settings& s, int v) { s.serverListOnly = v == 1; }},
+    {[](const Settings& s) { return int(s.logPane); },
+     [](Settings& s, int v) { s.logPane = v == 1; }},
+    {[](const Settings& s) { return s.language; }, [](Settings& s, int v) { s.language = v; }},
+    {[](const Settings& s) { return int(s.fieldBackground); },
+     [](Settings& s, int v) { s.fieldBackground = v; }},
+    {[](const Settings& s) { return int(s.fieldText); },
+     [](Settings& s, int v) { s.fieldText = v; }},
+    {[](const Settings& s) { return int(s.hidePasswordInLog); },
+     [](Settings& s, int v) { s.hidePasswordInLog = v == 1; }},
+    {[](const Settings& s) { return s.startCategory; },
+     [](Settings& s, int v) { s.startCategory = v; }},
+    {[](const Settings& s) { return int(s.autoReconnect); },
+     [](Settings& s, int v) { s.autoReconnect = v == 1; }},
+};
+constexpr int kNumberLineCount = int(std::size(kNumberLines));
+
 } // namespace
 
-KonfRead readKonf(const QString& path, int slotValues[11], QString& defaultFolder) {
+KonfRead readKonf(const QString& path, Settings& settings) {
     KonfRead result;
     const QStringList lines = textfile::readLines(path, &result.exists);
     for (const QString& line : lines) {
         const int number = ++result.linesRead;
-        if (number <= 10) {
-            if (!parseInt(line, slotValues[number])) {
+        if (number <= kNumberLineCount) {
+            int value = 0;
+            if (!parseInt(line, value)) {
                 result.badLine = number;
                 result.badText = line;
                 return result;
             }
+            kNumberLines[number - 1].set(settings, value);
         } else {
-            defaultFolder = line;
+            settings.defaultFolder = line;
         }
     }
     return result;
 }
 
-QStringList konfLines(const int slotValues[11], const QString& defaultFolder) {
+QStringList konfLines(const Settings& settings) {
     QStringList lines;
-    for (int i = 1; i <= 10; ++i)
-        lines.append(QString::number(slotValues[i]));
-    lines.append(defaultFolder);
+    for (const NumberLine& line : kNumberLines)
+        lines.append(QString::number(line.get(settings)));
+    lines.append(settings.defaultFolder);
     return lines;
 }
 
-void builtInSlots(int slotValues[11]) {
-    static const int builtIn[11] = {0, 1, 0, 1, 1, 1, -2147483624, 0, 1, 7, 0};
-    for (int i = 0; i <= 10; ++i)
-        slotValues[i] = builtIn[i];
+Settings builtInSettings(const QString& defaultFolder) {
+    Settings s;
+    s.startMaximised = true;
+    s.passiveMode = false;
+    s.serverListOnly = true;
+    s.logPane = true;
+    s.language = 1;
+    s.fieldBackground = settings::kBuiltInBackground;
+    s.fieldText = settings::kBuiltInText;
+    s.hidePasswordInLog = true;
+    s.startCategory = 7;
+    s.autoReconnect = false;
+    s.defaultFolder = defaultFolder;
+    return s;
 }
 
 int readRoz(const QString& path, bool* ok) {

@@ -1,5 +1,6 @@
 #pragma once
-// The language flag of the running program: setting slot 5 of the main
-// window, Polish while there is none (yet).
+// The language flag of the running program (1 Polish, anything else
+// English): the main window's settings, Polish while there is none (yet).
+// Every window and message asks here, at the moment it shows a text.
 
 int languageFlag();

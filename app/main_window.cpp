@@ -27,7 +27,7 @@
 TForm1* Form1 = nullptr;
 
 int languageFlag() {
-    return Form1 ? Form1->slot[5] : 1;
+    return Form1 ? Form1->settings.language : 1;
 }
 
 namespace {

@@ -3,6 +3,9 @@
 // controls are public and named as the program has always named them; the
 // handlers of each subsystem are defined in that subsystem's folder.
 
+#include "app/language.h"
+#include "app/settings.h"
+
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -78,8 +81,7 @@ public:
     ~TForm1() override;
 
     // ---- settings (konf.dat, roz.dat) --------------------------------------
-    int slot[11] = {};     // setting slots 1..10; slot[0] unused
-    QString defaultFolder; // line 11 of konf.dat
+    Settings settings; // konf.dat as read at start, as far as it is in force
     int leftPanelWidth = 337;
     unsigned char platformKind = 2;
     bool allServersShown = false; // the all-servers view is open
@@ -282,7 +284,6 @@ public:
     bool connected() const;
     // The reply code of the last server reply, from the engine.
     int lastReplyCode() const;
-    int language() const { return slot[5]; }
     // Settings dialog and access password (app/settings_dialog*, app/password_prompt*):
     // creates TUstawienia and connects Ustawienia2; once.
     void wireSettings();
@@ -290,7 +291,7 @@ public:
     TUstawienia* Ustawienia = nullptr;
     void Ustawienia2Click();
     void askAccessPassword();      // TForm14 at start; anything but the right password quits
-    void applyServerPanelLayout(); // slot 3 as the settings dialog has just set it
+    void applyServerPanelLayout(); // the server list alone, or above the remote listing
     // The restart the settings dialog offers: the exit command, then the program again.
     void restartProgram();
 
@@ -440,10 +441,11 @@ public:
     bool replayRunning = false;             // the replay fills the connection fields itself
 
     // ---- server directory (servers/) ---------------------------------------
-    // slot[9] is the open category and always names the list shown (0..7 one
-    // category, 8 the all-servers view). ListBox2Category[i] is the category
+    // The open category always names the list shown (0..7 one category, 8
+    // the all-servers view); it starts as the start category. ListBox2Category[i] is the category
     // whose file holds ListBox2[i]; every ftp_lista row carries the position
     // of its own line, so sorting never separates a server from its line.
+    int openCategory = 0;
     QList<int> ListBox2Category;
     int selectedServerCategory = 8; // the file of the server selected last; 8 = none
     bool serverListSorted = false;
@@ -455,12 +457,12 @@ public:
 
     // Connects the server list's controls; once, from the constructor.
     void wireServerLists();
-    void serversCreateAtStart();     // FormCreate step 6: TForm18's loader, the wizard instance
-    bool serversWizardAtStart();     // step 8: the wizard when slot 9 is 9; true when shown
-    void serversOpenStartCategory(); // step 9: the start category of slot 9
+    void serversCreateAtStart(); // FormCreate step 6: TForm18's loader, the wizard instance
+    bool serversWizardAtStart(); // step 8: the wizard when the start category asks; true when shown
+    void serversOpenStartCategory(); // step 9: the start category
     void zaladuj(int code);          // load category 0..7 into the list
     void zaladuj_wszystkie();        // build the all-servers list (TForm18's loader)
-    // Makes 0..7 (or 8, all servers) the open category: list, slot 9, kat1
+    // Makes 0..7 (or 8, all servers) the open category: list, openCategory, kat1
     // check, toolbar mark, StatusBar1 panel 2. The settings dialog uses it.
     void openServerCategory(int code);
     // After a dialog or an import changed the file of `code`: the all-servers
@@ -582,7 +584,6 @@ private:
     void buildBottomPanel();
     void buildMenus();
     void wireShell();
-    void applyLayoutSlot3();
     bool shownOnce_ = false;
     bool activatedByPress_ = false;
     bool quitting_ = false;

@@ -45,7 +45,7 @@ void TForm1::FormCreate() {
         if (quitting_)
             return;
     }
-    if (slot[9] == 9) {
+    if (settings.startCategory == settings::kAskAtStart) {
         serversWizardAtStart();
         return;
     }
@@ -62,7 +62,7 @@ void TForm1::FormShow() {
     if (shownOnce_)
         return;
     shownOnce_ = true;
-    if (slot[10] == 1 && QFile::exists(platform::programFile(QStringLiteral("error.dat"))))
+    if (settings.autoReconnect && QFile::exists(platform::programFile(QStringLiteral("error.dat"))))
         replayAtStart();
 }
 
@@ -159,7 +159,7 @@ bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
 void TForm1::zamknijClick() {
     if (connected()) {
         const DlgResult answer =
-            services().messageDlg(lang::pick(shell_texts::kExitWhileConnected, language()),
+            services().messageDlg(lang::pick(shell_texts::kExitWhileConnected, languageFlag()),
                                   DlgType::Warning, DlgButtons::YesNo);
         if (answer != DlgResult::Yes)
             return;
@@ -217,43 +217,45 @@ void TForm1::Odczyt_danych() {
     const QString path = platform::programFile(QStringLiteral("konf.dat"));
     // A colour line the file lacks or cannot give keeps the built-in colour,
     // never 0 (black on black in every dialog).
-    slot[6] = platform::kBuiltInFieldBackground;
-    slot[7] = platform::kBuiltInFieldText;
-    const config::KonfRead read = config::readKonf(path, slot, defaultFolder);
+    settings.fieldBackground = settings::kBuiltInBackground;
+    settings.fieldText = settings::kBuiltInText;
+    const config::KonfRead read = config::readKonf(path, settings);
+    openCategory = settings.startCategory;
     if (!read.exists) {
         for (const char* line : shell_texts::kKonfMissingLines)
             memo1->addLine(QString::fromUtf8(line));
         return;
     }
     if (read.badLine) {
-        services().messageDlg(
-            lang::pick(shell_texts::kKonfBadLine, language()).arg(read.badLine).arg(read.badText),
-            DlgType::Error, DlgButtons::Ok);
+        services().messageDlg(lang::pick(shell_texts::kKonfBadLine, languageFlag())
+                                  .arg(read.badLine)
+                                  .arg(read.badText),
+                              DlgType::Error, DlgButtons::Ok);
     }
     // 1. Window state.
-    if (slot[1] == 1)
+    if (settings.startMaximised)
         setWindowState(windowState() | Qt::WindowMaximized);
     else
         setWindowState(windowState() & ~Qt::WindowMaximized);
     // 2. Passive transfers.
-    pasywny = slot[2] == 1;
+    pasywny = settings.passiveMode;
     FTP->Passive = pasywny;
     // 3. Server panel layout.
-    applyLayoutSlot3();
+    applyServerPanelLayout();
     // 4. Log pane and hook. Without the log the server panel covers the
     // whole bottom panel, its status bar included.
-    trasa = slot[4] == 1;
+    trasa = settings.logPane;
     memo1->setVisible(trasa);
     Panel3->setVisible(trasa);
     fitBottomPanel();
     // 5. Language.
-    if (slot[5] == 1)
+    if (settings.polish())
         jezyk_pol();
     else
         jezyk_ang();
     // 6. Default local folder.
-    if (!katalog->setDirectory(defaultFolder)) {
-        services().messageDlg(lang::pick(shell_texts::kDefaultFolderMissing, language()),
+    if (!katalog->setDirectory(settings.defaultFolder)) {
+        services().messageDlg(lang::pick(shell_texts::kDefaultFolderMissing, languageFlag()),
                               DlgType::Warning, DlgButtons::Ok);
         katalog->setDirectory(platform::fallbackFolder());
     }
@@ -261,8 +263,8 @@ void TForm1::Odczyt_danych() {
     Colory();
 }
 
-void TForm1::applyLayoutSlot3() {
-    if (slot[3] == 1) {
+void TForm1::applyServerPanelLayout() {
+    if (settings.serverListOnly) {
         l3->hide();
         Panel5Caption->setText(QStringLiteral("Lista Serwerów FTP"));
     } else {

@@ -30,10 +30,11 @@ template <typename W> W* named(W* widget, const char* name) {
     return widget;
 }
 
-void giveSlotColours(QWidget* widget) {
+void giveFieldColours(QWidget* widget) {
     if (!Form1)
         return;
-    platform::applyFieldColors({widget}, Form1->slot[6], Form1->slot[7]);
+    platform::applyFieldColors({widget}, Form1->settings.fieldBackground,
+                               Form1->settings.fieldText);
 }
 
 } // namespace
@@ -243,46 +244,45 @@ void TUstawienia::FormActivate() {
     readKonfIntoControls();
     usun_haslo->setEnabled(access_password::isSet());
     for (QWidget* w : std::initializer_list<QWidget*>{haslo, lokalizacja, lista})
-        giveSlotColours(w);
+        giveFieldColours(w);
     applyCaptions(languageFlag());
 }
 
 void TUstawienia::readKonfIntoControls() {
-    int values[11] = {};
-    QString folder;
+    Settings file;
     const config::KonfRead read =
-        config::readKonf(platform::programFile(QStringLiteral("konf.dat")), values, folder);
+        config::readKonf(platform::programFile(QStringLiteral("konf.dat")), file);
     if (!read.exists)
         return; // the controls keep what they show
     // A line that is not a number ends the reading; the lines after it leave
     // their controls as they are.
-    const int good = read.badLine ? read.badLine - 1 : qMin(read.linesRead, 10);
-    auto has = [good](int line) { return line <= good; };
-    if (has(1))
-        (values[1] == 1 ? r_max2 : r_n2)->setChecked(true);
-    if (has(2))
-        pas2->setChecked(values[2] == 1);
-    if (has(3))
-        (values[3] == 1 ? r_okno3 : r_okno4)->setChecked(true);
-    if (has(4))
-        trasa2->setChecked(values[4] == 1);
-    if (has(5))
-        (values[5] == 1 ? r_polski2 : r_angielski2)->setChecked(true);
-    if (has(6))
-        showColour(lbl_edit, kolor_edit, values[6]);
-    if (has(7))
-        showColour(lbl_text, kolor_edit2, values[7]);
-    if (has(8))
-        ukryj_pass->setChecked(values[8] == 1);
-    if (has(9))
-        showCategory(values[9]);
-    if (has(10)) {
-        blad_pol->setChecked(values[10] == 1);
+    using config::KonfLine;
+    auto has = [&read](KonfLine line) { return read.reached(line); };
+    if (has(KonfLine::StartMaximised))
+        (file.startMaximised ? r_max2 : r_n2)->setChecked(true);
+    if (has(KonfLine::PassiveMode))
+        pas2->setChecked(file.passiveMode);
+    if (has(KonfLine::ServerListOnly))
+        (file.serverListOnly ? r_okno3 : r_okno4)->setChecked(true);
+    if (has(KonfLine::LogPane))
+        trasa2->setChecked(file.logPane);
+    if (has(KonfLine::Language))
+        (file.polish() ? r_polski2 : r_angielski2)->setChecked(true);
+    if (has(KonfLine::FieldBackground))
+        showColour(lbl_edit, kolor_edit, file.fieldBackground);
+    if (has(KonfLine::FieldText))
+        showColour(lbl_text, kolor_edit2, file.fieldText);
+    if (has(KonfLine::HidePasswordInLog))
+        ukryj_pass->setChecked(file.hidePasswordInLog);
+    if (has(KonfLine::StartCategory))
+        showCategory(file.startCategory);
+    if (has(KonfLine::AutoReconnect)) {
+        blad_pol->setChecked(file.autoReconnect);
         if (Form1)
-            Form1->slot[10] = values[10];
+            Form1->settings.autoReconnect = file.autoReconnect;
     }
     if (!read.badLine)
-        lokalizacja->setText(folder);
+        lokalizacja->setText(file.defaultFolder);
     else
         services().messageDlg(lang::pick(shell_texts::kKonfBadLine, languageFlag())
                                   .arg(read.badLine)

@@ -13,6 +13,7 @@
 #include <QTabWidget>
 
 class TFormy;
+struct Settings;
 
 class TUstawienia : public QDialog {
     Q_OBJECT
@@ -99,5 +100,5 @@ private:
     void showCategory(int code);
     void enablePickers();
     // Puts the settings just written into effect in the main window.
-    void applyToMainWindow(int languageFlag, const QString& folder);
+    void applyToMainWindow(const Settings& written);
 };

@@ -2,6 +2,7 @@
 // once, the built-in settings, and the access password's part of the dialog.
 
 #include "app/access_password.h"
+#include "app/config_file.h"
 #include "app/language.h"
 #include "app/main_window.h"
 #include "app/settings_dialog.h"
@@ -52,21 +53,21 @@ void TUstawienia::ZastosujClick() {
     choices.category = chosenCategory;
     choices.autoReconnect = blad_pol->isChecked();
     choices.folder = lokalizacja->text();
-    const QStringList lines = existed ? settings::konfLinesFromChoices(choices, programFolder)
-                                      : settings::konfLinesForMissingFile(programFolder);
-    if (!textfile::writeLines(konfPath(), lines)) {
+    const Settings written = existed ? settings::fromChoices(choices, programFolder)
+                                     : settings::forMissingFile(programFolder);
+    if (!textfile::writeLines(konfPath(), config::konfLines(written))) {
         services().messageDlg(lang::pick(texts::kKonfNotWritten, languageFlag()), DlgType::Error,
                               DlgButtons::Ok);
         return;
     }
     // The language the written file selects is the one shown until the restart.
-    const int language = lines.value(4).toInt();
+    const int language = written.language;
 
     // 4-5. What can change at once.
     if (existed) {
-        applyToMainWindow(language, lines.value(10));
+        applyToMainWindow(written);
     } else if (Form1) {
-        Form1->slot[5] = language;
+        Form1->settings.language = language;
         if (language == 1)
             Form1->jezyk_pol();
         else
@@ -86,18 +87,22 @@ void TUstawienia::ZastosujClick() {
         Form1->restartProgram();
 }
 
-void TUstawienia::applyToMainWindow(int language, const QString& folder) {
+void TUstawienia::applyToMainWindow(const Settings& written) {
     if (!Form1)
         return;
     TForm1& form = *Form1;
-    form.slot[5] = language;
+    const int language = written.language;
+    const QString& folder = written.defaultFolder;
+    form.settings.language = language;
+    // An empty colour field was written as the built-in colour, but the
+    // colour in force stays until the restart.
     if (!kolor_edit->text().isEmpty())
-        form.slot[6] = settings::colourOrDefault(kolor_edit->text(), settings::kBuiltInBackground);
+        form.settings.fieldBackground = written.fieldBackground;
     if (!kolor_edit2->text().isEmpty())
-        form.slot[7] = settings::colourOrDefault(kolor_edit2->text(), settings::kBuiltInText);
+        form.settings.fieldText = written.fieldText;
     // The layout and the start category take effect in either language. The
     // list is left alone while connected, as the category commands leave it.
-    form.slot[3] = r_okno3->isChecked() ? 1 : 0;
+    form.settings.serverListOnly = written.serverListOnly;
     form.applyServerPanelLayout();
     if (chosenCategory <= 8 && !form.connected()) {
         form.openServerCategory(chosenCategory);
@@ -105,7 +110,7 @@ void TUstawienia::applyToMainWindow(int language, const QString& folder) {
         form.Password2->clear();
         form.FTpServer->clear();
     }
-    form.defaultFolder = folder;
+    form.settings.defaultFolder = folder;
     QCoreApplication::processEvents();
     if (language == 1)
         form.jezyk_pol();

@@ -33,30 +33,45 @@ int colourOrDefault(const QString& text, int builtIn) {
     return ok ? value : builtIn;
 }
 
+Settings fromChoices(const Choices& choices, const QString& programFolder) {
+    Settings s;
+    s.startMaximised = choices.maximised;
+    s.passiveMode = choices.passive;
+    s.serverListOnly = choices.serversOnly;
+    s.logPane = choices.logPane;
+    s.language = choices.polish ? 1 : 0;
+    s.fieldBackground = colourOrDefault(choices.background, kBuiltInBackground);
+    s.fieldText = colourOrDefault(choices.text, kBuiltInText);
+    s.hidePasswordInLog = choices.hidePassword;
+    s.startCategory = choices.category;
+    s.autoReconnect = choices.autoReconnect;
+    s.defaultFolder = choices.folder.isEmpty() ? programFolder : choices.folder;
+    return s;
+}
+
 QStringList konfLinesFromChoices(const Choices& choices, const QString& programFolder) {
-    int values[11] = {};
-    values[1] = choices.maximised ? 1 : 0;
-    values[2] = choices.passive ? 1 : 0;
-    values[3] = choices.serversOnly ? 1 : 0;
-    values[4] = choices.logPane ? 1 : 0;
-    values[5] = choices.polish ? 1 : 0;
-    values[6] = colourOrDefault(choices.background, kBuiltInBackground);
-    values[7] = colourOrDefault(choices.text, kBuiltInText);
-    values[8] = choices.hidePassword ? 1 : 0;
-    values[9] = choices.category;
-    values[10] = choices.autoReconnect ? 1 : 0;
-    return config::konfLines(values, choices.folder.isEmpty() ? programFolder : choices.folder);
+    return config::konfLines(fromChoices(choices, programFolder));
+}
+
+Settings forMissingFile(const QString& programFolder) {
+    // Polish with the log pane, everything else off, the "other" category.
+    Settings s;
+    s.logPane = true;
+    s.language = 1;
+    s.fieldBackground = kBuiltInBackground;
+    s.fieldText = kBuiltInText;
+    s.hidePasswordInLog = true;
+    s.startCategory = 7;
+    s.defaultFolder = programFolder;
+    return s;
 }
 
 QStringList konfLinesForMissingFile(const QString& programFolder) {
-    const int values[11] = {0, 0, 0, 0, 1, 1, kBuiltInBackground, kBuiltInText, 1, 7, 0};
-    return config::konfLines(values, programFolder);
+    return config::konfLines(forMissingFile(programFolder));
 }
 
 QStringList builtInKonfLines(const QString& programFolder) {
-    int values[11] = {};
-    config::builtInSlots(values);
-    return config::konfLines(values, programFolder);
+    return config::konfLines(config::builtInSettings(programFolder));
 }
 
 } // namespace settings

@@ -2,14 +2,12 @@
 // What the settings dialog decides without widgets: the start-category
 // labels and the konf.dat lines its commands write.
 
+#include "app/settings.h"
+
 #include <QString>
 #include <QStringList>
 
 namespace settings {
-
-inline constexpr int kAskAtStart = 9;
-inline constexpr int kBuiltInBackground = -2147483624; // the tooltip background
-inline constexpr int kBuiltInText = 0;                 // black
 
 // "FIRMY" .. "WSZYSTKIE SERWERY", "PYTAJ?" for 0..9; empty for other values.
 QString categoryLabel(int code);
@@ -37,8 +35,12 @@ struct Choices {
 // or not a number.
 int colourOrDefault(const QString& text, int builtIn);
 
+// The settings "Zastosuj" writes over an existing konf.dat.
+Settings fromChoices(const Choices& choices, const QString& programFolder);
 // The eleven lines "Zastosuj" writes over an existing konf.dat.
 QStringList konfLinesFromChoices(const Choices& choices, const QString& programFolder);
+// The settings "Zastosuj" creates when konf.dat is missing.
+Settings forMissingFile(const QString& programFolder);
 // The eleven lines "Zastosuj" creates when konf.dat is missing.
 QStringList konfLinesForMissingFile(const QString& programFolder);
 // The eleven lines of the built-in settings.

@@ -28,10 +28,6 @@ void TForm1::askAccessPassword() {
         setQuitting();
 }
 
-void TForm1::applyServerPanelLayout() {
-    applyLayoutSlot3();
-}
-
 void TForm1::restartProgram() {
     // The exit command's way out (it asks first while connected and saves
     // roz.dat); the new instance starts only when the exit goes ahead.

@@ -78,7 +78,7 @@ void TForm1::jezyk_ang() {
 void TForm1::Colory() {
     platform::applyFieldColors(
         {CurrentDirEdit, UserID, FTpServer, Password2, pliki, katalog, dysk, ftp_lista, l3, szukaj},
-        slot[6], slot[7]);
+        settings.fieldBackground, settings.fieldText);
 }
 
 void TForm1::pomoc1Click() {
@@ -87,7 +87,7 @@ void TForm1::pomoc1Click() {
     if (QFile::exists(help))
         services().shellOpen(help);
     else
-        services().messageDlg(lang::pick(shell_texts::kHelpMissing, language()),
+        services().messageDlg(lang::pick(shell_texts::kHelpMissing, languageFlag()),
                               platform::DlgType::Error, platform::DlgButtons::Ok);
 }
 

@@ -58,7 +58,7 @@ TSkroty::TSkroty(QWidget* parent) : QDialog(parent) {
 }
 
 void TSkroty::showEvent(QShowEvent* event) {
-    const bool polish = !Form1 || Form1->language() == 1;
+    const bool polish = !Form1 || languageFlag() == 1;
     setWindowTitle(polish ? QStringLiteral("Skróty klawiszowe") : QStringLiteral("ShortCut"));
     pomoc->setText(polish ? QStringLiteral("Pomoc") : QStringLiteral("Help"));
     QDialog::showEvent(event);

@@ -81,7 +81,7 @@ void TForm1::minimiseInstead(QWidget* alsoMinimise) {
     if (noTrayNoticeGiven)
         return;
     noTrayNoticeGiven = true;
-    platform::services().notice(lang::pick(desktop_texts::kNoTrayArea, language()),
+    platform::services().notice(lang::pick(desktop_texts::kNoTrayArea, languageFlag()),
                                 QString::fromLatin1(desktop_texts::kNoticeCaption));
 }
 

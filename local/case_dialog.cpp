@@ -57,7 +57,7 @@ void TForm15::showEvent(QShowEvent* event) {
 }
 
 void TForm15::FormActivate() {
-    const int flag = form_->language();
+    const int flag = languageFlag();
     setWindowTitle(lang::pick(texts::kTitle, flag));
     GroupBox1->setTitle(lang::pick(texts::kGroup, flag));
     Zmien->setText(lang::pick(texts::kChange, flag));
@@ -70,7 +70,7 @@ void TForm15::FormActivate() {
 void TForm15::ZmienClick() {
     Zmien->setEnabled(false);
     Anuluj->setEnabled(false);
-    setWindowTitle(lang::pick(texts::kWaitTitle, form_->language()));
+    setWindowTitle(lang::pick(texts::kWaitTitle, languageFlag()));
     QApplication::setOverrideCursor(Qt::WaitCursor);
     if (Edit1 != QLatin1String("0"))
         localRoutine();
@@ -89,7 +89,7 @@ void TForm15::done(int result) {
 }
 
 bool TForm15::localRoutine() {
-    const int flag = form_->language();
+    const int flag = languageFlag();
     const bool upper = r_duze->isChecked();
     TLocalFileList* files = form_->pliki;
     const int count = files->count();

@@ -20,10 +20,11 @@ namespace texts = folder_chooser_texts;
 
 namespace {
 
-void applySlotColors(QWidget* widget) {
+void applyFieldColours(QWidget* widget) {
     if (!Form1)
         return;
-    platform::applyFieldColors({widget}, Form1->slot[6], Form1->slot[7]);
+    platform::applyFieldColors({widget}, Form1->settings.fieldBackground,
+                               Form1->settings.fieldText);
 }
 
 QString folderName(const QString& path) {
@@ -94,8 +95,8 @@ void TFormy::showEvent(QShowEvent* event) {
 }
 
 void TFormy::FormActivate() {
-    applySlotColors(dysk);
-    applySlotColors(katalog);
+    applyFieldColours(dysk);
+    applyFieldColours(katalog);
     const int flag = languageFlag();
     setWindowTitle(lang::pick(texts::kTitle, flag));
     Anuluj->setText(lang::pick(texts::kCancel, flag));

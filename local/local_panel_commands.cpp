@@ -49,7 +49,7 @@ std::optional<QString> askName(const Msg& caption, const Msg& prompt, int flag) 
 
 void TForm1::SpeedButton3Click() {
     const std::optional<QString> answer =
-        askName(texts::kNewFolderCaption, texts::kNewFolderPrompt, language());
+        askName(texts::kNewFolderCaption, texts::kNewFolderPrompt, languageFlag());
     if (!answer || answer->isEmpty())
         return;
     // A refused or unusable name creates nothing; the lists show the real state.
@@ -61,7 +61,7 @@ void TForm1::SpeedButton3Click() {
 }
 
 void TForm1::Usuplik1Click() {
-    const int flag = language();
+    const int flag = languageFlag();
     if (platform::services().messageBox(lang::pick(texts::kDeleteFilesQuestion, flag),
                                         lang::pick(texts::kDeleteFilesTitle, flag),
                                         platform::DlgButtons::YesNo,
@@ -100,7 +100,7 @@ void TForm1::Usuplik1Click() {
 }
 
 void TForm1::kat_usunClick() {
-    const int flag = language();
+    const int flag = languageFlag();
     if (platform::services().messageBox(lang::pick(texts::kDeleteFolderQuestion, flag),
                                         lang::pick(texts::kDeleteFolderTitle, flag),
                                         platform::DlgButtons::YesNo,
@@ -127,7 +127,7 @@ void TForm1::kat_usunClick() {
 
 void TForm1::zmien_katalogClick() {
     const std::optional<QString> answer =
-        askName(texts::kRenameFolderCaption, texts::kRenameFolderPrompt, language());
+        askName(texts::kRenameFolderCaption, texts::kRenameFolderPrompt, languageFlag());
     if (!answer || answer->isEmpty())
         return;
     const int row = katalog->currentRow();

@@ -101,7 +101,7 @@ void TForm1::pokazuj_plikiClick(QAction* choice) {
 }
 
 void TForm1::filtrClick() {
-    const int flag = language();
+    const int flag = languageFlag();
     const std::optional<QString> answer = platform::services().inputBox(
         lang::pickStrict(texts::kMaskCaption, flag), lang::pickStrict(texts::kMaskPrompt, flag),
         QStringLiteral("*.*"));
@@ -113,7 +113,7 @@ void TForm1::filtrClick() {
 
 void TForm1::ranClick() {
     if (pliki->selectedItems().isEmpty()) {
-        platform::services().messageDlg(lang::pick(texts::kNothingToOpen, language()),
+        platform::services().messageDlg(lang::pick(texts::kNothingToOpen, languageFlag()),
                                         platform::DlgType::Information, platform::DlgButtons::Ok);
         return;
     }
@@ -149,7 +149,7 @@ void TForm1::kat_otworzClick() {
 }
 
 void TForm1::Szukaj_plikuClick() {
-    const int flag = language();
+    const int flag = languageFlag();
     const std::optional<QString> answer =
         platform::services().inputBox(lang::pickStrict(texts::kFindFileCaption, flag),
                                       lang::pickStrict(texts::kFindFilePrompt, flag), QString());
@@ -167,7 +167,7 @@ void TForm1::Szukaj_plikuClick() {
 }
 
 void TForm1::kat_szukajClick() {
-    const int flag = language();
+    const int flag = languageFlag();
     const std::optional<QString> answer =
         platform::services().inputBox(lang::pickStrict(texts::kFindFolderCaption, flag),
                                       lang::pickStrict(texts::kFindFolderPrompt, flag), QString());

@@ -120,7 +120,8 @@ void Tfrm_siec::showEvent(QShowEvent* event) {
 
 void Tfrm_siec::FormActivate() {
     if (Form1)
-        platform::applyFieldColors({cmb_siec, Edit1}, Form1->slot[6], Form1->slot[7]);
+        platform::applyFieldColors({cmb_siec, Edit1}, Form1->settings.fieldBackground,
+                                   Form1->settings.fieldText);
 }
 
 void Tfrm_siec::cmb_siecClick(QTreeWidgetItem* node) {
@@ -143,9 +144,8 @@ void Tfrm_siec::OKClick() {
         return;
     }
     if (!Form1 || !Form1->katalog->setDirectory(path)) {
-        services().messageBox(
-            lang::pick(texts::kCannotOpen, Form1 ? Form1->language() : 1).arg(path), caption,
-            platform::DlgButtons::Ok, platform::BoxKind::Plain);
+        services().messageBox(lang::pick(texts::kCannotOpen, Form1 ? languageFlag() : 1).arg(path),
+                              caption, platform::DlgButtons::Ok, platform::BoxKind::Plain);
         return;
     }
     accept();

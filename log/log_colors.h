@@ -28,7 +28,7 @@ int32_t lineColor(const QString& line, int32_t otherwise = kNavy);
 // The password line stands in the pane as this text when hiding is on.
 inline constexpr const char* kHiddenPasswordLine = "Sent pass HIDDEN<EOF>";
 
-// The text the pane shows for a protocol line: with slot 8 = 1 a sent
+// The text the pane shows for a protocol line: with the hide-password setting at 1 a sent
 // password is replaced; otherwise the line is shown as it came.
 QString paneText(const QString& line, int hidePasswordSlot);
 

@@ -7,7 +7,7 @@
 #include "platform/services.h"
 
 void TForm1::IdLogDebug1LogItem(const QString& item) {
-    memo1->logItem(item, slot[8]);
+    memo1->logItem(item, settings.hidePasswordInLog);
     lastLogItem = item;
 }
 

@@ -95,8 +95,8 @@ void TLogPane::addLine(const QString& line) {
     appendShown(line);
 }
 
-void TLogPane::logItem(const QString& line, int hidePasswordSlot) {
-    appendShown(sessionlog::paneText(line, hidePasswordSlot));
+void TLogPane::logItem(const QString& line, bool hidePassword) {
+    appendShown(sessionlog::paneText(line, hidePassword ? 1 : 0));
     const QModelIndex added = lines_->index(int(lines_->rows.size()) - 1);
     setCurrentIndex(added);
     scrollTo(added);

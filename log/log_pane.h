@@ -18,9 +18,9 @@ public:
     void addLine(const QString& line);
 
     // The protocol-log hook's callback: masks a sent password when
-    // `hidePasswordSlot` is 1, adds the line, scrolls to it and keeps the
-    // original text as the last log item.
-    void logItem(const QString& line, int hidePasswordSlot);
+    // `hidePassword`, adds the line, scrolls to it and keeps the original
+    // text as the last log item.
+    void logItem(const QString& line, bool hidePassword);
 
     void clear();
     int count() const;

@@ -34,7 +34,7 @@ void TForm1::wlasciwosciClick() {
     if (sessionCallDepth > 0 || transferRunning)
         return;
     if (!connected()) {
-        services().messageDlg(lang::pick(proptext::kRemoteNotConnected, language()),
+        services().messageDlg(lang::pick(proptext::kRemoteNotConnected, languageFlag()),
                               DlgType::Information, DlgButtons::Ok);
         return;
     }
@@ -57,8 +57,8 @@ void TForm1::wlasciwosciClick() {
 void TForm1::wlasciwosci2Click() {
     const QList<QListWidgetItem*> selected = pliki->selectedItems();
     if (selected.isEmpty()) {
-        services().messageDlg(lang::pick(proptext::kNoLocalFile, language()), DlgType::Information,
-                              DlgButtons::Ok);
+        services().messageDlg(lang::pick(proptext::kNoLocalFile, languageFlag()),
+                              DlgType::Information, DlgButtons::Ok);
         return;
     }
     // The item at the focus when it is selected, else the first selected one.

@@ -143,7 +143,7 @@ TForm11::TForm11(TForm1* form) : TPropertiesWindow(form) {
     column->addLayout(grid);
     column->addWidget(Atrybuty);
     column->addWidget(Button1, 0, Qt::AlignCenter);
-    panel2->setText(lang::pickEnglishOnZero(text::kWait, form_->language()));
+    panel2->setText(lang::pickEnglishOnZero(text::kWait, languageFlag()));
 }
 
 void TForm11::setFacts(const RemoteFileFacts& facts) {
@@ -151,7 +151,7 @@ void TForm11::setFacts(const RemoteFileFacts& facts) {
 }
 
 void TForm11::FormActivate() {
-    const int flag = form_->language();
+    const int flag = languageFlag();
     const auto pick = [flag](const Msg& m) { return lang::pickEnglishOnZero(m, flag); };
     panel2->setText(pick(text::kWait));
     Label1->setText(pick(text::kFromServer));
@@ -189,7 +189,7 @@ void TForm11::Atrybuty_plikow(const QByteArray& rawLine) {
 
 void TForm11::Button1Click() {
     restoreConnectionFields();
-    panel2->setText(lang::pickEnglishOnZero(text::kWait, form_->language()));
+    panel2->setText(lang::pickEnglishOnZero(text::kWait, languageFlag()));
     for (QCheckBox* check : {w_r, w_w, W_e, g_r, g_w, g_e, o_r, o_w, o_e})
         check->setChecked(false);
     done(Accepted);
@@ -231,7 +231,7 @@ void TForm12::setFile(const QString& folder, const QString& name) {
 }
 
 void TForm12::FormActivate() {
-    const int flag = form_->language();
+    const int flag = languageFlag();
     const auto pick = [flag](const Msg& m) { return lang::pickEnglishOnZero(m, flag); };
     const QFileInfo file(QDir(folder_).filePath(name_));
     panel2->setText(pick(text::kHeader));

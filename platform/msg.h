@@ -1,6 +1,6 @@
 #pragma once
 // Every text the user sees is written out in both languages. A Msg holds the
-// pair; the language flag (setting slot 5) picks one when it is shown.
+// pair; the language flag (languageFlag()) picks one when it is shown.
 
 #include <QString>
 

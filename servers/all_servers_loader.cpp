@@ -29,6 +29,6 @@ void TForm18::zaladuj() {
     }
     if (failed)
         platform::services().messageDlg(
-            lang::pick(servers::texts::kAllServersLoadError, form.language()),
+            lang::pick(servers::texts::kAllServersLoadError, languageFlag()),
             platform::DlgType::Error, platform::DlgButtons::Ok);
 }

@@ -104,7 +104,7 @@ void TForm17::showEvent(QShowEvent* event) {
 
 void TForm17::FormActivate() {
     fillAllNames();
-    server_dialogs::applySlotColors({lista, import_edit});
+    server_dialogs::applyFieldColours({lista, import_edit});
     const int flag = server_dialogs::languageFlag();
     GroupBox1->setTitle(lang::pick(texts::kExpOptions, flag));
     exp1->setText(lang::pick(texts::kExportRadio, flag));

@@ -33,7 +33,7 @@ void TForm1::nowy2Click() {
 
 void TForm1::Edycjadanychserwera1Click() {
     if (!server_dialogs::selectedServer().valid) {
-        server_dialogs::showPlainBox(lang::pick(dialogs_texts::kSelectToEdit, language()));
+        server_dialogs::showPlainBox(lang::pick(dialogs_texts::kSelectToEdit, languageFlag()));
         return;
     }
     platform::services().showModal(*Form4);

@@ -10,10 +10,11 @@
 
 namespace server_dialogs {
 
-void applySlotColors(std::initializer_list<QWidget*> widgets) {
+void applyFieldColours(std::initializer_list<QWidget*> widgets) {
     if (!Form1)
         return;
-    platform::applyFieldColors(QList<QWidget*>(widgets), Form1->slot[6], Form1->slot[7]);
+    platform::applyFieldColors(QList<QWidget*>(widgets), Form1->settings.fieldBackground,
+                               Form1->settings.fieldText);
 }
 
 void showFtpBox(const QString& text) {
@@ -27,7 +28,7 @@ void showPlainBox(const QString& text) {
 }
 
 int currentCategory() {
-    return Form1 ? Form1->slot[9] : servers::kInne;
+    return Form1 ? Form1->openCategory : servers::kInne;
 }
 
 int selectedServerCategory() {

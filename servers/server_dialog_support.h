@@ -1,6 +1,6 @@
 #pragma once
 // What the server dialogs and the export and import window take from the main
-// window: the language flag, the colours of setting slots 6 and 7, and the
+// window: the language flag, the field colours of the settings, and the
 // reload of a category whose file they changed.
 
 #include "app/language.h"
@@ -14,8 +14,8 @@ namespace server_dialogs {
 
 using ::languageFlag;
 
-// Background of slot 6 and text of slot 7 on edit fields and lists.
-void applySlotColors(std::initializer_list<QWidget*> widgets);
+// The settings' field colours on edit fields and lists.
+void applyFieldColours(std::initializer_list<QWidget*> widgets);
 
 // The entry selected in the main list, as the edit dialog needs it.
 struct SelectedServer {

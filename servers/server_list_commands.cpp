@@ -31,7 +31,7 @@ void rewriteFromList(TForm1& form, int code) {
         if (form.ListBox2Category.value(i, -1) == code)
             lines.append(form.ListBox2[i]);
     if (!servers::rewriteCategory(code, lines))
-        platform::services().messageDlg(lang::pick(texts::kRewriteFailed, form.language()) +
+        platform::services().messageDlg(lang::pick(texts::kRewriteFailed, languageFlag()) +
                                             servers::categoryFilePath(code),
                                         platform::DlgType::Error, platform::DlgButtons::Ok);
 }
@@ -83,7 +83,7 @@ void TForm1::ftp_listaClick() {
         if (servers::category(code)) {
             selectedServerCategory = code;
             if (!allServersShown)
-                slot[9] = code;
+                openCategory = code;
             StatusBar1->setPanelText(3, QString::fromUtf8(texts::kSelectedFromCategory) +
                                             servers::categoryName(code));
         }
@@ -115,15 +115,15 @@ void TForm1::Usun1Click() {
     const QList<QTreeWidgetItem*> selected = ftp_lista->selectedItems();
     const int index = selectedServerIndex();
     if (index < 0) {
-        platform::services().messageBox(lang::pick(texts::kSelectToDelete, language()),
+        platform::services().messageBox(lang::pick(texts::kSelectToDelete, languageFlag()),
                                         QString::fromLatin1(kAppTitle), platform::DlgButtons::Ok,
                                         platform::BoxKind::Plain);
         return;
     }
     QTreeWidgetItem* row = selected.first();
-    if (!askYes(lang::pick(texts::kAskDeleteServer, language()) + row->text(0) +
+    if (!askYes(lang::pick(texts::kAskDeleteServer, languageFlag()) + row->text(0) +
                     QStringLiteral("?"),
-                language()))
+                languageFlag()))
         return;
     const int code = ListBox2Category.value(index, -1);
     removeEntry(*this, row);
@@ -133,16 +133,16 @@ void TForm1::Usun1Click() {
 }
 
 void TForm1::usun_allClick() {
-    if (!askYes(lang::pick(texts::kAskEmptyCategory, language()), language()))
+    if (!askYes(lang::pick(texts::kAskEmptyCategory, languageFlag()), languageFlag()))
         return;
-    if (!allServersShown && servers::category(slot[9]))
-        servers::emptyCategory(slot[9]);
+    if (!allServersShown && servers::category(openCategory))
+        servers::emptyCategory(openCategory);
     clearEntries(*this);
     refreshServerCount();
 }
 
 void TForm1::usun_all2Click() {
-    if (!askYes(lang::pick(texts::kAskEmptyAll, language()), language()))
+    if (!askYes(lang::pick(texts::kAskEmptyAll, languageFlag()), languageFlag()))
         return;
     {
         WaitCursor wait;
@@ -163,15 +163,15 @@ void TForm1::ftp_listaColumnClick() {
     WaitCursor wait;
     clearEntries(*this);
     serverListSorted = false;
-    if (allServersShown || slot[9] == servers::kAllServers)
+    if (allServersShown || openCategory == servers::kAllServers)
         zaladuj_wszystkie();
-    else if (servers::category(slot[9]))
-        zaladuj(slot[9]);
+    else if (servers::category(openCategory))
+        zaladuj(openCategory);
     pumpMessages();
 }
 
 void TForm1::ftp_drukujClick() {
     edit_drukuj.clear();
-    edit_drukuj = servers::serverListReport(slot[9], shownEntries(*this));
+    edit_drukuj = servers::serverListReport(openCategory, shownEntries(*this));
     platform::services().printText(edit_drukuj, edit_drukuj);
 }

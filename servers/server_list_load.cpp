@@ -40,7 +40,7 @@ void TForm1::zaladuj(int code) {
             edit_port = last[6]->port();
         showEntries(*this, entries);
         if (!read.ok)
-            platform::services().messageDlg(lang::pick(texts::kLoadError, language()),
+            platform::services().messageDlg(lang::pick(texts::kLoadError, languageFlag()),
                                             platform::DlgType::Error, platform::DlgButtons::Ok);
     }
     markCategoryButton(*this, code);
@@ -55,7 +55,7 @@ void TForm1::zaladuj_wszystkie() {
 void TForm1::openServerCategory(int code) {
     if (code == servers::kAllServers) {
         allServersShown = true;
-        slot[9] = servers::kAllServers;
+        openCategory = servers::kAllServers;
         selectedServerCategory = servers::kAllServers;
         StatusBar1->setPanelText(2, servers::openCategoryStatus(code));
         StatusBar1->setPanelText(3, QString::fromUtf8(texts::kSelectedFromNone));
@@ -70,7 +70,7 @@ void TForm1::openServerCategory(int code) {
     if (!servers::category(code))
         return;
     allServersShown = false;
-    slot[9] = code;
+    openCategory = code;
     zaladuj(code);
     StatusBar1->setPanelText(2, servers::openCategoryStatus(code));
     checkCategoryItem(*this, code);
@@ -119,7 +119,7 @@ void TForm1::serversCreateAtStart() {
 }
 
 bool TForm1::serversWizardAtStart() {
-    if (slot[9] != servers::kAskAtStart)
+    if (settings.startCategory != servers::kAskAtStart)
         return false;
     if (!kreatorInstance)
         kreatorInstance = new TF_kreator(this);
@@ -129,7 +129,7 @@ bool TForm1::serversWizardAtStart() {
 
 void TForm1::serversOpenStartCategory() {
     pumpMessages();
-    const int code = slot[9];
+    const int code = settings.startCategory;
     if (code == servers::kAllServers) {
         openServerCategory(code);
         UserID->clear();

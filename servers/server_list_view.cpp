@@ -31,7 +31,7 @@ void showEntries(TForm1& form, QList<servers::ServerEntry> entries) {
     QList<QTreeWidgetItem*> rows;
     rows.reserve(entries.size());
     const QIcon icon = QApplication::style()->standardIcon(QStyle::SP_DriveNetIcon);
-    const int language = form.language();
+    const int language = languageFlag();
     for (const servers::ServerEntry& e : entries) {
         if (e.listed()) {
             auto* row = new QTreeWidgetItem(servers::rowColumns(e, language));

@@ -77,7 +77,7 @@ void TF_kreator::showEvent(QShowEvent* event) {
 }
 
 void TF_kreator::FormShow() {
-    const int language = owner_->language();
+    const int language = languageFlag();
     lista->clear();
     for (int code = 0; code <= servers::kAllServers; ++code)
         lista->addItem(servers::categoryName(code));
@@ -106,7 +106,7 @@ void TF_kreator::listaClick() {
         return;
     const QListWidgetItem* item = lista->item(row);
     ok->setEnabled(true);
-    status->setText(lang::pick(texts::kWizardSelected, owner_->language()) + item->text());
+    status->setText(lang::pick(texts::kWizardSelected, languageFlag()) + item->text());
     Memo1->setPlainText(servers::wizardDescription(row).join(QLatin1Char('\n')));
 }
 

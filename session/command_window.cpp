@@ -73,7 +73,7 @@ void TForm9::showEvent(QShowEvent* event) {
 }
 
 void TForm9::FormActivate() {
-    const int flag = form_->language();
+    const int flag = languageFlag();
     mode = 0;
     // The box shows the mode it is in: a SITE command, typed freely.
     cmb_komenda->setCurrentIndex(0);
@@ -97,7 +97,7 @@ void TForm9::cmb_komendaChange(int index) {
 }
 
 void TForm9::wykonajClick() {
-    const int flag = form_->language();
+    const int flag = languageFlag();
     if (mode == 1) {
         Edit1->setText(listing::decodeServerText(form_->FTP->SystemDescription));
         return;

@@ -32,7 +32,7 @@ QString serverCaption(TForm1& form) {
 }
 
 QString connectErrorText(TForm1& form) {
-    const int flag = form.language();
+    const int flag = languageFlag();
     return lang::pick(sessiontext::kConnectErrorHead, flag) + serverCaption(form) +
            lang::pick(sessiontext::kConnectErrorReasons, flag);
 }
@@ -100,7 +100,7 @@ void TForm1::pol2Click() {
     // open session, or while a call waits, starts nothing.
     if (sessionCallDepth > 0 || connected())
         return;
-    const int flag = language();
+    const int flag = languageFlag();
     if (Password2->text().isEmpty()) {
         memo1->clear();
         QCoreApplication::processEvents();
@@ -226,7 +226,7 @@ void TForm1::roz2Click() {
 void session::reopenSession(TForm1& form) {
     if (form.userClosedSession)
         throw EIdException("Disconnected by the user.");
-    form.memo1->addLine(lang::pick(sessiontext::kReconnecting, form.language()));
+    form.memo1->addLine(lang::pick(sessiontext::kReconnecting, languageFlag()));
     SessionCall call(form);
     // The engine still holds what this session was opened with: the fields of the
     // window may show another server by now.
@@ -257,7 +257,8 @@ void TForm1::FTPStatus(const QString& statusText) {
 }
 
 void TForm1::FTPDisconnected() {
-    StatusBar1->setPanelText(0, lang::pickEnglishOnZero(sessiontext::kDisconnected, language()));
+    StatusBar1->setPanelText(0,
+                             lang::pickEnglishOnZero(sessiontext::kDisconnected, languageFlag()));
     session::normalCursor();
     ListBox1.clear();
     l3->clear();

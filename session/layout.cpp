@@ -8,7 +8,7 @@
 #include <QCoreApplication>
 
 void TForm1::zmiana_polacz2() {
-    if (slot[3] != 1)
+    if (!settings.serverListOnly)
         return;
     ftp_lista->hide();
     l3->show();
@@ -16,10 +16,10 @@ void TForm1::zmiana_polacz2() {
 }
 
 void TForm1::zmiana_rozlacz2() {
-    const int flag = language();
+    const int flag = languageFlag();
     ftp_lista->show();
-    // With slot 3 = 1 the server list has the panel to itself while offline.
-    l3->setVisible(slot[3] != 1);
+    // With the server list alone, it has the panel to itself while offline.
+    l3->setVisible(!settings.serverListOnly);
     Panel5Caption->setText(lang::pick(sessiontext::kServerListTitle, flag));
     Panel8->setText(lang::pick(sessiontext::kLocalHostTitle, flag));
     Statusy();
@@ -28,7 +28,7 @@ void TForm1::zmiana_rozlacz2() {
 }
 
 void TForm1::Statusy() {
-    const int flag = language();
+    const int flag = languageFlag();
     status_lokal->setPanelText(0, lang::pick(sessiontext::kFilesCount, flag) +
                                       QString::number(pliki->count()));
     Status_kat->setPanelText(0, lang::pick(sessiontext::kFoldersCount, flag) +
@@ -63,5 +63,5 @@ void TForm1::kontClick() {
 }
 
 void TForm1::kontMouseMove() {
-    kont->setToolTip(lang::pick(sessiontext::kKontHint, language()));
+    kont->setToolTip(lang::pick(sessiontext::kKontHint, languageFlag()));
 }

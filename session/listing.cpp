@@ -26,8 +26,8 @@ struct Attempt {
 
 void changeDir(TForm1& form, const std::string& path, Attempt attempt);
 
-void showFailure(TForm1& form, const session::ListingFailure& d) {
-    const QString text = lang::pick(*d.message, form.language());
+void showFailure(const session::ListingFailure& d) {
+    const QString text = lang::pick(*d.message, languageFlag());
     platform::services().messageBox(
         text, QString::fromLatin1(sessiontext::kBoxCaption), platform::DlgButtons::Ok,
         d.box == session::BoxKind::Warning ? platform::BoxKind::Warning : platform::BoxKind::Error);
@@ -49,7 +49,7 @@ void carryOut(TForm1& form, int code, const Attempt& attempt) {
     if (d.closeBeforeMessage)
         closeIfConnected(form);
     if (d.message)
-        showFailure(form, d);
+        showFailure(d);
     if (d.closeAfterMessage)
         closeIfConnected(form);
     if (d.retryParent) {

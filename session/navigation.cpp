@@ -23,8 +23,8 @@ void focusFirstRow(TForm1& form) {
     form.l3->setCurrentItem(form.l3->topLevelItem(0));
 }
 
-void tellNotConnected(TForm1& form, const Msg& message) {
-    services().messageDlg(lang::pick(message, form.language()), DlgType::Information,
+void tellNotConnected(const Msg& message) {
+    services().messageDlg(lang::pick(message, languageFlag()), DlgType::Information,
                           DlgButtons::Ok);
 }
 
@@ -74,7 +74,7 @@ void TForm1::Odwie1Click() {
 
 void TForm1::ftp_wszystkieClick() {
     if (!connected()) {
-        tellNotConnected(*this, sessiontext::kNotConnected);
+        tellNotConnected(sessiontext::kNotConnected);
         return;
     }
     for (int i = 0; i < l3->topLevelItemCount(); ++i) {
@@ -86,7 +86,7 @@ void TForm1::ftp_wszystkieClick() {
 
 void TForm1::ftp_nicClick() {
     if (!connected()) {
-        tellNotConnected(*this, sessiontext::kNotConnected);
+        tellNotConnected(sessiontext::kNotConnected);
         return;
     }
     l3->clearSelection();
@@ -125,9 +125,9 @@ void TForm1::l3ColumnClick() {
 }
 
 void TForm1::filtr2Click() {
-    const int flag = language();
+    const int flag = languageFlag();
     if (!connected()) {
-        tellNotConnected(*this, sessiontext::kNotConnectedFilter);
+        tellNotConnected(sessiontext::kNotConnectedFilter);
         return;
     }
     session::hourglass();

@@ -101,7 +101,7 @@ void TForm10::showEvent(QShowEvent* event) {
 
 void TForm10::FormActivate() {
     using namespace quickconnect;
-    const int flag = main->language();
+    const int flag = languageFlag();
     setWindowTitle(caption(kTitle, flag));
     const std::pair<QWidget*, const Msg*> captions[] = {
         {Label1, &kLabel1},  {Label2, &kLabel2}, {Label3, &kLabel3},      {Label4, &kLabel4},
@@ -114,13 +114,14 @@ void TForm10::FormActivate() {
         else if (auto* button = qobject_cast<QAbstractButton*>(control))
             button->setText(caption(*text, flag));
     }
-    platform::applyFieldColors({adres, uzytkownik, haslo, port}, main->slot[6], main->slot[7]);
+    platform::applyFieldColors({adres, uzytkownik, haslo, port}, main->settings.fieldBackground,
+                               main->settings.fieldText);
     adres->setFocus();
 }
 
 void TForm10::anonimowyClick() {
     using namespace quickconnect;
-    const int flag = main->language();
+    const int flag = languageFlag();
     if (anonimowy->isChecked()) {
         Label7->setText(lang::pick(kAnonymousPasswordLabel, flag));
         haslo->setText(QString::fromLatin1(servers::kPlaceholderEmail));
@@ -134,7 +135,7 @@ void TForm10::anonimowyClick() {
 
 void TForm10::PolaczClick() {
     using namespace quickconnect;
-    const int flag = main->language();
+    const int flag = languageFlag();
     const auto problem =
         validate({adres->text(), uzytkownik->text(), haslo->text(), anonimowy->isChecked()});
     if (problem) {

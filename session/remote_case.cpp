@@ -24,7 +24,7 @@ void TForm1::zamienClick() {
 }
 
 void TForm1::zmiana_liter() {
-    const int flag = language();
+    const int flag = languageFlag();
     const bool upper = Form15->r_duze->isChecked();
     // Rows are read first: nothing may point into l3 while the engine pumps.
     struct Row {

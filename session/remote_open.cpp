@@ -63,7 +63,7 @@ std::optional<Fetched> fetchCurrentFile(TForm1& form) {
         return std::nullopt;
 
     TForm13& progress = *form.Form13;
-    const int flag = form.language();
+    const int flag = languageFlag();
     progress.abortRequested = false;
     progress.resetLabels();
     progress.komunikat->setText(lang::pick(transfertext::kDownloadHeading, flag));
@@ -101,7 +101,7 @@ void openFetched(TForm1& form, bool run) {
         return;
     const QTreeWidgetItem* row = form.l3->currentItem();
     if (!row || remotelist::picture(row) == remotelist::kFolderPicture) {
-        services().messageDlg(lang::pick(transfertext::kNothingOrOffline, form.language()),
+        services().messageDlg(lang::pick(transfertext::kNothingOrOffline, languageFlag()),
                               DlgType::Information, DlgButtons::Ok);
         return;
     }
@@ -119,7 +119,7 @@ void openFetched(TForm1& form, bool run) {
     }
     form.Statusy();
     if (!opened && form.connected())
-        services().messageDlg(lang::pick(remoteops_text::kOpenFailed, form.language()),
+        services().messageDlg(lang::pick(remoteops_text::kOpenFailed, languageFlag()),
                               DlgType::Error, DlgButtons::Ok);
 }
 

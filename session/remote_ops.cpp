@@ -64,7 +64,7 @@ bool TForm1::remoteCommandAllowed() {
         return false;
     if (connected())
         return true;
-    services().messageDlg(lang::pick(text::kNotConnected, language()), DlgType::Information,
+    services().messageDlg(lang::pick(text::kNotConnected, languageFlag()), DlgType::Information,
                           DlgButtons::Ok);
     return false;
 }
@@ -79,7 +79,7 @@ std::optional<std::string> TForm1::typedRemoteName(const QString& typed) const {
 void TForm1::n_katalogClick() {
     if (!remoteCommandAllowed())
         return;
-    const int flag = language();
+    const int flag = languageFlag();
     const std::optional<QString> answer = services().inputBox(
         lang::pick(text::kNewFolderCaption, flag), lang::pick(text::kNewFolderPrompt, flag), {});
     try {
@@ -109,7 +109,7 @@ void TForm1::usun_katClick() {
     spr2 = QStringLiteral("0");
     if (!remoteCommandAllowed())
         return;
-    const int flag = language();
+    const int flag = languageFlag();
     const std::vector<Entry> entries = selectedEntries(*this);
     selectedCount = int(entries.size());
     if (entries.empty()) {
@@ -202,7 +202,7 @@ void TForm1::usun_katClick() {
 void TForm1::n_serwerClick() {
     if (sessionCallDepth > 0 || transferRunning)
         return;
-    const int flag = language();
+    const int flag = languageFlag();
     QTreeWidgetItem* row = l3->currentItem();
     if (!connected() || !row) {
         services().messageDlg(lang::pick(text::kNothingToRename, flag), DlgType::Information,

@@ -12,7 +12,7 @@ void TForm1::wireRemoteOperations() {
         return;
     Form9 = new TForm9(this);
     Form16 = new TForm16(
-        this, [this] { return FTpServer->text(); }, [this] { return language(); });
+        this, [this] { return FTpServer->text(); }, [this] { return languageFlag(); });
     Form11 = new TForm11(this);
     Form12 = new TForm12(this);
 

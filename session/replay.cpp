@@ -46,7 +46,7 @@ void TForm1::Laczenie_blad() {
     const QStringList lines = textfile::readLines(path, &exists);
     if (!exists)
         return;
-    const int flag = language();
+    const int flag = languageFlag();
     const std::optional<transfers::InterruptedDownload> record = replay::parseRecord(lines);
     if (!record) {
         QFile::remove(path);

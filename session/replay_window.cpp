@@ -63,7 +63,7 @@ void TForm20::showEvent(QShowEvent* event) {
 }
 
 void TForm20::FormActivate() {
-    if (form_->language() != 0)
+    if (languageFlag() != 0)
         return;
     const std::pair<QLabel*, const Msg*> captions[] = {
         {Label1, &replaytext::kHeading},     {Label2, &replaytext::kBroken},
@@ -87,7 +87,7 @@ void TForm20::zatrzymajClick() {
         }
         QCoreApplication::processEvents();
     } catch (const std::exception&) {
-        platform::services().messageBox(lang::pick(replaytext::kStopped, form_->language()),
+        platform::services().messageBox(lang::pick(replaytext::kStopped, languageFlag()),
                                         QString::fromLatin1(replaytext::kCaption),
                                         platform::DlgButtons::Ok, platform::BoxKind::Plain);
     }

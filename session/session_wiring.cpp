@@ -50,7 +50,7 @@ private:
 
 LogSessionInfo sessionInfoOf(const TForm1& form) {
     LogSessionInfo info;
-    info.language = form.slot[5];
+    info.language = languageFlag();
     info.user = form.UserID->text();
     info.host = form.FTpServer->text();
     info.password = form.Password2->text();

@@ -28,9 +28,8 @@ QString ftpNsProgram() {
 }
 
 // Messages of these commands exist in Polish and English only; another flag shows none.
-void tell(const TForm1& form, const Msg& text, const QString& caption,
-          BoxKind kind = BoxKind::Plain) {
-    const QString shown = lang::pickStrict(text, form.language());
+void tell(const Msg& text, const QString& caption, BoxKind kind = BoxKind::Plain) {
+    const QString shown = lang::pickStrict(text, languageFlag());
     if (!shown.isEmpty())
         services().messageBox(shown, caption, DlgButtons::Ok, kind);
 }
@@ -70,25 +69,25 @@ void TForm1::wyslij_n_sesjaClick() {
     if (!connected())
         return;
     if (kopia_ftp.isEmpty()) {
-        tell(*this, backgroundtext::kNoSessionData,
-             QString::fromUtf8(backgroundtext::kErrorCaption), BoxKind::Warning);
+        tell(backgroundtext::kNoSessionData, QString::fromUtf8(backgroundtext::kErrorCaption),
+             BoxKind::Warning);
         return;
     }
     if (connectionDataMissing(*this))
         return;
     // The window's own selection count is left alone: a batch may be running.
     if (pliki->selectedFileNames().isEmpty()) {
-        tell(*this, backgroundtext::kNothingSelected,
-             lang::pick(backgroundtext::kNoDataCaption, language()), BoxKind::Information);
+        tell(backgroundtext::kNothingSelected,
+             lang::pick(backgroundtext::kNoDataCaption, languageFlag()), BoxKind::Information);
         return;
     }
     const QString program = ftpNsProgram();
     if (!QFile::exists(program)) {
-        tell(*this, backgroundtext::kUploadProgramMissing,
+        tell(backgroundtext::kUploadProgramMissing,
              QString::fromLatin1(backgroundtext::kFtpCaption), BoxKind::Information);
         return;
     }
-    backgroundJobs->submit(Zapisz_n_sesje(), program, language());
+    backgroundJobs->submit(Zapisz_n_sesje(), program, languageFlag());
 }
 
 void TForm1::sciagnij_n_sClick() {
@@ -98,7 +97,7 @@ void TForm1::sciagnij_n_sClick() {
         return;
     const QString caption = QString::fromLatin1(backgroundtext::kProgramCaption);
     if (kopia_ftp.isEmpty()) {
-        tell(*this, backgroundtext::kNoSessionData, caption);
+        tell(backgroundtext::kNoSessionData, caption);
         return;
     }
     if (connectionDataMissing(*this))
@@ -106,16 +105,16 @@ void TForm1::sciagnij_n_sClick() {
     // The rows are counted here without SIZE: the sizes were never used, and
     // the connection may be in the middle of a transfer.
     if (selectedRemoteFiles(*this).isEmpty()) {
-        tell(*this, backgroundtext::kNothingSelected, caption);
+        tell(backgroundtext::kNothingSelected, caption);
         return;
     }
     const QString program = ftpNsProgram();
     if (!QFile::exists(program)) {
-        tell(*this, backgroundtext::kDownloadProgramMissing, caption);
+        tell(backgroundtext::kDownloadProgramMissing, caption);
         return;
     }
     session::hourglass();
-    backgroundJobs->submit(Zapisz_n_sesje_ftp(), program, language());
+    backgroundJobs->submit(Zapisz_n_sesje_ftp(), program, languageFlag());
     session::normalCursor();
 }
 

@@ -79,7 +79,7 @@ bool sessionGone(const TForm1& form) {
 }
 
 void showEndOfBatch(TForm1& form) {
-    const int flag = form.language();
+    const int flag = languageFlag();
     form.Form13->licznik->setText(lang::pick(transfertext::kDownloadEnd, flag));
     form.Form13->licznik2->setText(lang::pick(transfertext::kAll, flag));
     form.Form13->setGaugeToZero();
@@ -118,7 +118,7 @@ void TForm1::s_plikClick() {
     // One conversation at a time: F7 or a drop while anything waits starts nothing.
     if (transferRunning || sessionCallDepth > 0)
         return;
-    const int flag = language();
+    const int flag = languageFlag();
     // The queue is downloaded whatever the remote list shows selected now: its
     // files were chosen in other folders.
     if (queueModeOn() && connected()) {
@@ -140,7 +140,7 @@ void TForm1::s_plikClick() {
                               DlgButtons::Ok);
         return;
     }
-    if (slot[10] == 1)
+    if (settings.autoReconnect)
         Blad_sciagania();
 
     transferRunning = true;
@@ -229,7 +229,7 @@ void TForm1::S_bufor2() {
     const QString folder = katalog->directory();
     if (!connected() || lista_bufor.isEmpty() || lista_bufor2.isEmpty())
         return;
-    const int flag = language();
+    const int flag = languageFlag();
     const QString remoteFolder = lista_bufor.first();
     const QString name = lista_bufor2.first();
     transferRunning = true;

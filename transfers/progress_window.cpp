@@ -127,7 +127,7 @@ void TForm13::FormActivate() {
 
 void TForm13::Timer1Timer() {
     elapsed.tick();
-    czas2->setText(transfers::elapsedText(elapsed, form_->language()));
+    czas2->setText(transfers::elapsedText(elapsed, languageFlag()));
 }
 
 void TForm13::optionChanged(QCheckBox* box, const char* choice, bool signalAllowed) {
@@ -196,7 +196,7 @@ bool TForm13::showSpeed() {
     const QString speed = transfers::speedText(bytes_, started_.elapsed());
     if (speed.isEmpty())
         return false;
-    const int flag = form_->language();
+    const int flag = languageFlag();
     form_->StatusBar1->setPanelText(0, lang::pick(transfertext::kWorking, flag));
     sped->setText(
         lang::pick(sending_ ? transfertext::kSendSpeed : transfertext::kReceiveSpeed, flag) +
@@ -221,7 +221,7 @@ void TForm13::FTPWorkEnd() {
     showCounter();
     form_->currentFileSize = 0;
     kilobyteCounter_ = 0;
-    form_->StatusBar1->setPanelText(0, lang::pick(transfertext::kWorkDone, form_->language()));
+    form_->StatusBar1->setPanelText(0, lang::pick(transfertext::kWorkDone, languageFlag()));
 }
 
 void TForm13::setGaugeToZero() {
@@ -265,7 +265,7 @@ void TForm13::anulujClick() {
     QCoreApplication::processEvents();
     const Msg& told =
         direction_ == Direction::Upload ? transfertext::kUploadAborted : transfertext::kAborted;
-    platform::services().messageBox(lang::pick(told, form_->language()),
+    platform::services().messageBox(lang::pick(told, languageFlag()),
                                     QString::fromLatin1(transfertext::kAbortedCaption),
                                     platform::DlgButtons::Ok, platform::BoxKind::Error);
     closeWindow();
@@ -280,7 +280,7 @@ void TForm13::muzyka() {
 }
 
 void TForm13::showButtonTexts() {
-    const int flag = form_->language();
+    const int flag = languageFlag();
     czas2->setText(transfers::elapsedText(elapsed, flag));
     anuluj->setText(lang::pick(transfertext::kAbortButton, flag));
     Button1->setText(lang::pick(transfertext::kBackgroundButton, flag));
@@ -290,7 +290,7 @@ void TForm13::showButtonTexts() {
 void TForm13::resetLabels() {
     // The activation texts too, so the window opens at the size they need.
     showButtonTexts();
-    const int flag = form_->language();
+    const int flag = languageFlag();
     licznik->setText(lang::pick(transfertext::kFileLineIdle, flag));
     licznik2->setText(lang::pick(transfertext::kAll, flag));
     sped->setText(lang::pick(transfertext::kSpeedIdle, flag));

@@ -153,7 +153,7 @@ void TForm1::S_bufor() {
     const QString localFolder = katalog->directory();
     if (!connected())
         return;
-    const int flag = language();
+    const int flag = languageFlag();
     if (lista_bufor.isEmpty()) {
         services().messageDlg(lang::pick(queuetext::kEmptyQueue, flag), DlgType::Information,
                               DlgButtons::Ok);

@@ -127,7 +127,7 @@ void TForm21::FormShow() {
 }
 
 void TForm21::FormActivate() {
-    const int flag = form_->language();
+    const int flag = languageFlag();
     ListBox1->clear();
     ListBox2->clear();
     for (qsizetype i = 0; i < form_->lista_bufor.size() && i < form_->lista_bufor2.size(); ++i)
@@ -208,7 +208,7 @@ void TForm21::usun_jedenClick() {
     if (row < ListBox2->count())
         delete ListBox2->takeItem(row);
     selectRow(-1);
-    const int flag = form_->language();
+    const int flag = languageFlag();
     StatusBar1->setPanelText(0, lang::pick(queuetext::kCount, flag) +
                                     QString::number(ListBox1->count()));
     Oblicz_rozmiar(sizeText);
@@ -216,7 +216,7 @@ void TForm21::usun_jedenClick() {
 
 void TForm21::Oblicz_rozmiar(const QString& sizeText) {
     queueTotal -= queue::kilobytesOf(sizeText);
-    StatusBar2->setPanelText(0, lang::pick(queuetext::kTotal, form_->language()) +
+    StatusBar2->setPanelText(0, lang::pick(queuetext::kTotal, languageFlag()) +
                                     queue::totalText(queueTotal));
 }
 
@@ -224,7 +224,7 @@ void TForm21::usun_wszystkieClick() {
     if (locked_)
         return;
     form_->usun_buforClick();
-    showCounts(form_->language());
+    showCounts(languageFlag());
 }
 
 void TForm21::setRemoveCommandsEnabled(bool enabled) {

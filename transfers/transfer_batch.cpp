@@ -34,7 +34,7 @@ void setBatchControlsEnabled(TForm1& form, bool enabled, bool includeShowWindow)
 
 void prepareOptions(TForm1& form, const Msg& signalCaption) {
     TForm13& window = *form.Form13;
-    const int flag = form.language();
+    const int flag = languageFlag();
     window.GroupBox1->setTitle(lang::pick(transfertext::kOptions, flag));
     window.roz->setText(lang::pick(transfertext::kAfterDisconnect, flag));
     window.wyl->setText(lang::pick(transfertext::kAfterClose, flag));
@@ -64,7 +64,7 @@ bool fetchFile(TForm1& form, const std::string& remoteName, const QString& local
     }
     form.currentFileSize = remoteFileSize(form, remoteName);
     form.Form13->licznik->setText(downloadFileLine(
-        localName, form.currentFileSize, platform::isRoot(localFolder), form.language(), replay));
+        localName, form.currentFileSize, platform::isRoot(localFolder), languageFlag(), replay));
     return downloadFile(form, remoteName, platform::joinPath(localFolder, localName),
                         form.currentFileSize, remoteFolder);
 }
@@ -83,7 +83,7 @@ bool downloadFile(TForm1& form, const std::string& remoteName, const QString& lo
 }
 
 void logFailure(TForm1& form, const Msg& text, const QString& name) {
-    form.memo1->addLine(lang::pick(text, form.language()) + name);
+    form.memo1->addLine(lang::pick(text, languageFlag()) + name);
 }
 
 SessionKeeper keepSession(TForm1& form, std::function<bool()> reenter) {

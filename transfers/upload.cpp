@@ -73,7 +73,7 @@ void refreshRemoteListing(TForm1& form) {
 
 void refuseFile(TForm1& form, const QString& name, Sent outcome) {
     form.Form13->closeWindow();
-    const int flag = form.language();
+    const int flag = languageFlag();
     transfers::logFailure(form, transfertext::kUploadFailed, name);
     QString text;
     // The user who stopped it has been told already.
@@ -100,7 +100,7 @@ bool TForm1::zaznaczone_pliki() {
 void TForm1::w_plikClick() {
     if (transferRunning || sessionCallDepth > 0)
         return;
-    const int flag = language();
+    const int flag = languageFlag();
     if (!connected()) {
         spr2 = QStringLiteral("0");
         return;
@@ -170,7 +170,7 @@ void TForm1::w_plikClick() {
 void TForm1::Button2Click() {
     if (transferRunning || sessionCallDepth > 0 || !connected())
         return;
-    const int flag = language();
+    const int flag = languageFlag();
     const QString localFolder = katalog->folderAt(katalog->currentRow());
     const QString folderName = QFileInfo(localFolder).fileName();
     if (localFolder.isEmpty() || folderName.isEmpty())
@@ -240,6 +240,6 @@ void TForm1::kat_wyslijClick() {
         Button2Click();
         return;
     }
-    services().messageDlg(lang::pick(transfertext::kNotConnected, language()), DlgType::Information,
-                          DlgButtons::Ok);
+    services().messageDlg(lang::pick(transfertext::kNotConnected, languageFlag()),
+                          DlgType::Information, DlgButtons::Ok);
 }

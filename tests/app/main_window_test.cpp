@@ -155,7 +155,7 @@ TEST_F(MainWindow, BadKonfAndMissingFolderAreReportedAndStartUpGoesOn) {
     create();
     ASSERT_FALSE(services.messages().isEmpty());
     EXPECT_TRUE(services.messages().first().contains(QStringLiteral("wiersz 6")));
-    EXPECT_EQ(form->slot[5], 1); // read before the bad line: Polish
+    EXPECT_EQ(form->settings.language, 1); // read before the bad line: Polish
 }
 
 TEST_F(MainWindow, KeysDispatchByConnectionStateAndTags) {

@@ -101,7 +101,7 @@ TEST_F(ServerLists, EachCategoryOpensByToolbarAndMenu) {
             const QStringList want{QString("Srv%1a").arg(code), QString("Srv%1b").arg(code)};
             EXPECT_EQ(captions(), want) << code;
             EXPECT_EQ(form->ListBox2, home.readLines(kFiles[code]));
-            EXPECT_EQ(form->slot[9], code);
+            EXPECT_EQ(form->openCategory, code);
             EXPECT_FALSE(form->allServersShown);
             EXPECT_EQ(form->StatusBar1->panelText(2), u("Otwarta kategoria: ") + u(names[code]));
             EXPECT_EQ(form->UserID->text(), "");
@@ -144,7 +144,7 @@ TEST_F(ServerLists, AllServersViewKeepsFileOrderAndOffersNoPerCategoryDeletes) {
     EXPECT_EQ(captions(), (QStringList{"Zeta", "Alfa", "Prog", "Ulub", "Inna"}));
     EXPECT_EQ(form->ListBox2.size(), 6); // the line without "*" keeps its place, unlisted
     EXPECT_EQ(form->ListBox2[3], "tekst bez gwiazdki");
-    EXPECT_EQ(form->slot[9], 8);
+    EXPECT_EQ(form->openCategory, 8);
     EXPECT_EQ(form->StatusBar1->panelText(2), "Otwarta kategoria: WSZYSTKIE SERWERY");
     EXPECT_EQ(form->StatusBar1->panelText(3), "Wybrany z Kat: BRAK");
     expectOpen(8);
@@ -156,7 +156,7 @@ TEST_F(ServerLists, AllServersViewKeepsFileOrderAndOffersNoPerCategoryDeletes) {
     select("Ulub");
     EXPECT_EQ(form->FTpServer->text(), "h.u");
     EXPECT_EQ(form->selectedServerCategory, 5);
-    EXPECT_EQ(form->slot[9], 8);
+    EXPECT_EQ(form->openCategory, 8);
     EXPECT_EQ(form->selectedServerLine(), "Ulub*1*anonymous*h.u*^*21*5*");
     EXPECT_EQ(form->StatusBar1->panelText(3), "Wybrany serwer z Kategorii: ULUBIONE");
     EXPECT_FALSE(form->Usun1->isEnabled());
@@ -284,7 +284,7 @@ TEST_F(ServerLists, EmptyingACategoryAndEverything) {
     EXPECT_EQ(form->status_ftp->panelText(0), u("Zapisanych serwerów: 0"));
     EXPECT_FALSE(home.readBytes("m.dat").isEmpty());
 
-    form->slot[5] = 0;
+    form->settings.language = 0;
     QTest::mouseClick(form->W2, Qt::LeftButton);
     services.dialogAnswers.push_back(platform::DlgResult::Yes);
     form->usun_all2->trigger();
@@ -380,7 +380,7 @@ TEST_F(ServerLists, WizardOpensTheChosenCategory) {
         EXPECT_EQ(services.callsOf("showModal").size(), 1);
         services.clear();
         EXPECT_EQ(form->StatusBar1->panelText(2), c.panel);
-        EXPECT_EQ(form->slot[9], c.row);
+        EXPECT_EQ(form->openCategory, c.row);
         EXPECT_EQ(button(c.marked)->isChecked(), true);
         EXPECT_FALSE(form->quitting());
         if (c.row == 8) {
@@ -405,7 +405,7 @@ TEST_F(ServerLists, WizardOpensTheChosenCategory) {
     };
     create(9, 0);
     EXPECT_TRUE(form->quitting());
-    EXPECT_EQ(form->slot[9], 9);
+    EXPECT_EQ(form->openCategory, 9);
 }
 
 TEST_F(ServerLists, SearchByWholeNameAndIncrementally) {
@@ -473,7 +473,7 @@ TEST_F(ServerLists, SelectedServerConnectsAndCategoriesWaitWhileConnected) {
     form->Miasta->trigger();
     form->pokaz_wszystkie->trigger();
     EXPECT_EQ(captions(), QStringList{"Lokalny"});
-    EXPECT_EQ(form->slot[9], 0);
+    EXPECT_EQ(form->openCategory, 0);
     expectOpen(0);
     form->roz2Click();
     EXPECT_FALSE(form->connected());

@@ -242,7 +242,7 @@ TEST_F(RemoteOps, CommandLineSendsSiteAndShowsTheSystem) {
     EXPECT_EQ(sent("SITE CHMOD 600 a.txt").size(), 1);
 
     // English texts; the system description; a refusal shows the server's line.
-    form->slot[5] = 0;
+    form->settings.language = 0;
     QString system;
     bool readOnly = false;
     services.clear();

@@ -2,6 +2,7 @@
 // file ftp_n_s.dat from its program folder, removes it (it holds a password in plain
 // text), runs the job on its own connection and shows its progress. Exit status 0 only
 // when every file was transferred.
+#include "app/config_file.h"
 #include "ftp/id_anti_freeze.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
@@ -19,9 +20,11 @@
 namespace {
 
 bool polishInterface() {
-    // The language flag is slot 5 of the main program's settings.
-    const QStringList konf = textfile::readLines(platform::programFileAnyCase("konf.dat"));
-    return konf.size() >= 5 && konf[4].trimmed() == QLatin1String("1");
+    // The main program's language setting.
+    Settings settings;
+    const config::KonfRead read =
+        config::readKonf(platform::programFileAnyCase("konf.dat"), settings);
+    return read.reached(config::KonfLine::Language) && settings.polish();
 }
 
 bool headless() {

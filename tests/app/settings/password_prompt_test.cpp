@@ -58,7 +58,7 @@ TEST_F(PasswordPrompt, RightPasswordOpensWrongIsAskedAgainHelpOpensHelp) {
     EXPECT_EQ(services.messages().value(2),
               QStringLiteral("BŁĄD: Nie mogę odszukać programu pomocy na Twoin dysku"));
     EXPECT_EQ(modalsShown(), QStringList{QStringLiteral("TForm14")});
-    EXPECT_EQ(form->slot[9], 7) << "the start category is opened after the prompt";
+    EXPECT_EQ(form->openCategory, 7) << "the start category is opened after the prompt";
 }
 
 TEST_F(PasswordPrompt, CancelEndsTheProgramBeforeItsWindowIsShown) {

@@ -48,7 +48,7 @@ TEST_F(SettingsDialog, ShowsKonfOnItsPagesWithTheTextsOfTheLanguage) {
     home.writeLines(QStringLiteral("konf.dat"),
                     {"0", "1", "0", "0", "0", "255", "16711680", "0", "3", "1", down});
     create();
-    form->slot[10] = 0;
+    form->settings.autoReconnect = false;
     open([&](TUstawienia& d) {
         EXPECT_TRUE(d.r_n2->isChecked());
         EXPECT_TRUE(d.pas2->isChecked());
@@ -72,10 +72,10 @@ TEST_F(SettingsDialog, ShowsKonfOnItsPagesWithTheTextsOfTheLanguage) {
         EXPECT_EQ(d.PageControl1->tabText(2), QStringLiteral("Leanguage"));
         EXPECT_EQ(d.kreator->text(), QStringLiteral("Before run, ask whos opened category"));
     });
-    EXPECT_EQ(form->slot[10], 1) << "line 10 reaches the main window at once";
+    EXPECT_TRUE(form->settings.autoReconnect) << "line 10 reaches the main window at once";
 
     // Back in Polish the design texts return.
-    form->slot[5] = 1;
+    form->settings.language = 1;
     open([](TUstawienia& d) {
         EXPECT_EQ(d.windowTitle(), QStringLiteral("Ustawienia programu"));
         EXPECT_EQ(d.PageControl1->tabText(2), QStringLiteral("Język"));
@@ -110,10 +110,10 @@ TEST_F(SettingsDialog, ApplyWritesElevenLinesAppliesAtOnceAndOffersTheRestart) {
     });
     EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_EQ(konf(), QStringList({"1", "1", "0", "1", "0", "255", "0", "1", "5", "0", docs}));
-    EXPECT_EQ(form->slot[5], 0);
-    EXPECT_EQ(form->slot[6], 255);
-    EXPECT_EQ(form->slot[3], 0);
-    EXPECT_EQ(form->slot[9], 5);
+    EXPECT_EQ(form->settings.language, 0);
+    EXPECT_EQ(form->settings.fieldBackground, 255);
+    EXPECT_FALSE(form->settings.serverListOnly);
+    EXPECT_EQ(form->openCategory, 5);
     EXPECT_EQ(form->pol2->text(), QStringLiteral("Connect"));
     EXPECT_TRUE(form->l3->isVisibleTo(form.get()));
     EXPECT_EQ(form->UserID->palette().color(QPalette::Base), platform::colorFromValue(255));
@@ -156,7 +156,7 @@ TEST_F(SettingsDialog, DefaultColoursAndBuiltInSettings) {
     EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_EQ(konf(), QStringList({"1", "0", "1", "1", "1", "-2147483624", "0", "1", "7", "0",
                                    home.path()}));
-    EXPECT_EQ(form->slot[5], 0) << "nothing is applied to the running program";
+    EXPECT_EQ(form->settings.language, 0) << "nothing is applied to the running program";
     ASSERT_EQ(services.messages().size(), 1) << "only the restart is offered";
     EXPECT_TRUE(services.messages().first().startsWith(QStringLiteral("ATENTION:")));
     EXPECT_TRUE(services.callsOf(QStringLiteral("startProgram")).isEmpty());
@@ -177,7 +177,7 @@ TEST_F(SettingsDialog, AskAtStartAndAllServersAsStartCategory) {
     });
     EXPECT_EQ(konf().value(8), QStringLiteral("9"));
     EXPECT_EQ(form->StatusBar1->panelText(3), QStringLiteral("Wybrany serwer z kategorii: PYTAJ"));
-    EXPECT_EQ(form->slot[9], 7) << "the open list is still INNE";
+    EXPECT_EQ(form->openCategory, 7) << "the open list is still INNE";
 
     // The next start asks through the wizard.
     form.reset();
@@ -194,7 +194,7 @@ TEST_F(SettingsDialog, AskAtStartAndAllServersAsStartCategory) {
     });
     EXPECT_EQ(konf().value(8), QStringLiteral("8"));
     EXPECT_TRUE(form->allServersShown);
-    EXPECT_EQ(form->slot[9], 8);
+    EXPECT_EQ(form->openCategory, 8);
 }
 
 TEST_F(SettingsDialog, TheStartCategoryNeverRenamesTheListOnScreen) {
@@ -219,7 +219,7 @@ TEST_F(SettingsDialog, TheStartCategoryNeverRenamesTheListOnScreen) {
         d.Zastosuj->click();
     });
     EXPECT_EQ(konf().value(8), QStringLiteral("9"));
-    EXPECT_EQ(form->slot[9], 7);
+    EXPECT_EQ(form->openCategory, 7);
     deleteFirstServer();
     EXPECT_EQ(home.readLines(QStringLiteral("S_list.dat")), inne.mid(1));
 
@@ -234,7 +234,7 @@ TEST_F(SettingsDialog, TheStartCategoryNeverRenamesTheListOnScreen) {
         EXPECT_EQ(d.lbl_kat2->text(), QStringLiteral("FIRMY"));
         d.Zastosuj->click();
     });
-    EXPECT_EQ(form->slot[9], 7);
+    EXPECT_EQ(form->openCategory, 7);
     deleteFirstServer();
     EXPECT_EQ(home.readLines(QStringLiteral("S_list.dat")), inne.mid(2));
     EXPECT_EQ(home.readLines(QStringLiteral("p.dat")).size(), 1);
@@ -310,7 +310,7 @@ TEST_F(SettingsDialog, SettingsThatCannotBeWrittenAreReportedNotApplied) {
         d.Zastosuj->click();
     });
     EXPECT_NE(result, QDialog::Accepted);
-    EXPECT_EQ(form->slot[5], 1);
+    EXPECT_EQ(form->settings.language, 1);
     ASSERT_EQ(services.messages().size(), 1) << "no restart offer";
     EXPECT_TRUE(services.messages().first().startsWith(QStringLiteral("BŁĄD: Nie mogę zapisać")));
 }
@@ -323,7 +323,7 @@ TEST_F(SettingsDialog, MissingKonfIsCreatedWithFixedValues) {
     });
     EXPECT_EQ(konf(), QStringList({"0", "0", "0", "1", "1", "-2147483624", "0", "1", "7", "0",
                                    home.path()}));
-    EXPECT_EQ(form->slot[5], 1) << "the language of the file just written";
+    EXPECT_EQ(form->settings.language, 1) << "the language of the file just written";
     EXPECT_EQ(form->pol2->text(), QStringLiteral("Połącz"));
 }
 

@@ -48,7 +48,7 @@ TEST_F(ExportImport, ExportOfFirmyAndInneCreatesByteEqualCopies) {
     home.writeBytes("S_list.dat",
                     "Inny*1*anonymous*h*guest@example.com*21*7*\r\n\rB*0*b*h*p*21*7*\r\n");
     start();
-    form->slot[6] = 0x00FF00; // green
+    form->settings.fieldBackground = 0x00FF00; // green
     whenShown("Form17", [this](QDialog& dialog) {
         auto& d = static_cast<TForm17&>(dialog);
         EXPECT_EQ(d.lista->palette().color(QPalette::Base), QColor(Qt::green));
@@ -126,7 +126,7 @@ TEST_F(ExportImport, ImportOfMiastaAndUlubioneReloadsTheList) {
     EXPECT_EQ(home.readBytes("U.dat"), bytesOf(other.filePath("u.dat")));
     EXPECT_FALSE(home.exists("u.dat"));
     EXPECT_EQ(shownServers(), (QStringList{"Ulubiony", "Drugi"}));
-    EXPECT_EQ(form->slot[9], 5);
+    EXPECT_EQ(form->openCategory, 5);
     EXPECT_TRUE(boxTexts().isEmpty());
     EXPECT_TRUE(services.callsOf("messageDlg").isEmpty());
 }
@@ -175,7 +175,7 @@ TEST_F(FolderChooser, ModesFillTheirCallersAndThePopupCommandsWork) {
     QTemporaryDir base;
     // Mode "U": the settings dialog's default folder, even when unchanged.
     TFormy& chooser = *form->Formy;
-    form->slot[6] = 0x00FF00; // green
+    form->settings.fieldBackground = 0x00FF00; // green
     QString chosen, keptOnCancel;
     whenShown("TUstawienia", [&](QDialog& d) {
         auto& settings = static_cast<TUstawienia&>(d);

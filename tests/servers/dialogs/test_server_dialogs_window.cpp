@@ -27,8 +27,8 @@ void fillServer(TForm6& d, const QString& name, const QString& host, const QStri
 
 TEST_F(NewServer, DefaultsLandInInneAfterTheSampleEntryAndTheListIsReloaded) {
     start();
-    form->slot[6] = 0x0000FF; // red fields
-    form->slot[7] = 0xFF0000; // blue text
+    form->settings.fieldBackground = 0x0000FF; // red fields
+    form->settings.fieldText = 0xFF0000;       // blue text
     whenShown("Form6", [](QDialog& dialog) {
         auto& d = static_cast<TForm6&>(dialog);
         for (QWidget* field : {static_cast<QWidget*>(d.nazwa), static_cast<QWidget*>(d.port),
@@ -70,7 +70,7 @@ TEST_F(NewServer, DefaultsLandInInneAfterTheSampleEntryAndTheListIsReloaded) {
     QTest::keyClick(form.get(), Qt::Key_F2);
     EXPECT_EQ(home.readBytes("p.dat"), "\r\xa3\xf3"
                                        "d\x9f*0*ola*ftp.lodz.pl*has\xb3o*2121*0*\r\n");
-    EXPECT_EQ(form->slot[9], 0);
+    EXPECT_EQ(form->openCategory, 0);
     EXPECT_EQ(shownServers(), QStringList{"Łódź"});
     // The port and the standard-port box keep their states.
     EXPECT_EQ(form->Form6->port->value(), 2121);
@@ -215,7 +215,7 @@ TEST_F(EditServer, KeepsTheCategoryReplacingTheSelectedLineEvenWhenSorted) {
     EXPECT_EQ(home.readLines("p.dat"), (QStringList{"Alfa*0*a*alfa.pl*^*21*0*",
                                                     "Mi*1*anonymous*mi.pl*guest@example.com*21*0*",
                                                     "Zeta*0*z*nowa.zeta.pl*zz*21*0*"}));
-    EXPECT_EQ(form->slot[9], 0);
+    EXPECT_EQ(form->openCategory, 0);
 
     // An anonymous server opens with its box ticked and its own values.
     clickServer("Mi");
@@ -243,7 +243,7 @@ TEST_F(EditServer, MovesFirmyToMuzykaAndEditsInTheAllServersView) {
     form->Edycjadanychserwera1->trigger();
     EXPECT_EQ(home.readBytes("mu.dat"), "Alfa*0*a*alfa.pl*x*21*4*\r\n"); // no leading CR
     EXPECT_EQ(home.readLines("p.dat"), QStringList{"Beta*0*b*beta.pl*y*2121*0*"});
-    EXPECT_EQ(form->slot[9], 4);
+    EXPECT_EQ(form->openCategory, 4);
     EXPECT_EQ(shownServers(), QStringList{"Alfa"});
 
     // All servers: the server's own file is the one rewritten.
@@ -350,7 +350,7 @@ TEST_F(EditServer, RefusesAStarInEveryValueItWrites) {
 TEST_F(EditServer, WithNoServerPickedInTheAllServersViewItRemovesNothing) {
     home.writeLines("p.dat", {"Alfa*0*a*alfa.pl*x*21*0*"});
     start(1, 8);
-    ASSERT_EQ(form->slot[9], 8);
+    ASSERT_EQ(form->openCategory, 8);
     form->FTpServer->setText("nowy.pl");
     form->UserID->setText("ela");
     form->Password2->setText("pw");

@@ -118,7 +118,7 @@ TEST_F(Background, ChecksAndMessagesInBothLanguages) {
 
     // Nothing selected, in English; a folder as the current row starts nothing.
     placeProgram();
-    form->slot[5] = 0;
+    form->settings.language = 0;
     form->pliki->clearSelection();
     form->wyslij_n_sesjaClick();
     EXPECT_EQ(shown(), QStringList({"No select any more files"}));
@@ -130,12 +130,12 @@ TEST_F(Background, ChecksAndMessagesInBothLanguages) {
     EXPECT_TRUE(services.calls.isEmpty());
 
     // Another language flag shows none of these messages.
-    form->slot[5] = 2;
+    form->settings.language = 2;
     form->wyslij_n_sesjaClick();
     EXPECT_TRUE(services.calls.isEmpty());
 
     // A job file that cannot be written is reported, and nothing is started.
-    form->slot[5] = 1;
+    form->settings.language = 1;
     QDir(home.path()).mkdir("ftp_n_s.dat");
     selectLocal({"l.txt"});
     form->wyslij_n_sesjaClick();

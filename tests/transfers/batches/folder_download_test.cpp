@@ -51,8 +51,8 @@ TEST_F(TransferWindow, F7OnAFolderFetchesItsTreeWithoutFollowingLinks) {
     EXPECT_EQ(read(localFile("beside.txt")), "beside");
     EXPECT_FALSE(QFileInfo::exists(mine + "/out"));
     // Progress counts the files of the whole tree.
-    EXPECT_TRUE(batchLines.contains(transfers::downloadBatchLine(1, 4, form->language())));
-    EXPECT_TRUE(batchLines.contains(transfers::downloadBatchLine(4, 4, form->language())))
+    EXPECT_TRUE(batchLines.contains(transfers::downloadBatchLine(1, 4, languageFlag())));
+    EXPECT_TRUE(batchLines.contains(transfers::downloadBatchLine(4, 4, languageFlag())))
         << batchLines.join('\n').toStdString();
     EXPECT_TRUE(services.messages().isEmpty()) << services.messages().join('\n').toStdString();
     // The server is back in the folder the remote list shows.

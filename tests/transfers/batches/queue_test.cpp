@@ -180,7 +180,7 @@ TEST_F(Queue, AddAllThenDisconnectEmptiesTheQueueAndEndsTheMode) {
     write(remoteFile("p.txt"), "p");
     write(remoteFile("q.txt"), "qq");
     connect(1);
-    form->slot[5] = 0;
+    form->settings.language = 0;
     showWindow();
     form->wlacz_bufor->trigger();
     form->bufor_zaznacz_all->trigger();
