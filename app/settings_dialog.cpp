@@ -37,6 +37,85 @@ void giveFieldColours(QWidget* widget) {
                                Form1->settings.fieldText);
 }
 
+// One switchable text of the dialog: the control's name, its design (Polish)
+// text, its English text, and the member it goes on.
+struct DialogCaption {
+    const char* name;
+    const char* pl;
+    const char* en;
+    void (*apply)(TUstawienia& dialog, const QString& caption);
+};
+
+void show(QAbstractButton* button, const QString& caption) {
+    button->setText(caption);
+}
+void show(QLabel* label, const QString& caption) {
+    label->setText(caption);
+}
+template <auto control> void text(TUstawienia& dialog, const QString& caption) {
+    show(dialog.*control, caption);
+}
+template <int index> void page(TUstawienia& dialog, const QString& caption) {
+    dialog.PageControl1->setTabText(index, caption);
+}
+void windowTitle(TUstawienia& dialog, const QString& caption) {
+    dialog.setWindowTitle(caption);
+}
+
+const DialogCaption kDialogCaptions[] = {
+    {"TUstawienia", "Ustawienia programu", "Options...", windowTitle},
+    {"lbl_uwaga", "Niektóre nowe ustawienia będą aktywne po ponownym uruchomieniu programu",
+     "Some new configuration, after reboot program again", text<&TUstawienia::lbl_uwaga>},
+    {"Zastosuj", "Zastosuj", "Save", text<&TUstawienia::Zastosuj>},
+    {"Anuluj", "Anuluj", "Cancel", text<&TUstawienia::Anuluj>},
+    {"PageControl1#0", "Uruchomienie", "Run program", page<0>},
+    {"PageControl1#1", "FTP", "FTP", page<1>},
+    {"PageControl1#2", "Język", "Leanguage", page<2>},
+    {"PageControl1#3", "Kolory", "Colors", page<3>},
+    {"PageControl1#4", "Inne", "Other", page<4>},
+    {"PageControl1#5", "Kategorie", "Category", page<5>},
+    {"r_max2", "Uruchamiaj w postani zmaksymilizowanej", "Running program maximized",
+     text<&TUstawienia::r_max2>},
+    {"r_n2", "Uruchamiaj w postaci normalnej", "Running program normal", text<&TUstawienia::r_n2>},
+    {"Label1", "Zawsze uruchamiaj z tej lokalizacji", "Always run this location",
+     text<&TUstawienia::Label1>},
+    {"zmien_katalog", "Zmień domyślny katalog", "Change default directory",
+     text<&TUstawienia::zmien_katalog>},
+    {"pas2", "Przy połączeniu używaj trybu pasywnego", "Use passive mode",
+     text<&TUstawienia::pas2>},
+    {"trasa2", "Wyświetlaj dialog z serwerem FTP (trasa routingu)", "Show trace routing table",
+     text<&TUstawienia::trasa2>},
+    {"ukryj_pass", "Przy połączeniu ukrywaj hasło użytkownika", "On the connect hide User password",
+     text<&TUstawienia::ukryj_pass>},
+    {"blad_pol", "Przy zerwanym połączeniu automatycznie łącz się z danym serwerem...",
+     "If dowlanding error or break, automatic connect with This server...",
+     text<&TUstawienia::blad_pol>},
+    {"r_okno3", "Pokazuj w oknie tylko listę serwerów FTP", "Show only FTP server list",
+     text<&TUstawienia::r_okno3>},
+    {"r_okno4", "Pokazuj w oknie zarówno serwery jak i katalogi FTP",
+     "Show directory list And FTP servers", text<&TUstawienia::r_okno4>},
+    {"r_polski2", "Polski", "Polish", text<&TUstawienia::r_polski2>},
+    {"r_angielski2", "Angielski", "English", text<&TUstawienia::r_angielski2>},
+    {"lbl_okno", "Kolor kontrolek:", "Color All controls", text<&TUstawienia::lbl_okno>},
+    {"zmiana_okno", "Zmień->", "Change->", text<&TUstawienia::zmiana_okno>},
+    {"lbl_text2", "Kolor tekstu:", "Color text", text<&TUstawienia::lbl_text2>},
+    {"zmiana_text", "Zmień->", "Change->", text<&TUstawienia::zmiana_text>},
+    {"Button1", "Domyślne kolory", "Default colors", text<&TUstawienia::Button1>},
+    {"CheckBox1", "Zabezpiecz program hasłem", "Securite password of program",
+     text<&TUstawienia::CheckBox1>},
+    {"lbl_haslo", "Wpisz hasło:", "Write password:", text<&TUstawienia::lbl_haslo>},
+    {"usun_haslo", "Usuń hasło", "Delete password", text<&TUstawienia::usun_haslo>},
+    {"usun_error", "Usuń zapis automatycznego łączenia przy przerwanym ściąganiu...",
+     "Delete saved automatic connect by dowland break or error", text<&TUstawienia::usun_error>},
+    {"domyslne", "Zastosuj ustawienia wbudowane", "Load builded options",
+     text<&TUstawienia::domyslne>},
+    {"Label3", "Uruchamiaj listę serwerów zawsze z kategorii",
+     "Always run server list on this category", text<&TUstawienia::Label3>},
+    {"lbl_kat", "Wybrana kategoria", "Checked category", text<&TUstawienia::lbl_kat>},
+    {"kreator", "Przed uruchomieniem, pytaj którą kategorię chcę wybrać",
+     "Before run, ask whos opened category", text<&TUstawienia::kreator>},
+};
+
 } // namespace
 
 TUstawienia::TUstawienia(TFormy& chooser, QWidget* parent) : QDialog(parent), chooser_(chooser) {
@@ -220,19 +299,8 @@ void TUstawienia::buildPages() {
 void TUstawienia::applyCaptions(int flag) {
     // Polish is the design; English when the flag is not 1. Both are set, so
     // a switch back to Polish in the same run is shown too.
-    for (const texts::Caption& row : texts::kDialogCaptions) {
-        const QString text = QString::fromUtf8(flag == 1 ? row.pl : row.en);
-        const QString name = QString::fromLatin1(row.name);
-        if (name == objectName()) {
-            setWindowTitle(text);
-        } else if (name.startsWith(QLatin1String("PageControl1#"))) {
-            PageControl1->setTabText(name.section(QLatin1Char('#'), 1).toInt(), text);
-        } else if (auto* button = findChild<QAbstractButton*>(name)) {
-            button->setText(text);
-        } else if (auto* label = findChild<QLabel*>(name)) {
-            label->setText(text);
-        }
-    }
+    for (const DialogCaption& row : kDialogCaptions)
+        row.apply(*this, QString::fromUtf8(flag == 1 ? row.pl : row.en));
 }
 
 void TUstawienia::showEvent(QShowEvent* event) {

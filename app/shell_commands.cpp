@@ -21,42 +21,9 @@
 
 using platform::services;
 
-namespace {
-
-void applyCaption(TForm1& form, const CaptionRow& row, bool polish) {
-    const QString text = QString::fromUtf8(polish ? row.pl : row.en);
-    const QString name = QString::fromLatin1(row.name);
-    if (name == QLatin1String("TForm1")) {
-        form.setWindowTitle(text);
-        return;
-    }
-    if (name.endsWith(QLatin1Char('?'))) { // a hint
-        if (auto* w = form.findChild<QWidget*>(name.chopped(1)))
-            w->setToolTip(text);
-        return;
-    }
-    const qsizetype hash = name.indexOf(QLatin1Char('#'));
-    if (hash > 0) { // a column header
-        if (auto* list = form.findChild<QTreeWidget*>(name.left(hash)))
-            list->headerItem()->setText(name.mid(hash + 1).toInt(), text);
-        return;
-    }
-    QObject* target = form.findChild<QObject*>(name);
-    if (auto* action = qobject_cast<QAction*>(target))
-        action->setText(text);
-    else if (auto* menu = qobject_cast<QMenu*>(target))
-        menu->setTitle(text);
-    else if (auto* button = qobject_cast<QAbstractButton*>(target))
-        button->setText(text);
-    else if (auto* label = qobject_cast<QLabel*>(target))
-        label->setText(text);
-}
-
-} // namespace
-
 void TForm1::jezyk_pol() {
     for (const CaptionRow& row : mainWindowCaptions())
-        applyCaption(*this, row, true);
+        row.apply(*this, QString::fromUtf8(row.pl));
     nameControls(*this, true);
     setLogDockTitle(true);
     StatusBar1->setPanelText(1, QStringLiteral("Data: [") +
@@ -67,7 +34,7 @@ void TForm1::jezyk_pol() {
 
 void TForm1::jezyk_ang() {
     for (const CaptionRow& row : mainWindowCaptions())
-        applyCaption(*this, row, false);
+        row.apply(*this, QString::fromUtf8(row.en));
     nameControls(*this, false);
     setLogDockTitle(false);
     StatusBar1->setPanelText(1, QStringLiteral("Date: [") +
