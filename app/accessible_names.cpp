@@ -1,11 +1,17 @@
 #include "app/accessible_names.h"
 
 #include "app/main_window.h"
+#include "local/local_lists.h"
+#include "log/log_pane.h"
 
 namespace {
 
+template <auto control> QWidget* member(TForm1& form) {
+    return form.*control;
+}
+
 struct ControlName {
-    const char* control;
+    QWidget* (*control)(TForm1& form);
     const char* pl; // nullptr: the control's hint, which follows the language itself
     const char* en;
 };
@@ -13,43 +19,50 @@ struct ControlName {
 // Picture-only buttons are named by their hints; the English names are the
 // same hints in English (the hints themselves stay Polish, as designed).
 constexpr ControlName kNames[] = {
-    {"statystyka", nullptr, nullptr},
-    {"dynamik", "Dynamiczne łączenie z serwerem FTP", "Dynamic connecting with FTP server"},
-    {"CButton", "Schowaj okno do zasobnika", "Hide the window to the notification area"},
-    {"siec", "Pokaż katalogi sieciowe", "Show network directories"},
-    {"wyslij_pliki", "Wyślij pliki na serwer FTP [F6]", "Upload files to FTP server [F6]"},
-    {"SpeedButton2", "Usuń pliki lokalne [Del]", "Delete local files [Del]"},
-    {"filtr", "Filtruj pliki wg maski", "Filter files by mask"},
-    {"SpeedButton3", "Nowy lokalny katalog [F8]", "New local directory [F8]"},
-    {"ran2", "Otwórz/Uruchom plik [F4]", "Open/Run file [F4]"},
-    {"litery_lokal", "Zmień wielkość liter w plikach", "Change letter case of files"},
-    {"kont", "Schowaj - pokaż pliki/katalogi", "Hide - Show files/directories"},
-    {"Cofnij", "Poziom w górę", "One level up"},
-    {"n_serwer", "Zmień nazwę pliku/katalogu", "Rename file/directory"},
-    {"sciagnij_ftp", "Ściągnij plik(i) z FTP [F7]", "Download file(s) from FTP [F7]"},
-    {"usun_ftp", "Usuń plik(i) na FTP [Del]", "Delete file(s) on FTP [Del]"},
-    {"n_dir", "Nowy katalog na FTP [F9]", "New directory on FTP [F9]"},
-    {"filtr2", "Filtruj pliki na FTP wg maski", "Filter FTP files by mask"},
-    {"komenda", "Wywołaj niestandardową komendę", "Send a custom command"},
-    {"zamien", "Zmień wielkość liter w plikach na FTP", "Change letter case of FTP files"},
-    {"run_ftp", "Otwórz plik/Uruchom program na FTP", "Open file/Run program on FTP"},
-    {"f2", "Kategoria: FIRMY", "Category: COMPANY"},
-    {"M2", "Kategoria: MIASTA", "Category: CITY"},
-    {"s2", "Kategoria: SZKOŁY - UCZELNIE", "Category: SCHOOLS - COLLEGE"},
-    {"p2", "Kategoria: PROGRAMY", "Category: PROGRAMS"},
-    {"mu2", "Kategoria: MUZYKA", "Category: MUSIC"},
-    {"U2", "Kategoria: ULUBIONE", "Category: FAVORITE"},
-    {"Pr2", "Kategoria: PRYWATNE", "Category: PRIVATE"},
-    {"In2", "Kategoria: INNE", "Category: OTHER"},
-    {"W2", "Kategoria: WSZYSTKIE SERWERY", "Category: ALL SERVERS"},
+    {member<&TForm1::statystyka>, nullptr, nullptr},
+    {member<&TForm1::dynamik>, "Dynamiczne łączenie z serwerem FTP",
+     "Dynamic connecting with FTP server"},
+    {member<&TForm1::CButton>, "Schowaj okno do zasobnika",
+     "Hide the window to the notification area"},
+    {member<&TForm1::siec>, "Pokaż katalogi sieciowe", "Show network directories"},
+    {member<&TForm1::wyslij_pliki>, "Wyślij pliki na serwer FTP [F6]",
+     "Upload files to FTP server [F6]"},
+    {member<&TForm1::SpeedButton2>, "Usuń pliki lokalne [Del]", "Delete local files [Del]"},
+    {member<&TForm1::filtr>, "Filtruj pliki wg maski", "Filter files by mask"},
+    {member<&TForm1::SpeedButton3>, "Nowy lokalny katalog [F8]", "New local directory [F8]"},
+    {member<&TForm1::ran2>, "Otwórz/Uruchom plik [F4]", "Open/Run file [F4]"},
+    {member<&TForm1::litery_lokal>, "Zmień wielkość liter w plikach",
+     "Change letter case of files"},
+    {member<&TForm1::kont>, "Schowaj - pokaż pliki/katalogi", "Hide - Show files/directories"},
+    {member<&TForm1::Cofnij>, "Poziom w górę", "One level up"},
+    {member<&TForm1::n_serwer>, "Zmień nazwę pliku/katalogu", "Rename file/directory"},
+    {member<&TForm1::sciagnij_ftp>, "Ściągnij plik(i) z FTP [F7]",
+     "Download file(s) from FTP [F7]"},
+    {member<&TForm1::usun_ftp>, "Usuń plik(i) na FTP [Del]", "Delete file(s) on FTP [Del]"},
+    {member<&TForm1::n_dir>, "Nowy katalog na FTP [F9]", "New directory on FTP [F9]"},
+    {member<&TForm1::filtr2>, "Filtruj pliki na FTP wg maski", "Filter FTP files by mask"},
+    {member<&TForm1::komenda>, "Wywołaj niestandardową komendę", "Send a custom command"},
+    {member<&TForm1::zamien>, "Zmień wielkość liter w plikach na FTP",
+     "Change letter case of FTP files"},
+    {member<&TForm1::run_ftp>, "Otwórz plik/Uruchom program na FTP",
+     "Open file/Run program on FTP"},
+    {member<&TForm1::f2>, "Kategoria: FIRMY", "Category: COMPANY"},
+    {member<&TForm1::M2>, "Kategoria: MIASTA", "Category: CITY"},
+    {member<&TForm1::s2>, "Kategoria: SZKOŁY - UCZELNIE", "Category: SCHOOLS - COLLEGE"},
+    {member<&TForm1::p2>, "Kategoria: PROGRAMY", "Category: PROGRAMS"},
+    {member<&TForm1::mu2>, "Kategoria: MUZYKA", "Category: MUSIC"},
+    {member<&TForm1::U2>, "Kategoria: ULUBIONE", "Category: FAVORITE"},
+    {member<&TForm1::Pr2>, "Kategoria: PRYWATNE", "Category: PRIVATE"},
+    {member<&TForm1::In2>, "Kategoria: INNE", "Category: OTHER"},
+    {member<&TForm1::W2>, "Kategoria: WSZYSTKIE SERWERY", "Category: ALL SERVERS"},
     // lists and fields without a label of their own
-    {"szukaj", "Szukaj serwera", "Search server"},
-    {"dysk", "Dysk", "Drive"},
-    {"katalog", "Katalogi lokalne", "Local directories"},
-    {"pliki", "Pliki lokalne", "Local files"},
-    {"ftp_lista", "Lista serwerów FTP", "FTP server list"},
-    {"l3", "Zasoby serwera FTP", "FTP directory list"},
-    {"memo1", "Logi", "Logs"},
+    {member<&TForm1::szukaj>, "Szukaj serwera", "Search server"},
+    {member<&TForm1::dysk>, "Dysk", "Drive"},
+    {member<&TForm1::katalog>, "Katalogi lokalne", "Local directories"},
+    {member<&TForm1::pliki>, "Pliki lokalne", "Local files"},
+    {member<&TForm1::ftp_lista>, "Lista serwerów FTP", "FTP server list"},
+    {member<&TForm1::l3>, "Zasoby serwera FTP", "FTP directory list"},
+    {member<&TForm1::memo1>, "Logi", "Logs"},
 };
 
 } // namespace
@@ -63,8 +76,8 @@ void linkFieldLabels(TForm1& form) {
 
 void nameControls(TForm1& form, bool polish) {
     for (const ControlName& name : kNames) {
-        auto* control = form.findChild<QWidget*>(QString::fromLatin1(name.control));
-        if (!control)
+        QWidget* control = name.control(form);
+        if (!control) // not built yet
             continue;
         const char* text = polish ? name.pl : name.en;
         control->setAccessibleName(text ? QString::fromUtf8(text) : control->toolTip());
