@@ -59,6 +59,9 @@ class QDockWidget;
 namespace local {
 class DriveFolders;
 }
+namespace server_dialogs {
+struct MainWindowState;
+}
 
 // A status bar whose panels are plain labels, addressable by index like the
 // panels of the original window.
@@ -501,7 +504,10 @@ public:
     TFormy* Formy = nullptr;   // the folder chooser of TForm17 and TUstawienia
     void nowy2Click();
     void Edycjadanychserwera1Click();
+    void editServer(); // TForm4 for the selected server, or for none in the all-servers view
     void expClick();
+    // What the server dialogs are shown of this window.
+    server_dialogs::MainWindowState serverDialogState() const;
 
     // ---- local files (local/) ----------------------------------------------
     // Connects the local panel's controls; once.

@@ -415,6 +415,10 @@ void TUstawienia::enablePickers() {
 void TUstawienia::zmien_katalogClick() {
     TFormy& chooser = chooser_;
     chooser.edit_forma = QStringLiteral("U");
+    if (Form1) {
+        chooser.fieldBackground = Form1->settings.fieldBackground;
+        chooser.fieldText = Form1->settings.fieldText;
+    }
     // The chooser starts where the default folder is now.
     if (!lokalizacja->text().isEmpty())
         chooser.openFolder(lokalizacja->text());

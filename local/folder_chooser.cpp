@@ -1,7 +1,6 @@
 #include "local/folder_chooser.h"
 
 #include "app/language.h"
-#include "app/main_window.h"
 #include "local/folder_chooser_texts.h"
 #include "local/folder_removal.h"
 #include "local/local_lists.h"
@@ -19,13 +18,6 @@
 namespace texts = folder_chooser_texts;
 
 namespace {
-
-void applyFieldColours(QWidget* widget) {
-    if (!Form1)
-        return;
-    platform::applyFieldColors({widget}, Form1->settings.fieldBackground,
-                               Form1->settings.fieldText);
-}
 
 QString folderName(const QString& path) {
     return QDir(path).isRoot() ? path : QFileInfo(path).fileName();
@@ -95,8 +87,7 @@ void TFormy::showEvent(QShowEvent* event) {
 }
 
 void TFormy::FormActivate() {
-    applyFieldColours(dysk);
-    applyFieldColours(katalog);
+    platform::applyFieldColors({dysk, katalog}, fieldBackground, fieldText);
     const int flag = languageFlag();
     setWindowTitle(lang::pick(texts::kTitle, flag));
     Anuluj->setText(lang::pick(texts::kCancel, flag));

@@ -4,6 +4,7 @@
 // can create, delete and find folders on the way.
 
 #include "local/drive_folders.h"
+#include "platform/colors.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -34,6 +35,9 @@ public:
     QString edit_forma;
     // The folder confirmed by the last OK.
     QString chosenFolder;
+    // Colours of the drive box and the folder list; the caller sets them.
+    int32_t fieldBackground = platform::kBuiltInFieldBackground;
+    int32_t fieldText = platform::kBuiltInFieldText;
 
     void FormActivate();
     void OKClick();

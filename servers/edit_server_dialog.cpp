@@ -1,5 +1,4 @@
 #include "servers/edit_server_dialog.h"
-#include "app/main_window.h"
 
 #include "platform/services.h"
 #include "servers/dialogs_texts.h"
@@ -25,11 +24,11 @@ void TForm4::showEvent(QShowEvent* event) {
 }
 
 void TForm4::FormActivate() {
-    const server_dialogs::SelectedServer selected = server_dialogs::selectedServer();
+    const server_dialogs::SelectedServer& selected = state_.selected;
     targetCategory = servers::kInne;
-    sourceCategory = server_dialogs::currentCategory();
+    sourceCategory = state_.currentCategory;
     if (sourceCategory == servers::kAllServers)
-        sourceCategory = server_dialogs::selectedServerCategory();
+        sourceCategory = state_.selectedServerCategory;
     // The entry knows the file its line came from; that file is the one
     // that holds the line to replace, whatever the line's category digit says.
     if (selected.valid && servers::category(selected.sourceCategory))
@@ -45,7 +44,7 @@ void TForm4::FormActivate() {
     }
     cmb_kat->setCurrentIndex(servers::category(sourceCategory) ? sourceCategory : -1);
 
-    const server_dialogs::ConnectionFields fields = server_dialogs::connectionFields();
+    const server_dialogs::ConnectionFields& fields = state_.fields;
     nazwa->setText(selected.caption);
     adres->setText(fields.host);
     uzytkownik->setText(fields.user);
@@ -84,7 +83,7 @@ int TForm4::ownLineIndex() const {
 void TForm4::ZapiszClick() {
     const int flag = server_dialogs::languageFlag();
     targetCategory =
-        cmb_kat->currentIndex() >= 0 ? cmb_kat->currentIndex() : server_dialogs::currentCategory();
+        cmb_kat->currentIndex() >= 0 ? cmb_kat->currentIndex() : state_.currentCategory;
     if (!servers::category(targetCategory)) {
         // All-servers view with no server picked: there is no file to write to
         // until the user names one.
@@ -100,7 +99,6 @@ void TForm4::ZapiszClick() {
     QApplication::restoreOverrideCursor();
     if (!written)
         return;
-    server_dialogs::reloadCategory(targetCategory);
     accept();
 }
 

@@ -15,7 +15,7 @@ public:
     QStringList lista2;   // lines to write back
     QString wybrany;      // position of the selected entry in the main list
     int sourceCategory = 7;
-    int targetCategory = 7;
+    int targetCategory = 7; // once accepted: the category whose file now holds the server
     // The selected server's own line: the one this dialog replaces.
     QString selectedLine;
 

@@ -1,5 +1,4 @@
 #include "servers/export_import_dialog.h"
-#include "app/main_window.h"
 
 #include "local/folder_chooser.h"
 #include "platform/msg.h"
@@ -104,7 +103,8 @@ void TForm17::showEvent(QShowEvent* event) {
 
 void TForm17::FormActivate() {
     fillAllNames();
-    server_dialogs::applyFieldColours({lista, import_edit});
+    importedCategories.clear();
+    server_dialogs::applyFieldColors(state_, {lista, import_edit});
     const int flag = server_dialogs::languageFlag();
     GroupBox1->setTitle(lang::pick(texts::kExpOptions, flag));
     exp1->setText(lang::pick(texts::kExportRadio, flag));
@@ -131,6 +131,8 @@ void TForm17::katalogiClick() {
     lista->clear();
     TFormy& chooser = chooser_;
     chooser.edit_forma = exp1->isChecked() ? QStringLiteral("E") : QStringLiteral("I");
+    chooser.fieldBackground = state_.fieldBackground;
+    chooser.fieldText = state_.fieldText;
     if (platform::services().showModal(chooser) == QDialog::Accepted)
         import_edit->setText(chooser.chosenFolder);
     if (!import_edit->text().isEmpty()) {
@@ -175,7 +177,6 @@ void TForm17::goClick() {
     else
         importFiles();
     QApplication::restoreOverrideCursor();
-    server_dialogs::refreshStatusCounts();
 }
 
 void TForm17::exportFiles() {
@@ -221,7 +222,7 @@ void TForm17::importFiles() {
             continue;
         const CopyResult result = export_import::importCategory(*code, folder);
         if (result == CopyResult::Copied)
-            server_dialogs::reloadCategory(*code);
+            importedCategories.append(*code);
         else
             failures.append(
                 failureLine(QString::fromLatin1(servers::category(*code)->fileName), result, flag));

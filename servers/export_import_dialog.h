@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "servers/server_dialog_support.h"
+
 class TFormy;
 
 class TForm17 : public QDialog {
@@ -28,6 +30,11 @@ public:
     QPushButton* go = nullptr;
     QPushButton* Anuluj = nullptr;
 
+    // What the window is to show of the main window; set before each showing.
+    void setMainWindowState(const server_dialogs::MainWindowState& state) { state_ = state; }
+    // The categories brought in since the window was last shown.
+    QList<int> importedCategories;
+
     void FormActivate();
     void katalogiClick();
     void exp1Click();
@@ -42,6 +49,7 @@ protected:
 
 private:
     TFormy& chooser_;
+    server_dialogs::MainWindowState state_;
     void fillAllNames();
     void detectFiles();
     void exportFiles();

@@ -1,5 +1,4 @@
 #include "servers/new_server_dialog.h"
-#include "app/main_window.h"
 
 #include "servers/dialogs_texts.h"
 #include "servers/server_dialog_support.h"
@@ -31,6 +30,7 @@ void TForm6::showEvent(QShowEvent* event) {
 
 void TForm6::FormActivate() {
     selectedCategory = servers::kInne;
+    savedCategory = -1;
     cmb_kat->setCurrentIndex(servers::kInne);
     const int flag = server_dialogs::languageFlag();
     applyCaptions(flag);
@@ -57,7 +57,7 @@ void TForm6::ZapiszClick() {
                                    QDir::toNativeSeparators(servers::categoryFilePath(code)));
         return;
     }
-    server_dialogs::reloadCategory(code);
+    savedCategory = code;
     accept();
 }
 

@@ -11,6 +11,8 @@ public:
     QCheckBox* check_ftp = nullptr;
     // Category chosen in cmb_kat; INNE each time the dialog is shown.
     int selectedCategory = 7;
+    // Once accepted: the category whose file the new server was added to.
+    int savedCategory = -1;
 
     void FormActivate();
     void ZapiszClick();

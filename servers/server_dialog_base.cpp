@@ -195,5 +195,5 @@ void ServerDialogBase::applyCaptions(int languageFlag) {
 }
 
 void ServerDialogBase::applyColors() {
-    server_dialogs::applyFieldColours({nazwa, adres, uzytkownik, haslo, port, cmb_kat});
+    server_dialogs::applyFieldColors(state_, {nazwa, adres, uzytkownik, haslo, port, cmb_kat});
 }

@@ -2,6 +2,7 @@
 // The controls and rules the new-server and edit-server dialogs share: the
 // fields of one server record, the anonymous box, validation, colours.
 
+#include "servers/server_dialog_support.h"
 #include "servers/server_dialog_validation.h"
 #include "servers/server_record.h"
 
@@ -40,6 +41,9 @@ public:
     // Anonymous box changed: fill and lock the login fields, or free them.
     void anonimowyClick(bool ticked);
 
+    // What the dialog is to show of the main window; set before each showing.
+    void setMainWindowState(const server_dialogs::MainWindowState& state) { state_ = state; }
+
 protected:
     explicit ServerDialogBase(server_dialogs::DialogKind kind, QWidget* parent);
 
@@ -54,6 +58,7 @@ protected:
 
     // Options group layout, where the new-server dialog adds its port box.
     QVBoxLayout* optionsLayout = nullptr;
+    server_dialogs::MainWindowState state_;
 
 private:
     server_dialogs::DialogKind kind_;

@@ -26,19 +26,52 @@ void TForm1::wireServerDialogs() {
     connect(exp, &QAction::triggered, this, &TForm1::expClick);
 }
 
+server_dialogs::MainWindowState TForm1::serverDialogState() const {
+    server_dialogs::MainWindowState state;
+    state.currentCategory = openCategory;
+    state.selectedServerCategory = selectedServerCategory;
+    state.fields = {FTpServer->text(), UserID->text(), Password2->text(), edit_port};
+    state.fieldBackground = settings.fieldBackground;
+    state.fieldText = settings.fieldText;
+    const int index = selectedServerIndex();
+    const QList<QTreeWidgetItem*> rows = ftp_lista->selectedItems();
+    if (index >= 0 && !rows.isEmpty()) {
+        server_dialogs::SelectedServer& selected = state.selected;
+        selected.valid = true;
+        selected.caption = rows.first()->text(0);
+        selected.position = ftp_lista->indexOfTopLevelItem(rows.first());
+        selected.line = ListBox2.at(index);
+        selected.sourceCategory = ListBox2Category.value(index, -1);
+    }
+    return state;
+}
+
 void TForm1::nowy2Click() {
-    platform::services().showModal(*Form6);
-    server_dialogs::refreshStatusCounts();
+    Form6->setMainWindowState(serverDialogState());
+    if (platform::services().showModal(*Form6) == QDialog::Accepted)
+        reloadServerCategory(Form6->savedCategory);
+    Statusy();
 }
 
 void TForm1::Edycjadanychserwera1Click() {
-    if (!server_dialogs::selectedServer().valid) {
+    if (!serverDialogState().selected.valid) {
         server_dialogs::showPlainBox(lang::pick(dialogs_texts::kSelectToEdit, languageFlag()));
         return;
     }
-    platform::services().showModal(*Form4);
+    editServer();
+}
+
+void TForm1::editServer() {
+    Form4->setMainWindowState(serverDialogState());
+    if (platform::services().showModal(*Form4) == QDialog::Accepted)
+        reloadServerCategory(Form4->targetCategory);
 }
 
 void TForm1::expClick() {
+    Form17->setMainWindowState(serverDialogState());
     platform::services().showModal(*Form17);
+    // Whatever was brought in stays, also when the window ended on a failure.
+    for (int code : Form17->importedCategories)
+        reloadServerCategory(code);
+    Statusy();
 }

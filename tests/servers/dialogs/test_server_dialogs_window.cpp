@@ -363,7 +363,7 @@ TEST_F(EditServer, WithNoServerPickedInTheAllServersViewItRemovesNothing) {
         d.cmb_kat->setCurrentIndex(2);
         click(d.Zapisz);
     });
-    platform::services().showModal(*form->Form4);
+    form->editServer();
     EXPECT_EQ(boxTexts(), QStringList{"Wybierz kategorię, do której mam zapisać serwer"});
     EXPECT_EQ(home.readLines("p.dat"), QStringList{"Alfa*0*a*alfa.pl*x*21*0*"});
     EXPECT_EQ(categoryLines(2), QStringList{"Nowy*0*ela*nowy.pl*pw*21*2*"});
