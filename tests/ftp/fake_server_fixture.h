@@ -34,17 +34,7 @@ protected:
     }
 
     // Greeting, user, pass, type, syst.
-    void scriptLogin() {
-        server.reply("220 fake ready");
-        server.expect("user bob");
-        server.reply("331 password please");
-        server.expect("pass pw");
-        server.reply("230 logged in");
-        server.expect("type I");
-        server.reply("200 type set");
-        server.expect("syst");
-        server.reply("215 UNIX Type: L8");
-    }
+    void scriptLogin() { server.scriptLogin("bob", "pw"); }
 
     // After a failure: the conversation is still in step when the next command gets
     // its own answer, not one left over from the failure.

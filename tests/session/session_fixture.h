@@ -54,17 +54,7 @@ struct SessionWindow : MainWindowFixture {
     }
 
     // The login dialogue of a scripted server, up to the first listing's PWD.
-    static void scriptLogin(ftptest::FakeFtpServer& s) {
-        s.reply("220 fake ready");
-        s.expect("user korvante");
-        s.reply("331 password please");
-        s.expect("pass secret");
-        s.reply("230 logged in");
-        s.expect("type I");
-        s.reply("200 binary");
-        s.expect("syst");
-        s.reply("215 UNIX Type: L8");
-    }
+    static void scriptLogin(ftptest::FakeFtpServer& s) { s.scriptLogin(); }
     static void scriptChangeTo(ftptest::FakeFtpServer& s, const std::string& folder) {
         s.expect("CWD " + folder);
         s.reply("250 ok");

@@ -475,4 +475,20 @@ void FakeFtpServer::call(std::function<void()> fn) {
     add(std::move(fn));
 }
 
+void FakeFtpServer::scriptLogin(const std::string& user, const std::string& password) {
+    reply("220 fake ready");
+    expect("user " + user);
+    reply("331 password please");
+    expect("pass " + password);
+    reply("230 logged in");
+    expect("type I");
+    reply("200 binary");
+    expect("syst");
+    reply("215 UNIX Type: L8");
+}
+
+std::string unixListLine(const std::string& name, size_t size) {
+    return "-rw-r--r--   1 owner group " + std::to_string(size) + " Jan 01 12:00 " + name + "\r\n";
+}
+
 } // namespace ftptest

@@ -38,6 +38,8 @@ public:
     int timeoutMs = 10000;
 
     // --- control connection ---
+    // The greeting and a login as the client sends it: USER, PASS, TYPE I, SYST.
+    void scriptLogin(const std::string& user = "korvante", const std::string& password = "secret");
     // Sends the line followed by CR LF.
     void reply(const std::string& line);
     // Sends bytes exactly as given (bare LF, blank lines, partial lines, NUL ...).
@@ -141,5 +143,8 @@ private:
     int queueFillerFd_ = -1;
     std::thread thread_;
 };
+
+// One line of a Unix listing for a plain file.
+std::string unixListLine(const std::string& name, size_t size);
 
 } // namespace ftptest

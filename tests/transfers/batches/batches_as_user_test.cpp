@@ -65,15 +65,7 @@ TEST_F(BatchAsUser, AFailedFileKeepsTheProgressWindowForTheRestOfTheBatch) {
 TEST_F(BatchAsUser, KeysDuringTheUploadsLastQuestionWaitTheirTurn) {
     write(localFile("up.txt"), "payload");
     ftptest::FakeFtpServer s;
-    s.reply("220 fake ready");
-    s.expect("user korvante");
-    s.reply("331 password please");
-    s.expect("pass secret");
-    s.reply("230 logged in");
-    s.expect("type I");
-    s.reply("200 binary");
-    s.expect("syst");
-    s.reply("215 UNIX Type: L8");
+    s.scriptLogin();
     const auto listRoot = [&s] {
         s.expect("CWD /");
         s.reply("250 ok");

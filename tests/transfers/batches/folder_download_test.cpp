@@ -62,22 +62,7 @@ TEST_F(TransferWindow, F7OnAFolderFetchesItsTreeWithoutFollowingLinks) {
 }
 
 using ftptest::FakeFtpServer;
-
-std::string fileLine(const std::string& name, size_t size) {
-    return "-rw-r--r--   1 owner group " + std::to_string(size) + " Jan 01 12:00 " + name + "\r\n";
-}
-
-void scriptLogin(FakeFtpServer& s) {
-    s.reply("220 fake ready");
-    s.expect("user korvante");
-    s.reply("331 password please");
-    s.expect("pass secret");
-    s.reply("230 logged in");
-    s.expect("type I");
-    s.reply("200 binary");
-    s.expect("syst");
-    s.reply("215 UNIX Type: L8");
-}
+using ftptest::unixListLine;
 
 void scriptListing(FakeFtpServer& s, const std::string& lines) {
     s.pasv();
@@ -91,7 +76,7 @@ void scriptListing(FakeFtpServer& s, const std::string& lines) {
 
 TEST_F(BatchAsUser, AFolderListingNamingPlacesOutsideTheFolderFetchesNoneOfThem) {
     FakeFtpServer fake;
-    scriptLogin(fake);
+    fake.scriptLogin();
     fake.expect("CWD /");
     fake.reply("250 ok");
     fake.expect("type A");
@@ -101,9 +86,10 @@ TEST_F(BatchAsUser, AFolderListingNamingPlacesOutsideTheFolderFetchesNoneOfThem)
     scriptListing(fake, "drwxr-xr-x   2 owner group 0 Jan 01 12:00 f\r\n");
     fake.expect("CWD /f");
     fake.reply("250 ok");
-    scriptListing(fake, fileLine("../evil", 4) + fileLine("..", 4) + fileLine("a\\b", 4) +
+    scriptListing(fake, unixListLine("../evil", 4) + unixListLine("..", 4) +
+                            unixListLine("a\\b", 4) +
                             "lrwxrwxrwx   1 owner group 4 Jan 01 12:00 ln -> /etc\r\n" +
-                            fileLine("ok.txt", 2));
+                            unixListLine("ok.txt", 2));
     // Already in the folder: no CWD before the file.
     fake.expect("type I");
     fake.reply("200 binary");

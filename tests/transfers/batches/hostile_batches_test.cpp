@@ -11,23 +11,8 @@
 namespace {
 
 using ftptest::FakeFtpServer;
+using ftptest::unixListLine;
 using userinput::rowOf;
-
-std::string listLine(const std::string& name, size_t size) {
-    return "-rw-r--r--   1 owner group " + std::to_string(size) + " Jan 01 12:00 " + name + "\r\n";
-}
-
-void scriptLogin(FakeFtpServer& s) {
-    s.reply("220 fake ready");
-    s.expect("user korvante");
-    s.reply("331 password please");
-    s.expect("pass secret");
-    s.reply("230 logged in");
-    s.expect("type I");
-    s.reply("200 binary");
-    s.expect("syst");
-    s.reply("215 UNIX Type: L8");
-}
 
 // The listing refresh of the root: CWD, TYPE A, PWD, LIST.
 void scriptRootListing(FakeFtpServer& s, const std::string& lines, bool typeA = true) {
@@ -89,9 +74,9 @@ struct HostileBatch : BatchAsUser {
 TEST_F(HostileBatch, AServerThatIgnoresAborCostsOneFileAndANewLogin) {
     const QByteArray one = pattern(70000, 1), three = pattern(90000, 3);
     write(localFile("two.bin"), "the earlier copy");
-    const std::string lines = listLine("one.bin", one.size()) + listLine("two.bin", 1000) +
-                              listLine("three.bin", three.size());
-    scriptLogin(fake);
+    const std::string lines = unixListLine("one.bin", one.size()) + unixListLine("two.bin", 1000) +
+                              unixListLine("three.bin", three.size());
+    fake.scriptLogin();
     scriptRootListing(fake, lines);
     scriptDownload(fake, "one.bin", bytesOf(one), true);
     fake.expect("SIZE two.bin");
@@ -104,7 +89,7 @@ TEST_F(HostileBatch, AServerThatIgnoresAborCostsOneFileAndANewLogin) {
     fake.holdData();
     fake.expect("ABOR"); // never answered
     fake.acceptControl();
-    scriptLogin(fake);
+    fake.scriptLogin();
     scriptRootListing(fake, lines);
     scriptDownload(fake, "three.bin", bytesOf(three), true);
 
@@ -135,8 +120,9 @@ TEST_F(HostileBatch, AServerThatIgnoresAborCostsOneFileAndANewLogin) {
 // The same in the queue: the next file's folder is listed on the new session.
 TEST_F(HostileBatch, AQueuedFileWhoseServerIgnoresAborCostsOnlyItself) {
     const QByteArray next = pattern(60000, 9);
-    const std::string lines = listLine("stall.bin", 1000) + listLine("next.bin", next.size());
-    scriptLogin(fake);
+    const std::string lines =
+        unixListLine("stall.bin", 1000) + unixListLine("next.bin", next.size());
+    fake.scriptLogin();
     scriptRootListing(fake, lines);
     fake.expect("type I");
     fake.reply("200 binary");
@@ -156,7 +142,7 @@ TEST_F(HostileBatch, AQueuedFileWhoseServerIgnoresAborCostsOnlyItself) {
     fake.holdData();
     fake.expect("ABOR"); // never answered
     fake.acceptControl();
-    scriptLogin(fake);
+    fake.scriptLogin();
     scriptRootListing(fake, lines);
     scriptDownload(fake, "next.bin", bytesOf(next), true);
 
@@ -182,7 +168,7 @@ TEST_F(HostileBatch, AQueuedFileWhoseServerIgnoresAborCostsOnlyItself) {
 // over a new session, in the folder the batch ran in.
 TEST_F(HostileBatch, AnUploadThatCostTheConnectionIsDeletedOverANewSession) {
     write(localFile("up.bin"), pattern(50000, 6));
-    scriptLogin(fake);
+    fake.scriptLogin();
     scriptRootListing(fake, "");
     fake.expect("type I");
     fake.reply("200 binary");
@@ -193,8 +179,8 @@ TEST_F(HostileBatch, AnUploadThatCostTheConnectionIsDeletedOverANewSession) {
     fake.receiveData();
     fake.waitClientClose(); // no end reply
     fake.acceptControl();
-    scriptLogin(fake);
-    scriptRootListing(fake, listLine("up.bin", 20000));
+    fake.scriptLogin();
+    scriptRootListing(fake, unixListLine("up.bin", 20000));
     fake.expect("DELE up.bin");
     fake.reply("250 deleted");
     fake.expect("PWD");
@@ -222,7 +208,7 @@ struct RefusedDelete : HostileBatch, ::testing::WithParamInterface<int> {};
 TEST_P(RefusedDelete, TheIncompleteRemoteFileIsNamedInTheLogAndTheBox) {
     const int polish = GetParam();
     write(localFile("up.bin"), pattern(50000, 4));
-    scriptLogin(fake);
+    fake.scriptLogin();
     scriptRootListing(fake, "");
     fake.expect("type I");
     fake.reply("200 binary");
@@ -237,7 +223,7 @@ TEST_P(RefusedDelete, TheIncompleteRemoteFileIsNamedInTheLogAndTheBox) {
     // The list is refreshed so the user sees the remains.
     fake.expect("PWD");
     fake.reply("257 \"/\" is the current folder");
-    scriptRootListing(fake, listLine("up.bin", 20000));
+    scriptRootListing(fake, unixListLine("up.bin", 20000));
 
     connectAsUser(fake.port(), polish, 2000);
     selectLocal({"up.bin"});
