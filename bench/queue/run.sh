@@ -26,14 +26,8 @@ for folder in a b; do
 done
 total=$((2 * per_folder))
 
-coproc SERVER { exec /usr/bin/python3 "$src/scripts/ftp_server.py" --root "$root" \
-  --user bench:bench --watch-stdin; }
-server_pid=$SERVER_PID
-cleanup() { exec {SERVER[1]}>&- 2>/dev/null || true; kill "$server_pid" 2>/dev/null || true;
-            wait "$server_pid" 2>/dev/null || true; rm -rf "$work"; }
-trap cleanup EXIT
-read -r word port <&"${SERVER[0]}"
-[ "$word" = PORT ] || { echo "server did not start"; exit 1; }
+. "$src/bench/bench_server.sh"
+start_bench_server
 
 now() { date +%s.%N; }
 per_second() { awk -v n="$total" -v s="$1" 'BEGIN { printf "%.0f", n / s }'; }

@@ -22,14 +22,8 @@ fi
 work=$(mktemp -d "$tmp/korvante-resume-XXXXXX")
 root=$work/root dl=$work/dl
 mkdir -p "$root" "$dl"
-coproc SERVER { exec /usr/bin/python3 "$src/scripts/ftp_server.py" --root "$root" \
-  --user bench:bench --watch-stdin; }
-server_pid=$SERVER_PID
-cleanup() { exec {SERVER[1]}>&- 2>/dev/null || true; kill "$server_pid" 2>/dev/null || true;
-            wait "$server_pid" 2>/dev/null || true; rm -rf "$work"; }
-trap cleanup EXIT
-read -r word port <&"${SERVER[0]}"
-[ "$word" = PORT ] || { echo "server did not start"; exit 1; }
+. "$src/bench/bench_server.sh"
+start_bench_server
 
 echo "making a ${size_mb} MiB file"
 head -c "$((size_mb * 1048576))" /dev/urandom > "$root/big.bin"
