@@ -50,6 +50,20 @@ void scriptDownload(FakeFtpServer& s, const std::string& name, const std::string
     s.reply("226 done");
 }
 
+// Login into an empty root, then an upload the server takes in whole; its end reply
+// is the test's to script.
+void scriptUploadTaken(FakeFtpServer& s, const std::string& name) {
+    s.scriptLogin();
+    scriptRootListing(s, "");
+    s.expect("type I");
+    s.reply("200 binary");
+    s.pasv();
+    s.expect("STOR " + name);
+    s.acceptData();
+    s.reply("150 go");
+    s.receiveData();
+}
+
 std::string bytesOf(const QByteArray& bytes) {
     return bytes.toStdString();
 }
@@ -168,15 +182,7 @@ TEST_F(HostileBatch, AQueuedFileWhoseServerIgnoresAborCostsOnlyItself) {
 // over a new session, in the folder the batch ran in.
 TEST_F(HostileBatch, AnUploadThatCostTheConnectionIsDeletedOverANewSession) {
     write(localFile("up.bin"), pattern(50000, 6));
-    fake.scriptLogin();
-    scriptRootListing(fake, "");
-    fake.expect("type I");
-    fake.reply("200 binary");
-    fake.pasv();
-    fake.expect("STOR up.bin");
-    fake.acceptData();
-    fake.reply("150 go");
-    fake.receiveData();
+    scriptUploadTaken(fake, "up.bin");
     fake.waitClientClose(); // no end reply
     fake.acceptControl();
     fake.scriptLogin();
@@ -208,15 +214,7 @@ struct RefusedDelete : HostileBatch, ::testing::WithParamInterface<int> {};
 TEST_P(RefusedDelete, TheIncompleteRemoteFileIsNamedInTheLogAndTheBox) {
     const int polish = GetParam();
     write(localFile("up.bin"), pattern(50000, 4));
-    fake.scriptLogin();
-    scriptRootListing(fake, "");
-    fake.expect("type I");
-    fake.reply("200 binary");
-    fake.pasv();
-    fake.expect("STOR up.bin");
-    fake.acceptData();
-    fake.reply("150 go");
-    fake.receiveData();
+    scriptUploadTaken(fake, "up.bin");
     fake.reply("451 Local error: disk full");
     fake.expect("DELE up.bin");
     fake.reply("550 Permission denied");
