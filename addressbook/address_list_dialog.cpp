@@ -2,10 +2,8 @@
 
 #include "addressbook/address_book.h"
 #include "addressbook/address_texts.h"
-#include "addressbook/launcher.h"
 #include "addressbook/new_address_dialog.h"
 #include "app/language.h"
-#include "app/main_window.h"
 #include "platform/colors.h"
 #include "platform/services.h"
 
@@ -84,9 +82,7 @@ void TAdresy_edycja::FormShow() {
     Zastosuj->setText(lang::pick(texts::kListSave, flag));
     Anuluj->setText(lang::pick(texts::kListClose, flag));
     wyslij->setText(lang::pick(texts::kSendTo, flag) + clickedAddress);
-    if (Form1)
-        platform::applyFieldColors({ListBox1}, Form1->settings.fieldBackground,
-                                   Form1->settings.fieldText);
+    platform::applyFieldColors({ListBox1}, fieldBackground, fieldText);
     reload();
 }
 
@@ -157,13 +153,8 @@ void TAdresy_edycja::ZmienClick() {
 
 void TAdresy_edycja::wyslijClick() {
     const QListWidgetItem* row = ListBox1->currentItem();
-    if (!row || !Form1 || !Form1->Form8)
+    if (!row)
         return;
-    TForm8* launcher = Form1->Form8;
-    if (!launcher->isVisible()) {
-        launcher->show();
-        QCoreApplication::processEvents();
-    }
-    launcher->chooseAddress(row->text());
+    picked_ = row->text();
     accept();
 }

@@ -1,6 +1,9 @@
 #pragma once
 // TAdresy_edycja, the address list: removes addresses (saved on "Zapisz"),
-// adds new ones, and picks one for a message in the launcher.
+// adds new ones, and picks one for a message in the launcher: the pick is
+// handed back (pickedAddress) for the caller to put into the launcher.
+
+#include "platform/colors.h"
 
 #include <QAction>
 #include <QDialog>
@@ -24,6 +27,12 @@ public:
 
     bool modified = false;
     QString clickedAddress;
+    // Set by the caller before showing: the user's field colours.
+    int32_t fieldBackground = platform::kBuiltInFieldBackground;
+    int32_t fieldText = platform::kBuiltInFieldText;
+
+    // The address chosen with "wyslij" or a double click; empty when none was.
+    const QString& pickedAddress() const { return picked_; }
 
     void FormShow();
     void ListBox1Click();
@@ -31,7 +40,7 @@ public:
     void usun_wClick();
     void ZastosujClick();
     void ZmienClick();
-    // Double click or "wyslij": the launcher in mail mode with this address.
+    // Double click or "wyslij": closes the list with this address picked.
     void wyslijClick();
 
 protected:
@@ -39,4 +48,6 @@ protected:
 
 private:
     void reload();
+
+    QString picked_;
 };

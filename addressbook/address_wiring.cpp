@@ -8,6 +8,8 @@
 #include "addressbook/new_address_dialog.h"
 #include "platform/services.h"
 
+#include <QCoreApplication>
+
 void TForm1::wireAddressBook() {
     if (Form8)
         return;
@@ -19,6 +21,8 @@ void TForm1::wireAddressBook() {
 }
 
 void TForm1::statystykaClick() {
+    Form8->fieldBackground = settings.fieldBackground;
+    Form8->fieldText = settings.fieldText;
     platform::services().showModal(*Form8);
 }
 
@@ -29,5 +33,17 @@ void TForm1::Adresy_nowy1Click() {
 
 void TForm1::Adresy_edytuj1Click() {
     TAdresy_edycja dialog(this);
+    dialog.fieldBackground = settings.fieldBackground;
+    dialog.fieldText = settings.fieldText;
     platform::services().showModal(dialog);
+    if (dialog.pickedAddress().isEmpty())
+        return;
+    // The pick starts a message: the launcher opens beside the main window.
+    Form8->fieldBackground = settings.fieldBackground;
+    Form8->fieldText = settings.fieldText;
+    if (!Form8->isVisible()) {
+        Form8->show();
+        QCoreApplication::processEvents();
+    }
+    Form8->chooseAddress(dialog.pickedAddress());
 }

@@ -6,7 +6,6 @@
 #include "addressbook/mail_launch.h"
 #include "addressbook/new_address_dialog.h"
 #include "app/language.h"
-#include "app/main_window.h"
 #include "platform/colors.h"
 #include "platform/services.h"
 
@@ -115,9 +114,7 @@ void TForm8::FormShow() {
     Lista->setToolTip(lang::pick(texts::kListHint, flag));
     nowy->setText(lang::pick(texts::kNewAddress, flag));
     nowy->setToolTip(lang::pick(texts::kNewAddressHint, flag));
-    if (Form1)
-        platform::applyFieldColors({edit_www, cmb_adres, subject, Memo1},
-                                   Form1->settings.fieldBackground, Form1->settings.fieldText);
+    platform::applyFieldColors({edit_www, cmb_adres, subject, Memo1}, fieldBackground, fieldText);
 }
 
 void TForm8::setMailPartVisible(bool visible) {
@@ -187,7 +184,11 @@ void TForm8::reject() {
 
 void TForm8::ListaClick() {
     TAdresy_edycja dialog(this);
+    dialog.fieldBackground = fieldBackground;
+    dialog.fieldText = fieldText;
     services().showModal(dialog);
+    if (!dialog.pickedAddress().isEmpty())
+        chooseAddress(dialog.pickedAddress());
 }
 
 void TForm8::nowyClick() {

@@ -3,6 +3,8 @@
 // user's mail program, both through the desktop. Made once at start; its
 // address list is read from Adresy.dat then.
 
+#include "platform/colors.h"
+
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
@@ -32,6 +34,9 @@ public:
     QPushButton* Zamknij = nullptr;
     QPushButton* Lista = nullptr;
     QPushButton* nowy = nullptr; // hidden
+    // Set by the owner before showing: the user's field colours.
+    int32_t fieldBackground = platform::kBuiltInFieldBackground;
+    int32_t fieldText = platform::kBuiltInFieldText;
 
     bool mailMode() const { return r_mail->isChecked(); }
 

@@ -2,7 +2,6 @@
 
 #include "app/access_password.h"
 #include "app/language.h"
-#include "app/main_window.h"
 #include "app/settings_texts.h"
 #include "app/shell_texts.h"
 #include "platform/services.h"
@@ -99,8 +98,7 @@ void TForm14::OKClick() {
 }
 
 void TForm14::AnulujClick() {
-    if (Form1)
-        Form1->setQuitting();
+    // Anything but the right password ends the program: the caller sees the rejection.
     QDialog::reject();
 }
 
@@ -109,6 +107,5 @@ void TForm14::reject() {
 }
 
 void TForm14::pomocClick() {
-    if (Form1)
-        Form1->pomoc1Click();
+    emit helpRequested();
 }

@@ -32,6 +32,10 @@ public:
     // Esc and the window's own close count as "Anuluj".
     void reject() override;
 
+signals:
+    // "Pomoc": the owner opens the help.
+    void helpRequested();
+
 protected:
     void showEvent(QShowEvent* event) override;
 };

@@ -3,7 +3,6 @@
 #include "app/access_password.h"
 #include "app/config_file.h"
 #include "app/language.h"
-#include "app/main_window.h"
 #include "app/settings_dialog_logic.h"
 #include "app/settings_texts.h"
 #include "app/shell_texts.h"
@@ -28,13 +27,6 @@ namespace {
 template <typename W> W* named(W* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
-}
-
-void giveFieldColours(QWidget* widget) {
-    if (!Form1)
-        return;
-    platform::applyFieldColors({widget}, Form1->settings.fieldBackground,
-                               Form1->settings.fieldText);
 }
 
 // One switchable text of the dialog: the control's name, its design (Polish)
@@ -309,10 +301,10 @@ void TUstawienia::showEvent(QShowEvent* event) {
 }
 
 void TUstawienia::FormActivate() {
+    outcome_ = SettingsDialogOutcome{};
     readKonfIntoControls();
     usun_haslo->setEnabled(access_password::isSet());
-    for (QWidget* w : std::initializer_list<QWidget*>{haslo, lokalizacja, lista})
-        giveFieldColours(w);
+    platform::applyFieldColors({haslo, lokalizacja, lista}, fieldBackground, fieldText);
     applyCaptions(languageFlag());
 }
 
@@ -346,8 +338,7 @@ void TUstawienia::readKonfIntoControls() {
         showCategory(file.startCategory);
     if (has(KonfLine::AutoReconnect)) {
         blad_pol->setChecked(file.autoReconnect);
-        if (Form1)
-            Form1->settings.autoReconnect = file.autoReconnect;
+        outcome_.autoReconnectInFile = file.autoReconnect;
     }
     if (!read.badLine)
         lokalizacja->setText(file.defaultFolder);
@@ -415,10 +406,8 @@ void TUstawienia::enablePickers() {
 void TUstawienia::zmien_katalogClick() {
     TFormy& chooser = chooser_;
     chooser.edit_forma = QStringLiteral("U");
-    if (Form1) {
-        chooser.fieldBackground = Form1->settings.fieldBackground;
-        chooser.fieldText = Form1->settings.fieldText;
-    }
+    chooser.fieldBackground = fieldBackground;
+    chooser.fieldText = fieldText;
     // The chooser starts where the default folder is now.
     if (!lokalizacja->text().isEmpty())
         chooser.openFolder(lokalizacja->text());

@@ -1,7 +1,11 @@
 #pragma once
-// TUstawienia, "Ustawienia programu": shows konf.dat, writes it back, puts
-// what it can into effect at once and offers a restart for the rest; also
-// sets and removes the access password and deletes the reconnection record.
+// TUstawienia, "Ustawienia programu": shows konf.dat and writes it back; what
+// it wrote is handed back (outcome()) for the main window to put into effect
+// and to offer a restart for the rest. It also sets and removes the access
+// password and deletes the reconnection record.
+
+#include "app/settings.h"
+#include "platform/colors.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -12,8 +16,31 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
+#include <optional>
+
 class TFormy;
-struct Settings;
+
+// What one showing of the dialog left for its owner to do.
+struct SettingsDialogOutcome {
+    enum class Written {
+        Nothing, // closed without writing konf.dat
+        Choices, // "Zastosuj": the dialog's choices (or fixed values for a missing file)
+        BuiltIn, // "Standardowe": the built-in file, in force after a restart
+    };
+    Written written = Written::Nothing;
+    // Choices only: konf.dat existed before (else only the language takes effect).
+    bool fileExisted = false;
+    Settings settings; // as written
+    // An empty colour field is written as the built-in colour, but the one in
+    // force stays until the restart.
+    bool backgroundGiven = false;
+    bool textGiven = false;
+    int startCategory = 7;
+    // The label named a category: the status bar shows it.
+    std::optional<QString> categoryStatus;
+    // The reconnection switch konf.dat held when the dialog opened.
+    std::optional<bool> autoReconnectInFile;
+};
 
 class TUstawienia : public QDialog {
     Q_OBJECT
@@ -67,6 +94,11 @@ public:
 
     // The start category "Zastosuj" wrote last (0..9).
     int chosenCategory = 7;
+    // Set by the owner before showing: the user's field colours.
+    int32_t fieldBackground = platform::kBuiltInFieldBackground;
+    int32_t fieldText = platform::kBuiltInFieldText;
+
+    const SettingsDialogOutcome& outcome() const { return outcome_; }
 
     void FormActivate();
     void ZastosujClick();
@@ -99,6 +131,6 @@ private:
     void showColour(QLabel* sample, QLineEdit* field, int value);
     void showCategory(int code);
     void enablePickers();
-    // Puts the settings just written into effect in the main window.
-    void applyToMainWindow(const Settings& written);
+
+    SettingsDialogOutcome outcome_;
 };

@@ -1,20 +1,16 @@
-// The settings dialog's writers: "Zastosuj" with what it puts into effect at
-// once, the built-in settings, and the access password's part of the dialog.
+// The settings dialog's writers: "Zastosuj", the built-in settings, and the
+// access password's part of the dialog.
 
 #include "app/access_password.h"
 #include "app/config_file.h"
 #include "app/language.h"
-#include "app/main_window.h"
 #include "app/settings_dialog.h"
 #include "app/settings_dialog_logic.h"
 #include "app/settings_texts.h"
-#include "app/shell_texts.h"
-#include "local/local_lists.h"
 #include "platform/paths.h"
 #include "platform/services.h"
 #include "platform/text_file.h"
 
-#include <QCoreApplication>
 #include <QFile>
 
 namespace texts = settings_texts;
@@ -60,67 +56,18 @@ void TUstawienia::ZastosujClick() {
                               DlgButtons::Ok);
         return;
     }
-    // The language the written file selects is the one shown until the restart.
-    const int language = written.language;
-
-    // 4-5. What can change at once.
-    if (existed) {
-        applyToMainWindow(written);
-    } else if (Form1) {
-        Form1->settings.language = language;
-        if (language == 1)
-            Form1->jezyk_pol();
-        else
-            Form1->jezyk_ang();
-    }
-    if (Form1 && code >= 0)
-        Form1->StatusBar1->setPanelText(3, settings::chosenCategoryStatus(lbl_kat2->text()));
+    outcome_.written = SettingsDialogOutcome::Written::Choices;
+    outcome_.fileExisted = existed;
+    outcome_.settings = written;
+    outcome_.backgroundGiven = !kolor_edit->text().isEmpty();
+    outcome_.textGiven = !kolor_edit2->text().isEmpty();
+    outcome_.startCategory = chosenCategory;
+    if (code >= 0)
+        outcome_.categoryStatus = settings::chosenCategoryStatus(lbl_kat2->text());
     enablePickers();
     if (CheckBox1->isChecked())
         zapisz_haslo();
     accept();
-
-    // 6. The rest needs a restart.
-    const DlgResult answer = services().messageDlg(lang::pick(texts::kRestartOffer, language),
-                                                   DlgType::Information, DlgButtons::YesNo);
-    if (answer == DlgResult::Yes && Form1)
-        Form1->restartProgram();
-}
-
-void TUstawienia::applyToMainWindow(const Settings& written) {
-    if (!Form1)
-        return;
-    TForm1& form = *Form1;
-    const int language = written.language;
-    const QString& folder = written.defaultFolder;
-    form.settings.language = language;
-    // An empty colour field was written as the built-in colour, but the
-    // colour in force stays until the restart.
-    if (!kolor_edit->text().isEmpty())
-        form.settings.fieldBackground = written.fieldBackground;
-    if (!kolor_edit2->text().isEmpty())
-        form.settings.fieldText = written.fieldText;
-    // The layout and the start category take effect in either language. The
-    // list is left alone while connected, as the category commands leave it.
-    form.settings.serverListOnly = written.serverListOnly;
-    form.applyServerPanelLayout();
-    if (chosenCategory <= 8 && !form.connected()) {
-        form.openServerCategory(chosenCategory);
-        form.UserID->clear();
-        form.Password2->clear();
-        form.FTpServer->clear();
-    }
-    form.settings.defaultFolder = folder;
-    QCoreApplication::processEvents();
-    if (language == 1)
-        form.jezyk_pol();
-    else
-        form.jezyk_ang();
-    form.Colory();
-    form.Statusy();
-    if (!form.katalog->setDirectory(folder))
-        services().messageDlg(lang::pick(shell_texts::kDefaultFolderMissing, language),
-                              DlgType::Warning, DlgButtons::Ok);
 }
 
 void TUstawienia::domyslneClick() {
@@ -129,13 +76,8 @@ void TUstawienia::domyslneClick() {
                               DlgButtons::Ok);
         return;
     }
+    outcome_.written = SettingsDialogOutcome::Written::BuiltIn;
     accept();
-    // Nothing of the file is in force until the program starts again; the
-    // user who was sent here by the missing-file notice is offered that step.
-    if (services().messageDlg(lang::pick(texts::kRestartOffer, languageFlag()),
-                              DlgType::Information, DlgButtons::YesNo) == DlgResult::Yes &&
-        Form1)
-        Form1->restartProgram();
 }
 
 void TUstawienia::CheckBox1Click() {

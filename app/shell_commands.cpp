@@ -65,6 +65,7 @@ void TForm1::LicencjaClick() {
 
 void TForm1::klawiszeClick() {
     TSkroty window(this);
+    connect(&window, &TSkroty::helpRequested, this, &TForm1::pomoc1Click);
     services().showModal(window);
 }
 

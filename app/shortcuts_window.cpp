@@ -1,6 +1,6 @@
 #include "app/shortcuts_window.h"
 
-#include "app/main_window.h"
+#include "app/language.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -51,14 +51,13 @@ TSkroty::TSkroty(QWidget* parent) : QDialog(parent) {
     column->addLayout(buttons);
     connect(OK, &QPushButton::clicked, this, &QDialog::accept);
     connect(pomoc, &QPushButton::clicked, this, [this] {
-        if (Form1)
-            Form1->pomoc1Click();
+        emit helpRequested();
         accept();
     });
 }
 
 void TSkroty::showEvent(QShowEvent* event) {
-    const bool polish = !Form1 || languageFlag() == 1;
+    const bool polish = languageFlag() == 1;
     setWindowTitle(polish ? QStringLiteral("Skróty klawiszowe") : QStringLiteral("ShortCut"));
     pomoc->setText(polish ? QStringLiteral("Pomoc") : QStringLiteral("Help"));
     QDialog::showEvent(event);

@@ -15,6 +15,10 @@ public:
     QPushButton* pomoc = nullptr;
     QPushButton* OK = nullptr;
 
+signals:
+    // "Pomoc": the owner opens the help (the list closes).
+    void helpRequested();
+
 protected:
     void showEvent(QShowEvent* event) override;
 };

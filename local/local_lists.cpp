@@ -79,12 +79,17 @@ TLocalFolderList::TLocalFolderList(QWidget* parent) : QListWidget(parent) {
             [this](QListWidgetItem* item) { setDirectory(item->data(kPathRole).toString()); });
 }
 
-bool TLocalFolderList::setDirectory(const QString& path) {
+bool TLocalFolderList::canOpen(const QString& path) {
     if (path.isEmpty())
         return false;
     const QFileInfo info(path);
-    if (!info.isDir() || !info.isReadable() || !QDir(path).isReadable())
+    return info.isDir() && info.isReadable() && QDir(path).isReadable();
+}
+
+bool TLocalFolderList::setDirectory(const QString& path) {
+    if (!canOpen(path))
         return false;
+    const QFileInfo info(path);
     directory_ = QDir::cleanPath(info.absoluteFilePath());
     refresh();
     emit directoryChanged(directory_);
@@ -162,6 +167,10 @@ void TLocalFileList::refresh() {
         auto* item = new QListWidgetItem(fileIcon(info), info.fileName(), this);
         item->setData(kPathRole, info.filePath());
     }
+}
+
+bool TLocalFileList::shows(const QFileInfo& info) const {
+    return matchesMask(maskPatterns(mask_), info.fileName()) && (attributesOf(info) & attributes_);
 }
 
 QString TLocalFileList::filePath(int row) const {

@@ -2,6 +2,7 @@
 // The local panel's two lists: `katalog`, the folders on the way to the
 // current folder and its subfolders, and `pliki`, the files of that folder.
 
+#include <QFileInfo>
 #include <QListWidget>
 #include <QString>
 
@@ -13,6 +14,8 @@ public:
     QString directory() const { return directory_; }
     // Opens a folder; false (and nothing changes) when it cannot be read.
     bool setDirectory(const QString& path);
+    // Whether setDirectory would open `path` now.
+    static bool canOpen(const QString& path);
     void refresh();
     // Folder shown on a row (ancestors first, then subfolders).
     QString folderAt(int row) const;
@@ -54,6 +57,8 @@ public:
     void setMask(const QString& mask);
     QString mask() const { return mask_; }
     void refresh();
+    // Whether the list's mask and attributes let this file show.
+    bool shows(const QFileInfo& info) const;
     // Full path of a row's file.
     QString filePath(int row) const;
     QStringList selectedFileNames() const;

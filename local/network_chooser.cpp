@@ -119,9 +119,7 @@ void Tfrm_siec::showEvent(QShowEvent* event) {
 }
 
 void Tfrm_siec::FormActivate() {
-    if (Form1)
-        platform::applyFieldColors({cmb_siec, Edit1}, Form1->settings.fieldBackground,
-                                   Form1->settings.fieldText);
+    platform::applyFieldColors({cmb_siec, Edit1}, fieldBackground, fieldText);
 }
 
 void Tfrm_siec::cmb_siecClick(QTreeWidgetItem* node) {
@@ -143,15 +141,28 @@ void Tfrm_siec::OKClick() {
                               platform::DlgButtons::Ok, platform::BoxKind::Plain);
         return;
     }
-    if (!Form1 || !Form1->katalog->setDirectory(path)) {
-        services().messageBox(lang::pick(texts::kCannotOpen, Form1 ? languageFlag() : 1).arg(path),
-                              caption, platform::DlgButtons::Ok, platform::BoxKind::Plain);
+    // Checked here, so that a folder the panel could not open keeps the
+    // chooser open for another pick.
+    if (!TLocalFolderList::canOpen(path)) {
+        showCannotOpen(path);
         return;
     }
     accept();
 }
 
+void Tfrm_siec::showCannotOpen(const QString& path) {
+    services().messageBox(lang::pick(texts::kCannotOpen, languageFlag()).arg(path),
+                          QString::fromLatin1(texts::kCaption), platform::DlgButtons::Ok,
+                          platform::BoxKind::Plain);
+}
+
 void TForm1::siecClick() {
     Tfrm_siec chooser(this);
-    services().showModal(chooser);
+    chooser.fieldBackground = settings.fieldBackground;
+    chooser.fieldText = settings.fieldText;
+    if (services().showModal(chooser) != QDialog::Accepted)
+        return;
+    // The folder may have gone between the pick and now.
+    if (!katalog->setDirectory(chooser.chosenFolder()))
+        Tfrm_siec::showCannotOpen(chooser.chosenFolder());
 }

@@ -4,6 +4,7 @@
 // mounted or connected by the program.
 
 #include "local/network_mounts.h"
+#include "platform/colors.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -26,10 +27,16 @@ public:
     QLineEdit* Edit1 = nullptr;
     QPushButton* OK = nullptr;
     QPushButton* Anuluj = nullptr;
+    // Set by the caller before showing: the user's field colours.
+    int32_t fieldBackground = platform::kBuiltInFieldBackground;
+    int32_t fieldText = platform::kBuiltInFieldText;
 
+    // The network folder "OK" accepted; the caller opens it in the local panel.
+    QString chosenFolder() const { return Edit1->text(); }
     void FormActivate();
     void cmb_siecClick(QTreeWidgetItem* node);
     void OKClick();
+    static void showCannotOpen(const QString& path);
 
 protected:
     void showEvent(QShowEvent* event) override;
