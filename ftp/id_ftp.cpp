@@ -17,6 +17,10 @@ void TIdFTP::OpenSession(bool login) {
     OpenConnection();
     FAbortSent = false;
     FRepliesOwed = 0;
+    FFeatures = {};
+    FUtf8 = false;
+    FEpsvRefused = false;
+    FMlsdRefused = false;
     try {
         ReadReply({220});
         if (login) {
@@ -27,6 +31,8 @@ void TIdFTP::OpenSession(bool login) {
                 SystemDescription = "Unknown";
             else
                 SystemDescription = LastReplyLine().size() > 3 ? LastReplyLine().substr(3) : "";
+            if (UseExtensions)
+                ReadFeatures();
         }
     } catch (...) {
         CloseConnection();

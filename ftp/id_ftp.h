@@ -7,6 +7,7 @@
 // reply raises EIdProtocolReplyError, which carries its code too.
 #pragma once
 
+#include "ftp/id_ftp_features.h"
 #include "ftp/id_reply.h"
 #include "ftp/id_simple_server.h"
 #include "ftp/id_tcp_client.h"
@@ -46,6 +47,12 @@ public:
     // worth for each line) is aborted or refused with EIdReplyTooLong, so an endless
     // listing, or one of bare line ends, cannot exhaust memory.
     int64_t MaxListingSize = 256LL << 20;
+
+    // After the login the server's FEAT is read and what it offers is used: EPSV for
+    // passive transfers, MLSD for listings (handed on as `ls -l` lines), UTF-8 names.
+    // A server that answers FEAT with anything but 211 sees the commands of RFC 959
+    // alone, exactly as before. Off: no FEAT is sent at all.
+    bool UseExtensions = true;
 
     void OpenSession(bool login = true);
     void CloseSession();
@@ -89,6 +96,14 @@ public:
     void UploadFile(const std::string& localPath, const std::string& remotePath,
                     bool append = false);
 
+    // What the server's FEAT reply offered in this session.
+    const TIdFTPFeatures& Features() const { return FFeatures; }
+    // The server took OPTS UTF8 ON: names travel as UTF-8 both ways.
+    bool Utf8Names() const { return FUtf8; }
+    // The digest of a remote file by the best hash command the server offers (lower-case
+    // hexadecimal; `used` says which algorithm); empty when it offers none or refuses.
+    std::string RemoteHash(const std::string& path, TIdHashChoice& used);
+
     // The data connection while a listing or transfer runs, else null.
     TIdTCPConnection* DataChannel() const { return FDataChannel.get(); }
     const TIdTransferInfo& LastTransfer() const { return FTransfer; }
@@ -98,6 +113,9 @@ protected:
 
 private:
     std::string TypeCommand() const;
+    void ReadFeatures();
+    bool UsesMlsd(const std::string& pathMask, bool details) const;
+    void ConvertMlsdLines(std::vector<std::string>& lines) const;
     IdPasvAddress PassiveRequest();
     void SendPort(const TIdSimpleServer& listener);
     template <class T> std::unique_ptr<T> NewDataChannel();
@@ -135,4 +153,8 @@ private:
     bool FAbortSent = false; // an ABOR whose answer has not been read yet
     bool FTransferRunning = false;
     TIdTransferInfo FTransfer;
+    TIdFTPFeatures FFeatures;
+    bool FUtf8 = false;
+    bool FEpsvRefused = false; // this session's server refused EPSV: PASV from then on
+    bool FMlsdRefused = false;
 };

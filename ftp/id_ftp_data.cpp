@@ -7,15 +7,6 @@
 
 #include <algorithm>
 
-IdPasvAddress TIdFTP::PassiveRequest() {
-    SendCommand("PASV", {227});
-    return idParsePasvReply(LastReplyLine());
-}
-
-void TIdFTP::SendPort(const TIdSimpleServer& listener) {
-    SendCommand("PORT " + idPortArgument(listener.Socket.IP, listener.Socket.Port), {200});
-}
-
 template <class T> std::unique_ptr<T> TIdFTP::NewDataChannel() {
     // Class defaults (32 KiB chunks), no log hook, no status handlers; progress goes
     // to the owner's work handlers with the data connection as sender.
@@ -246,8 +237,22 @@ void TIdFTP::ListDirectoryToStream(TIdStream& destination, const std::string& pa
 
 void TIdFTP::ListDirectory(std::vector<std::string>& destination, const std::string& pathMask,
                            bool details) {
+    const bool mlsd = UsesMlsd(pathMask, details);
     CappedMemoryStream data(MaxListingSize, *this);
-    ListDirectoryToStream(data, pathMask, details);
+    try {
+        if (mlsd)
+            ReceiveOverData("MLSD", data, false);
+        else
+            ListDirectoryToStream(data, pathMask, details);
+    } catch (const EIdProtocolReplyError& refused) {
+        // A server whose FEAT promised MLST but that refuses MLSD is listed with LIST.
+        const int code = refused.ReplyErrorCode;
+        if (!mlsd || (code != 500 && code != 501 && code != 502 && code != 504))
+            throw;
+        FMlsdRefused = true;
+        ListDirectory(destination, pathMask, details);
+        return;
+    }
     if (data.Overflowed)
         throw EIdReplyTooLong("Listing longer than " + std::to_string(MaxListingSize) + " bytes.");
     // Each line costs a string of its own: a listing of bare line ends would take
@@ -262,6 +267,8 @@ void TIdFTP::ListDirectory(std::vector<std::string>& destination, const std::str
         throw EIdReplyTooLong("Listing of " + std::to_string(lineEnds) + " lines takes more than " +
                               std::to_string(MaxListingSize) + " bytes.");
     destination = idSplitListing(bytes);
+    if (mlsd)
+        ConvertMlsdLines(destination);
 }
 
 void TIdFTP::DownloadToStream(const std::string& remotePath, TIdStream& destination,

@@ -15,7 +15,7 @@ void TIdSimpleServer::BeginListen(int backlog) {
     ResetConnection();
     AbortRequested = false;
     try {
-        Socket.AllocateSocket();
+        Socket.AllocateSocket(idIsIPv6Address(BoundIP));
         Socket.Bind(BoundIP, BoundPort);
         Socket.Listen(backlog);
     } catch (...) {
@@ -28,13 +28,14 @@ void TIdSimpleServer::BeginListen(int backlog) {
 namespace {
 
 std::string peerOf(int fd) {
-    sockaddr_in a{};
+    sockaddr_storage a{};
     socklen_t len = sizeof a;
-    char text[INET_ADDRSTRLEN] = {};
     if (::getpeername(fd, reinterpret_cast<sockaddr*>(&a), &len) != 0)
         return {};
-    inet_ntop(AF_INET, &a.sin_addr, text, sizeof text);
-    return text;
+    std::string ip;
+    int32_t port = 0;
+    idSplitAddress(reinterpret_cast<const sockaddr*>(&a), ip, port);
+    return ip;
 }
 
 } // namespace

@@ -21,22 +21,57 @@ namespace {
     throw EIdSocketError(idsock::fromErrno(err));
 }
 
-sockaddr_in makeAddr(const std::string& ip, int32_t port) {
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_port = htons(static_cast<uint16_t>(port));
+// An address of either family; sockaddr_storage keeps the system calls family-blind.
+struct SocketAddress {
+    sockaddr_storage storage{};
+    socklen_t length = 0;
+    sockaddr* raw() { return reinterpret_cast<sockaddr*>(&storage); }
+};
+
+SocketAddress makeAddr(const std::string& ip, int32_t port, int family) {
+    SocketAddress a;
+    if (family == AF_INET6) {
+        auto* v6 = reinterpret_cast<sockaddr_in6*>(&a.storage);
+        v6->sin6_family = AF_INET6;
+        v6->sin6_port = htons(static_cast<uint16_t>(port));
+        if (ip.empty())
+            v6->sin6_addr = in6addr_any;
+        else if (inet_pton(AF_INET6, ip.c_str(), &v6->sin6_addr) != 1)
+            throw EIdSocketError(10049);
+        a.length = sizeof(sockaddr_in6);
+        return a;
+    }
+    auto* v4 = reinterpret_cast<sockaddr_in*>(&a.storage);
+    v4->sin_family = AF_INET;
+    v4->sin_port = htons(static_cast<uint16_t>(port));
     if (ip.empty())
-        a.sin_addr.s_addr = htonl(INADDR_ANY);
-    else if (inet_pton(AF_INET, ip.c_str(), &a.sin_addr) != 1)
+        v4->sin_addr.s_addr = htonl(INADDR_ANY);
+    else if (inet_pton(AF_INET, ip.c_str(), &v4->sin_addr) != 1)
         throw EIdSocketError(10049);
+    a.length = sizeof(sockaddr_in);
     return a;
 }
 
-void splitAddr(const sockaddr_in& a, std::string& ip, int32_t& port) {
-    char text[INET_ADDRSTRLEN] = {};
-    inet_ntop(AF_INET, &a.sin_addr, text, sizeof text);
+} // namespace
+
+void idSplitAddress(const sockaddr* a, std::string& ip, int32_t& port) {
+    char text[INET6_ADDRSTRLEN] = {};
+    if (a->sa_family == AF_INET6) {
+        const auto* v6 = reinterpret_cast<const sockaddr_in6*>(a);
+        inet_ntop(AF_INET6, &v6->sin6_addr, text, sizeof text);
+        port = ntohs(v6->sin6_port);
+    } else {
+        const auto* v4 = reinterpret_cast<const sockaddr_in*>(a);
+        inet_ntop(AF_INET, &v4->sin_addr, text, sizeof text);
+        port = ntohs(v4->sin_port);
+    }
     ip = text;
-    port = ntohs(a.sin_port);
+}
+
+namespace {
+
+void splitAddr(const SocketAddress& a, std::string& ip, int32_t& port) {
+    idSplitAddress(reinterpret_cast<const sockaddr*>(&a.storage), ip, port);
 }
 
 } // namespace
@@ -46,17 +81,18 @@ TIdSocketHandle::~TIdSocketHandle() {
         ::close(Handle);
 }
 
-void TIdSocketHandle::AllocateSocket() {
-    int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+void TIdSocketHandle::AllocateSocket(bool ipv6) {
+    int fd = ::socket(ipv6 ? AF_INET6 : AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd < 0)
         raiseErrno(errno);
     Handle = fd;
     HandleAllocated = true;
+    Family = ipv6 ? AF_INET6 : AF_INET;
 }
 
 void TIdSocketHandle::Bind(const std::string& ip, int32_t port) {
-    sockaddr_in a = makeAddr(ip, port);
-    if (::bind(Handle, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0) {
+    SocketAddress a = makeAddr(ip, port, Family);
+    if (::bind(Handle, a.raw(), a.length) != 0) {
         int err = idsock::fromErrno(errno);
         if (err == idsock::WSAEADDRINUSE)
             throw EIdCouldNotBindSocket();
@@ -86,8 +122,8 @@ void TIdSocketHandle::Connect() {
 bool TIdSocketHandle::StartConnect() {
     // Waits are done with poll(); sends must never block the interface thread.
     ::fcntl(Handle, F_SETFL, ::fcntl(Handle, F_GETFL) | O_NONBLOCK);
-    sockaddr_in a = makeAddr(PeerIP, PeerPort);
-    if (::connect(Handle, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0) {
+    SocketAddress a = makeAddr(PeerIP, PeerPort, Family);
+    if (::connect(Handle, a.raw(), a.length) == 0) {
         UpdateBindingLocal();
         return true;
     }
@@ -113,6 +149,10 @@ void TIdSocketHandle::Listen(int backlog) {
 
 void TIdSocketHandle::Adopt(int fd) {
     Handle = fd;
+    SocketAddress a;
+    a.length = sizeof a.storage;
+    if (::getsockname(Handle, a.raw(), &a.length) == 0)
+        Family = a.storage.ss_family;
     HandleAllocated = true;
     ::fcntl(Handle, F_SETFL, ::fcntl(Handle, F_GETFL) | O_NONBLOCK);
     UpdateBindingLocal();
@@ -120,16 +160,16 @@ void TIdSocketHandle::Adopt(int fd) {
 }
 
 void TIdSocketHandle::UpdateBindingLocal() {
-    sockaddr_in a{};
-    socklen_t len = sizeof a;
-    if (::getsockname(Handle, reinterpret_cast<sockaddr*>(&a), &len) == 0)
+    SocketAddress a;
+    a.length = sizeof a.storage;
+    if (::getsockname(Handle, a.raw(), &a.length) == 0)
         splitAddr(a, IP, Port);
 }
 
 void TIdSocketHandle::UpdateBindingPeer() {
-    sockaddr_in a{};
-    socklen_t len = sizeof a;
-    if (::getpeername(Handle, reinterpret_cast<sockaddr*>(&a), &len) == 0)
+    SocketAddress a;
+    a.length = sizeof a.storage;
+    if (::getpeername(Handle, a.raw(), &a.length) == 0)
         splitAddr(a, PeerIP, PeerPort);
 }
 
@@ -215,22 +255,47 @@ std::string idResolveHost(const std::string& host) {
             return clean;
         return host;
     }
+    // "[::1]", as addresses with a port are written, names the address inside.
+    std::string name = host;
+    if (name.size() > 2 && name.front() == '[' && name.back() == ']')
+        name = name.substr(1, name.size() - 2);
     addrinfo hints{};
-    hints.ai_family = AF_INET;
+    hints.ai_family = AF_UNSPEC;
     hints.ai_socktype = SOCK_STREAM;
     addrinfo* res = nullptr;
-    int rc = ::getaddrinfo(host.c_str(), nullptr, &hints, &res);
+    int rc = ::getaddrinfo(name.c_str(), nullptr, &hints, &res);
     if (rc != 0 || !res) {
         int saved = errno;
         if (res)
             ::freeaddrinfo(res);
         throw EIdSocketError(idsock::fromResolverError(rc, saved));
     }
+    // IPv4 first, as before: a host with both keeps the address it always had, and one
+    // with IPv6 alone is reached over IPv6.
+    const addrinfo* chosen = nullptr;
+    for (const addrinfo* r = res; r; r = r->ai_next)
+        if (r->ai_family == AF_INET) {
+            chosen = r;
+            break;
+        }
+    if (!chosen)
+        for (const addrinfo* r = res; r; r = r->ai_next)
+            if (r->ai_family == AF_INET6) {
+                chosen = r;
+                break;
+            }
     std::string ip;
     int32_t port = 0;
-    splitAddr(*reinterpret_cast<sockaddr_in*>(res->ai_addr), ip, port);
+    if (chosen)
+        idSplitAddress(chosen->ai_addr, ip, port);
     ::freeaddrinfo(res);
+    if (ip.empty())
+        throw EIdSocketError(idsock::fromResolverError(EAI_NONAME, 0));
     return ip;
+}
+
+bool idIsIPv6Address(const std::string& ip) {
+    return ip.find(':') != std::string::npos;
 }
 
 bool idPollSocket(int fd, bool forWrite, int timeoutMs) {

@@ -1,4 +1,4 @@
-// The operating-system socket of one connection: IPv4 stream sockets over POSIX.
+// The operating-system socket of one connection: IPv4 or IPv6 stream sockets over POSIX.
 #pragma once
 
 #include <cstdint>
@@ -13,13 +13,14 @@ public:
 
     int Handle = -1;
     bool HandleAllocated = false;
+    int Family = 0; // AF_INET or AF_INET6 once allocated
     std::string IP; // local address and port
     int32_t Port = 0;
     std::string PeerIP;
     int32_t PeerPort = 0;
 
     // Every failure raises EIdSocketError (bind: EIdCouldNotBindSocket for 10048).
-    void AllocateSocket();
+    void AllocateSocket(bool ipv6 = false);
     void Bind(const std::string& ip, int32_t port);
     void SetPeer(const std::string& ip, int32_t port);
     void SetNoDelay();
@@ -46,9 +47,17 @@ public:
     long Send(const char* buffer, long length);
 };
 
-// Resolves a host name to a dotted IPv4 address: "localhost" in any case is
-// 127.0.0.1 without a resolver call; dotted addresses pass through. Raises EIdSocketError.
+// Resolves a host name to an address: "localhost" in any case is 127.0.0.1 without a
+// resolver call; dotted addresses pass through; a name with an IPv4 address gets that,
+// one with IPv6 addresses only gets the first of them. Raises EIdSocketError.
 std::string idResolveHost(const std::string& host);
+
+// An address as the resolver writes it is IPv6 when it holds a colon.
+bool idIsIPv6Address(const std::string& ip);
+
+struct sockaddr;
+// The text address and the port of a socket address of either family.
+void idSplitAddress(const sockaddr* address, std::string& ip, int32_t& port);
 
 // Four dot-separated integers from 0 to 255.
 bool idIsDottedIP(const std::string& host);

@@ -7,11 +7,12 @@ void TIdTCPClient::OpenConnection() {
         throw EIdAlreadyConnected();
     ResetConnection();
     try {
-        Socket.AllocateSocket();
-        Socket.Bind(BoundIP, 0);
         if (!idIsDottedIP(Host))
             DoStatus(stResolving, Host);
+        // The address decides the socket's family, so the name is resolved first.
         std::string ip = idResolveHost(Host);
+        Socket.AllocateSocket(idIsIPv6Address(ip));
+        Socket.Bind(BoundIP, 0);
         // A port outside 16 bits would be cut silently by the socket call.
         if (Port <= 0 || Port > 65535)
             throw EIdSocketError(10049);

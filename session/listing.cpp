@@ -119,6 +119,7 @@ std::string TForm1::remotePathBytes(const QString& path) const {
 void TForm1::showListing(const std::vector<std::string>& lines) {
     const remotelist::Filled filled = remotelist::fill(l3, lines, l3Sorted);
     ListBox1 = filled.rawLines;
-    listingUtf8 = filled.utf8;
+    // A server that took OPTS UTF8 ON expects UTF-8 names whatever its listing held.
+    listingUtf8 = filled.utf8 || FTP->Utf8Names();
     Statusy();
 }

@@ -26,6 +26,8 @@ TEST_F(FtpCommands, UserAnswered230SendsNoPassAndSyst500IsUnknown) {
     server.reply("200 ok");
     server.expect("syst");
     server.reply("500 what?");
+    server.expect("FEAT");
+    server.reply("502 not implemented");
     ftp.OpenSession();
     EXPECT_EQ(ftp.SystemDescription, "Unknown");
 }

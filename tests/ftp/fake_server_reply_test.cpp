@@ -131,9 +131,9 @@ TEST_F(ConnectionReplies, LogItemsAndStatuses) {
         if (item.rfind("Sent: ", 0) == 0)
             sent.push_back(item);
     EXPECT_EQ(sent, (Lines{"Sent: user bob<EOL>", "Sent: pass pw<EOL>", "Sent: type I<EOL>",
-                           "Sent: syst<EOL>", "Sent: Quit<EOL>"}));
+                           "Sent: syst<EOL>", "Sent: FEAT<EOL>", "Sent: Quit<EOL>"}));
     EXPECT_EQ(receivedLog(), "220 fake ready<EOL>331 password please<EOL>230 logged in<EOL>"
-                             "200 binary<EOL>215 UNIX Type: L8<EOL>");
+                             "200 binary<EOL>215 UNIX Type: L8<EOL>500 FEAT not understood<EOL>");
     EXPECT_EQ(ftp.SystemDescription, " UNIX Type: L8");
     EXPECT_EQ(disconnects, 1);
 }

@@ -324,6 +324,19 @@ void FakeFtpServer::pasv(const std::string& format) {
     });
 }
 
+void FakeFtpServer::epsv() {
+    add([this] {
+        std::string got = readLine();
+        if (got != "EPSV")
+            fail("expected \"EPSV\", got \"" + got + "\"");
+        closeFd(dataListenFd_);
+        int port = 0;
+        dataListenFd_ = listenOnLoopback(port);
+        sendAll(controlFd_,
+                "229 Entering Extended Passive Mode (|||" + std::to_string(port) + "|)\r\n");
+    });
+}
+
 void FakeFtpServer::pasvToFullQueue() {
     add([this] {
         std::string got = readLine();
@@ -485,6 +498,9 @@ void FakeFtpServer::scriptLogin(const std::string& user, const std::string& pass
     reply("200 binary");
     expect("syst");
     reply("215 UNIX Type: L8");
+    // A server of RFC 959 alone: nothing beyond it is offered, so nothing else is used.
+    expect("FEAT");
+    reply("500 FEAT not understood");
 }
 
 std::string unixListLine(const std::string& name, size_t size) {

@@ -38,7 +38,8 @@ public:
     int timeoutMs = 10000;
 
     // --- control connection ---
-    // The greeting and a login as the client sends it: USER, PASS, TYPE I, SYST.
+    // The greeting and a login as the client sends it: USER, PASS, TYPE I, SYST, and the
+    // FEAT after it, refused (a server that offers no extension).
     void scriptLogin(const std::string& user = "korvante", const std::string& password = "secret");
     // Sends the line followed by CR LF.
     void reply(const std::string& line);
@@ -71,6 +72,8 @@ public:
     // Reads the "PASV" line, opens a data listener on 127.0.0.1 and replies with format, where "%a"
     // becomes "127,0,0,1,p1,p2" and "%p" becomes "p1,p2" (for announcing another address).
     void pasv(const std::string& format = "227 Entering Passive Mode (%a).");
+    // Reads the "EPSV" line, opens a data listener and replies 229 with its port.
+    void epsv();
     // As pasv(), but the announced listener's queue is full and nobody accepts: the
     // client's connection request is dropped unanswered, as by a firewall, and its
     // connect waits for the system's minutes-long time-out unless it sets a limit.

@@ -39,6 +39,8 @@ protected:
         server.reply("200 binary");
         server.expect("syst");
         server.reply("215 UNIX Type: L8");
+        server.expect("FEAT");
+        server.reply("500 no");
         server.expect("CWD /");
         server.reply("250 ok");
     }
