@@ -31,6 +31,12 @@ QString uploadBatchLine(int position, int count, int language) {
     return lang::pick(transfertext::kUploadBatch, language).arg(position).arg(count);
 }
 
+QString treeBytesLine(int64_t doneBytes, int64_t totalBytes, int language) {
+    return lang::pick(transfertext::kTreeBytes, language)
+        .arg(kilobytes(doneBytes))
+        .arg(kilobytes(totalBytes));
+}
+
 int64_t kilobytes(int64_t bytes) {
     return bytes > 0 ? bytes / 1024 : 0;
 }

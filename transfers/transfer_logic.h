@@ -28,6 +28,8 @@ QString downloadFileLine(const QString& name, int64_t size, bool localFolderIsRo
                          bool replay = false);
 QString downloadBatchLine(int position, int count, int language);
 QString uploadBatchLine(int position, int count, int language);
+// A whole-folder batch adds how much of the tree has gone: " [done z total KB]".
+QString treeBytesLine(int64_t doneBytes, int64_t totalBytes, int language);
 
 // Whole kilobytes of a byte count; nothing negative.
 int64_t kilobytes(int64_t bytes);

@@ -48,6 +48,7 @@ inline constexpr Msg kUploadHeading{"Wysyłanie plików. Proszę Czekać...",
 inline constexpr Msg kUploadFile{"Wysyłanie pliku: ", "Sending file: "};
 inline constexpr Msg kUploadBatch{"Wysyłanie: (%1) z (%2) plików na serwer FTP",
                                   "Sending: (%1) from (%2) files on The FTP server"};
+inline constexpr Msg kTreeBytes{"  [%1 z %2 KB]", "  [%1 of %2 KB]"};
 inline constexpr Msg kFileRefused{"Nie masz wystarczających praw dostępu aby wysłać plik",
                                   "You cannot upload file: Permision danied"};
 inline constexpr Msg kFolderRefused{"Nie masz wystarczających praw dostępu aby wysłać katalog",

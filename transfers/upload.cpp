@@ -1,5 +1,5 @@
-// Uploading the selected local files, or every file of one local folder, into
-// the current remote folder.
+// Uploading the selected local files, or one local folder with everything below
+// it, into the current remote folder.
 
 #include "app/main_window.h"
 #include "ftp/id_ftp.h"
@@ -8,7 +8,9 @@
 #include "platform/services.h"
 #include "session/session_call.h"
 #include "session/session_cursor.h"
+#include "transfers/local_tree.h"
 #include "transfers/progress_window.h"
+#include "transfers/remote_tree.h"
 #include "transfers/transfer_batch.h"
 #include "transfers/transfer_logic.h"
 #include "transfers/transfer_texts.h"
@@ -68,6 +70,29 @@ void refreshRemoteListing(TForm1& form) {
         }
     }
     QCoreApplication::processEvents();
+    session::normalCursor();
+}
+
+// MKD, and CWD into the folder: one the server already holds is entered, not refused.
+bool makeOrEnter(TForm1& form, const std::string& folder) {
+    try {
+        form.FTP->MakeDirectory(folder);
+    } catch (const std::exception&) {
+        // Refused or already there: entering it tells which.
+    }
+    try {
+        form.FTP->ChangeDirectory(folder);
+    } catch (const std::exception&) {
+        return false;
+    }
+    return true;
+}
+
+void refuseFolder(TForm1& form, const QString& shown) {
+    form.Form13->closeWindow();
+    transfers::logFailure(form, transfertext::kFolderNotMade, shown);
+    services().messageDlg(lang::pick(transfertext::kFolderRefused, languageFlag()), DlgType::Error,
+                          DlgButtons::Ok);
     session::normalCursor();
 }
 
@@ -177,16 +202,15 @@ void TForm1::Button2Click() {
         return;
     session::hourglass();
     transferRunning = true;
-    bool made = true;
-    {
+    const std::string parent = remotePathBytes(CurrentDirEdit->text());
+    const std::string topName = remotePathBytes(folderName);
+    const std::string top = transfers::remoteChild(parent, topName);
+    bool entered = false;
+    if (transfers::uploadableName(folderName)) {
         session::SessionCall call(*this);
-        try {
-            FTP->MakeDirectory(remotePathBytes(folderName));
-        } catch (const std::exception&) {
-            made = false;
-        }
+        entered = makeOrEnter(*this, top);
     }
-    if (!made) {
+    if (!entered) {
         transferRunning = false;
         services().messageDlg(lang::pick(transfertext::kFolderRefused, flag), DlgType::Error,
                               DlgButtons::Ok);
@@ -194,13 +218,16 @@ void TForm1::Button2Click() {
         QCoreApplication::processEvents();
         return;
     }
-    ChageDir(folderName);
+    ChageDirRaw(top);
     katalog->setDirectory(localFolder);
     pliki->setDirectory(localFolder);
-    QStringList names;
-    for (int i = 0; i < pliki->count(); ++i)
-        names.append(pliki->item(i)->text());
-    selectedCount = int(names.size());
+    const transfers::LocalTree tree = transfers::readLocalTree(
+        localFolder, [this](const QFileInfo& file) { return pliki->shows(file); });
+    for (const QString& path : tree.skipped)
+        transfers::logFailure(*this, transfertext::kNotFollowed, path);
+    for (const QString& path : tree.unreadable)
+        transfers::logFailure(*this, transfertext::kFolderNotRead, path);
+    selectedCount = int(tree.files.size());
 
     TForm13& window = *Form13;
     window.abortRequested = false;
@@ -210,16 +237,66 @@ void TForm1::Button2Click() {
     bool allSent = true;
     {
         session::SessionCall call(*this);
+        // Taken after the listing: the folder the batch returns to is the new one.
+        const std::string topRaw = remotePathBytes(CurrentDirEdit->text());
         transfers::SessionKeeper keeper =
             transfers::keepSession(*this, transfers::returnToCurrentFolder(*this));
-        for (const QString& name : names) {
-            window.licznik->setText(lang::pick(transfertext::kUploadFile, flag) + name);
-            currentFileSize = QFileInfo(platform::joinPath(localFolder, name)).size();
-            const Sent outcome = sendOne(*this, keeper, localFolder, name);
-            if (outcome != Sent::Whole) {
-                allSent = false;
-                refuseFile(*this, name, outcome);
-                break;
+        std::string serverFolder = topRaw;
+        int64_t doneBytes = 0;
+        size_t next = 0;
+        for (size_t f = 0; f < tree.folders.size() && allSent; ++f) {
+            const transfers::LocalTreeFolder& folder = tree.folders[f];
+            std::string remote = topRaw;
+            for (const QString& name : folder.names)
+                remote = transfers::remoteChild(remote, remotePathBytes(name));
+            if (f > 0) {
+                const bool wasOpen = connected();
+                bool ready = keeper.ready();
+                if (!wasOpen) // a new login starts in the batch's folder
+                    serverFolder = topRaw;
+                if (!ready || !makeOrEnter(*this, remote)) {
+                    allSent = false;
+                    refuseFolder(*this, (QStringList{folderName} + folder.names).join('/'));
+                    break;
+                }
+                serverFolder = remote;
+            }
+            for (; next < tree.files.size() && tree.files[next].folder == int(f); ++next) {
+                const transfers::LocalTreeFile& file = tree.files[next];
+                window.licznik->setText(lang::pick(transfertext::kUploadFile, flag) + file.name);
+                window.licznik2->setText(
+                    transfers::uploadBatchLine(int(next) + 1, selectedCount, flag) +
+                    transfers::treeBytesLine(doneBytes, tree.totalBytes, flag));
+                currentFileSize = file.size;
+                const bool wasOpen = connected();
+                const bool ready = keeper.ready();
+                if (!wasOpen)
+                    serverFolder = topRaw;
+                // A new login brings the batch back to the selected folder only.
+                if (ready && serverFolder != remote) {
+                    try {
+                        FTP->ChangeDirectory(remote);
+                        serverFolder = remote;
+                    } catch (const std::exception&) {
+                    }
+                }
+                const Sent outcome = serverFolder == remote
+                                         ? sendOne(*this, keeper, folder.localPath, file.name)
+                                         : Sent::Failed;
+                if (outcome != Sent::Whole) {
+                    allSent = false;
+                    refuseFile(*this, file.shownPath, outcome);
+                    break;
+                }
+                doneBytes += file.size;
+                QCoreApplication::processEvents();
+            }
+        }
+        // The remote list shows the folder just sent.
+        if (serverFolder != topRaw && connected()) {
+            try {
+                FTP->ChangeDirectory(topRaw);
+            } catch (const std::exception&) {
             }
         }
     }

@@ -4,6 +4,8 @@
 #include "log/log_pane.h"
 #include "tests/transfers/batches/transfer_fixture.h"
 
+#include <QFileInfo>
+
 namespace {
 
 const QString kPolish = QString::fromUtf8("łódź żółw.txt");
@@ -103,32 +105,47 @@ TEST_F(TransferWindow, FolderUploadCreatesTheFolderAndSendsItsFiles) {
     write(localFile(name + "/two words.bin"), pattern(200000, 2));
     connect(1);
 
-    int folderRow = -1;
-    for (int i = 0; i < form->katalog->count(); ++i)
-        if (form->katalog->folderAt(i) == localFile(name))
-            folderRow = i;
-    ASSERT_GE(folderRow, 0);
-    form->katalog->setCurrentRow(folderRow);
+    auto highlight = [&] {
+        form->katalog->setDirectory(QString::fromStdString(local.path()));
+        int folderRow = -1;
+        for (int i = 0; i < form->katalog->count(); ++i)
+            if (form->katalog->folderAt(i) == localFile(name))
+                folderRow = i;
+        ASSERT_GE(folderRow, 0);
+        form->katalog->setCurrentRow(folderRow);
+    };
+    highlight();
     form->kat_wyslij->trigger();
 
     EXPECT_EQ(read(remoteFile(name + "/one.txt")), "one");
     EXPECT_EQ(read(remoteFile(name + "/two words.bin")), pattern(200000, 2));
-    EXPECT_FALSE(QFile::exists(remoteFile(name + "/deeper")));
+    // Everything below goes too, an empty folder as well.
+    EXPECT_TRUE(QFileInfo(remoteFile(name + "/deeper")).isDir());
     EXPECT_EQ(form->CurrentDirEdit->text(), "/" + name);
     EXPECT_EQ(form->katalog->directory(), localFile(name));
     EXPECT_NE(row("one.txt"), nullptr);
     EXPECT_TRUE(services.messages().isEmpty()) << services.messages().join('\n').toStdString();
 
-    // The folder exists now: MKD is refused and nothing is sent.
+    // The folder exists now: it is entered and its files replaced, without a question.
+    write(localFile(name + "/one.txt"), "one, again");
     form->ChageDir("/");
-    form->katalog->setDirectory(QString::fromStdString(local.path()));
-    for (int i = 0; i < form->katalog->count(); ++i)
-        if (form->katalog->folderAt(i) == localFile(name))
-            form->katalog->setCurrentRow(i);
+    highlight();
+    form->kat_wyslijClick();
+    EXPECT_EQ(read(remoteFile(name + "/one.txt")), "one, again");
+    EXPECT_EQ(form->CurrentDirEdit->text(), "/" + name);
+    EXPECT_TRUE(services.messages().isEmpty()) << services.messages().join('\n').toStdString();
+
+    // A file of that name on the server: the folder can be neither made nor entered.
+    QDir(remoteFile(name)).removeRecursively();
+    write(remoteFile(name), "a file");
+    form->ChageDir("/");
+    highlight();
     form->kat_wyslijClick();
     EXPECT_EQ(services.messages(),
               QStringList(
                   {QString::fromUtf8("Nie masz wystarczających praw dostępu aby wysłać katalog")}));
+    EXPECT_EQ(read(remoteFile(name)), "a file");
+    EXPECT_EQ(form->CurrentDirEdit->text(), "/");
 
     // Offline, the menu item says so.
     services.clear();
