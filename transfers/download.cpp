@@ -60,7 +60,8 @@ transfers::RemoteTree batchFiles(TForm1& form, const std::vector<RemoteFile>& se
     tree.serverFolder = here;
     for (const RemoteFile& entry : selected) {
         if (entry.folder)
-            transfers::readRemoteTree(form, here, entry.remote, localFolder, entry.local, tree);
+            transfers::readRemoteTree(*form.FTP, here, entry.remote, localFolder, entry.local,
+                                      tree);
         else
             tree.files.push_back({here, entry.remote, localFolder, entry.local, entry.local});
     }

@@ -1,6 +1,5 @@
 #include "transfers/remote_tree.h"
 
-#include "app/main_window.h"
 #include "ftp/id_ftp.h"
 #include "platform/paths.h"
 #include "session/listing_line.h"
@@ -16,7 +15,7 @@ namespace {
 // Deeper than any real tree; a server whose folders contain themselves stops here.
 constexpr int kMaxDepth = 64;
 
-void readFolder(TForm1& form, const std::string& remote, const QString& local, const QString& shown,
+void readFolder(TIdFTP& ftp, const std::string& remote, const QString& local, const QString& shown,
                 int depth, RemoteTree& tree) {
     // A link already standing where a folder goes would carry the files out of the tree.
     if (depth > kMaxDepth || QFileInfo(local).isSymLink()) {
@@ -26,9 +25,9 @@ void readFolder(TForm1& form, const std::string& remote, const QString& local, c
     std::vector<std::string> lines;
     try {
         tree.serverFolder.clear();
-        form.FTP->ChangeDirectory(remote);
+        ftp.ChangeDirectory(remote);
         tree.serverFolder = remote;
-        form.FTP->ListDirectory(lines);
+        ftp.ListDirectory(lines);
     } catch (const std::exception&) {
         tree.unreadable << shown;
         return;
@@ -51,7 +50,7 @@ void readFolder(TForm1& form, const std::string& remote, const QString& local, c
             tree.files.push_back({remote, line.name.toStdString(), local, name, path});
     }
     for (const auto& [raw, name] : folders)
-        readFolder(form, remoteChild(remote, raw), platform::joinPath(local, name),
+        readFolder(ftp, remoteChild(remote, raw), platform::joinPath(local, name),
                    shown + QLatin1Char('/') + name, depth + 1, tree);
 }
 
@@ -63,13 +62,13 @@ std::string remoteChild(const std::string& folder, const std::string& name) {
     return folder + '/' + name;
 }
 
-void readRemoteTree(TForm1& form, const std::string& remoteParent, const std::string& remoteName,
+void readRemoteTree(TIdFTP& ftp, const std::string& remoteParent, const std::string& remoteName,
                     const QString& localParent, const QString& localName, RemoteTree& tree) {
     if (!safeLocalName(localName)) {
         tree.skipped << localName;
         return;
     }
-    readFolder(form, remoteChild(remoteParent, remoteName),
+    readFolder(ftp, remoteChild(remoteParent, remoteName),
                platform::joinPath(localParent, localName), localName, 0, tree);
 }
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-class TForm1;
+class TIdFTP;
 
 namespace transfers {
 
@@ -35,7 +35,7 @@ std::string remoteChild(const std::string& folder, const std::string& name);
 
 // Reads the folder `remoteName` of the raw folder `remoteParent` into `tree`, to land
 // in `localParent`/`localName`. Leaves the server in tree.serverFolder.
-void readRemoteTree(TForm1& form, const std::string& remoteParent, const std::string& remoteName,
+void readRemoteTree(TIdFTP& ftp, const std::string& remoteParent, const std::string& remoteName,
                     const QString& localParent, const QString& localName, RemoteTree& tree);
 
 } // namespace transfers
