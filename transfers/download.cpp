@@ -65,13 +65,7 @@ transfers::RemoteTree batchFiles(TForm1& form, const std::vector<RemoteFile>& se
         else
             tree.files.push_back({here, entry.remote, localFolder, entry.local, entry.local});
     }
-    for (const QString& path : tree.skipped)
-        transfers::logFailure(form, transfertext::kNotFollowed, path);
-    for (const QString& path : tree.unreadable)
-        transfers::logFailure(form, transfertext::kFolderNotRead, path);
-    for (const QString& path : tree.localFolders)
-        if (!QDir().mkpath(path))
-            transfers::logFailure(form, transfertext::kFolderNotMade, path);
+    transfers::prepareLocalTree(form, tree);
     return tree;
 }
 
@@ -87,6 +81,64 @@ void showEndOfBatch(TForm1& form) {
 }
 
 } // namespace
+
+namespace transfers {
+
+void prepareLocalTree(TForm1& form, const RemoteTree& tree) {
+    for (const QString& path : tree.skipped)
+        logFailure(form, transfertext::kNotFollowed, path);
+    for (const QString& path : tree.unreadable)
+        logFailure(form, transfertext::kFolderNotRead, path);
+    for (const QString& path : tree.localFolders)
+        if (!QDir().mkpath(path))
+            logFailure(form, transfertext::kFolderNotMade, path);
+}
+
+int fetchTreeFiles(TForm1& form, const RemoteTree& tree, const std::string& here,
+                   SessionKeeper& keeper, const std::function<void(int)>& beforeFile) {
+    std::string serverFolder = tree.serverFolder;
+    int position = 0;
+    int failed = 0;
+    for (const TreeFile& file : tree.files) {
+        ++position;
+        if (beforeFile)
+            beforeFile(position);
+        const bool wasOpen = form.connected();
+        bool fetched = keeper.ready();
+        // A new login starts in `here` (or, for the queue, anywhere: no file of a tree
+        // lives in `here` itself, so the next file changes folder first either way).
+        if (!wasOpen)
+            serverFolder = here;
+        if (fetched && serverFolder != file.remoteFolder) {
+            try {
+                form.FTP->ChangeDirectory(file.remoteFolder);
+                serverFolder = file.remoteFolder;
+            } catch (const std::exception&) {
+                fetched = false;
+            }
+        }
+        if (!fetched || !fetchFile(form, file.remoteName, file.localName, file.localFolder, false,
+                                   listing::decodeServerText(file.remoteFolder))) {
+            ++failed;
+            logFailure(form, transfertext::kDownloadFailed, file.shownPath);
+            QCoreApplication::processEvents();
+        }
+        // A user abort ends the batch: the next file must not start on a
+        // connection whose commands the abort has just handed back.
+        if (form.Form13->abortRequested || form.userClosedSession)
+            break;
+    }
+    // The remote list shows the folder the batch started in.
+    if (serverFolder != here && form.connected()) {
+        try {
+            form.FTP->ChangeDirectory(here);
+        } catch (const std::exception&) {
+        }
+    }
+    return failed;
+}
+
+} // namespace transfers
 
 bool TForm1::queueModeOn() const {
     return wlacz_bufor && wlacz_bufor->isChecked();
@@ -171,43 +223,11 @@ void TForm1::s_plikClick() {
         // A file that cost the connection fails alone; the next logs in again.
         transfers::SessionKeeper keeper =
             transfers::keepSession(*this, transfers::returnToCurrentFolder(*this));
-        std::string serverFolder = tree.serverFolder;
-        int position = 0;
-        for (const transfers::TreeFile& file : files) {
-            ++position;
+        transfers::fetchTreeFiles(*this, tree, here, keeper, [&](int position) {
             if (selectedCount > 1)
                 window.licznik2->setText(
                     transfers::downloadBatchLine(position, selectedCount, flag));
-            const bool wasOpen = connected();
-            bool fetched = keeper.ready();
-            if (!wasOpen) // a new login starts in the listed folder
-                serverFolder = here;
-            if (fetched && serverFolder != file.remoteFolder) {
-                try {
-                    FTP->ChangeDirectory(file.remoteFolder);
-                    serverFolder = file.remoteFolder;
-                } catch (const std::exception&) {
-                    fetched = false;
-                }
-            }
-            if (!fetched ||
-                !transfers::fetchFile(*this, file.remoteName, file.localName, file.localFolder,
-                                      false, listing::decodeServerText(file.remoteFolder))) {
-                transfers::logFailure(*this, transfertext::kDownloadFailed, file.shownPath);
-                QCoreApplication::processEvents();
-            }
-            // A user abort ends the batch: the next file must not start on a
-            // connection whose commands the abort has just handed back.
-            if (window.abortRequested || userClosedSession)
-                break;
-        }
-        // The remote list shows the folder the batch started in.
-        if (serverFolder != here && connected()) {
-            try {
-                FTP->ChangeDirectory(here);
-            } catch (const std::exception&) {
-            }
-        }
+        });
     }
     window.abortRequested = false;
     transfers::setBatchControlsEnabled(*this, true, true);

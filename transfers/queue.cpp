@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "local/local_lists.h"
 #include "platform/services.h"
+#include "session/listing_line.h"
 #include "session/remote_list.h"
 #include "session/session_call.h"
 #include "session/session_cursor.h"
@@ -11,6 +12,7 @@
 #include "transfers/queue_editor.h"
 #include "transfers/queue_logic.h"
 #include "transfers/queue_texts.h"
+#include "transfers/remote_tree.h"
 #include "transfers/transfer_batch.h"
 #include "transfers/transfer_texts.h"
 
@@ -42,6 +44,11 @@ void queueFile(TForm1& form, const RemoteRow& row) {
     form.lista_bufor2 << row.name;
     form.lista_bufor3 << sizeText;
     form.Form21->appendEntry(folder + row.name, sizeText, queue::sizeKilobytes(size));
+}
+
+// A queued folder is named with a "/" after it, which no file name can hold.
+bool isFolderEntry(const QString& name) {
+    return name.endsWith(QLatin1Char('/'));
 }
 
 bool conversationRunning(const TForm1& form) {
@@ -92,7 +99,42 @@ bool inFolder(const TForm1& form, const QueuedFile& file) {
     return queue::folderOf(form.CurrentDirEdit->text()) == file.folder;
 }
 
+// A queued folder with everything below it, into a local folder of the same name; true
+// when the whole tree arrived.
+bool fetchFolder(TForm1& form, const QString& name, const QString& localFolder,
+                 transfers::SessionKeeper& keeper) {
+    const std::string here = form.remotePathBytes(form.CurrentDirEdit->text());
+    transfers::RemoteTree tree;
+    tree.serverFolder = here;
+    transfers::readRemoteTree(*form.FTP, here, remoteNameIn(form, name), localFolder, name, tree);
+    transfers::prepareLocalTree(form, tree);
+    const bool read = tree.unreadable.isEmpty() && !tree.localFolders.isEmpty();
+    // The tree's own failures are logged file by file.
+    return transfers::fetchTreeFiles(form, tree, here, keeper, {}) == 0 && read;
+}
+
 } // namespace
+
+namespace transfers {
+
+void queueFolder(TForm1& form, const QTreeWidgetItem* row) {
+    if (!form.queueModeOn() || !row || remotelist::picture(row) != remotelist::kFolderPicture)
+        return;
+    const listing::ParsedLine line = remotelist::parsed(row);
+    // Links are not followed, and "." and ".." are no folders of their own.
+    if (line.isLink || line.name == "." || line.name == "..")
+        return;
+    const QString folder = queue::folderLine(form.CurrentDirEdit->text());
+    const QString name = row->text(0) + QLatin1Char('/');
+    // Its size is known only once the tree is read, when its turn comes.
+    const QString sizeText = queue::sizeText(-1);
+    form.lista_bufor << folder;
+    form.lista_bufor2 << name;
+    form.lista_bufor3 << sizeText;
+    form.Form21->appendEntry(folder + name, sizeText, 0);
+}
+
+} // namespace transfers
 
 void TForm1::wlacz_buforClick() {
     if (conversationRunning(*this))
@@ -197,7 +239,9 @@ void TForm1::S_bufor() {
                 break;
             bool fetched = false;
             // A file whose folder could not be entered is never looked for elsewhere.
-            if (inFolder(*this, file))
+            if (inFolder(*this, file) && isFolderEntry(file.name))
+                fetched = fetchFolder(*this, file.name.chopped(1), localFolder, keeper);
+            else if (inFolder(*this, file))
                 fetched = transfers::fetchFile(*this, remoteNameIn(*this, file.name), file.name,
                                                localFolder);
             else

@@ -12,6 +12,7 @@
 #include <string>
 
 class TForm1;
+class QTreeWidgetItem;
 
 namespace transfers {
 
@@ -40,6 +41,19 @@ bool downloadFile(TForm1& form, const std::string& remoteName, const QString& lo
                   int64_t announcedSize, const QString& remoteFolder = {});
 
 void logFailure(TForm1& form, const Msg& text, const QString& name);
+
+struct RemoteTree;
+// A remote tree about to be downloaded: what was left out of it goes to the log and its
+// local folders are made (empty ones too).
+void prepareLocalTree(TForm1& form, const RemoteTree& tree);
+// Downloads the files of `tree`, changing folder only where the next file lives
+// elsewhere; `beforeFile` gets each file's position (from 1). Stops at a user abort and
+// leaves the server in `here`. Returns the files that did not arrive (each logged).
+int fetchTreeFiles(TForm1& form, const RemoteTree& tree, const std::string& here,
+                   SessionKeeper& keeper, const std::function<void(int)>& beforeFile);
+// Queue mode: a remote folder row joins the queue as one entry, downloaded with
+// everything below it into a local folder of the same name.
+void queueFolder(TForm1& form, const QTreeWidgetItem* row);
 
 // The session of a window batch: a connection that a failed file cost (and the user did
 // not close) is opened again before the next file, and `reenter` takes the batch back to

@@ -6,8 +6,10 @@
 #include "ftp/id_ftp.h"
 #include "local/local_lists.h"
 #include "platform/services.h"
+#include "session/listing_line.h"
 #include "session/remote_list.h"
 #include "transfers/progress_window.h"
+#include "transfers/transfer_batch.h"
 
 #include <QApplication>
 #include <QDrag>
@@ -113,10 +115,19 @@ void TForm1::dropOnPanel(QWidget* target, QWidget* source) {
     if (!acceptsDrop(target, source))
         return;
     if (target == pliki) {
-        // Only a file row downloads; a folder row, or none, does nothing.
+        // A file or folder row downloads as F7 does; in queue mode a folder row joins the
+        // queue first (a click has queued a file row already) and the queue runs.
         const QTreeWidgetItem* row = l3->currentItem();
-        if (row && remotelist::picture(row) != remotelist::kFolderPicture)
-            s_plikClick();
+        if (!row)
+            return;
+        const bool folder = remotelist::picture(row) == remotelist::kFolderPicture;
+        const listing::ParsedLine line = remotelist::parsed(row);
+        // A link is not followed, and ".." is the way up, not a folder to fetch.
+        if (folder && (line.isLink || line.name == "." || line.name == ".."))
+            return;
+        if (folder && queueModeOn() && !transferRunning && sessionCallDepth == 0 && connected())
+            transfers::queueFolder(*this, row);
+        s_plikClick();
         return;
     }
     if (!dragAllowed)

@@ -110,12 +110,14 @@ TEST_F(FolderUpload, TheWholeTreeArrivesByteEqualAndNoLinkIsFollowed) {
     EXPECT_NE(row(QString::fromUtf8("żółw.txt")), nullptr);
     EXPECT_FALSE(form->Form13->isVisible());
 
-    // Downloaded back by F7 into another local folder: the same tree.
+    // Dragged back onto the local panel, into another local folder: the same tree.
     form->ChageDir("/");
     ftptest::TempDir back;
     form->katalog->setDirectory(QString::fromStdString(back.path()));
     selectRemote({kTop});
-    press(Qt::Key_F7);
+    form->l3->setCurrentItem(row(kTop));
+    ASSERT_TRUE(form->acceptsDrop(form->pliki, form->l3));
+    form->dropOnPanel(form->pliki, form->l3);
     EXPECT_EQ(treeOf(QString::fromStdString(back.path()) + '/' + kTop), expected);
 }
 

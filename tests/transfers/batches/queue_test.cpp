@@ -6,6 +6,7 @@
 #include "tests/transfers/batches/transfer_fixture.h"
 #include "transfers/queue_editor.h"
 
+#include <QFileInfo>
 #include <QTest>
 
 namespace {
@@ -203,6 +204,48 @@ TEST_F(Queue, AddAllThenDisconnectEmptiesTheQueueAndEndsTheMode) {
     // Not connected: the queue download does nothing and says nothing.
     form->S_bufor();
     EXPECT_TRUE(services.messages().isEmpty()) << services.messages().join('\n').toStdString();
+}
+
+TEST_F(Queue, AFolderDroppedOnTheLocalPanelJoinsTheQueueAndArrivesWithItsTree) {
+    makeFolder(QString::fromUtf8("drzewo ż/pod/pusty"));
+    makeFolder("other");
+    write(remoteFile("other/first.txt"), "first");
+    write(remoteFile(QString::fromUtf8("drzewo ż/x.txt")), "x");
+    write(remoteFile(QString::fromUtf8("drzewo ż/pod/y.bin")), pattern(150000, 4));
+    connect(1);
+    showWindow();
+    form->wlacz_bufor->trigger();
+    open("other");
+    click("first.txt");
+    up();
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return row(QString::fromUtf8("drzewo ż")) != nullptr; }, 5000));
+    // A click on a folder only picks it (a double click opens it): nothing is queued.
+    click(QString::fromUtf8("drzewo ż"));
+    EXPECT_EQ(form->lista_bufor2, QStringList({"first.txt"}));
+    QStringList editorLines;
+    form->FTP->OnWorkBegin = [&, original = form->FTP->OnWorkBegin](
+                                 TIdComponent* sender, TWorkMode mode, int64_t expected) {
+        original(sender, mode, expected);
+        if (editorLines.isEmpty())
+            editorLines = lines(form->Form21->ListBox1);
+    };
+    form->l3->setCurrentItem(row(QString::fromUtf8("drzewo ż")));
+    form->dropOnPanel(form->pliki, form->l3);
+
+    EXPECT_EQ(editorLines, QStringList({"/other/first.txt", QString::fromUtf8("//drzewo ż/")}));
+    EXPECT_EQ(read(localFile("first.txt")), "first");
+    EXPECT_EQ(read(localFile(QString::fromUtf8("drzewo ż/x.txt"))), "x");
+    EXPECT_EQ(read(localFile(QString::fromUtf8("drzewo ż/pod/y.bin"))), pattern(150000, 4));
+    EXPECT_TRUE(QFileInfo(localFile(QString::fromUtf8("drzewo ż/pod/pusty"))).isDir());
+    EXPECT_TRUE(form->lista_bufor.isEmpty());
+    const QStringList log = form->memo1->lines();
+    EXPECT_FALSE(log.join('\n').contains(QString::fromUtf8("Nie ściągnięto")))
+        << log.join('\n').toStdString();
+    EXPECT_TRUE(services.messages().isEmpty()) << services.messages().join('\n').toStdString();
+    // The server stands where the remote list says.
+    EXPECT_EQ(QString::fromStdString(form->FTP->CurrentDirectory()), form->CurrentDirEdit->text());
+    EXPECT_TRUE(form->connected());
 }
 
 } // namespace
