@@ -1,5 +1,7 @@
 // Adresy.dat through the new-address and address-list dialogs.
 
+#include "app/main_window.h"
+#include "platform/services.h"
 #include "tests/addressbook/addressbook_fixture.h"
 
 #include <QDir>
@@ -176,6 +178,36 @@ TEST_F(AddressBookWindow, AFailedWriteIsReportedAndTheBookKept) {
     form->Adresy_nowy1->trigger();
     EXPECT_TRUE(newStillOpen);
     EXPECT_EQ(services.callsOf("messageDlg").size(), 1);
+}
+
+TEST_F(AddressBookWindow, TheListHandsItsPickBackWithoutAnyMainWindow) {
+    // No main window at all: the dialog gets its colours from its caller and hands
+    // the pick back instead of reaching for the launcher.
+    home.writeBytes("Adresy.dat", "a@example.com\r\nb@example.com\r\n");
+    ASSERT_EQ(Form1, nullptr);
+    TAdresy_edycja dialog;
+    dialog.fieldBackground = 0x0000FF; // red, as konf.dat stores colours
+    dialog.fieldText = 0xFFFFFF;
+    QColor background;
+    services.modalSteps["Adresy_edycja"] = [&](QDialog& d) {
+        auto& list = static_cast<TAdresy_edycja&>(d);
+        background = list.ListBox1->palette().color(QPalette::Base);
+        doubleClickRow(list.ListBox1, 1);
+        return list.result();
+    };
+    EXPECT_EQ(platform::services().showModal(dialog), QDialog::Accepted);
+    EXPECT_EQ(dialog.pickedAddress(), "b@example.com");
+    EXPECT_EQ(background, QColor(Qt::red));
+
+    // Closed without a pick: nothing to hand back.
+    TAdresy_edycja closed;
+    services.modalSteps["Adresy_edycja"] = [](QDialog& d) {
+        auto& list = static_cast<TAdresy_edycja&>(d);
+        QTest::mouseClick(list.Anuluj, Qt::LeftButton);
+        return list.result();
+    };
+    EXPECT_EQ(platform::services().showModal(closed), QDialog::Rejected);
+    EXPECT_TRUE(closed.pickedAddress().isEmpty());
 }
 
 } // namespace
