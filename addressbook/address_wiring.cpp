@@ -6,6 +6,7 @@
 #include "addressbook/address_list_dialog.h"
 #include "addressbook/launcher.h"
 #include "addressbook/new_address_dialog.h"
+#include "app/top_panel.h"
 #include "platform/services.h"
 
 #include <QCoreApplication>
@@ -14,7 +15,7 @@ void TForm1::wireAddressBook() {
     if (Form8)
         return;
     Form8 = new TForm8(this);
-    connect(statystyka, &QToolButton::clicked, this, &TForm1::statystykaClick);
+    connect(topPanel->statystyka, &QToolButton::clicked, this, &TForm1::statystykaClick);
     connect(mail_www, &QAction::triggered, this, &TForm1::statystykaClick);
     connect(Adresy_nowy1, &QAction::triggered, this, &TForm1::Adresy_nowy1Click);
     connect(Adresy_edytuj1, &QAction::triggered, this, &TForm1::Adresy_edytuj1Click);

@@ -1,13 +1,18 @@
 #include "app/accessible_names.h"
 
 #include "app/main_window.h"
+#include "app/top_panel.h"
 #include "local/local_lists.h"
 #include "log/log_pane.h"
+#include "log/log_panel.h"
 
 namespace {
 
 template <auto control> QWidget* member(TForm1& form) {
     return form.*control;
+}
+template <auto region, auto control> QWidget* inRegion(TForm1& form) {
+    return (form.*region)->*control;
 }
 
 struct ControlName {
@@ -19,10 +24,10 @@ struct ControlName {
 // Picture-only buttons are named by their hints; the English names are the
 // same hints in English (the hints themselves stay Polish, as designed).
 constexpr ControlName kNames[] = {
-    {member<&TForm1::statystyka>, nullptr, nullptr},
-    {member<&TForm1::dynamik>, "Dynamiczne łączenie z serwerem FTP",
+    {inRegion<&TForm1::topPanel, &TTopPanel::statystyka>, nullptr, nullptr},
+    {inRegion<&TForm1::topPanel, &TTopPanel::dynamik>, "Dynamiczne łączenie z serwerem FTP",
      "Dynamic connecting with FTP server"},
-    {member<&TForm1::CButton>, "Schowaj okno do zasobnika",
+    {inRegion<&TForm1::topPanel, &TTopPanel::CButton>, "Schowaj okno do zasobnika",
      "Hide the window to the notification area"},
     {member<&TForm1::siec>, "Pokaż katalogi sieciowe", "Show network directories"},
     {member<&TForm1::wyslij_pliki>, "Wyślij pliki na serwer FTP [F6]",
@@ -62,16 +67,16 @@ constexpr ControlName kNames[] = {
     {member<&TForm1::pliki>, "Pliki lokalne", "Local files"},
     {member<&TForm1::ftp_lista>, "Lista serwerów FTP", "FTP server list"},
     {member<&TForm1::l3>, "Zasoby serwera FTP", "FTP directory list"},
-    {member<&TForm1::memo1>, "Logi", "Logs"},
+    {inRegion<&TForm1::logPanel, &TLogPanel::memo1>, "Logi", "Logs"},
 };
 
 } // namespace
 
 void linkFieldLabels(TForm1& form) {
-    form.Label1->setBuddy(form.CurrentDirEdit);
-    form.Label2->setBuddy(form.UserID);
-    form.Label3->setBuddy(form.FTpServer);
-    form.lbl_haslo->setBuddy(form.Password2);
+    form.topPanel->Label1->setBuddy(form.topPanel->CurrentDirEdit);
+    form.topPanel->Label2->setBuddy(form.topPanel->UserID);
+    form.topPanel->Label3->setBuddy(form.topPanel->FTpServer);
+    form.topPanel->lbl_haslo->setBuddy(form.topPanel->Password2);
 }
 
 void nameControls(TForm1& form, bool polish) {
@@ -83,10 +88,11 @@ void nameControls(TForm1& form, bool polish) {
         control->setAccessibleName(text ? QString::fromUtf8(text) : control->toolTip());
     }
     // The connection fields are named by their labels, in the language shown.
-    const std::pair<QLineEdit*, QLabel*> fields[] = {{form.CurrentDirEdit, form.Label1},
-                                                     {form.UserID, form.Label2},
-                                                     {form.FTpServer, form.Label3},
-                                                     {form.Password2, form.lbl_haslo}};
+    const std::pair<QLineEdit*, QLabel*> fields[] = {
+        {form.topPanel->CurrentDirEdit, form.topPanel->Label1},
+        {form.topPanel->UserID, form.topPanel->Label2},
+        {form.topPanel->FTpServer, form.topPanel->Label3},
+        {form.topPanel->Password2, form.topPanel->lbl_haslo}};
     for (const auto& [field, label] : fields) {
         QString text = label->text().trimmed();
         while (text.endsWith(QLatin1Char(':')))

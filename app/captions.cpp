@@ -1,6 +1,7 @@
 #include "app/captions.h"
 
 #include "app/main_window.h"
+#include "app/top_panel.h"
 
 #include <QTreeWidgetItem>
 
@@ -27,6 +28,12 @@ template <auto control> void text(TForm1& window, const QString& caption) {
 template <auto control> void hint(TForm1& window, const QString& caption) {
     (window.*control)->setToolTip(caption);
 }
+template <auto region, auto control> void textIn(TForm1& window, const QString& caption) {
+    show((window.*region)->*control, caption);
+}
+template <auto region, auto control> void hintIn(TForm1& window, const QString& caption) {
+    ((window.*region)->*control)->setToolTip(caption);
+}
 template <auto list, int column> void header(TForm1& window, const QString& caption) {
     (window.*list)->headerItem()->setText(column, caption);
 }
@@ -40,19 +47,23 @@ const QList<CaptionRow>& mainWindowCaptions() {
     static const QList<CaptionRow> rows = {
         // window and top panel
         {"TForm1", "KORVANTE 2.5.5 - Klient FTP", "KORVANTE 2.5.5 - FTP Client", windowTitle},
-        {"pol2", "Połącz", "Connect", text<&TForm1::pol2>},
-        {"roz2", "Rozłącz", "Disconnect", text<&TForm1::roz2>},
-        {"opcje", "Serwery FTP", "FTP servers", text<&TForm1::opcje>},
-        {"Ustawienia2", "Ustawienia", "Options", text<&TForm1::Ustawienia2>},
-        {"pomoc", "Pomoc", "Help", text<&TForm1::pomoc>},
-        {"zamknij", "Zamknij", "Close", text<&TForm1::zamknij>},
+        {"pol2", "Połącz", "Connect", textIn<&TForm1::topPanel, &TTopPanel::pol2>},
+        {"roz2", "Rozłącz", "Disconnect", textIn<&TForm1::topPanel, &TTopPanel::roz2>},
+        {"opcje", "Serwery FTP", "FTP servers", textIn<&TForm1::topPanel, &TTopPanel::opcje>},
+        {"Ustawienia2", "Ustawienia", "Options",
+         textIn<&TForm1::topPanel, &TTopPanel::Ustawienia2>},
+        {"pomoc", "Pomoc", "Help", textIn<&TForm1::topPanel, &TTopPanel::pomoc>},
+        {"zamknij", "Zamknij", "Close", textIn<&TForm1::topPanel, &TTopPanel::zamknij>},
         {"SpeedButton1", "Szukaj", "Search", text<&TForm1::SpeedButton1>},
         {"Panel5", " Lista serwerów FTP", " FTP server list", text<&TForm1::Panel5Caption>},
         {"Panel8", " Lokalny komputer", " Local host", text<&TForm1::Panel8>},
-        {"Label1", "Jesteś w katalogu:", "You are in directory::", text<&TForm1::Label1>},
-        {"Label2", "Użytkownik/Konto:", "User/Accont:", text<&TForm1::Label2>},
-        {"Label3", "Nazwa serwera FTP:", "FTP server name:", text<&TForm1::Label3>},
-        {"lbl_haslo", "Hasło:", "Password:", text<&TForm1::lbl_haslo>},
+        {"Label1", "Jesteś w katalogu:", "You are in directory::",
+         textIn<&TForm1::topPanel, &TTopPanel::Label1>},
+        {"Label2",
+         "Użytkownik/Konto:", "User/Accont:", textIn<&TForm1::topPanel, &TTopPanel::Label2>},
+        {"Label3",
+         "Nazwa serwera FTP:", "FTP server name:", textIn<&TForm1::topPanel, &TTopPanel::Label3>},
+        {"lbl_haslo", "Hasło:", "Password:", textIn<&TForm1::topPanel, &TTopPanel::lbl_haslo>},
         {"szukaj_cale", "Szukaj wg całych nazw", "Search by All words", text<&TForm1::szukaj_cale>},
         {"ftp_lista#0", "Nazwa serwera", "Host name", header<&TForm1::ftp_lista, 0>},
         {"ftp_lista#1", "Typ logowania", "Login type", header<&TForm1::ftp_lista, 1>},
@@ -60,9 +71,10 @@ const QList<CaptionRow>& mainWindowCaptions() {
         {"l3#0", "Zasoby serwera FTP", "FTP directory list", header<&TForm1::l3, 0>},
         {"l3#1", "Atrybuty", "Attribute", header<&TForm1::l3, 1>},
         {"statystyka?", "Otwórz WWW / Wyślij e-mail", "Open WWW page / Sent e-mail",
-         hint<&TForm1::statystyka>},
+         hintIn<&TForm1::topPanel, &TTopPanel::statystyka>},
         {"CButton?", "Ukryj program w obszarze powiadomień",
-         "Hide the program in the notification area", hint<&TForm1::CButton>},
+         "Hide the program in the notification area",
+         hintIn<&TForm1::topPanel, &TTopPanel::CButton>},
         // server list menu
         {"Polacz1", "Połącz do serwera FTP  [F5]", "Connect to FTP server  [F5]",
          text<&TForm1::Polacz1>},

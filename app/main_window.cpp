@@ -6,6 +6,7 @@
 #include "app/accessible_names.h"
 #include "app/button_pictures.h"
 #include "app/language.h"
+#include "app/top_panel.h"
 #include "ftp/id_anti_freeze.h"
 #include "ftp/id_ftp.h"
 #include "ftp/id_log_debug.h"
@@ -13,6 +14,7 @@
 #include "local/drive_folders.h"
 #include "local/local_lists.h"
 #include "log/log_pane.h"
+#include "log/log_panel.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -44,10 +46,14 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     setFont(base);
     setStyleSheet(QStringLiteral("QMainWindow, QWidget#Panel1 { color: navy; }"));
 
-    buildTopPanel();
+    topPanel = new TTopPanel(this);
     buildLocalPanel();
     buildServerPanel();
-    buildBottomPanel();
+    logPanel = new TLogPanel(this);
+    StatusBar1 = new TMainStatusBar(logPanel);
+    logPanel->setStatusBar(StatusBar1);
+    connect(logPanel, &TLogPanel::clicked, this, &TForm1::Panel3Click);
+    connect(logPanel, &TLogPanel::doubleClicked, this, &TForm1::Panel3DblClick);
     buildMenus();
     showButtonPictures(*this);
     linkFieldLabels(*this);
@@ -57,7 +63,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    column->addWidget(Panel1);
+    column->addWidget(topPanel);
     Splitter1 = new QSplitter(Qt::Horizontal, central);
     Splitter1->setObjectName(QStringLiteral("Splitter1"));
     Splitter1->addWidget(Panel2);
@@ -69,8 +75,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     Panel6->setMinimumWidth(15);
     Splitter2->setSizes({337 / 2 - 15, 337 - (337 / 2 - 15)});
     column->addWidget(Splitter1, 1);
-    column->addWidget(Panel3);
-    Panel3->setFixedHeight(89 + 40);
+    column->addWidget(logPanel);
+    logPanel->setFixedHeight(89 + 40);
     setCentralWidget(central);
 
     // The engine, its log hook and the one message pump of the program.
@@ -95,7 +101,6 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
 
     // The window sees every key first.
     qApp->installEventFilter(this);
-    Panel3->installEventFilter(this);
     wireShell();
     wireSession();
     wireServerLists();
@@ -113,9 +118,6 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
 
 TForm1::~TForm1() {
     qApp->removeEventFilter(this);
-    // Hiding the log dock while its parent goes would call back into this window.
-    if (memo1Dock)
-        memo1Dock->disconnect(this);
     // Objects that watch the window's widgets (event filters, timers) go
     // first, while the window is still whole: destroying the widgets sends
     // events that must not reach a half-destroyed window.
@@ -164,16 +166,6 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
             auto* key = static_cast<QKeyEvent*>(event);
             if (FormKeyDown(key->key(), key->modifiers()))
                 return true;
-        }
-    }
-    if (watched == Panel3) {
-        if (event->type() == QEvent::MouseButtonDblClick) {
-            Panel3DblClick();
-            return true;
-        }
-        if (event->type() == QEvent::MouseButtonRelease) {
-            Panel3Click();
-            return false;
         }
     }
     return QMainWindow::eventFilter(watched, event);

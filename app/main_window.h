@@ -4,6 +4,7 @@
 // handlers of each subsystem are defined in that subsystem's folder.
 
 #include "app/language.h"
+#include "app/panel_status_bar.h"
 #include "app/settings.h"
 
 #include <QAction>
@@ -28,7 +29,8 @@
 #include <string>
 #include <vector>
 
-class TLogPane;
+class TLogPanel;
+class TTopPanel;
 class TIdFTP;
 class TForm18;
 class TF_kreator;
@@ -55,27 +57,12 @@ class TFormy;
 class TUstawienia;
 class TTrayIcon;
 class TShutdown;
-class QDockWidget;
 namespace local {
 class DriveFolders;
 }
 namespace server_dialogs {
 struct MainWindowState;
 }
-
-// A status bar whose panels are plain labels, addressable by index like the
-// panels of the original window.
-class TPanelStatusBar : public QStatusBar {
-public:
-    explicit TPanelStatusBar(QWidget* parent);
-    void addPanel(const QString& text, int width);
-    void setPanelText(int index, const QString& text);
-    QString panelText(int index) const;
-    int panelCount() const { return int(panels_.size()); }
-
-private:
-    QList<QLabel*> panels_;
-};
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -91,30 +78,8 @@ public:
     bool hiddenToTray = false;
     QString lastLogItem; // the most recent protocol-log item
 
-    // ---- top panel Panel1 --------------------------------------------------
-    QWidget* Panel1 = nullptr;
-    QLabel* Image1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* lbl_haslo = nullptr;
-    QLineEdit* CurrentDirEdit = nullptr;
-    QLineEdit* UserID = nullptr;
-    QLineEdit* FTpServer = nullptr;
-    QLineEdit* Password2 = nullptr;
-    QToolButton* statystyka = nullptr;
-    QToolButton* dynamik = nullptr;
-    QToolButton* Tray = nullptr;
-    QToolBar* ToolBar1 = nullptr;
-    QToolButton* pol2 = nullptr;
-    QToolButton* roz2 = nullptr;
-    QToolButton* stop = nullptr;
-    QToolButton* Ustawienia2 = nullptr;
-    QToolButton* opcje = nullptr;
-    QToolButton* SpeedButton4 = nullptr;
-    QToolButton* pomoc = nullptr;
-    QToolButton* zamknij = nullptr;
-    QToolButton* CButton = nullptr; // the caption button, at the toolbar's right end
+    // ---- top panel Panel1: banner, connection fields, ToolBar1 (app/top_panel.h)
+    TTopPanel* topPanel = nullptr;
 
     // Hidden state of the top panel: plain data.
     bool pasywny = false; // passive transfers
@@ -189,10 +154,9 @@ public:
     int plikiTag = 0;
     int szukajTag = 200;
 
-    // ---- bottom panel Panel3 -----------------------------------------------
-    QWidget* Panel3 = nullptr;
-    TLogPane* memo1 = nullptr;
-    TPanelStatusBar* StatusBar1 = nullptr;
+    // ---- bottom panel Panel3: the log pane memo1 and its dock (log/log_panel.h)
+    TLogPanel* logPanel = nullptr;
+    TMainStatusBar* StatusBar1 = nullptr;
 
     // ---- non-visual --------------------------------------------------------
     std::unique_ptr<TIdFTP> FTP;
@@ -570,12 +534,6 @@ public:
     void showTrayIcon(const QString& iconFile);
     void setTrayHint(const QString& hint);
 
-    // The log pane's dock: floats out of the bottom panel and docks back.
-    QDockWidget* memo1Dock = nullptr;
-    // The bottom panel's height for where the pane is (log/log_dock.cpp).
-    void fitBottomPanel();
-    void setLogDockTitle(bool polish);
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -584,10 +542,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildTopPanel();
     void buildLocalPanel();
     void buildServerPanel();
-    void buildBottomPanel();
     void buildMenus();
     void wireShell();
     bool shownOnce_ = false;

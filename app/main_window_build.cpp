@@ -1,149 +1,21 @@
 // Builds the main window's four regions and their controls.
 
 #include "app/main_window.h"
+#include "app/region_controls.h"
 
 #include "local/drive_folders.h"
 #include "local/local_lists.h"
-#include "log/log_dock.h"
-#include "log/log_pane.h"
 
 #include <QApplication>
-#include <QDockWidget>
 #include <QFont>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QVBoxLayout>
 
-namespace {
-
-template <typename T> T* named(T* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-QToolButton* toolButton(QWidget* parent, const char* name, const QString& text,
-                        const QString& hint = {}) {
-    auto* button = named(new QToolButton(parent), name);
-    button->setText(text);
-    button->setToolTip(hint);
-    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    button->setAutoRaise(true);
-    return button;
-}
-
-QLineEdit* readOnlyField(QWidget* parent, const char* name, const QString& text = {}) {
-    auto* edit = named(new QLineEdit(text, parent), name);
-    edit->setReadOnly(true);
-    return edit;
-}
-
-QTreeWidget* reportList(QWidget* parent, const char* name, const QStringList& columns,
-                        const QList<int>& widths) {
-    auto* list = named(new QTreeWidget(parent), name);
-    list->setColumnCount(int(columns.size()));
-    list->setHeaderLabels(columns);
-    for (int i = 0; i < widths.size(); ++i)
-        list->setColumnWidth(i, widths[i]);
-    list->setRootIsDecorated(false);
-    list->setUniformRowHeights(true);
-    list->setAllColumnsShowFocus(true);
-    list->setContextMenuPolicy(Qt::CustomContextMenu);
-    list->header()->setSectionsClickable(true);
-    return list;
-}
-
-} // namespace
-
-TPanelStatusBar::TPanelStatusBar(QWidget* parent) : QStatusBar(parent) {
-    setSizeGripEnabled(false);
-}
-
-void TPanelStatusBar::addPanel(const QString& text, int width) {
-    auto* label = new QLabel(text, this);
-    // The design width is what the panel asks for; it may shrink with its window.
-    label->setMinimumWidth(qMin(width, 24));
-    label->resize(width, label->height());
-    label->setFrameShape(QFrame::StyledPanel);
-    panels_.append(label);
-    addWidget(label);
-}
-
-void TPanelStatusBar::setPanelText(int index, const QString& text) {
-    if (index >= 0 && index < panels_.size())
-        panels_[index]->setText(text);
-}
-
-QString TPanelStatusBar::panelText(int index) const {
-    return index >= 0 && index < panels_.size() ? panels_[index]->text() : QString();
-}
-
-void TForm1::buildTopPanel() {
-    Panel1 = named(new QWidget(this), "Panel1");
-    Panel1->setFixedHeight(80);
-    auto* grid = new QGridLayout(Panel1);
-    grid->setContentsMargins(4, 2, 4, 2);
-    grid->setVerticalSpacing(2);
-
-    Image1 = named(new QLabel(QStringLiteral("KORVANTE"), Panel1), "Image1");
-    QFont banner = Image1->font();
-    banner.setPointSize(16);
-    banner.setBold(true);
-    Image1->setFont(banner);
-    Image1->setStyleSheet(QStringLiteral("color: navy; padding: 0 12px;"));
-
-    Label1 = named(new QLabel(QStringLiteral("Jesteś w katalogu:"), Panel1), "Label1");
-    Label2 = named(new QLabel(QStringLiteral("Użytkownik/Konto:"), Panel1), "Label2");
-    Label3 = named(new QLabel(QStringLiteral("Nazwa serwera FTP:"), Panel1), "Label3");
-    lbl_haslo = named(new QLabel(QStringLiteral("Hasło:"), Panel1), "lbl_haslo");
-    CurrentDirEdit = readOnlyField(Panel1, "CurrentDirEdit", QStringLiteral("/"));
-    UserID = readOnlyField(Panel1, "UserID");
-    FTpServer = readOnlyField(Panel1, "FTpServer");
-    Password2 = readOnlyField(Panel1, "Password2");
-    Password2->setEchoMode(QLineEdit::Password);
-
-    statystyka = toolButton(Panel1, "statystyka", QStringLiteral("@"),
-                            QStringLiteral("Otwórz WWW / Wyślij e-mail"));
-    dynamik = toolButton(Panel1, "dynamik", QStringLiteral("⚡"),
-                         QStringLiteral("Dynamiczne łączenie z serwerem FTP"));
-    Tray = toolButton(Panel1, "Tray", QStringLiteral("Tray"));
-    Tray->hide();
-
-    ToolBar1 = named(new QToolBar(Panel1), "ToolBar1");
-    ToolBar1->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    pol2 = toolButton(ToolBar1, "pol2", QStringLiteral("Połącz"));
-    roz2 = toolButton(ToolBar1, "roz2", QStringLiteral("Rozłącz"));
-    stop = toolButton(ToolBar1, "stop", QStringLiteral("STOP"));
-    stop->setEnabled(false);
-    Ustawienia2 = toolButton(ToolBar1, "Ustawienia2", QStringLiteral("Ustawienia"));
-    opcje = toolButton(ToolBar1, "opcje", QStringLiteral("Serwery FTP"));
-    SpeedButton4 = toolButton(ToolBar1, "SpeedButton4", QStringLiteral("FTP"));
-    pomoc = toolButton(ToolBar1, "pomoc", QStringLiteral("Pomoc"));
-    zamknij = toolButton(ToolBar1, "zamknij", QStringLiteral("Zamknij"));
-    CButton = toolButton(ToolBar1, "CButton", QStringLiteral("▾"));
-    for (QToolButton* b : {pol2, roz2, stop, Ustawienia2, opcje, SpeedButton4, pomoc, zamknij})
-        ToolBar1->addWidget(b);
-    auto* spacer = new QWidget(ToolBar1);
-    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    ToolBar1->addWidget(spacer);
-    ToolBar1->addWidget(CButton);
-
-    grid->addWidget(Image1, 0, 0, 3, 1);
-    grid->addWidget(ToolBar1, 0, 1, 1, 6);
-    grid->addWidget(Label1, 1, 1);
-    grid->addWidget(CurrentDirEdit, 1, 2);
-    grid->addWidget(Label2, 1, 3);
-    grid->addWidget(UserID, 1, 4);
-    grid->addWidget(statystyka, 1, 5);
-    grid->addWidget(Label3, 2, 1);
-    grid->addWidget(FTpServer, 2, 2);
-    grid->addWidget(lbl_haslo, 2, 3);
-    grid->addWidget(Password2, 2, 4);
-    grid->addWidget(dynamik, 2, 5);
-    grid->addWidget(Tray, 2, 6);
-    grid->setColumnStretch(2, 3);
-    grid->setColumnStretch(4, 2);
-}
+using region::named;
+using region::reportList;
+using region::toolButton;
 
 void TForm1::buildLocalPanel() {
     Panel2 = named(new QWidget(this), "Panel2");
@@ -307,24 +179,4 @@ void TForm1::buildServerPanel() {
     status_ftp->addPanel(QStringLiteral("Zapisanych serwerów:"), 200);
     status_ftp->addPanel(QStringLiteral("Plików/katalogów na FTP:"), 200);
     column->addWidget(status_ftp);
-}
-
-void TForm1::buildBottomPanel() {
-    Panel3 = named(new QWidget(this), "Panel3");
-    auto* column = new QVBoxLayout(Panel3);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(0);
-    memo1 = named(new TLogPane(Panel3), "memo1");
-    memo1->setContextMenuPolicy(Qt::CustomContextMenu);
-    memo1->setMinimumHeight(60);
-    memo1Dock = dockLogPane(Panel3, column, memo1);
-    connect(memo1Dock, &QDockWidget::topLevelChanged, this, [this] { fitBottomPanel(); });
-    connect(memo1Dock, &QDockWidget::visibilityChanged, this, [this] { fitBottomPanel(); });
-    StatusBar1 = named(new TPanelStatusBar(Panel3), "StatusBar1");
-    StatusBar1->addPanel(QStringLiteral("Status..."), 150);
-    StatusBar1->addPanel(QStringLiteral("Data:"), 110);
-    StatusBar1->addPanel(QStringLiteral("Kategoria:"), 230);
-    StatusBar1->addPanel(QStringLiteral("Wybrany serwer z Kategorii: BRAK"), 250);
-    StatusBar1->addPanel(QStringLiteral("N-BUF"), 50);
-    column->addWidget(StatusBar1);
 }

@@ -4,10 +4,12 @@
 
 #include "app/config_file.h"
 #include "app/shell_texts.h"
+#include "app/top_panel.h"
 #include "ftp/id_ftp.h"
 #include "ftp/id_log_debug.h"
 #include "local/local_lists.h"
 #include "log/log_pane.h"
+#include "log/log_panel.h"
 #include "platform/colors.h"
 #include "platform/paths.h"
 #include "platform/services.h"
@@ -69,9 +71,9 @@ void TForm1::FormShow() {
 void TForm1::FormActivate() {
     // The start-up replay connects with the fields it has just filled.
     if (!replayRunning) {
-        UserID->clear();
-        Password2->clear();
-        FTpServer->clear();
+        topPanel->UserID->clear();
+        topPanel->Password2->clear();
+        topPanel->FTpServer->clear();
     }
     Statusy();
     QCoreApplication::processEvents();
@@ -105,7 +107,7 @@ bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
         return false;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (!online || szukajTag == 105 || QApplication::focusWidget() == Password2)
+        if (!online || szukajTag == 105 || QApplication::focusWidget() == topPanel->Password2)
             return false;
         l3DblClick();
         return true;
@@ -223,7 +225,7 @@ void TForm1::Odczyt_danych() {
     openCategory = settings.startCategory;
     if (!read.exists) {
         for (const char* line : shell_texts::kKonfMissingLines)
-            memo1->addLine(QString::fromUtf8(line));
+            logPanel->memo1->addLine(QString::fromUtf8(line));
         return;
     }
     if (read.badLine) {
@@ -245,9 +247,9 @@ void TForm1::Odczyt_danych() {
     // 4. Log pane and hook. Without the log the server panel covers the
     // whole bottom panel, its status bar included.
     trasa = settings.logPane;
-    memo1->setVisible(trasa);
-    Panel3->setVisible(trasa);
-    fitBottomPanel();
+    logPanel->memo1->setVisible(trasa);
+    logPanel->setVisible(trasa);
+    logPanel->fitBottomPanel();
     // 5. Language.
     if (settings.polish())
         jezyk_pol();

@@ -6,6 +6,7 @@
 #include "app/captions.h"
 #include "local/local_lists.h"
 #include "log/log_pane.h"
+#include "log/log_panel.h"
 
 #include <QHash>
 
@@ -223,5 +224,5 @@ void TForm1::buildMenus() {
     at(menu_ftp, l3);
     at(menu_pliki, pliki);
     at(menu_katalog, katalog);
-    at(menu_logi, memo1);
+    at(menu_logi, logPanel->memo1);
 }

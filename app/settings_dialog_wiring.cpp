@@ -7,6 +7,7 @@
 #include "app/settings_dialog.h"
 #include "app/settings_texts.h"
 #include "app/shell_texts.h"
+#include "app/top_panel.h"
 #include "local/local_lists.h"
 #include "platform/services.h"
 
@@ -34,9 +35,9 @@ void applyWrittenSettings(TForm1& form, const SettingsDialogOutcome& outcome) {
     form.applyServerPanelLayout();
     if (outcome.startCategory <= 8 && !form.connected()) {
         form.openServerCategory(outcome.startCategory);
-        form.UserID->clear();
-        form.Password2->clear();
-        form.FTpServer->clear();
+        form.topPanel->UserID->clear();
+        form.topPanel->Password2->clear();
+        form.topPanel->FTpServer->clear();
     }
     form.settings.defaultFolder = written.defaultFolder;
     QCoreApplication::processEvents();
@@ -60,7 +61,7 @@ void TForm1::wireSettings() {
     // The settings dialog shares the folder chooser of the server dialogs.
     wireServerDialogs();
     Ustawienia = new TUstawienia(*Formy, this);
-    connect(Ustawienia2, &QToolButton::clicked, this, &TForm1::Ustawienia2Click);
+    connect(topPanel->Ustawienia2, &QToolButton::clicked, this, &TForm1::Ustawienia2Click);
 }
 
 void TForm1::Ustawienia2Click() {

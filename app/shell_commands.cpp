@@ -8,8 +8,10 @@
 #include "app/captions.h"
 #include "app/shell_texts.h"
 #include "app/shortcuts_window.h"
+#include "app/top_panel.h"
 #include "local/local_lists.h"
 #include "log/log_pane.h"
+#include "log/log_panel.h"
 #include "platform/colors.h"
 #include "platform/paths.h"
 #include "platform/services.h"
@@ -25,7 +27,7 @@ void TForm1::jezyk_pol() {
     for (const CaptionRow& row : mainWindowCaptions())
         row.apply(*this, QString::fromUtf8(row.pl));
     nameControls(*this, true);
-    setLogDockTitle(true);
+    logPanel->setDockTitle(true);
     StatusBar1->setPanelText(1, QStringLiteral("Data: [") +
                                     QLocale().toString(QDate::currentDate(), QLocale::ShortFormat) +
                                     QStringLiteral("]"));
@@ -36,16 +38,16 @@ void TForm1::jezyk_ang() {
     for (const CaptionRow& row : mainWindowCaptions())
         row.apply(*this, QString::fromUtf8(row.en));
     nameControls(*this, false);
-    setLogDockTitle(false);
+    logPanel->setDockTitle(false);
     StatusBar1->setPanelText(1, QStringLiteral("Date: [") +
                                     QLocale().toString(QDate::currentDate(), QLocale::ShortFormat) +
                                     QStringLiteral("]"));
 }
 
 void TForm1::Colory() {
-    platform::applyFieldColors(
-        {CurrentDirEdit, UserID, FTpServer, Password2, pliki, katalog, dysk, ftp_lista, l3, szukaj},
-        settings.fieldBackground, settings.fieldText);
+    platform::applyFieldColors({topPanel->CurrentDirEdit, topPanel->UserID, topPanel->FTpServer,
+                                topPanel->Password2, pliki, katalog, dysk, ftp_lista, l3, szukaj},
+                               settings.fieldBackground, settings.fieldText);
 }
 
 void TForm1::pomoc1Click() {
@@ -80,14 +82,16 @@ void TForm1::OdwiedstronWWW1Click() {
 }
 
 void TForm1::Password2Change() {
-    if (!Password2->text().isEmpty())
-        lbl_haslo->setStyleSheet(QStringLiteral("color: #0000FF;"));
+    if (!topPanel->Password2->text().isEmpty())
+        topPanel->lbl_haslo->setStyleSheet(QStringLiteral("color: #0000FF;"));
 }
 
 void TForm1::wireShell() {
-    connect(zamknij, &QToolButton::clicked, this, &TForm1::zamknijClick);
-    connect(pomoc, &QToolButton::clicked, this, [this] { popupAtToolbar(menu_help, pomoc); });
-    connect(opcje, &QToolButton::clicked, this, [this] { popupAtToolbar(menu_servery, opcje); });
+    connect(topPanel->zamknij, &QToolButton::clicked, this, &TForm1::zamknijClick);
+    connect(topPanel->pomoc, &QToolButton::clicked, this,
+            [this] { popupAtToolbar(menu_help, topPanel->pomoc); });
+    connect(topPanel->opcje, &QToolButton::clicked, this,
+            [this] { popupAtToolbar(menu_servery, topPanel->opcje); });
     connect(pomoc1, &QAction::triggered, this, &TForm1::pomoc1Click);
     connect(Pomoc2, &QAction::triggered, this, &TForm1::pomoc1Click);
     connect(Licencja, &QAction::triggered, this, &TForm1::LicencjaClick);
@@ -95,7 +99,7 @@ void TForm1::wireShell() {
     connect(Oprogramie1, &QAction::triggered, this, &TForm1::Oprogramie1Click);
     connect(Oprogramie2, &QAction::triggered, this, &TForm1::Oprogramie1Click);
     connect(OdwiedstronWWW1, &QAction::triggered, this, &TForm1::OdwiedstronWWW1Click);
-    connect(Password2, &QLineEdit::textChanged, this, &TForm1::Password2Change);
+    connect(topPanel->Password2, &QLineEdit::textChanged, this, &TForm1::Password2Change);
     connect(Splitter1, &QSplitter::splitterMoved, this,
             [this](int pos, int) { Splitter1Moved(pos); });
     connect(katalog, &TLocalFolderList::directoryChanged, pliki, &TLocalFileList::setDirectory);

@@ -3,6 +3,7 @@
 
 #include "app/main_window.h"
 
+#include "app/top_panel.h"
 #include "desktop/desktop_texts.h"
 #include "desktop/program_icon.h"
 #include "desktop/shutdown.h"
@@ -63,7 +64,7 @@ void TForm1::wireDesktop() {
     Shutdown1->TimeOut = 0;
     Shutdown1->AllowAbort = true;
 
-    connect(CButton, &QToolButton::clicked, this, &TForm1::CButtonClick);
+    connect(topPanel->CButton, &QToolButton::clicked, this, &TForm1::CButtonClick);
     connect(pokaz_okno, &QAction::triggered, this, &TForm1::pokaz_oknoClick);
     connect(Tray_zamknij, &QAction::triggered, this, &TForm1::Tray_zamknijClick);
 }

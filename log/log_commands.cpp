@@ -3,16 +3,17 @@
 
 #include "app/main_window.h"
 #include "log/log_pane.h"
+#include "log/log_panel.h"
 #include "log/log_window.h"
 #include "platform/services.h"
 
 void TForm1::IdLogDebug1LogItem(const QString& item) {
-    memo1->logItem(item, settings.hidePasswordInLog);
+    logPanel->memo1->logItem(item, settings.hidePasswordInLog);
     lastLogItem = item;
 }
 
 void TForm1::logiClick() {
-    memo1->clear();
+    logPanel->memo1->clear();
 }
 
 void TForm1::powiekszenie1Click() {

@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "log/log_pane.h"
+#include "log/log_panel.h"
 #include "log/log_texts.h"
 
 #include <QBoxLayout>
@@ -10,9 +11,6 @@
 #include <QMainWindow>
 
 namespace {
-
-// Less than this and the dock area is too small to take the pane back.
-constexpr int kDropStripHeight = 40;
 
 // The pane's own show and hide (the log switched off, the queue editor
 // covering it) apply to the dock that carries it.
@@ -64,32 +62,15 @@ QDockWidget* dockLogPane(QWidget* panel, QBoxLayout* column, TLogPane* pane) {
     return dock;
 }
 
-void TForm1::fitBottomPanel() {
-    // Docked and shown, the pane takes its design height. Floating, a strip
-    // stays where it was, to drop it back on (or click, to dock it); hidden,
-    // only the status bar remains.
-    const int statusHeight = StatusBar1->sizeHint().height();
-    if (!memo1Dock || memo1Dock->isHidden() || memo1->isHidden())
-        Panel3->setFixedHeight(statusHeight);
-    else if (memo1Dock->isFloating())
-        Panel3->setFixedHeight(statusHeight + kDropStripHeight);
-    else
-        Panel3->setFixedHeight(110);
-}
-
 void TForm1::Panel3Click() {
     // Docks the pane back, aligned to the bottom.
-    if (memo1Dock->isFloating())
-        memo1Dock->setFloating(false);
-    fitBottomPanel();
+    if (logPanel->memo1Dock->isFloating())
+        logPanel->memo1Dock->setFloating(false);
+    logPanel->fitBottomPanel();
 }
 
 void TForm1::Panel3DblClick() {
-    memo1Dock->show();
-    memo1->show();
-    fitBottomPanel();
-}
-
-void TForm1::setLogDockTitle(bool polish) {
-    memo1Dock->setWindowTitle(lang::pick(logtext::kPaneTitle, polish ? 1 : 0));
+    logPanel->memo1Dock->show();
+    logPanel->memo1->show();
+    logPanel->fitBottomPanel();
 }

@@ -1,6 +1,7 @@
 // Opening the file properties windows from the remote and the local list.
 
 #include "app/main_window.h"
+#include "app/top_panel.h"
 #include "ftp/id_ftp.h"
 #include "local/local_lists.h"
 #include "log/properties_texts.h"
@@ -45,8 +46,8 @@ void TForm1::wlasciwosciClick() {
     const listing::ParsedLine line = remotelist::parsed(row);
     facts.name = listing::decodeServerText(line.name);
     facts.rawLine = remotelist::rawLine(row);
-    facts.server = FTpServer->text();
-    facts.folder = CurrentDirEdit->text();
+    facts.server = topPanel->FTpServer->text();
+    facts.folder = topPanel->CurrentDirEdit->text();
     session::hourglass();
     facts.size = remoteSize(*this, line.name.toStdString());
     session::normalCursor();

@@ -1,6 +1,7 @@
 #include "log/properties_windows.h"
 
 #include "app/main_window.h"
+#include "app/top_panel.h"
 #include "log/file_types.h"
 #include "log/properties_texts.h"
 
@@ -88,10 +89,10 @@ void TPropertiesWindow::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TPropertiesWindow::restoreConnectionFields() {
-    form_->FTpServer->setText(form_->kopia_ftp);
-    form_->Password2->setText(form_->kopia_haslo);
-    form_->UserID->setText(form_->kopia_ures);
-    form_->CurrentDirEdit->setText(form_->kopia_dir);
+    form_->topPanel->FTpServer->setText(form_->kopia_ftp);
+    form_->topPanel->Password2->setText(form_->kopia_haslo);
+    form_->topPanel->UserID->setText(form_->kopia_ures);
+    form_->topPanel->CurrentDirEdit->setText(form_->kopia_dir);
 }
 
 TForm11::TForm11(TForm1* form) : TPropertiesWindow(form) {

@@ -2,6 +2,7 @@
 // the main window: the server list's popup items and the F2 and F3 keys.
 
 #include "app/main_window.h"
+#include "app/top_panel.h"
 #include "local/folder_chooser.h"
 #include "platform/services.h"
 #include "servers/dialogs_texts.h"
@@ -30,7 +31,8 @@ server_dialogs::MainWindowState TForm1::serverDialogState() const {
     server_dialogs::MainWindowState state;
     state.currentCategory = openCategory;
     state.selectedServerCategory = selectedServerCategory;
-    state.fields = {FTpServer->text(), UserID->text(), Password2->text(), edit_port};
+    state.fields = {topPanel->FTpServer->text(), topPanel->UserID->text(),
+                    topPanel->Password2->text(), edit_port};
     state.fieldBackground = settings.fieldBackground;
     state.fieldText = settings.fieldText;
     const int index = selectedServerIndex();

@@ -2,6 +2,7 @@
 // emptying a category or all of them, the sort toggle and printing.
 
 #include "app/main_window.h"
+#include "app/top_panel.h"
 #include "platform/services.h"
 #include "servers/server_files.h"
 #include "servers/server_list_logic.h"
@@ -68,12 +69,12 @@ void TForm1::ftp_listaClick() {
         const servers::ServerEntry entry =
             servers::parseEntry(ListBox2[index], ListBox2Category.value(index, -1));
         if (entry.hasField(3))
-            UserID->setText(entry.user());
+            topPanel->UserID->setText(entry.user());
         if (entry.hasField(4))
-            FTpServer->setText(entry.host());
+            topPanel->FTpServer->setText(entry.host());
         if (entry.hasField(5)) {
-            Password2->setText(entry.password());
-            Password2->setReadOnly(entry.passwordSaved());
+            topPanel->Password2->setText(entry.password());
+            topPanel->Password2->setReadOnly(entry.passwordSaved());
         }
         if (entry.hasField(6))
             edit_port = entry.port();
@@ -88,12 +89,12 @@ void TForm1::ftp_listaClick() {
                                             servers::categoryName(code));
         }
         pumpMessages();
-        kopia_ftp = FTpServer->text();
-        kopia_haslo = Password2->text();
-        kopia_ures = UserID->text();
-        kopia_dir = CurrentDirEdit->text();
-        if (Password2->text().isEmpty())
-            lbl_haslo->setStyleSheet(QStringLiteral("color: #FF0000;"));
+        kopia_ftp = topPanel->FTpServer->text();
+        kopia_haslo = topPanel->Password2->text();
+        kopia_ures = topPanel->UserID->text();
+        kopia_dir = topPanel->CurrentDirEdit->text();
+        if (topPanel->Password2->text().isEmpty())
+            topPanel->lbl_haslo->setStyleSheet(QStringLiteral("color: #FF0000;"));
     }
     nowy2->setEnabled(true);
     Edycjadanychserwera1->setEnabled(true);

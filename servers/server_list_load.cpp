@@ -3,6 +3,7 @@
 // command, and the start category.
 
 #include "app/main_window.h"
+#include "app/top_panel.h"
 #include "platform/services.h"
 #include "servers/all_servers_loader.h"
 #include "servers/server_files.h"
@@ -31,11 +32,11 @@ void TForm1::zaladuj(int code) {
                 if (e.hasField(field))
                     last[field] = &e;
         if (last[3])
-            UserID->setText(last[3]->user());
+            topPanel->UserID->setText(last[3]->user());
         if (last[4])
-            FTpServer->setText(last[4]->host());
+            topPanel->FTpServer->setText(last[4]->host());
         if (last[5])
-            Password2->setText(last[5]->password());
+            topPanel->Password2->setText(last[5]->password());
         if (last[6])
             edit_port = last[6]->port();
         showEntries(*this, entries);
@@ -95,9 +96,9 @@ void TForm1::kategoriaClick(int code) {
         return;
     markCategoryButton(*this, code);
     openServerCategory(code);
-    UserID->clear();
-    Password2->clear();
-    FTpServer->clear();
+    topPanel->UserID->clear();
+    topPanel->Password2->clear();
+    topPanel->FTpServer->clear();
     pumpMessages();
 }
 
@@ -105,9 +106,9 @@ void TForm1::pokaz_wszystkieClick() {
     if (connected())
         return;
     openServerCategory(servers::kAllServers);
-    UserID->clear();
-    Password2->clear();
-    FTpServer->clear();
+    topPanel->UserID->clear();
+    topPanel->Password2->clear();
+    topPanel->FTpServer->clear();
 }
 
 void TForm1::serversCreateAtStart() {
@@ -132,9 +133,9 @@ void TForm1::serversOpenStartCategory() {
     const int code = settings.startCategory;
     if (code == servers::kAllServers) {
         openServerCategory(code);
-        UserID->clear();
-        Password2->clear();
-        FTpServer->clear();
+        topPanel->UserID->clear();
+        topPanel->Password2->clear();
+        topPanel->FTpServer->clear();
         return;
     }
     if (!servers::category(code))

@@ -2,11 +2,13 @@
 // and disconnect notifications.
 
 #include "app/main_window.h"
+#include "app/top_panel.h"
 #include "ftp/id_exception.h"
 #include "ftp/id_ftp.h"
 #include "ftp/id_log_debug.h"
 #include "local/local_lists.h"
 #include "log/log_pane.h"
+#include "log/log_panel.h"
 #include "platform/services.h"
 #include "session/listing_line.h"
 #include "session/quick_connect_dialog.h"
@@ -28,7 +30,7 @@ namespace {
 QString serverCaption(TForm1& form) {
     if (QTreeWidgetItem* entry = form.ftp_lista->currentItem(); entry && entry->isSelected())
         return entry->text(0);
-    return form.FTpServer->text();
+    return form.topPanel->FTpServer->text();
 }
 
 QString connectErrorText(TForm1& form) {
@@ -44,21 +46,21 @@ void setServerCommandsEnabled(TForm1& form, bool enabled) {
 }
 
 void showConnectedButtons(TForm1& form) {
-    form.pol2->setEnabled(false);
-    form.roz2->setEnabled(true);
+    form.topPanel->pol2->setEnabled(false);
+    form.topPanel->roz2->setEnabled(true);
     form.Polacz1->setEnabled(false);
     setServerCommandsEnabled(form, false);
 }
 
 void showDisconnectedButtons(TForm1& form) {
-    form.pol2->setEnabled(true);
+    form.topPanel->pol2->setEnabled(true);
     form.Polacz1->setEnabled(true);
-    form.roz2->setEnabled(false);
+    form.topPanel->roz2->setEnabled(false);
     setServerCommandsEnabled(form, true);
     // With the connection gone there is no transfer left to stop. A failed
     // disconnect may have left it open: STOP then stays.
     if (!form.connected())
-        form.stop->setEnabled(false);
+        form.topPanel->stop->setEnabled(false);
 }
 
 // A listing or transfer still waiting for its data would wait on after the
@@ -101,14 +103,14 @@ void TForm1::pol2Click() {
     if (sessionCallDepth > 0 || connected())
         return;
     const int flag = languageFlag();
-    if (Password2->text().isEmpty()) {
-        memo1->clear();
+    if (topPanel->Password2->text().isEmpty()) {
+        logPanel->memo1->clear();
         QCoreApplication::processEvents();
         services().messageBox(lang::pick(sessiontext::kPasswordMissing, flag),
                               QString::fromLatin1(sessiontext::kBoxCaption), DlgButtons::Ok,
                               platform::BoxKind::Warning);
-        lbl_haslo->setStyleSheet(QStringLiteral("color: #FF0000;"));
-        Password2->setFocus();
+        topPanel->lbl_haslo->setStyleSheet(QStringLiteral("color: #FF0000;"));
+        topPanel->Password2->setFocus();
         return;
     }
     StatusBar1->setPanelText(0, lang::pick(sessiontext::kConnecting, flag));
@@ -118,7 +120,7 @@ void TForm1::pol2Click() {
     Panel5->repaint();
     QCoreApplication::processEvents();
     SpeedButton1->setEnabled(false);
-    if (UserID->text().isEmpty()) {
+    if (topPanel->UserID->text().isEmpty()) {
         services().messageDlg(lang::pick(sessiontext::kSelectServer, flag), DlgType::Information,
                               DlgButtons::Ok);
         return;
@@ -129,21 +131,21 @@ void TForm1::pol2Click() {
     try {
         IdLogDebug1->Active = trasa;
         FTP->Passive = pasywny;
-        FTP->User = UserID->text().toStdString();
-        FTP->Password = Password2->text().toStdString();
-        kopia_haslo = Password2->text();
-        FTP->Host = FTpServer->text().toStdString();
+        FTP->User = topPanel->UserID->text().toStdString();
+        FTP->Password = topPanel->Password2->text().toStdString();
+        kopia_haslo = topPanel->Password2->text();
+        FTP->Host = topPanel->FTpServer->text().toStdString();
         bool numeric = false;
         const int port = edit_port.trimmed().toInt(&numeric);
         if (!numeric || port < 1 || port > 65535)
             throw EConvertError(edit_port.toStdString());
         FTP->Port = port;
-        stop->setEnabled(true);
+        topPanel->stop->setEnabled(true);
         session::hourglass();
         // The tables read the code of this connection, never one left from the last.
         FTP->ReplyCode = 0;
         FTP->OpenSession(true);
-        ChageDir(CurrentDirEdit->text());
+        ChageDir(topPanel->CurrentDirEdit->text());
         // Disconnected by the user while the first listing waited: roz2 has
         // already put everything in the disconnected state.
         if (userClosedSession) {
@@ -151,7 +153,7 @@ void TForm1::pol2Click() {
             return;
         }
         zmiana_polacz2();
-        dynamik->setEnabled(false);
+        topPanel->dynamik->setEnabled(false);
         Statusy();
         session::normalCursor();
         QCoreApplication::processEvents();
@@ -175,7 +177,7 @@ void TForm1::pol2Click() {
             services().messageDlg(connectErrorText(*this), DlgType::Warning, DlgButtons::Ok);
             zmiana_rozlacz2();
             showDisconnectedButtons(*this);
-            dynamik->setEnabled(true);
+            topPanel->dynamik->setEnabled(true);
             QCoreApplication::processEvents();
             break;
         }
@@ -183,7 +185,7 @@ void TForm1::pol2Click() {
 }
 
 void TForm1::roz2Click() {
-    memo1->show();
+    logPanel->memo1->show();
     closeQueueEditor();
     if (!connected())
         return;
@@ -210,14 +212,14 @@ void TForm1::roz2Click() {
     ListBox1.clear();
     l3->clear();
     currentDirRaw.clear();
-    CurrentDirEdit->setText(QStringLiteral("/"));
+    topPanel->CurrentDirEdit->setText(QStringLiteral("/"));
     showDisconnectedButtons(*this);
-    dynamik->setEnabled(true);
-    Ustawienia2->setEnabled(true);
+    topPanel->dynamik->setEnabled(true);
+    topPanel->Ustawienia2->setEnabled(true);
     usun_all->setEnabled(true);
     usun_all2->setEnabled(true);
     if (closed)
-        stop->setEnabled(false);
+        topPanel->stop->setEnabled(false);
     zmiana_rozlacz2();
     pliki->clearSelection();
     Statusy();
@@ -226,7 +228,7 @@ void TForm1::roz2Click() {
 void session::reopenSession(TForm1& form) {
     if (form.userClosedSession)
         throw EIdException("Disconnected by the user.");
-    form.memo1->addLine(lang::pick(sessiontext::kReconnecting, languageFlag()));
+    form.logPanel->memo1->addLine(lang::pick(sessiontext::kReconnecting, languageFlag()));
     SessionCall call(form);
     // The engine still holds what this session was opened with: the fields of the
     // window may show another server by now.
@@ -238,9 +240,9 @@ void session::reopenSession(TForm1& form) {
         throw;
     }
     showConnectedButtons(form);
-    form.stop->setEnabled(true);
+    form.topPanel->stop->setEnabled(true);
     form.zmiana_polacz2();
-    form.dynamik->setEnabled(false);
+    form.topPanel->dynamik->setEnabled(false);
 }
 
 void TForm1::stopClick() {
@@ -252,7 +254,7 @@ void TForm1::stopClick() {
 }
 
 void TForm1::FTPStatus(const QString& statusText) {
-    memo1->addLine(statusText);
+    logPanel->memo1->addLine(statusText);
     StatusBar1->setPanelText(0, statusText);
 }
 
@@ -264,7 +266,7 @@ void TForm1::FTPDisconnected() {
     l3->clear();
     // The server's spelling of the old folder must not lead the next session there.
     currentDirRaw.clear();
-    CurrentDirEdit->setText(QStringLiteral("/"));
+    topPanel->CurrentDirEdit->setText(QStringLiteral("/"));
     showDisconnectedButtons(*this);
     zmiana_rozlacz2();
     pliki->clearSelection();
@@ -292,7 +294,7 @@ void TForm1::Password2KeyPress() {
 }
 
 void TForm1::CurrentDirEditChange() {
-    kopia_dir = CurrentDirEdit->text();
+    kopia_dir = topPanel->CurrentDirEdit->text();
     // A folder set from anywhere but the server's own reply has no raw spelling.
     if (!currentDirRaw.empty() && kopia_dir != listing::decodeServerText(currentDirRaw))
         currentDirRaw.clear();

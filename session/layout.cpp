@@ -2,6 +2,7 @@
 // counters and the panel toggle `kont`.
 
 #include "app/main_window.h"
+#include "app/top_panel.h"
 #include "local/local_lists.h"
 #include "session/session_texts.h"
 
@@ -12,7 +13,8 @@ void TForm1::zmiana_polacz2() {
         return;
     ftp_lista->hide();
     l3->show();
-    Panel5Caption->setText(QStringLiteral(" FTP: [") + FTpServer->text() + QStringLiteral("]"));
+    Panel5Caption->setText(QStringLiteral(" FTP: [") + topPanel->FTpServer->text() +
+                           QStringLiteral("]"));
 }
 
 void TForm1::zmiana_rozlacz2() {
@@ -23,7 +25,7 @@ void TForm1::zmiana_rozlacz2() {
     Panel5Caption->setText(lang::pick(sessiontext::kServerListTitle, flag));
     Panel8->setText(lang::pick(sessiontext::kLocalHostTitle, flag));
     Statusy();
-    dynamik->setEnabled(true);
+    topPanel->dynamik->setEnabled(true);
     QCoreApplication::processEvents();
 }
 

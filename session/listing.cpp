@@ -2,6 +2,7 @@
 // show the rows; a failure goes through the reply table.
 
 #include "app/main_window.h"
+#include "app/top_panel.h"
 #include "ftp/id_exception.h"
 #include "ftp/id_ftp.h"
 #include "platform/services.h"
@@ -44,7 +45,7 @@ void closeIfConnected(TForm1& form) {
 
 void carryOut(TForm1& form, int code, const Attempt& attempt) {
     const bool bound = session::parentRetryExhausted(
-        attempt.retryDepth > 0, form.CurrentDirEdit->text(), attempt.retryDepth);
+        attempt.retryDepth > 0, form.topPanel->CurrentDirEdit->text(), attempt.retryDepth);
     const session::ListingFailure d = session::decideListingFailure(code, bound);
     if (d.closeBeforeMessage)
         closeIfConnected(form);
@@ -75,7 +76,7 @@ void changeDir(TForm1& form, const std::string& path, Attempt attempt) {
         form.FTP->SelectTransferType(ftASCII);
         const std::string where = form.FTP->CurrentDirectory();
         form.currentDirRaw = where;
-        form.CurrentDirEdit->setText(listing::decodeServerText(where));
+        form.topPanel->CurrentDirEdit->setText(listing::decodeServerText(where));
         std::vector<std::string> lines;
         form.FTP->ListDirectory(lines, std::string(), true);
         form.showListing(lines);
@@ -105,7 +106,7 @@ void TForm1::openLinkedFolder(const std::string& name) {
 }
 
 std::string TForm1::remotePathBytes(const QString& path) const {
-    if (!currentDirRaw.empty() && path == CurrentDirEdit->text())
+    if (!currentDirRaw.empty() && path == topPanel->CurrentDirEdit->text())
         return currentDirRaw;
     QByteArray bytes;
     bool fits = false;

@@ -2,6 +2,7 @@
 // open, up, refresh, selection, row clicks, sorting and the mask filter.
 
 #include "app/main_window.h"
+#include "app/top_panel.h"
 #include "platform/services.h"
 #include "session/remote_list.h"
 #include "session/session_cursor.h"
@@ -66,7 +67,7 @@ void TForm1::Odwie1Click() {
     if (!connected() || sessionCallDepth > 0)
         return;
     session::hourglass();
-    ChageDir(CurrentDirEdit->text());
+    ChageDir(topPanel->CurrentDirEdit->text());
     Statusy();
     session::normalCursor();
     QCoreApplication::processEvents();
@@ -154,5 +155,5 @@ void TForm1::filtr2Click() {
 }
 
 void TForm1::SpeedButton4Click() {
-    popupAtToolbar(menu_ftp_2, SpeedButton4);
+    popupAtToolbar(menu_ftp_2, topPanel->SpeedButton4);
 }

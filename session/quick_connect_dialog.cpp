@@ -1,6 +1,7 @@
 #include "session/quick_connect_dialog.h"
 
 #include "app/main_window.h"
+#include "app/top_panel.h"
 #include "platform/colors.h"
 #include "platform/services.h"
 #include "servers/server_record.h"
@@ -148,13 +149,13 @@ void TForm10::PolaczClick() {
     }
     setWindowTitle(lang::pick(kConnectingTitle, flag));
     repaint();
-    main->UserID->setText(uzytkownik->text());
-    main->UserID->repaint();
-    main->FTpServer->setText(adres->text());
-    main->FTpServer->repaint();
+    main->topPanel->UserID->setText(uzytkownik->text());
+    main->topPanel->UserID->repaint();
+    main->topPanel->FTpServer->setText(adres->text());
+    main->topPanel->FTpServer->repaint();
     main->edit_port = QString::number(port->value());
-    main->Password2->setText(haslo->text());
-    main->Password2->repaint();
+    main->topPanel->Password2->setText(haslo->text());
+    main->topPanel->Password2->repaint();
     main->pasywny = pas->isChecked();
     main->pasywnyClick();
     main->trasa = trasa->isChecked();

@@ -2,6 +2,7 @@
 // listing, whose "Zmień" runs `zmiana_liter` here.
 
 #include "app/main_window.h"
+#include "app/top_panel.h"
 #include "ftp/id_ftp.h"
 #include "local/case_dialog.h"
 #include "local/local_panel_texts.h"
@@ -72,5 +73,5 @@ void TForm1::zmiana_liter() {
     }
     // Also after a refusal: the files renamed so far show their new names.
     if (connected())
-        ChageDir(CurrentDirEdit->text());
+        ChageDir(topPanel->CurrentDirEdit->text());
 }

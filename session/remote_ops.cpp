@@ -2,6 +2,7 @@
 // selected entries, renaming one entry.
 
 #include "app/main_window.h"
+#include "app/top_panel.h"
 #include "ftp/id_ftp.h"
 #include "platform/services.h"
 #include "session/remote_list.h"
@@ -91,7 +92,7 @@ void TForm1::n_katalogClick() {
             FTP->MakeDirectory(*name);
         }
         // Also after a cancelled box: the listing shows what the server holds now.
-        ChageDir(CurrentDirEdit->text());
+        ChageDir(topPanel->CurrentDirEdit->text());
         Statusy();
     } catch (const std::exception&) {
         services().messageDlg(lang::pick(text::kNewFolderRefused, flag), DlgType::Error,
@@ -227,7 +228,7 @@ void TForm1::n_serwerClick() {
             session::SessionCall call(*this);
             FTP->RenameRemote(oldName, *newName);
         }
-        ChageDir(CurrentDirEdit->text());
+        ChageDir(topPanel->CurrentDirEdit->text());
     } catch (const std::exception&) {
         services().messageDlg(lang::pick(text::kRenameRefused, flag), DlgType::Error,
                               DlgButtons::Ok);

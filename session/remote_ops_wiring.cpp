@@ -2,6 +2,7 @@
 // the two commands that only show a window.
 
 #include "app/main_window.h"
+#include "app/top_panel.h"
 #include "log/info_window.h"
 #include "log/properties_windows.h"
 #include "platform/services.h"
@@ -12,7 +13,7 @@ void TForm1::wireRemoteOperations() {
         return;
     Form9 = new TForm9(this);
     Form16 = new TForm16(
-        this, [this] { return FTpServer->text(); }, [this] { return languageFlag(); });
+        this, [this] { return topPanel->FTpServer->text(); }, [this] { return languageFlag(); });
     Form11 = new TForm11(this);
     Form12 = new TForm12(this);
 

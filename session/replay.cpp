@@ -3,8 +3,10 @@
 // reconnect window TForm20 is on screen.
 
 #include "app/main_window.h"
+#include "app/top_panel.h"
 #include "local/local_lists.h"
 #include "log/log_pane.h"
+#include "log/log_panel.h"
 #include "platform/paths.h"
 #include "platform/services.h"
 #include "platform/text_file.h"
@@ -61,21 +63,22 @@ void TForm1::Laczenie_blad() {
         return;
     }
     replayRunning = true;
-    FTpServer->setText(record->server);
-    UserID->setText(record->user);
-    Password2->setText(record->password);
-    CurrentDirEdit->setText(record->remoteFolder);
+    topPanel->FTpServer->setText(record->server);
+    topPanel->UserID->setText(record->user);
+    topPanel->Password2->setText(record->password);
+    topPanel->CurrentDirEdit->setText(record->remoteFolder);
     lista_bufor << record->remoteFolder;
     lista_bufor2 << record->fileName;
     QCoreApplication::processEvents();
     Form20->Label9->setText(record->fileName);
     Form20->Label9->repaint();
-    Form20->Label4->setText(FTpServer->text());
+    Form20->Label4->setText(topPanel->FTpServer->text());
     Form20->Label4->repaint();
 
     pol2Click();
-    memo1->addLine(lang::pick(replaytext::kLogConnected, flag) + record->server.toUpper());
-    memo1->addLine(lang::pick(replaytext::kLogFile, flag) + record->fileName.toUpper());
+    logPanel->memo1->addLine(lang::pick(replaytext::kLogConnected, flag) +
+                             record->server.toUpper());
+    logPanel->memo1->addLine(lang::pick(replaytext::kLogFile, flag) + record->fileName.toUpper());
     const bool online = connected();
     S_bufor2();
     lista_bufor.clear();

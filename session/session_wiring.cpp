@@ -2,9 +2,11 @@
 // and commands to their handlers, and creates the session's own windows.
 
 #include "app/main_window.h"
+#include "app/top_panel.h"
 #include "ftp/id_ftp.h"
 #include "ftp/id_log_debug.h"
 #include "log/log_pane.h"
+#include "log/log_panel.h"
 #include "log/log_window.h"
 #include "session/listing_line.h"
 #include "session/quick_connect_dialog.h"
@@ -51,9 +53,9 @@ private:
 LogSessionInfo sessionInfoOf(const TForm1& form) {
     LogSessionInfo info;
     info.language = languageFlag();
-    info.user = form.UserID->text();
-    info.host = form.FTpServer->text();
-    info.password = form.Password2->text();
+    info.user = form.topPanel->UserID->text();
+    info.host = form.topPanel->FTpServer->text();
+    info.password = form.topPanel->Password2->text();
     if (QTreeWidgetItem* entry = form.ftp_lista->currentItem(); entry && entry->isSelected())
         info.selectedServer = entry->text(0);
     return info;
@@ -65,7 +67,7 @@ void TForm1::wireSession() {
     if (Form10)
         return;
     Powiekszenie = new TPowiekszenie(this);
-    Powiekszenie->setSource(memo1, [this] { return sessionInfoOf(*this); });
+    Powiekszenie->setSource(logPanel->memo1, [this] { return sessionInfoOf(*this); });
     Form10 = new TForm10(this);
 
     // The engine reports through these for the whole run.
@@ -79,15 +81,15 @@ void TForm1::wireSession() {
     connect(Timer1, &QTimer::timeout, this, &TForm1::Button1Click);
 
     // Connecting and disconnecting.
-    connect(pol2, &QToolButton::clicked, this, &TForm1::pol2Click);
+    connect(topPanel->pol2, &QToolButton::clicked, this, &TForm1::pol2Click);
     connect(Polacz1, &QAction::triggered, this, &TForm1::pol2Click);
     connect(ftp_lista, &QTreeWidget::itemDoubleClicked, this, &TForm1::pol2Click);
-    connect(Password2, &QLineEdit::returnPressed, this, &TForm1::Password2KeyPress);
-    connect(roz2, &QToolButton::clicked, this, &TForm1::roz2Click);
-    connect(stop, &QToolButton::clicked, this, &TForm1::stopClick);
-    connect(CurrentDirEdit, &QLineEdit::textChanged, this, &TForm1::CurrentDirEditChange);
+    connect(topPanel->Password2, &QLineEdit::returnPressed, this, &TForm1::Password2KeyPress);
+    connect(topPanel->roz2, &QToolButton::clicked, this, &TForm1::roz2Click);
+    connect(topPanel->stop, &QToolButton::clicked, this, &TForm1::stopClick);
+    connect(topPanel->CurrentDirEdit, &QLineEdit::textChanged, this, &TForm1::CurrentDirEditChange);
     CurrentDirEditChange();
-    connect(dynamik, &QToolButton::clicked, this, &TForm1::dynamikClick);
+    connect(topPanel->dynamik, &QToolButton::clicked, this, &TForm1::dynamikClick);
 
     // The remote list and its commands.
     connect(l3, &QTreeWidget::itemDoubleClicked, this, &TForm1::l3DblClick);
@@ -105,7 +107,7 @@ void TForm1::wireSession() {
     connect(Cofnij, &QToolButton::clicked, this, &TForm1::CofnijClick);
     connect(filtr2, &QToolButton::clicked, this, &TForm1::filtr2Click);
     connect(kont, &QToolButton::clicked, this, &TForm1::kontClick);
-    connect(SpeedButton4, &QToolButton::clicked, this, &TForm1::SpeedButton4Click);
+    connect(topPanel->SpeedButton4, &QToolButton::clicked, this, &TForm1::SpeedButton4Click);
 
     // Any change of l3 refreshes the counters, once per burst of changes.
     auto* l3Changed = new QTimer(l3);

@@ -2,6 +2,7 @@
 // which runs it on its own connection while the window goes on working.
 
 #include "app/main_window.h"
+#include "app/top_panel.h"
 #include "local/local_lists.h"
 #include "platform/paths.h"
 #include "platform/services.h"
@@ -36,7 +37,7 @@ void tell(const Msg& text, const QString& caption, BoxKind kind = BoxKind::Plain
 
 bool connectionDataMissing(const TForm1& form) {
     return form.kopia_haslo.isEmpty() || form.kopia_ures.isEmpty() ||
-           form.CurrentDirEdit->text().isEmpty();
+           form.topPanel->CurrentDirEdit->text().isEmpty();
 }
 
 background::Connection connectionOf(const TForm1& form) {
@@ -56,8 +57,8 @@ QStringList selectedRemoteFiles(const TForm1& form) {
 } // namespace
 
 QStringList TForm1::Zapisz_n_sesje() const {
-    return background::uploadJob(connectionOf(*this), CurrentDirEdit->text(), pliki->directory(),
-                                 pliki->selectedFileNames());
+    return background::uploadJob(connectionOf(*this), topPanel->CurrentDirEdit->text(),
+                                 pliki->directory(), pliki->selectedFileNames());
 }
 
 QStringList TForm1::Zapisz_n_sesje_ftp() const {

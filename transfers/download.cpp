@@ -2,6 +2,7 @@
 // the one-file download the start-up replay asks for.
 
 #include "app/main_window.h"
+#include "app/top_panel.h"
 #include "ftp/id_ftp.h"
 #include "local/local_lists.h"
 #include "platform/paths.h"
@@ -158,7 +159,7 @@ void TForm1::Blad_sciagania() {
     record.server = QString::fromStdString(FTP->Host);
     record.user = QString::fromStdString(FTP->User);
     record.password = QString::fromStdString(FTP->Password);
-    record.remoteFolder = CurrentDirEdit->text();
+    record.remoteFolder = topPanel->CurrentDirEdit->text();
     for (int i = 0; i < l3->topLevelItemCount(); ++i)
         if (const QTreeWidgetItem* row = l3->topLevelItem(i); row->isSelected()) {
             record.fileName = listing::decodeServerText(remotelist::parsed(row).name);
@@ -187,7 +188,7 @@ void TForm1::s_plikClick() {
     }
     spr2 = QStringLiteral("0");
     const QString folder = katalog->directory();
-    Password2->setText(kopia_haslo);
+    topPanel->Password2->setText(kopia_haslo);
     if (!connected()) {
         services().messageDlg(lang::pick(transfertext::kNotConnected, flag), DlgType::Information,
                               DlgButtons::Ok);
@@ -216,7 +217,7 @@ void TForm1::s_plikClick() {
     transfers::prepareOptions(*this, transfertext::kSignal);
     {
         session::SessionCall call(*this);
-        const std::string here = remotePathBytes(CurrentDirEdit->text());
+        const std::string here = remotePathBytes(topPanel->CurrentDirEdit->text());
         const transfers::RemoteTree tree = batchFiles(*this, selected, here, folder);
         const std::vector<transfers::TreeFile>& files = tree.files;
         selectedCount = int(files.size());
@@ -269,7 +270,7 @@ void TForm1::S_bufor2() {
         // A folder that could not be entered leaves the list elsewhere, where a
         // file of the same name is not the one the record means.
         if (sessionGone(*this) ||
-            queue::folderOf(CurrentDirEdit->text()) != queue::folderOf(remoteFolder) ||
+            queue::folderOf(topPanel->CurrentDirEdit->text()) != queue::folderOf(remoteFolder) ||
             !transfers::fetchFile(*this, remotePathBytes(name), name, folder, true)) {
             transfers::logFailure(*this, transfertext::kDownloadFailed, name);
             // The record stays for the next start; the replay tells the user.

@@ -1,6 +1,7 @@
 #include "transfers/progress_window.h"
 
 #include "app/main_window.h"
+#include "app/top_panel.h"
 #include "ftp/id_ftp.h"
 #include "platform/paths.h"
 #include "platform/services.h"
@@ -258,7 +259,7 @@ void TForm13::anulujClick() {
                                 form_->n_dir, form_->usun_ftp, form_->sciagnij_ftp, form_->Cofnij})
         button->setEnabled(true);
     if (aborted) {
-        form_->Ustawienia2->setEnabled(true);
+        form_->topPanel->Ustawienia2->setEnabled(true);
         form_->usun_all->setEnabled(true);
         form_->usun_all2->setEnabled(true);
     }

@@ -2,6 +2,7 @@
 // or all at once, emptying the queue, and downloading it in one batch.
 
 #include "app/main_window.h"
+#include "app/top_panel.h"
 #include "local/local_lists.h"
 #include "platform/services.h"
 #include "session/listing_line.h"
@@ -37,7 +38,7 @@ RemoteRow remoteRow(const QTreeWidgetItem* row) {
 // Queues one file of the current folder. The size is asked before anything
 // is appended, so the three lists stay in step whatever runs meanwhile.
 void queueFile(TForm1& form, const RemoteRow& row) {
-    const QString folder = queue::folderLine(form.CurrentDirEdit->text());
+    const QString folder = queue::folderLine(form.topPanel->CurrentDirEdit->text());
     const int64_t size = transfers::remoteFileSize(form, row.remote);
     const QString sizeText = queue::sizeText(size);
     form.lista_bufor << folder;
@@ -96,7 +97,7 @@ struct QueuedFile {
 };
 
 bool inFolder(const TForm1& form, const QueuedFile& file) {
-    return queue::folderOf(form.CurrentDirEdit->text()) == file.folder;
+    return queue::folderOf(form.topPanel->CurrentDirEdit->text()) == file.folder;
 }
 
 // A queued folder with everything below it, into a local folder of the same name; true

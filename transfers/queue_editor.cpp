@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "log/log_pane.h"
+#include "log/log_panel.h"
 #include "transfers/queue_logic.h"
 #include "transfers/queue_texts.h"
 
@@ -42,7 +43,7 @@ QWidget* withStatus(QWidget* parent, QListWidget* box, TPanelStatusBar* status) 
 
 } // namespace
 
-TForm21::TForm21(TForm1* form) : QWidget(form->Panel3), form_(form) {
+TForm21::TForm21(TForm1* form) : QWidget(form->logPanel), form_(form) {
     setObjectName(QStringLiteral("TForm21"));
     setWindowTitle(QString::fromUtf8(queuetext::kCaption.pl));
     auto* top = new QWidget(this);
@@ -104,16 +105,16 @@ TForm21::TForm21(TForm1* form) : QWidget(form->Panel3), form_(form) {
         });
 
     // Docked in the bottom panel, in the place of the log.
-    if (auto* dock = qobject_cast<QBoxLayout*>(form->Panel3->layout()))
-        dock->insertWidget(dock->indexOf(form->memo1) + 1, this, 1);
+    if (auto* dock = qobject_cast<QBoxLayout*>(form->logPanel->layout()))
+        dock->insertWidget(dock->indexOf(form->logPanel->memo1) + 1, this, 1);
     hide();
 }
 
 void TForm21::openEditor() {
     if (!isVisible()) {
-        logWasVisible_ = form_->memo1->isVisible();
-        panelHeight_ = form_->Panel3->height();
-        form_->memo1->hide();
+        logWasVisible_ = form_->logPanel->memo1->isVisible();
+        panelHeight_ = form_->logPanel->height();
+        form_->logPanel->memo1->hide();
         show();
         FormShow();
     }
@@ -123,7 +124,7 @@ void TForm21::openEditor() {
 void TForm21::FormShow() {
     // The bottom panel grows so that both lists have room; it returns to its
     // height when the editor closes.
-    form_->Panel3->setFixedHeight(qMax(panelHeight_, 150));
+    form_->logPanel->setFixedHeight(qMax(panelHeight_, 150));
 }
 
 void TForm21::FormActivate() {
@@ -242,6 +243,6 @@ void TForm21::closeEditor() {
     if (!isVisible())
         return;
     hide();
-    form_->Panel3->setFixedHeight(panelHeight_);
-    form_->memo1->setVisible(logWasVisible_);
+    form_->logPanel->setFixedHeight(panelHeight_);
+    form_->logPanel->memo1->setVisible(logWasVisible_);
 }

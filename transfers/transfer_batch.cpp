@@ -1,9 +1,11 @@
 #include "transfers/transfer_batch.h"
 
 #include "app/main_window.h"
+#include "app/top_panel.h"
 #include "ftp/id_exception.h"
 #include "ftp/id_ftp.h"
 #include "log/log_pane.h"
+#include "log/log_panel.h"
 #include "platform/paths.h"
 #include "session/session_call.h"
 #include "transfers/part_file.h"
@@ -20,7 +22,7 @@ namespace transfers {
 void setBatchControlsEnabled(TForm1& form, bool enabled, bool includeShowWindow) {
     for (QToolButton* button :
          {form.zamien, form.komenda, form.filtr2, form.n_serwer, form.n_dir, form.usun_ftp,
-          form.run_ftp, form.sciagnij_ftp, form.Cofnij, form.Ustawienia2})
+          form.run_ftp, form.sciagnij_ftp, form.Cofnij, form.topPanel->Ustawienia2})
         if (button)
             button->setEnabled(enabled);
     for (QAction* item : {form.otworz_plik_ftp, form.sciagnij_pl, form.MenuItem1, form.usun_pl1,
@@ -72,10 +74,10 @@ bool fetchFile(TForm1& form, const std::string& remoteName, const QString& local
 bool downloadFile(TForm1& form, const std::string& remoteName, const QString& localPath,
                   int64_t announcedSize, const QString& remoteFolder) {
     try {
-        downloadThroughPart(*form.FTP, remoteName,
-                            remoteFolder.isEmpty() ? form.CurrentDirEdit->text() : remoteFolder,
-                            localPath, announcedSize,
-                            [&form] { return form.Form13->abortRequested; });
+        downloadThroughPart(
+            *form.FTP, remoteName,
+            remoteFolder.isEmpty() ? form.topPanel->CurrentDirEdit->text() : remoteFolder,
+            localPath, announcedSize, [&form] { return form.Form13->abortRequested; });
         return true;
     } catch (const std::exception&) {
         return false;
@@ -83,7 +85,7 @@ bool downloadFile(TForm1& form, const std::string& remoteName, const QString& lo
 }
 
 void logFailure(TForm1& form, const Msg& text, const QString& name) {
-    form.memo1->addLine(lang::pick(text, languageFlag()) + name);
+    form.logPanel->memo1->addLine(lang::pick(text, languageFlag()) + name);
 }
 
 SessionKeeper keepSession(TForm1& form, std::function<bool()> reenter) {
@@ -97,12 +99,12 @@ SessionKeeper keepSession(TForm1& form, std::function<bool()> reenter) {
 
 std::function<bool()> returnToCurrentFolder(TForm1& form) {
     // Taken now: a lost connection empties both.
-    const QString shown = form.CurrentDirEdit->text();
+    const QString shown = form.topPanel->CurrentDirEdit->text();
     const std::string raw = form.remotePathBytes(shown);
     return [&form, shown, raw] {
         form.ChageDirRaw(raw);
         // Names are sent relative to the folder: anywhere else they may name other files.
-        return form.connected() && form.CurrentDirEdit->text() == shown;
+        return form.connected() && form.topPanel->CurrentDirEdit->text() == shown;
     };
 }
 

@@ -2,6 +2,7 @@
 // it, into the current remote folder.
 
 #include "app/main_window.h"
+#include "app/top_panel.h"
 #include "ftp/id_ftp.h"
 #include "local/local_lists.h"
 #include "platform/paths.h"
@@ -202,7 +203,7 @@ void TForm1::Button2Click() {
         return;
     session::hourglass();
     transferRunning = true;
-    const std::string parent = remotePathBytes(CurrentDirEdit->text());
+    const std::string parent = remotePathBytes(topPanel->CurrentDirEdit->text());
     const std::string topName = remotePathBytes(folderName);
     const std::string top = transfers::remoteChild(parent, topName);
     bool entered = false;
@@ -238,7 +239,7 @@ void TForm1::Button2Click() {
     {
         session::SessionCall call(*this);
         // Taken after the listing: the folder the batch returns to is the new one.
-        const std::string topRaw = remotePathBytes(CurrentDirEdit->text());
+        const std::string topRaw = remotePathBytes(topPanel->CurrentDirEdit->text());
         transfers::SessionKeeper keeper =
             transfers::keepSession(*this, transfers::returnToCurrentFolder(*this));
         std::string serverFolder = topRaw;

@@ -8,6 +8,7 @@
 // usage: queue_bench PORT USER PASSWORD LOCAL_DIR FOLDER...
 
 #include "app/main_window.h"
+#include "app/top_panel.h"
 #include "ftp/id_ftp.h"
 #include "local/local_lists.h"
 #include "tests/support/ui/recording_services.h"
@@ -43,9 +44,9 @@ std::unique_ptr<TForm1> connectedWindow(int port, const QString& user, const QSt
     if (!QTest::qWaitForWindowActive(form.get()))
         qWarning("the window did not become active");
     form->katalog->setDirectory(local);
-    form->FTpServer->setText(QStringLiteral("127.0.0.1"));
-    form->UserID->setText(user);
-    form->Password2->setText(password);
+    form->topPanel->FTpServer->setText(QStringLiteral("127.0.0.1"));
+    form->topPanel->UserID->setText(user);
+    form->topPanel->Password2->setText(password);
     form->edit_port = QString::number(port);
     form->pol2Click();
     return form;

@@ -1,5 +1,6 @@
 // The launcher TForm8: web pages and mail messages through the desktop.
 
+#include "app/top_panel.h"
 #include "tests/addressbook/addressbook_fixture.h"
 
 namespace {
@@ -11,7 +12,7 @@ struct Launcher : AddressBookWindow {
             step(static_cast<TForm8&>(d));
             return d.result();
         };
-        QTest::mouseClick(form->statystyka, Qt::LeftButton);
+        QTest::mouseClick(form->topPanel->statystyka, Qt::LeftButton);
     }
     static void typeInto(QLineEdit* edit, const QString& text) {
         edit->selectAll();

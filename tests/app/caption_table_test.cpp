@@ -5,6 +5,7 @@
 
 #include "app/main_window.h"
 #include "app/settings_dialog.h"
+#include "app/top_panel.h"
 #include "servers/edit_server_dialog.h"
 #include "servers/new_server_dialog.h"
 #include "tests/support/ui/main_window_fixture.h"
@@ -322,7 +323,7 @@ TEST_P(CaptionTable, MainWindowAndDialogsShowTheirDocumentedTexts) {
                  [&] { form->Edycjadanychserwera1->trigger(); });
 
     expectDialog(QStringLiteral("TUstawienia"), kSettingsDialog,
-                 [&] { form->Ustawienia2->click(); });
+                 [&] { form->topPanel->Ustawienia2->click(); });
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLanguages, CaptionTable, ::testing::Values(1, 0),

@@ -3,8 +3,10 @@
 // walked before and after connecting to a real server. A key is judged by
 // what its handler visibly does, never by how it is wired.
 
+#include "app/top_panel.h"
 #include "ftp/id_ftp.h"
 #include "log/log_pane.h"
+#include "log/log_panel.h"
 #include "tests/app/shown_main_window.h"
 #include "tests/support/ftp/py_ftp_server.h"
 
@@ -105,9 +107,9 @@ struct CommandWalk : ShownMainWindow {
     // count or a status.
     QStringList observable() const {
         QStringList seen{QString::number(services.calls.size()),
-                         QString::number(form->memo1->count()),
+                         QString::number(form->logPanel->memo1->count()),
                          QString::number(form->connected()),
-                         form->CurrentDirEdit->text(),
+                         form->topPanel->CurrentDirEdit->text(),
                          form->katalog->directory(),
                          QString::number(form->l3->topLevelItemCount()),
                          QString::number(form->pliki->count()),

@@ -4,6 +4,7 @@
 #include "app/application.h"
 #include "app/main_window.h"
 #include "app/settings_dialog.h"
+#include "app/top_panel.h"
 #include "ftp/id_ftp.h"
 #include "local/local_lists.h"
 #include "platform/colors.h"
@@ -130,7 +131,7 @@ TEST_F(MainWindowAsUser, TheSettingsRestartIsTheExitCommand) {
     };
     // Restart: yes; disconnect and close: no. The file is written, nothing ends.
     services.dialogAnswers = {DlgResult::Yes, DlgResult::No};
-    QTest::mouseClick(form->Ustawienia2, Qt::LeftButton);
+    QTest::mouseClick(form->topPanel->Ustawienia2, Qt::LeftButton);
     ASSERT_EQ(services.messages().size(), 2);
     EXPECT_EQ(services.messages().value(1), QStringLiteral("You are connect now with FTP server. "
                                                            "Do you want disconnect and close "
@@ -144,7 +145,7 @@ TEST_F(MainWindowAsUser, TheSettingsRestartIsTheExitCommand) {
     // Both yes: the session ends, the width is saved, the program starts again.
     services.clear();
     services.dialogAnswers = {DlgResult::Yes, DlgResult::Yes};
-    QTest::mouseClick(form->Ustawienia2, Qt::LeftButton);
+    QTest::mouseClick(form->topPanel->Ustawienia2, Qt::LeftButton);
     EXPECT_EQ(services.callsOf("startProgram").size(), 1);
     EXPECT_FALSE(form->connected());
     EXPECT_TRUE(form->quitting());
@@ -174,7 +175,7 @@ TEST_F(MainWindowAsUser, AFreshProgramFolderIsReadableAndLeadsToTheRestart) {
         return dialog.result();
     };
     services.dialogAnswers = {DlgResult::Yes};
-    QTest::mouseClick(form->Ustawienia2, Qt::LeftButton);
+    QTest::mouseClick(form->topPanel->Ustawienia2, Qt::LeftButton);
     EXPECT_TRUE(checked);
     EXPECT_EQ(home.readLines("konf.dat").value(5), "-2147483624");
     ASSERT_EQ(services.messages().size(), 1);
@@ -189,17 +190,17 @@ TEST_F(MainWindowAsUser, ANonNumberInKonfLeavesTheBuiltInColours) {
     create();
     EXPECT_TRUE(services.messages().value(0).startsWith("Error in konf.dat, line 2"));
     for (QWidget* field :
-         {static_cast<QWidget*>(form->UserID), static_cast<QWidget*>(form->ftp_lista),
+         {static_cast<QWidget*>(form->topPanel->UserID), static_cast<QWidget*>(form->ftp_lista),
           static_cast<QWidget*>(form->pliki)})
         expectReadable(field);
-    EXPECT_EQ(form->UserID->palette().color(QPalette::Base),
+    EXPECT_EQ(form->topPanel->UserID->palette().color(QPalette::Base),
               platform::colorFromValue(platform::kBuiltInFieldBackground));
     // Even a file that names one colour for both keeps the fields readable.
     home.writeLines("konf.dat",
                     {"0", "0", "0", "1", "1", "255", "255", "1", "7", "0", home.path()});
     form.reset();
     create();
-    expectReadable(form->UserID);
+    expectReadable(form->topPanel->UserID);
     expectReadable(form->l3);
 }
 

@@ -3,9 +3,11 @@
 
 #include "app/captions.h"
 #include "app/main_window.h"
+#include "app/top_panel.h"
 #include "ftp/id_ftp.h"
 #include "local/local_lists.h"
 #include "log/log_pane.h"
+#include "log/log_panel.h"
 #include "tests/support/ftp/py_ftp_server.h"
 #include "tests/support/ui/recording_services.h"
 #include "tests/support/ui/temp_home.h"
@@ -96,9 +98,9 @@ TEST_F(MainWindow, ControlsExistWithTheirCaptionsInBothLanguages) {
                              "menu_servery", "menu_ftp",     "menu_ftp_2",   "menu_pliki",
                              "menu_katalog", "menu_logi",    "menu_help",    "Menu_tray"})
         EXPECT_NE(form->findChild<QObject*>(QString::fromLatin1(name)), nullptr) << name;
-    EXPECT_EQ(form->CurrentDirEdit->text(), QStringLiteral("/"));
-    EXPECT_FALSE(form->stop->isEnabled());
-    EXPECT_FALSE(form->Tray->isVisibleTo(form.get()));
+    EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), QStringLiteral("/"));
+    EXPECT_FALSE(form->topPanel->stop->isEnabled());
+    EXPECT_FALSE(form->topPanel->Tray->isVisibleTo(form.get()));
     EXPECT_EQ(form->edit_port, QStringLiteral("21"));
     EXPECT_EQ(form->spr2, QStringLiteral("0"));
     EXPECT_EQ(form->StatusBar1->panelCount(), 5);
@@ -129,10 +131,10 @@ TEST_F(MainWindow, LanguageFlagTwoMeansEnglishAndMissingKonfExplainsItself) {
 
     QFile::remove(home.file(QStringLiteral("konf.dat")));
     create();
-    ASSERT_EQ(form->memo1->count(), 7);
-    EXPECT_EQ(form->memo1->line(0),
+    ASSERT_EQ(form->logPanel->memo1->count(), 7);
+    EXPECT_EQ(form->logPanel->memo1->line(0),
               QStringLiteral("   BRAK PLIKU KONFIGURACYJNEGO NA TWOIM DYSKU"));
-    EXPECT_EQ(form->memo1->line(6), QStringLiteral("   And run program again"));
+    EXPECT_EQ(form->logPanel->memo1->line(6), QStringLiteral("   And run program again"));
     // Nothing applied: design captions stay, messages come in English.
     EXPECT_EQ(textOf("pol2"), QStringLiteral("Połącz"));
     form->pomoc1Click();
@@ -199,14 +201,14 @@ TEST_F(MainWindow, ActivationEmptiesConnectionFieldsAndRestoresTheStoredWidth) {
     create();
     form->resize(900, 600);
     form->show();
-    form->UserID->setText(QStringLiteral("user"));
-    form->Password2->setText(QStringLiteral("secret"));
-    form->FTpServer->setText(QStringLiteral("host"));
+    form->topPanel->UserID->setText(QStringLiteral("user"));
+    form->topPanel->Password2->setText(QStringLiteral("secret"));
+    form->topPanel->FTpServer->setText(QStringLiteral("host"));
     form->Splitter1Moved(410);
     form->FormActivate();
-    EXPECT_TRUE(form->UserID->text().isEmpty());
-    EXPECT_TRUE(form->Password2->text().isEmpty());
-    EXPECT_TRUE(form->FTpServer->text().isEmpty());
+    EXPECT_TRUE(form->topPanel->UserID->text().isEmpty());
+    EXPECT_TRUE(form->topPanel->Password2->text().isEmpty());
+    EXPECT_TRUE(form->topPanel->FTpServer->text().isEmpty());
     EXPECT_EQ(form->leftPanelWidth, 300);
     EXPECT_EQ(form->Splitter1->sizes().first(), 300);
     EXPECT_EQ(form->Splitter2->sizes().first(), 300 / 2 - 15);
@@ -253,9 +255,9 @@ TEST_F(MainWindow, WhileConnectedExitAsksAndCloseIsRefused) {
                              "jesteś połączony z serwerem..."));
     EXPECT_EQ(press(Qt::Key_F6),
               QStringLiteral("messageDlg: Nie zaznaczono żadnego pliku do wysłania na serwer FTP"));
-    const int logged = form->memo1->count();
+    const int logged = form->logPanel->memo1->count();
     EXPECT_EQ(press(Qt::Key_Escape), QStringLiteral("nothing asked"));
-    EXPECT_GT(form->memo1->count(), logged); // the way up was asked of the server
+    EXPECT_GT(form->logPanel->memo1->count(), logged); // the way up was asked of the server
     EXPECT_EQ(press(Qt::Key_F5), QStringLiteral("not taken"));
     EXPECT_EQ(press(Qt::Key_F2), QStringLiteral("not taken"));
     form->l3Tag = 100;
@@ -285,7 +287,7 @@ TEST_F(MainWindow, WithoutTheLogTheServerPanelCoversTheWholeBottomPanel) {
     create();
     form->show();
     EXPECT_FALSE(form->trasa);
-    EXPECT_FALSE(form->memo1->isVisible());
+    EXPECT_FALSE(form->logPanel->memo1->isVisible());
     EXPECT_FALSE(form->StatusBar1->isVisible());
     // The server panel reaches the window's bottom edge.
     const QRect servers(form->panel_ftp->mapTo(form.get(), QPoint(0, 0)), form->panel_ftp->size());
@@ -295,7 +297,7 @@ TEST_F(MainWindow, WithoutTheLogTheServerPanelCoversTheWholeBottomPanel) {
     home.writeDefaultKonf(1);
     create();
     form->show();
-    EXPECT_TRUE(form->memo1->isVisible());
+    EXPECT_TRUE(form->logPanel->memo1->isVisible());
     EXPECT_TRUE(form->StatusBar1->isVisible());
 }
 

@@ -2,7 +2,9 @@
 // on the buttons, names a screen reader can read.
 
 #include "app/button_pictures.h"
+#include "app/top_panel.h"
 #include "log/log_pane.h"
+#include "log/log_panel.h"
 #include "session/quick_connect_dialog.h"
 #include "tests/app/shown_main_window.h"
 
@@ -49,7 +51,7 @@ TEST_F(WindowLooks, ContextMenusOpenWhereTheListWasClicked) {
                  {form->l3, form->menu_ftp},
                  {form->pliki, form->menu_pliki},
                  {form->katalog, form->menu_katalog},
-                 {form->memo1, form->menu_logi}};
+                 {form->logPanel->memo1, form->menu_logi}};
     for (const auto& l : lists) {
         SCOPED_TRACE(l.list->objectName().toStdString());
         ASSERT_TRUE(l.list->isVisible()) << l.list->objectName().toStdString();
@@ -89,7 +91,7 @@ TEST_F(WindowLooks, QuickConnectPortIsReadableOnAFreshProgramFolder) {
             port = faceOf(quick->port);
             return int(QDialog::Rejected);
         };
-        QTest::mouseClick(form->dynamik, Qt::LeftButton);
+        QTest::mouseClick(form->topPanel->dynamik, Qt::LeftButton);
         ASSERT_EQ(services.callsOf(QStringLiteral("showModal")).size(), fresh ? 2 : 1);
         // The port field is light, as the other fields, and its number stands out.
         EXPECT_GT(port.background.lightness(), 100) << fresh;
@@ -144,14 +146,14 @@ TEST_F(WindowLooks, ScreenReadersNameEveryFieldAndPictureButtonInTheWindowsLangu
     for (const auto& c : cases) {
         SCOPED_TRACE(c.language == 1 ? "Polish" : "English");
         open(c.language);
-        EXPECT_EQ(nameOf(form->CurrentDirEdit), QString::fromUtf8(c.folder));
-        EXPECT_EQ(nameOf(form->UserID), QString::fromUtf8(c.user));
-        EXPECT_EQ(nameOf(form->FTpServer), QString::fromUtf8(c.server));
-        EXPECT_EQ(nameOf(form->Password2), QString::fromUtf8(c.password));
+        EXPECT_EQ(nameOf(form->topPanel->CurrentDirEdit), QString::fromUtf8(c.folder));
+        EXPECT_EQ(nameOf(form->topPanel->UserID), QString::fromUtf8(c.user));
+        EXPECT_EQ(nameOf(form->topPanel->FTpServer), QString::fromUtf8(c.server));
+        EXPECT_EQ(nameOf(form->topPanel->Password2), QString::fromUtf8(c.password));
         EXPECT_EQ(nameOf(form->Cofnij), QString::fromUtf8(c.up));
         EXPECT_EQ(nameOf(form->sciagnij_ftp), QString::fromUtf8(c.download));
-        EXPECT_EQ(form->Label1->buddy(), form->CurrentDirEdit);
-        EXPECT_EQ(form->lbl_haslo->buddy(), form->Password2);
+        EXPECT_EQ(form->topPanel->Label1->buddy(), form->topPanel->CurrentDirEdit);
+        EXPECT_EQ(form->topPanel->lbl_haslo->buddy(), form->topPanel->Password2);
         // Every button that shows only a picture has a name, and so do the lists.
         for (QToolButton* button : form->findChildren<QToolButton*>()) {
             if (button->window() == form.get() && button->isVisibleTo(form.get()) &&

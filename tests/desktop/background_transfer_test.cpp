@@ -1,6 +1,7 @@
 // "W tle" during a real download, and the shutdown choice after a real batch,
 // against pyftpdlib on loopback.
 
+#include "app/top_panel.h"
 #include "desktop/shutdown.h"
 #include "ftp/id_ftp.h"
 #include "local/local_lists.h"
@@ -53,9 +54,9 @@ struct TransferInBackground : DesktopWindow {
                         {"0", "1", "0", "1", "1", "16777215", "0", "1", "7", "0", home.path()});
         createWindow();
         form->katalog->setDirectory(QString::fromStdString(local.path()));
-        form->FTpServer->setText("127.0.0.1");
-        form->UserID->setText("korvante");
-        form->Password2->setText("secret");
+        form->topPanel->FTpServer->setText("127.0.0.1");
+        form->topPanel->UserID->setText("korvante");
+        form->topPanel->Password2->setText("secret");
         form->edit_port = QString::number(server->port());
         form->pol2Click();
         ASSERT_TRUE(form->connected()) << services.messages().join('\n').toStdString();

@@ -1,5 +1,6 @@
 // The caption button, the tray icon and its menu.
 
+#include "app/top_panel.h"
 #include "tests/desktop/desktop_fixture.h"
 
 #include <QScreen>
@@ -13,7 +14,7 @@ TEST_F(DesktopWindow, CaptionButtonHidesToTheTrayAndTheMenuBringsTheWindowBack) 
     ASSERT_TRUE(form->isVisible());
     EXPECT_TRUE(tray.icons.isEmpty());
 
-    QTest::mouseClick(form->CButton, Qt::LeftButton);
+    QTest::mouseClick(form->topPanel->CButton, Qt::LeftButton);
     EXPECT_FALSE(form->isVisible());
     EXPECT_TRUE(form->hiddenToTray);
     ASSERT_EQ(tray.icons.size(), 1);
@@ -45,7 +46,7 @@ TEST_F(DesktopWindow, CaptionButtonHidesToTheTrayAndTheMenuBringsTheWindowBack) 
     EXPECT_EQ(icon.removals, 1);
 
     // Hiding again reuses the one icon; the middle button opens nothing.
-    QTest::mouseClick(form->CButton, Qt::LeftButton);
+    QTest::mouseClick(form->topPanel->CButton, Qt::LeftButton);
     EXPECT_EQ(tray.icons.size(), 1);
     EXPECT_EQ(icon.additions, 2);
     tray.click(0, TrayButton::Middle);
@@ -61,12 +62,12 @@ TEST_F(DesktopWindow, CaptionButtonHidesToTheTrayAndTheMenuBringsTheWindowBack) 
 
 TEST_F(DesktopWindow, ReleasingTheCaptionButtonElsewhereDoesNothing) {
     create(0);
-    EXPECT_EQ(form->CButton->toolTip(), "Hide the program in the notification area");
+    EXPECT_EQ(form->topPanel->CButton->toolTip(), "Hide the program in the notification area");
     EXPECT_EQ(form->mail_www->text(), "Open WWW page / Sent e-mail");
-    QTest::mousePress(form->CButton, Qt::LeftButton);
-    QTest::mouseRelease(form->CButton, Qt::LeftButton, {}, QPoint(-40, -40));
+    QTest::mousePress(form->topPanel->CButton, Qt::LeftButton);
+    QTest::mouseRelease(form->topPanel->CButton, Qt::LeftButton, {}, QPoint(-40, -40));
     EXPECT_TRUE(form->isVisible());
-    EXPECT_FALSE(form->CButton->isDown());
+    EXPECT_FALSE(form->topPanel->CButton->isDown());
     EXPECT_TRUE(tray.icons.isEmpty());
 }
 
@@ -106,11 +107,11 @@ TEST_F(DesktopWindow, HintIsCutAndTheIconIsAddedOnce) {
 TEST_F(DesktopWindow, WithoutANotificationAreaTheWindowIsMinimisedAndTheUserToldOnce) {
     tray.availableAnswer = false;
     create(1);
-    QTest::mouseClick(form->CButton, Qt::LeftButton);
+    QTest::mouseClick(form->topPanel->CButton, Qt::LeftButton);
     EXPECT_TRUE(form->isMinimized());
     EXPECT_FALSE(form->hiddenToTray);
     form->showNormal();
-    QTest::mouseClick(form->CButton, Qt::LeftButton);
+    QTest::mouseClick(form->topPanel->CButton, Qt::LeftButton);
     EXPECT_TRUE(form->isMinimized());
     EXPECT_TRUE(tray.icons.isEmpty());
     ASSERT_EQ(services.callsOf("notice").size(), 1);

@@ -11,6 +11,7 @@
 #include "app/button_pictures.h"
 #include "app/main_window.h"
 #include "app/settings_dialog.h"
+#include "app/top_panel.h"
 #include "local/network_chooser.h"
 #include "session/quick_connect_dialog.h"
 #include "tests/support/ui/recording_services.h"
@@ -72,7 +73,7 @@ bool photographDownload(TForm1& form, const QString& output) {
         if (!form.Form13->isVisible())
             std::fprintf(stderr, "the progress window was not shown\n");
         saved = saveScreen(output);
-        QTest::mouseClick(form.stop, Qt::LeftButton);
+        QTest::mouseClick(form.topPanel->stop, Qt::LeftButton);
     });
     QTest::keyClick(&form, Qt::Key_F7);
     return saved;
@@ -154,15 +155,15 @@ int main(int argc, char** argv) {
     };
 
     if (which == QLatin1String("launcher"))
-        QTest::mouseClick(form.statystyka, Qt::LeftButton);
+        QTest::mouseClick(form.topPanel->statystyka, Qt::LeftButton);
     else if (which == QLatin1String("addresses"))
         form.Adresy_edytuj1->trigger();
     else if (which == QLatin1String("network"))
         QTest::mouseClick(form.siec, Qt::LeftButton);
     else if (which == QLatin1String("quickconnect"))
-        QTest::mouseClick(form.dynamik, Qt::LeftButton);
+        QTest::mouseClick(form.topPanel->dynamik, Qt::LeftButton);
     else if (which.startsWith(QLatin1String("settings")))
-        QTest::mouseClick(form.Ustawienia2, Qt::LeftButton);
+        QTest::mouseClick(form.topPanel->Ustawienia2, Qt::LeftButton);
     else if (which == QLatin1String("progress"))
         saved = photographDownload(form, output);
     return saved ? 0 : 1;

@@ -3,6 +3,7 @@
 
 #include "app/main_window.h"
 #include "app/settings_dialog.h"
+#include "app/top_panel.h"
 #include "local/folder_chooser.h"
 #include "local/local_lists.h"
 #include "tests/support/ui/main_window_fixture.h"
@@ -78,7 +79,7 @@ TEST_F(LinkedFolderDelete, TheFolderChooserRemovesTheLinkOnly) {
         settings.Anuluj->click();
         return dialog.result();
     };
-    QTest::mouseClick(form->Ustawienia2, Qt::LeftButton);
+    QTest::mouseClick(form->topPanel->Ustawienia2, Qt::LeftButton);
     EXPECT_EQ(services.callsOf("showModal").size(), 2);
     expectOnlyTheLinkGone();
 }

@@ -3,6 +3,7 @@
 
 #include "log/log_colors.h"
 #include "log/log_pane.h"
+#include "log/log_panel.h"
 #include "platform/colors.h"
 #include "tests/support/ui/main_window_fixture.h"
 
@@ -32,7 +33,7 @@ struct LogDock : MainWindowFixture {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
     void expectLinesAndColours(const QStringList& lines) {
-        TLogPane& pane = *form->memo1;
+        TLogPane& pane = *form->logPanel->memo1;
         ASSERT_EQ(pane.lines(), lines);
         pane.setCurrentIndex({});
         EXPECT_TRUE(rowHasColour(pane, 0, platform::colorFromValue(sessionlog::kGreen)));
@@ -47,9 +48,9 @@ TEST_F(LogDock, PaneFloatsOutAndDocksBackWithItsLinesAndColours) {
                                "Recv: 226 Transfer complete.<EOL>"};
     for (const QString& line : lines)
         form->IdLogDebug1LogItem(line);
-    QDockWidget* dock = form->memo1Dock;
+    QDockWidget* dock = form->logPanel->memo1Dock;
     EXPECT_EQ(dock->windowTitle(), "Logi");
-    const int dockedHeight = form->Panel3->height();
+    const int dockedHeight = form->logPanel->height();
     EXPECT_EQ(dockedHeight, 110);
 
     // Drag the pane by its title bar (down its left edge) up into the file lists.
@@ -61,37 +62,37 @@ TEST_F(LogDock, PaneFloatsOutAndDocksBackWithItsLinesAndColours) {
     QTest::mouseRelease(dock, Qt::LeftButton, {}, grip + QPoint(120, -360));
     ASSERT_TRUE(dock->isFloating());
     EXPECT_TRUE(dock->isWindow());
-    EXPECT_NE(form->memo1->window(), form.get());
-    EXPECT_LT(form->Panel3->height(), dockedHeight);
+    EXPECT_NE(form->logPanel->memo1->window(), form.get());
+    EXPECT_LT(form->logPanel->height(), dockedHeight);
     expectLinesAndColours(lines);
 
     // New lines reach the floating pane.
     form->IdLogDebug1LogItem("Recv: 451 Aborted.<EOL>");
-    EXPECT_EQ(form->memo1->count(), 4);
+    EXPECT_EQ(form->logPanel->memo1->count(), 4);
 
     // Closing the floating window hides the pane; a double click on the
     // bottom panel shows it again, a click docks it.
     dock->close();
-    EXPECT_FALSE(form->memo1->isVisible());
+    EXPECT_FALSE(form->logPanel->memo1->isVisible());
     QTest::mouseDClick(form->StatusBar1, Qt::LeftButton);
-    EXPECT_TRUE(form->memo1->isVisible());
+    EXPECT_TRUE(form->logPanel->memo1->isVisible());
     EXPECT_TRUE(dock->isFloating());
     QTest::mouseClick(form->StatusBar1, Qt::LeftButton);
     EXPECT_FALSE(dock->isFloating());
-    EXPECT_EQ(form->memo1->window(), form.get());
-    EXPECT_EQ(form->Panel3->height(), dockedHeight);
+    EXPECT_EQ(form->logPanel->memo1->window(), form.get());
+    EXPECT_EQ(form->logPanel->height(), dockedHeight);
     expectLinesAndColours(lines + QStringList{"Recv: 451 Aborted.<EOL>"});
 }
 
 TEST_F(LogDock, ThePaneHiddenByItsOwnerTakesItsDockAlong) {
     create();
-    form->memo1->hide();
-    EXPECT_TRUE(form->memo1Dock->isHidden());
-    form->fitBottomPanel();
-    EXPECT_LT(form->Panel3->height(), 110);
+    form->logPanel->memo1->hide();
+    EXPECT_TRUE(form->logPanel->memo1Dock->isHidden());
+    form->logPanel->fitBottomPanel();
+    EXPECT_LT(form->logPanel->height(), 110);
     form->roz2Click(); // shows the pane again
-    EXPECT_FALSE(form->memo1Dock->isHidden());
-    EXPECT_TRUE(form->memo1->isVisible());
+    EXPECT_FALSE(form->logPanel->memo1Dock->isHidden());
+    EXPECT_TRUE(form->logPanel->memo1->isVisible());
 }
 
 } // namespace

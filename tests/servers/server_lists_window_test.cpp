@@ -2,6 +2,7 @@
 // folder and recording platform services.
 
 #include "app/main_window.h"
+#include "app/top_panel.h"
 #include "platform/text_file.h"
 #include "servers/server_list_look.h"
 #include "servers/setup_wizard.h"
@@ -77,8 +78,9 @@ struct ServerLists : MainWindowFixture {
         }
     }
     QColor labelColour() const {
-        form->lbl_haslo->ensurePolished();
-        return form->lbl_haslo->palette().color(form->lbl_haslo->foregroundRole());
+        form->topPanel->lbl_haslo->ensurePolished();
+        return form->topPanel->lbl_haslo->palette().color(
+            form->topPanel->lbl_haslo->foregroundRole());
     }
 };
 
@@ -93,7 +95,7 @@ TEST_F(ServerLists, EachCategoryOpensByToolbarAndMenu) {
 
     for (int viaMenu = 0; viaMenu < 2; ++viaMenu) {
         for (int code = 0; code < 8; ++code) {
-            form->UserID->setText("x");
+            form->topPanel->UserID->setText("x");
             if (viaMenu)
                 item(code)->trigger();
             else
@@ -104,7 +106,7 @@ TEST_F(ServerLists, EachCategoryOpensByToolbarAndMenu) {
             EXPECT_EQ(form->openCategory, code);
             EXPECT_FALSE(form->allServersShown);
             EXPECT_EQ(form->StatusBar1->panelText(2), u("Otwarta kategoria: ") + u(names[code]));
-            EXPECT_EQ(form->UserID->text(), "");
+            EXPECT_EQ(form->topPanel->UserID->text(), "");
             EXPECT_TRUE(form->Usun1->isEnabled());
             EXPECT_EQ(form->status_ftp->panelText(0), u("Zapisanych serwerów: 2"));
             expectOpen(code);
@@ -154,7 +156,7 @@ TEST_F(ServerLists, AllServersViewKeepsFileOrderAndOffersNoPerCategoryDeletes) {
 
     // Selecting names the server's own category and keeps the view's.
     select("Ulub");
-    EXPECT_EQ(form->FTpServer->text(), "h.u");
+    EXPECT_EQ(form->topPanel->FTpServer->text(), "h.u");
     EXPECT_EQ(form->selectedServerCategory, 5);
     EXPECT_EQ(form->openCategory, 8);
     EXPECT_EQ(form->selectedServerLine(), "Ulub*1*anonymous*h.u*^*21*5*");
@@ -187,12 +189,12 @@ TEST_F(ServerLists, SelectingFillsTheConnectionFieldsAndColoursThePasswordLabel)
     home.writeLines(
         "p.dat", {"Zapisany*0*jan*ftp.a.pl*tajne*2121*0*", "Niezapisany*0*ola*ftp.b.pl*^*21*0*"});
     create(0);
-    form->CurrentDirEdit->setText("/pub");
+    form->topPanel->CurrentDirEdit->setText("/pub");
     select("Niezapisany");
-    EXPECT_EQ(form->FTpServer->text(), "ftp.b.pl");
-    EXPECT_EQ(form->UserID->text(), "ola");
-    EXPECT_EQ(form->Password2->text(), "");
-    EXPECT_FALSE(form->Password2->isReadOnly());
+    EXPECT_EQ(form->topPanel->FTpServer->text(), "ftp.b.pl");
+    EXPECT_EQ(form->topPanel->UserID->text(), "ola");
+    EXPECT_EQ(form->topPanel->Password2->text(), "");
+    EXPECT_FALSE(form->topPanel->Password2->isReadOnly());
     EXPECT_EQ(form->edit_port, "21");
     EXPECT_EQ(labelColour(), QColor(Qt::red));
     EXPECT_EQ(form->kopia_ftp, "ftp.b.pl");
@@ -200,12 +202,12 @@ TEST_F(ServerLists, SelectingFillsTheConnectionFieldsAndColoursThePasswordLabel)
     EXPECT_EQ(form->kopia_dir, "/pub");
     EXPECT_TRUE(form->powiekszenie1->isEnabled());
     EXPECT_EQ(form->StatusBar1->panelText(3), "Wybrany serwer z Kategorii: FIRMY");
-    QTest::keyClicks(form->Password2, "abc");
+    QTest::keyClicks(form->topPanel->Password2, "abc");
     EXPECT_EQ(labelColour(), QColor(Qt::blue));
 
     select("Zapisany");
-    EXPECT_EQ(form->Password2->text(), "tajne");
-    EXPECT_TRUE(form->Password2->isReadOnly());
+    EXPECT_EQ(form->topPanel->Password2->text(), "tajne");
+    EXPECT_TRUE(form->topPanel->Password2->isReadOnly());
     EXPECT_EQ(form->kopia_haslo, "tajne");
     EXPECT_EQ(form->edit_port, "2121");
 }
@@ -231,7 +233,7 @@ TEST_F(ServerLists, DeletingInASortedListRemovesThatServersOwnLine) {
     EXPECT_EQ(home.readBytes("pr.dat"), file);
 
     select("alfa");
-    EXPECT_EQ(form->UserID->text(), "u3");
+    EXPECT_EQ(form->topPanel->UserID->text(), "u3");
     services.dialogAnswers.push_back(platform::DlgResult::No);
     form->Usun1->trigger();
     EXPECT_EQ(
@@ -251,7 +253,7 @@ TEST_F(ServerLists, DeletingInASortedListRemovesThatServersOwnLine) {
 
     // Rows after the deleted one still find their own lines.
     select("beta");
-    EXPECT_EQ(form->UserID->text(), "u1");
+    EXPECT_EQ(form->topPanel->UserID->text(), "u1");
     services.dialogAnswers.push_back(platform::DlgResult::Yes);
     form->Usun1->trigger();
     EXPECT_EQ(home.readBytes("pr.dat"), "komentarz\r\n"
@@ -431,7 +433,7 @@ TEST_F(ServerLists, SearchByWholeNameAndIncrementally) {
     form->szukaj->setFocus();
     QTest::keyClick(form->szukaj, 'b');
     EXPECT_EQ(form->ftp_lista->currentItem()->text(0), "Beta");
-    EXPECT_EQ(form->FTpServer->text(), "host.Beta"); // the click handler ran
+    EXPECT_EQ(form->topPanel->FTpServer->text(), "host.Beta"); // the click handler ran
     QTest::keyClick(form->szukaj, 'r');
     EXPECT_EQ(form->ftp_lista->currentItem()->text(0), "Bravo");
     QTest::keyClick(form->szukaj, 'z');
@@ -483,7 +485,7 @@ TEST_F(ServerLists, WholeNameSearchMarksTheFoundServerWithoutSelectingIt) {
     writeCategory(3, {"Alfa", "Beta", "Bravo"});
     create(3);
     select("Alfa");
-    ASSERT_EQ(form->FTpServer->text(), "host.Alfa");
+    ASSERT_EQ(form->topPanel->FTpServer->text(), "host.Alfa");
     QTest::mouseClick(form->SpeedButton1, Qt::LeftButton);
     QTest::keyClicks(form->szukaj, "br");
     QTest::keyClick(form->szukaj, Qt::Key_Return);
@@ -495,8 +497,8 @@ TEST_F(ServerLists, WholeNameSearchMarksTheFoundServerWithoutSelectingIt) {
     // The selection and the connection fields are what the user chose.
     EXPECT_EQ(form->ftp_lista->selectedItems(),
               QList<QTreeWidgetItem*>{form->ftp_lista->topLevelItem(0)});
-    EXPECT_EQ(form->FTpServer->text(), "host.Alfa");
-    EXPECT_EQ(form->UserID->text(), "user_Alfa");
+    EXPECT_EQ(form->topPanel->FTpServer->text(), "host.Alfa");
+    EXPECT_EQ(form->topPanel->UserID->text(), "user_Alfa");
     // The mark looks like a selected row, unlike a plain one.
     const QImage shown = form->ftp_lista->viewport()->grab().toImage();
     auto cellColour = [&](int row) {
@@ -514,7 +516,7 @@ TEST_F(ServerLists, WholeNameSearchMarksTheFoundServerWithoutSelectingIt) {
     // Choosing a server replaces the mark.
     select("Beta");
     EXPECT_FALSE(servers_ui::isMarkedFound(bravo));
-    EXPECT_EQ(form->FTpServer->text(), "host.Beta");
+    EXPECT_EQ(form->topPanel->FTpServer->text(), "host.Beta");
 }
 
 TEST_F(ServerLists, CategoryToolbarShowsItsPicturesAndTheListItsGrid) {

@@ -1,6 +1,7 @@
 // The file properties windows, the information window with its printing and
 // saving, and SIZE asked in binary mode.
 
+#include "app/top_panel.h"
 #include "local/local_lists.h"
 #include "log/info_window.h"
 #include "log/properties_windows.h"
@@ -45,7 +46,7 @@ TEST_P(Properties, RemoteFileShowsServerFolderSizeTypeAndPermissions) {
                  w.w_typ->text(),   w.W_e->text(),       w.inni->title()};
         for (QCheckBox* b : {w.w_r, w.w_w, w.W_e, w.g_r, w.g_w, w.g_e, w.o_r, w.o_w, w.o_e})
             boxes.append(b->isChecked());
-        form->FTpServer->clear(); // the main window's activation empties it
+        form->topPanel->FTpServer->clear(); // the main window's activation empties it
         QTest::keyClick(&w, Qt::Key_Escape);
         EXPECT_FALSE(w.w_r->isChecked());
         return w.result();
@@ -63,10 +64,10 @@ TEST_P(Properties, RemoteFileShowsServerFolderSizeTypeAndPermissions) {
                                       "Execute/List", "Public/Other"}));
     EXPECT_EQ(boxes, QList<bool>({true, true, true, true, false, true, false, false, false}));
     // Escape acted as OK: the saved server text is back in its field.
-    EXPECT_EQ(form->FTpServer->text(), "127.0.0.1");
+    EXPECT_EQ(form->topPanel->FTpServer->text(), "127.0.0.1");
     EXPECT_EQ(form->Form11->result(), QDialog::Accepted);
 
-    form->roz2->click();
+    form->topPanel->roz2->click();
     services.clear();
     form->wlasciwosci->trigger();
     EXPECT_EQ(services.messages(),
@@ -154,8 +155,8 @@ TEST_F(RemoteOps, InformationWindowShowsTheRawListingPrintsAndSaves) {
     EXPECT_TRUE(QFile::exists(saves.filePath("list.txt.txt")));
 
     // Offline the window shows its header alone, with no server name.
-    form->roz2->click();
-    form->FTpServer->clear();
+    form->topPanel->roz2->click();
+    form->topPanel->FTpServer->clear();
     services.modalSteps[QStringLiteral("TForm16")] = [&](QDialog& dialog) {
         lines = static_cast<TForm16&>(dialog).memo1->toPlainText().split('\n');
         return QDialog::Rejected;

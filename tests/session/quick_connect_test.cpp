@@ -1,6 +1,7 @@
 // The quick-connect dialog: captions, the anonymous toggle, the checks, the
 // port range and the hand-over to the main window's connect.
 
+#include "app/top_panel.h"
 #include "servers/server_record.h"
 #include "session/quick_connect_dialog.h"
 #include "tests/session/session_fixture.h"
@@ -72,9 +73,9 @@ TEST_F(SessionWindow, QuickConnectChecksTogglesAndConnects) {
         QTest::keyClick(&d, Qt::Key_Escape);
         return d.result();
     };
-    form->dynamik->setEnabled(true);
+    form->topPanel->dynamik->setEnabled(true);
     form->dynamikClick();
-    EXPECT_EQ(form->UserID->text(), "");
+    EXPECT_EQ(form->topPanel->UserID->text(), "");
     EXPECT_FALSE(dialog->isVisible());
 
     // Connect anonymously on a high port, passive, through the dialog.
@@ -91,7 +92,7 @@ TEST_F(SessionWindow, QuickConnectChecksTogglesAndConnects) {
     };
     form->dynamikClick();
     EXPECT_TRUE(form->connected()) << services.messages().join('\n').toStdString();
-    EXPECT_EQ(form->UserID->text(), "anonymous");
+    EXPECT_EQ(form->topPanel->UserID->text(), "anonymous");
     EXPECT_EQ(form->edit_port, QString::number(server.port()));
     EXPECT_TRUE(form->pasywny);
     EXPECT_TRUE(form->FTP->Passive);

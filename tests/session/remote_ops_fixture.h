@@ -2,6 +2,8 @@
 // The main window shown and active, connected to pyftpdlib over a temporary
 // folder; rows are clicked and keys pressed as a user does.
 
+#include "app/top_panel.h"
+#include "log/log_panel.h"
 #include "tests/servers/qstring_print.h"
 #include "tests/session/session_fixture.h"
 
@@ -20,7 +22,7 @@ struct RemoteOps : SessionWindow {
         showWindow();
         // Activation empties the connection fields; they are filled afterwards.
         fillFields(server->port());
-        QTest::mouseClick(form->pol2, Qt::LeftButton);
+        QTest::mouseClick(form->topPanel->pol2, Qt::LeftButton);
         ASSERT_TRUE(form->connected()) << services.messages().join('\n').toStdString();
         services.clear();
     }
@@ -55,7 +57,7 @@ struct RemoteOps : SessionWindow {
     void key(int k) { QTest::keyClick(form->l3, Qt::Key(k)); }
     QStringList sent(const QString& prefix) const {
         QStringList out;
-        for (const QString& line : form->memo1->lines())
+        for (const QString& line : form->logPanel->memo1->lines())
             if (line.startsWith("Sent") && line.contains(' ' + prefix))
                 out.append(line);
         return out;

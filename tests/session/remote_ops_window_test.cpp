@@ -2,6 +2,7 @@
 // window: new folder, delete, rename, letter case, the command line, opening
 // and running a remote file.
 
+#include "app/top_panel.h"
 #include "local/case_dialog.h"
 #include "local/local_lists.h"
 #include "session/command_window.h"
@@ -100,9 +101,9 @@ TEST_F(RemoteOps, DeletingFilesAndAFullFolderWarnsThenErrsAndEndsTheSession) {
     EXPECT_FALSE(form->connected());
     EXPECT_EQ(form->l3->topLevelItemCount(), 0);
     EXPECT_TRUE(form->ListBox1.isEmpty());
-    EXPECT_EQ(form->CurrentDirEdit->text(), "/");
-    EXPECT_TRUE(form->pol2->isEnabled());
-    EXPECT_FALSE(form->roz2->isEnabled());
+    EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/");
+    EXPECT_TRUE(form->topPanel->pol2->isEnabled());
+    EXPECT_FALSE(form->topPanel->roz2->isEnabled());
     for (QWidget* control : std::initializer_list<QWidget*>{
              form->usun_ftp, form->n_dir, form->n_serwer, form->komenda, form->zamien,
              form->Form13->roz, form->Form13->wyl, form->Form13->cl_win, form->Form13->syg})
@@ -140,7 +141,7 @@ TEST_F(RemoteOps, DeleteInEnglishAsksInPolishAndKeepsTheSessionWhenAllGo) {
     EXPECT_EQ(services.messages().value(1), "No select anymore file - directory for deleting");
 
     // Offline, Del in the list does nothing and the button says so.
-    form->roz2->click();
+    form->topPanel->roz2->click();
     services.clear();
     services.dialogAnswers = {DlgResult::Yes};
     QTest::mouseClick(form->usun_ftp, Qt::LeftButton);

@@ -2,6 +2,8 @@
 // the reply table's rows as the user meets them, STOP during a listing, and a
 // disconnect while a listing waits.
 
+#include "app/top_panel.h"
+#include "log/log_panel.h"
 #include "tests/session/session_fixture.h"
 
 #include <QElapsedTimer>
@@ -60,8 +62,8 @@ TEST_F(SessionWindow, ListingRefusedWith530EndsTheSessionHalfASecondLater) {
     EXPECT_TRUE(form->connected());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !form->connected(); }, 5000));
     EXPECT_GE(sinceMessage.elapsed(), 400);
-    EXPECT_TRUE(form->pol2->isEnabled());
-    EXPECT_EQ(form->CurrentDirEdit->text(), "/");
+    EXPECT_TRUE(form->topPanel->pol2->isEnabled());
+    EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/");
     EXPECT_TRUE(server.finished());
     EXPECT_EQ(server.errors(), "");
 }
@@ -77,7 +79,7 @@ TEST_F(SessionWindow, WithTheProtocolLogOffTheTableStillReadsTheServersCode) {
     fillFields(server.port());
     form->pol2Click();
     EXPECT_TRUE(form->lastLogItem.isEmpty());
-    EXPECT_EQ(form->memo1->lines().filter("Recv:").size(), 0);
+    EXPECT_EQ(form->logPanel->memo1->lines().filter("Recv:").size(), 0);
     EXPECT_TRUE(services.messages().value(0).startsWith(
         QString::fromUtf8("Serwer nie przyznał ci prawa wejścia.")));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !form->connected(); }, 5000));
@@ -156,7 +158,7 @@ TEST_F(SessionWindow, StopDuringAListingKeepsTheSessionAndWhatArrived) {
     create();
     fillFields(server.port());
     QTimer poll;
-    clickWhenDataFlows(*form, form->stop, poll);
+    clickWhenDataFlows(*form, form->topPanel->stop, poll);
     form->pol2Click();
     EXPECT_TRUE(server.finished());
     EXPECT_EQ(server.errors(), "");
@@ -183,14 +185,14 @@ TEST_F(SessionWindow, DisconnectWhileAListingWaitsEndsQuietly) {
     create();
     fillFields(server.port());
     QTimer poll;
-    clickWhenDataFlows(*form, form->roz2, poll);
+    clickWhenDataFlows(*form, form->topPanel->roz2, poll);
     form->pol2Click();
     EXPECT_TRUE(server.finished());
     EXPECT_EQ(server.errors(), "");
     EXPECT_FALSE(form->connected());
     EXPECT_TRUE(services.messages().isEmpty()) << services.messages().join('\n').toStdString();
     EXPECT_EQ(form->l3->topLevelItemCount(), 0);
-    EXPECT_TRUE(form->pol2->isEnabled());
+    EXPECT_TRUE(form->topPanel->pol2->isEnabled());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !form->Timer1->isActive(); }, 5000));
     EXPECT_FALSE(form->connected());
 }

@@ -1,6 +1,8 @@
 // The session as a user meets it: the window shown and activated, the server
 // chosen with the mouse, F5, double clicks and Enter, against pyftpdlib.
 
+#include "app/top_panel.h"
+#include "log/log_panel.h"
 #include "tests/session/session_fixture.h"
 #include "tests/support/ui/user_input.h"
 
@@ -26,19 +28,19 @@ struct SessionAsUser : SessionWindow {
         QTreeWidgetItem* entry = rowOf(form->ftp_lista, "Alfa");
         ASSERT_NE(entry, nullptr);
         userinput::clickRow(form->ftp_lista, entry);
-        ASSERT_EQ(form->FTpServer->text(), "127.0.0.1");
+        ASSERT_EQ(form->topPanel->FTpServer->text(), "127.0.0.1");
     }
     // The stop button once the session has ended.
     void expectStopDisabledAfterFailure(const char* how) {
         SCOPED_TRACE(how);
-        QTRY_VERIFY_WITH_TIMEOUT(!form->roz2->isEnabled(), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(!form->topPanel->roz2->isEnabled(), 3000);
         EXPECT_FALSE(form->connected());
-        EXPECT_TRUE(form->pol2->isEnabled());
-        EXPECT_FALSE(form->stop->isEnabled());
+        EXPECT_TRUE(form->topPanel->pol2->isEnabled());
+        EXPECT_FALSE(form->topPanel->stop->isEnabled());
         services.clear();
     }
     QStringList sentFolders() const {
-        return form->memo1->lines().filter(QStringLiteral("Sent: CWD"));
+        return form->logPanel->memo1->lines().filter(QStringLiteral("Sent: CWD"));
     }
 };
 
@@ -52,32 +54,32 @@ TEST_F(SessionAsUser, ANewSessionStartsAtTheRootAndConnectOnAnOpenSessionDoesNot
     QTest::keyClick(form.get(), Qt::Key_F5);
     ASSERT_TRUE(form->connected()) << services.messages().join('\n').toStdString();
     userinput::doubleClickRow(form->l3, rowOf(form->l3, "public_html"));
-    ASSERT_EQ(form->CurrentDirEdit->text(), "/public_html");
+    ASSERT_EQ(form->topPanel->CurrentDirEdit->text(), "/public_html");
 
     // Connect again while connected, both ways the window offers it.
     userinput::doubleClickRow(form->ftp_lista, rowOf(form->ftp_lista, "Alfa"));
-    form->Password2->setFocus();
-    QTest::keyClick(form->Password2, Qt::Key_Return);
+    form->topPanel->Password2->setFocus();
+    QTest::keyClick(form->topPanel->Password2, Qt::Key_Return);
     EXPECT_TRUE(services.messages().isEmpty()) << services.messages().join('\n').toStdString();
     EXPECT_TRUE(form->connected());
-    EXPECT_TRUE(form->roz2->isEnabled());
-    EXPECT_FALSE(form->pol2->isEnabled());
-    EXPECT_EQ(form->CurrentDirEdit->text(), "/public_html");
+    EXPECT_TRUE(form->topPanel->roz2->isEnabled());
+    EXPECT_FALSE(form->topPanel->pol2->isEnabled());
+    EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/public_html");
     EXPECT_NE(rowOf(form->l3, "inner"), nullptr);
 
-    QTest::mouseClick(form->roz2, Qt::LeftButton);
+    QTest::mouseClick(form->topPanel->roz2, Qt::LeftButton);
     ASSERT_FALSE(form->connected());
-    ASSERT_EQ(form->CurrentDirEdit->text(), "/");
+    ASSERT_EQ(form->topPanel->CurrentDirEdit->text(), "/");
 
     // The next session opens "/", not the folder the last one ended in.
-    form->memo1->clear();
+    form->logPanel->memo1->clear();
     chooseServer();
     QTest::keyClick(form.get(), Qt::Key_F5);
     ASSERT_TRUE(form->connected());
     EXPECT_EQ(sentFolders(), QStringList({"Sent: CWD /<EOL>"}));
-    EXPECT_EQ(form->CurrentDirEdit->text(), "/");
+    EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/");
     EXPECT_NE(rowOf(form->l3, "public_html"), nullptr);
-    QTest::mouseClick(form->roz2, Qt::LeftButton);
+    QTest::mouseClick(form->topPanel->roz2, Qt::LeftButton);
 }
 
 // STOP aborts a transfer of the open session; once a failure has ended the
@@ -101,7 +103,7 @@ TEST_F(SessionAsUser, StopIsDisabledWhenAFailureEndsTheSession) {
     userinput::clickRow(form->ftp_lista, rowOf(form->ftp_lista, "Alfa"));
     QTest::keyClick(form.get(), Qt::Key_F5);
     ASSERT_TRUE(form->connected()) << services.messages().join('\n').toStdString();
-    ASSERT_TRUE(form->stop->isEnabled());
+    ASSERT_TRUE(form->topPanel->stop->isEnabled());
     // The row's place, taken first: the window may notice the closed
     // connection at the first click already and empty the list.
     const QPoint folder = form->l3->visualItemRect(rowOf(form->l3, "public_html")).center();
@@ -115,11 +117,11 @@ TEST_F(SessionAsUser, StopIsDisabledWhenAFailureEndsTheSession) {
     ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
     const quint16 port = closed.serverPort();
     closed.close();
-    form->FTpServer->setText("127.0.0.1");
-    form->UserID->setText("korvante");
-    form->Password2->setText("secret");
+    form->topPanel->FTpServer->setText("127.0.0.1");
+    form->topPanel->UserID->setText("korvante");
+    form->topPanel->Password2->setText("secret");
     form->edit_port = QString::number(port);
-    QTest::mouseClick(form->pol2, Qt::LeftButton);
+    QTest::mouseClick(form->topPanel->pol2, Qt::LeftButton);
     expectStopDisabledAfterFailure("connection refused");
 }
 

@@ -2,6 +2,7 @@
 // The main window against a real or scripted FTP server on loopback, with a
 // temporary program folder and recording platform services.
 
+#include "app/top_panel.h"
 #include "ftp/id_ftp.h"
 #include "log/log_pane.h"
 #include "session/remote_list.h"
@@ -26,9 +27,9 @@ struct SessionWindow : MainWindowFixture {
 
     void fillFields(int port, const QString& user = "korvante",
                     const QString& password = "secret") {
-        form->FTpServer->setText("127.0.0.1");
-        form->UserID->setText(user);
-        form->Password2->setText(password);
+        form->topPanel->FTpServer->setText("127.0.0.1");
+        form->topPanel->UserID->setText(user);
+        form->topPanel->Password2->setText(password);
         form->edit_port = QString::number(port);
     }
 

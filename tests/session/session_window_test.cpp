@@ -1,6 +1,8 @@
 // Connecting, the status panel, the layouts, refused logins, the listing and
 // navigation, against pyftpdlib on loopback in passive and active mode.
 
+#include "app/top_panel.h"
+#include "log/log_panel.h"
 #include "tests/session/session_fixture.h"
 
 #include <QDir>
@@ -45,12 +47,12 @@ TEST_P(ConnectedSession, ConnectBrowseAndDisconnect) {
     };
 
     fillFields(server.port());
-    form->pol2->click();
+    form->topPanel->pol2->click();
     ASSERT_TRUE(form->connected()) << services.messages().join('\n').toStdString();
     EXPECT_EQ(panel, QStringList({QString::fromUtf8("Łączenie..."), "Connecting to 127.0.0.1.",
                                   "Connected."}));
     EXPECT_TRUE(services.calls.isEmpty());
-    EXPECT_EQ(form->CurrentDirEdit->text(), "/");
+    EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/");
     EXPECT_EQ(form->kopia_dir, "/");
     EXPECT_EQ(form->kopia_haslo, "secret");
     QStringList shown = captions();
@@ -64,29 +66,29 @@ TEST_P(ConnectedSession, ConnectBrowseAndDisconnect) {
     EXPECT_EQ(remotelist::picture(row("notes.txt")), remotelist::kFilePicture);
     EXPECT_EQ(form->status_ftp->panelText(1), QString::fromUtf8("Plików/katalogów na FTP: 6"));
     // The connected state; slot 3 = 0 leaves the server list above the listing.
-    EXPECT_FALSE(form->pol2->isEnabled());
+    EXPECT_FALSE(form->topPanel->pol2->isEnabled());
     EXPECT_FALSE(form->Polacz1->isEnabled());
-    EXPECT_TRUE(form->roz2->isEnabled());
-    EXPECT_TRUE(form->stop->isEnabled());
-    EXPECT_FALSE(form->dynamik->isEnabled());
+    EXPECT_TRUE(form->topPanel->roz2->isEnabled());
+    EXPECT_TRUE(form->topPanel->stop->isEnabled());
+    EXPECT_FALSE(form->topPanel->dynamik->isEnabled());
     EXPECT_FALSE(form->nowy2->isEnabled());
     EXPECT_FALSE(form->ftp_lista->isHidden());
     EXPECT_FALSE(form->l3->isHidden());
     EXPECT_EQ(form->Panel5Caption->text(), QString::fromUtf8(" Lista serwerów FTP"));
     // The log pane shows the dialogue with the password hidden (slot 8 = 1).
-    const QStringList log = form->memo1->lines();
+    const QStringList log = form->logPanel->memo1->lines();
     EXPECT_TRUE(log.contains("Sent pass HIDDEN<EOF>"));
     EXPECT_FALSE(log.join('\n').contains("secret"));
 
     // Open a folder whose name comes from the raw line, go up with Esc, refresh.
     open("docs");
-    EXPECT_EQ(form->CurrentDirEdit->text(), "/docs");
+    EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/docs");
     shown = captions();
     shown.sort();
     EXPECT_EQ(shown, QStringList({"inside.txt", "sub"}));
     EXPECT_EQ(form->l3->currentItem(), form->l3->topLevelItem(0));
     EXPECT_TRUE(form->FormKeyDown(Qt::Key_Escape, Qt::NoModifier));
-    EXPECT_EQ(form->CurrentDirEdit->text(), "/");
+    EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/");
     writeFile(root.file("fresh.bin"), "new");
     form->Odwie1->trigger();
     EXPECT_NE(row("fresh.bin"), nullptr);
@@ -98,22 +100,22 @@ TEST_P(ConnectedSession, ConnectBrowseAndDisconnect) {
     open("sub");
     EXPECT_TRUE(services.messages().isEmpty());
     EXPECT_TRUE(form->connected());
-    EXPECT_EQ(form->CurrentDirEdit->text(), "/");
+    EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/");
     EXPECT_NE(row("docs"), nullptr);
 
     // Disconnect: statuses, the lists emptied, "/" and the disconnected state.
     panel.clear();
-    form->roz2->click();
+    form->topPanel->roz2->click();
     EXPECT_FALSE(form->connected());
     EXPECT_EQ(panel.mid(1), QStringList({"Disconnecting from 127.0.0.1.", "Disconnected."}));
     EXPECT_EQ(form->StatusBar1->panelText(0), QString::fromUtf8("Rozłączono..."));
     EXPECT_EQ(form->l3->topLevelItemCount(), 0);
     EXPECT_TRUE(form->ListBox1.isEmpty());
-    EXPECT_EQ(form->CurrentDirEdit->text(), "/");
-    EXPECT_TRUE(form->pol2->isEnabled());
-    EXPECT_FALSE(form->roz2->isEnabled());
-    EXPECT_FALSE(form->stop->isEnabled());
-    EXPECT_TRUE(form->dynamik->isEnabled());
+    EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/");
+    EXPECT_TRUE(form->topPanel->pol2->isEnabled());
+    EXPECT_FALSE(form->topPanel->roz2->isEnabled());
+    EXPECT_FALSE(form->topPanel->stop->isEnabled());
+    EXPECT_TRUE(form->topPanel->dynamik->isEnabled());
     EXPECT_EQ(form->StatusBar1->panelText(4), "N-BUF");
     EXPECT_TRUE(services.messages().isEmpty());
 }
@@ -146,16 +148,16 @@ TEST_F(SessionWindow, RefusedLoginsAndEmptyFields) {
 
     // Empty password: a warning, nothing sent, the focus in the password field.
     fillFields(server.port(), "korvante", "");
-    form->memo1->addLine("old line");
+    form->logPanel->memo1->addLine("old line");
     form->pol2Click();
     ASSERT_EQ(services.callsOf("messageBox").size(), 1);
     EXPECT_TRUE(services.messages()[0].startsWith("ERROR: If you want enter to FTP server"));
     EXPECT_EQ(services.callsOf("messageBox")[0].args.value(1), "KORVANTE - FTP");
     EXPECT_EQ(services.callsOf("messageBox")[0].args.value(3),
               QString::number(int(platform::BoxKind::Warning)));
-    EXPECT_EQ(form->memo1->count(), 0);
+    EXPECT_EQ(form->logPanel->memo1->count(), 0);
     EXPECT_FALSE(form->connected());
-    EXPECT_TRUE(form->pol2->isEnabled());
+    EXPECT_TRUE(form->topPanel->pol2->isEnabled());
 
     // Wrong password: the long message naming the host, then the disconnected state.
     services.clear();
@@ -166,10 +168,10 @@ TEST_F(SessionWindow, RefusedLoginsAndEmptyFields) {
     const QString message = services.messages()[0];
     EXPECT_TRUE(message.startsWith("Error connect to server: 127.0.0.1 Errors list:\r\n"));
     EXPECT_TRUE(message.endsWith("If you want more info, browse logs list!"));
-    EXPECT_TRUE(form->memo1->lines().join('\n').contains("Recv: 530"));
-    EXPECT_TRUE(form->pol2->isEnabled());
-    EXPECT_FALSE(form->roz2->isEnabled());
-    EXPECT_TRUE(form->dynamik->isEnabled());
+    EXPECT_TRUE(form->logPanel->memo1->lines().join('\n').contains("Recv: 530"));
+    EXPECT_TRUE(form->topPanel->pol2->isEnabled());
+    EXPECT_FALSE(form->topPanel->roz2->isEnabled());
+    EXPECT_TRUE(form->topPanel->dynamik->isEnabled());
     EXPECT_EQ(form->StatusBar1->panelText(0), "Disconneced...");
 
     // A port that is not a number fails before any network activity.
@@ -204,7 +206,7 @@ TEST_F(SessionWindow, EnterInThePasswordFieldConnects) {
     PyFtpServer server(root.path());
     create();
     fillFields(server.port());
-    QTest::keyClick(form->Password2, Qt::Key_Return);
+    QTest::keyClick(form->topPanel->Password2, Qt::Key_Return);
     EXPECT_TRUE(form->connected());
     EXPECT_EQ(form->l3->topLevelItemCount(), 6);
     form->roz2Click();
@@ -238,7 +240,7 @@ TEST_F(SessionWindow, SortingKeepsEachRowWithItsLineAndTheFilterKeepsMatches) {
         EXPECT_TRUE(form->ListBox1.contains(QString::fromUtf8(remotelist::rawLine(r))));
     }
     open("docs");
-    EXPECT_EQ(form->CurrentDirEdit->text(), "/docs");
+    EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/docs");
     // Later listings come sorted too.
     form->CofnijClick();
     EXPECT_EQ(captions(), sorted);
@@ -307,13 +309,13 @@ TEST_F(SessionWindow, SymbolicLinksOpenWhenTheyLeadToAFolder) {
     // A link to a file leaves everything as it is, without a message.
     form->l3->setCurrentItem(fileLink);
     form->l3DblClick();
-    EXPECT_EQ(form->CurrentDirEdit->text(), "/");
+    EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/");
     EXPECT_TRUE(services.messages().isEmpty());
     EXPECT_TRUE(form->connected());
 
     form->l3->setCurrentItem(folderLink);
     form->l3DblClick();
-    EXPECT_EQ(form->CurrentDirEdit->text(), "/to docs");
+    EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/to docs");
     EXPECT_NE(row("inside.txt"), nullptr);
     form->roz2Click();
 }
@@ -341,7 +343,7 @@ TEST_F(SessionWindow, RowClicksSetTagsAndCommandStates) {
     EXPECT_FALSE(form->otworz_plik_ftp->isEnabled());
     // Enter opens the current row, as the menu item does.
     EXPECT_TRUE(form->FormKeyDown(Qt::Key_Return, Qt::NoModifier));
-    EXPECT_EQ(form->CurrentDirEdit->text(), "/docs");
+    EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/docs");
     form->roz2Click();
 
     // The panel toggle widens the lists and gives them back.
@@ -360,7 +362,7 @@ TEST_F(SessionWindow, RowClicksSetTagsAndCommandStates) {
     EXPECT_EQ(form->kont->toolTip(), QString::fromUtf8("Schowaj - pokaż pliki/katalogi"));
 
     // The FTP toolbar button opens the copy of the remote list's menu.
-    form->SpeedButton4->click();
+    form->topPanel->SpeedButton4->click();
     EXPECT_TRUE(form->menu_ftp_2->isVisible());
     form->menu_ftp_2->hide();
 }

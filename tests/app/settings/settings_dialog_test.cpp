@@ -2,6 +2,7 @@
 // "Ustawienia" button, change its controls, press its buttons.
 
 #include "app/settings_dialog.h"
+#include "app/top_panel.h"
 #include "local/folder_chooser.h"
 #include "local/local_lists.h"
 #include "platform/colors.h"
@@ -36,7 +37,7 @@ struct SettingsDialog : SettingsWindow {
             step(static_cast<TUstawienia&>(d));
             result = d.result();
         });
-        form->Ustawienia2->click();
+        form->topPanel->Ustawienia2->click();
         return result;
     }
     QStringList konf() const { return home.readLines(QStringLiteral("konf.dat")); }
@@ -114,9 +115,10 @@ TEST_F(SettingsDialog, ApplyWritesElevenLinesAppliesAtOnceAndOffersTheRestart) {
     EXPECT_EQ(form->settings.fieldBackground, 255);
     EXPECT_FALSE(form->settings.serverListOnly);
     EXPECT_EQ(form->openCategory, 5);
-    EXPECT_EQ(form->pol2->text(), QStringLiteral("Connect"));
+    EXPECT_EQ(form->topPanel->pol2->text(), QStringLiteral("Connect"));
     EXPECT_TRUE(form->l3->isVisibleTo(form.get()));
-    EXPECT_EQ(form->UserID->palette().color(QPalette::Base), platform::colorFromValue(255));
+    EXPECT_EQ(form->topPanel->UserID->palette().color(QPalette::Base),
+              platform::colorFromValue(255));
     EXPECT_EQ(form->StatusBar1->panelText(3),
               QStringLiteral("Wybrany serwer z kategorii: ULUBIONE"));
     EXPECT_EQ(form->katalog->directory(), docs);
@@ -324,7 +326,7 @@ TEST_F(SettingsDialog, MissingKonfIsCreatedWithFixedValues) {
     EXPECT_EQ(konf(), QStringList({"0", "0", "0", "1", "1", "-2147483624", "0", "1", "7", "0",
                                    home.path()}));
     EXPECT_EQ(form->settings.language, 1) << "the language of the file just written";
-    EXPECT_EQ(form->pol2->text(), QStringLiteral("Połącz"));
+    EXPECT_EQ(form->topPanel->pol2->text(), QStringLiteral("Połącz"));
 }
 
 } // namespace

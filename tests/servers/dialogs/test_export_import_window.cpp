@@ -2,6 +2,7 @@
 // drives them: popup item, "Pokaż katalogi", the chooser, the list, "Wykonaj".
 
 #include "app/settings_dialog.h"
+#include "app/top_panel.h"
 #include "local/folder_chooser.h"
 #include "local/local_lists.h"
 #include "servers/export_import_dialog.h"
@@ -195,7 +196,7 @@ TEST_F(FolderChooser, ModesFillTheirCallersAndThePopupCommandsWork) {
         keptOnCancel = settings.lokalizacja->text();
         settings.reject();
     });
-    form->Ustawienia2->click();
+    form->topPanel->Ustawienia2->click();
     EXPECT_EQ(chosen, QDir(base.path()).absolutePath());
     EXPECT_EQ(keptOnCancel, "keep");
     EXPECT_EQ(chooser.windowTitle(), "Select directory...");

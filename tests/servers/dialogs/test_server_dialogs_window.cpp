@@ -1,6 +1,7 @@
 // The new-server and edit-server dialogs driven as a user drives them: the
 // popup items and keys of the main window, typing, ticking, clicking Zapisz.
 
+#include "app/top_panel.h"
 #include "servers/edit_server_dialog.h"
 #include "servers/new_server_dialog.h"
 #include "servers/server_files.h"
@@ -351,9 +352,9 @@ TEST_F(EditServer, WithNoServerPickedInTheAllServersViewItRemovesNothing) {
     home.writeLines("p.dat", {"Alfa*0*a*alfa.pl*x*21*0*"});
     start(1, 8);
     ASSERT_EQ(form->openCategory, 8);
-    form->FTpServer->setText("nowy.pl");
-    form->UserID->setText("ela");
-    form->Password2->setText("pw");
+    form->topPanel->FTpServer->setText("nowy.pl");
+    form->topPanel->UserID->setText("ela");
+    form->topPanel->Password2->setText("pw");
     whenShown("Form4", [](QDialog& dialog) {
         auto& d = static_cast<TForm4&>(dialog);
         EXPECT_EQ(d.cmb_kat->currentIndex(), -1);

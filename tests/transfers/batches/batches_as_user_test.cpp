@@ -1,7 +1,9 @@
 // Batches as a user meets them: the window shown and activated, rows clicked,
 // F6 and F7 typed; a scripted server where the timing of a reply matters.
 
+#include "app/top_panel.h"
 #include "log/log_pane.h"
+#include "log/log_panel.h"
 #include "tests/support/ftp/fake_ftp_server.h"
 #include "tests/support/ui/user_input.h"
 #include "tests/transfers/batches/as_user_fixture.h"
@@ -23,7 +25,7 @@ TEST_F(BatchAsUser, TheRecordNamesTheSessionsServerAfterTheWindowWasActivatedAga
     connectAsUser(server->port());
     // Any dialog closing activates the window again, which empties the fields.
     ASSERT_TRUE(userinput::reactivate(*form));
-    ASSERT_TRUE(form->FTpServer->text().isEmpty());
+    ASSERT_TRUE(form->topPanel->FTpServer->text().isEmpty());
 
     QStringList record;
     atFirstProgress([&] { record = home.readLines("error.dat"); });
@@ -55,8 +57,8 @@ TEST_F(BatchAsUser, AFailedFileKeepsTheProgressWindowForTheRestOfTheBatch) {
     EXPECT_FALSE(QFile::exists(localFile("a gone.txt")));
     EXPECT_TRUE(shownForSecond);
     EXPECT_FALSE(form->Form13->isVisible());
-    EXPECT_TRUE(
-        form->memo1->lines().contains(QString::fromUtf8("Nie ściągnięto pliku: a gone.txt")));
+    EXPECT_TRUE(form->logPanel->memo1->lines().contains(
+        QString::fromUtf8("Nie ściągnięto pliku: a gone.txt")));
     EXPECT_TRUE(services.messages().isEmpty());
 }
 

@@ -1,7 +1,9 @@
 // Downloading selected rows of the remote list through F7, the progress window
 // and the after-transfer choices, against pyftpdlib in passive and active mode.
 
+#include "app/top_panel.h"
 #include "log/log_pane.h"
+#include "log/log_panel.h"
 #include "session/replay_window.h"
 #include "tests/transfers/batches/transfer_fixture.h"
 
@@ -84,7 +86,8 @@ TEST_F(TransferWindow, AbortFromTheWindowFailsTheFileAndKeepsTheSession) {
               QStringList({QString::fromUtf8("Ściąganie plików przerwane przez użytkownika")}));
     EXPECT_EQ(services.calls.first().args.value(1), "KORVANTE - FTP");
     EXPECT_EQ(services.calls.first().args.value(3), QString::number(int(platform::BoxKind::Error)));
-    EXPECT_TRUE(form->memo1->lines().contains(QString::fromUtf8("Nie ściągnięto pliku: huge.bin")));
+    EXPECT_TRUE(form->logPanel->memo1->lines().contains(
+        QString::fromUtf8("Nie ściągnięto pliku: huge.bin")));
     // The record stays for the next start after a user abort.
     EXPECT_TRUE(home.exists("error.dat"));
     EXPECT_FALSE(form->Form13->isVisible());
@@ -102,13 +105,14 @@ TEST_F(TransferWindow, StopFailsTheRunningFileAndTheBatchGoesOn) {
     write(remoteFile("huge.bin"), pattern(40 * 1024 * 1024, 6));
     write(remoteFile("small.txt"), "small");
     connect(0);
-    atFirstProgress([&] { form->stop->click(); });
+    atFirstProgress([&] { form->topPanel->stop->click(); });
     selectRemote({"huge.bin", "small.txt"});
     press(Qt::Key_F7);
     EXPECT_FALSE(QFile::exists(localFile("huge.bin")));
     EXPECT_EQ(read(localFile("small.txt")), "small");
     EXPECT_EQ(partFiles(), QStringList({".huge.bin.part"}));
-    EXPECT_TRUE(form->memo1->lines().contains(QString::fromUtf8("Nie ściągnięto pliku: huge.bin")));
+    EXPECT_TRUE(form->logPanel->memo1->lines().contains(
+        QString::fromUtf8("Nie ściągnięto pliku: huge.bin")));
     EXPECT_TRUE(services.messages().isEmpty()) << services.messages().join('\n').toStdString();
     EXPECT_TRUE(form->connected());
 }
@@ -122,13 +126,13 @@ TEST_F(TransferWindow, StoppedFileKeepsTheEarlierCopyWhateverTheSizeSaid) {
     write(localFile("arrived.txt"), "earlier arrived");
     connect(1, 1, {"--refuse-size"});
 
-    atFirstProgress([&] { form->stop->click(); });
+    atFirstProgress([&] { form->topPanel->stop->click(); });
     selectRemote({"unsized.bin"});
     press(Qt::Key_F7);
     EXPECT_EQ(form->currentFileSize, 0); // reset by the end of the transfer
     EXPECT_EQ(read(localFile("unsized.bin")), "earlier unsized");
-    EXPECT_TRUE(
-        form->memo1->lines().contains(QString::fromUtf8("Nie ściągnięto pliku: unsized.bin")));
+    EXPECT_TRUE(form->logPanel->memo1->lines().contains(
+        QString::fromUtf8("Nie ściągnięto pliku: unsized.bin")));
 
     // The window's abort once the data are all in, before the transfer's end reply.
     auto original = form->FTP->OnWorkEnd;
@@ -222,7 +226,7 @@ TEST_F(TransferWindow, ReplayDownloadFetchesTheRecordedFile) {
     // The reconnect window's status line.
     EXPECT_EQ(form->Form20->Label10->text(), QString::fromUtf8("Status: Połączono..."));
     EXPECT_EQ(batchLine, QString::fromUtf8("Ściąganie: (1) z (1) przerwanych plików..."));
-    EXPECT_EQ(form->CurrentDirEdit->text(), "/pub");
+    EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/pub");
     EXPECT_FALSE(home.exists("error.dat"));
     EXPECT_TRUE(form->lista_bufor.isEmpty());
     EXPECT_TRUE(form->sciagnij_ftp->isEnabled());

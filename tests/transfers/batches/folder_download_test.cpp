@@ -2,7 +2,9 @@
 // the same name, against pyftpdlib, and against a scripted server whose listing names
 // files outside the folder.
 
+#include "app/top_panel.h"
 #include "log/log_pane.h"
+#include "log/log_panel.h"
 #include "tests/support/ftp/fake_ftp_server.h"
 #include "tests/transfers/batches/as_user_fixture.h"
 #include "tests/transfers/batches/transfer_fixture.h"
@@ -57,7 +59,7 @@ TEST_F(TransferWindow, F7OnAFolderFetchesItsTreeWithoutFollowingLinks) {
     EXPECT_TRUE(services.messages().isEmpty()) << services.messages().join('\n').toStdString();
     // The server is back in the folder the remote list shows.
     EXPECT_EQ(form->FTP->CurrentDirectory(), "/");
-    EXPECT_EQ(form->CurrentDirEdit->text(), "/");
+    EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/");
     EXPECT_TRUE(form->sciagnij_ftp->isEnabled());
 }
 
@@ -115,7 +117,7 @@ TEST_F(BatchAsUser, AFolderListingNamingPlacesOutsideTheFolderFetchesNoneOfThem)
         QDir(localFile("f")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
         QStringList({"ok.txt"}));
     EXPECT_FALSE(QFileInfo::exists(localFile("evil")));
-    const QStringList log = form->memo1->lines();
+    const QStringList log = form->logPanel->memo1->lines();
     EXPECT_TRUE(log.contains(QString::fromUtf8("Pominięto (dowiązanie lub niedozwolona nazwa): "
                                                "f/../evil")))
         << log.join('\n').toStdString();

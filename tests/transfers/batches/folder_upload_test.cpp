@@ -2,7 +2,9 @@
 // Polish names, an empty folder, links that are not followed, progress over the whole
 // tree, and a server that refuses a folder deep inside.
 
+#include "app/top_panel.h"
 #include "log/log_pane.h"
+#include "log/log_panel.h"
 #include "tests/transfers/batches/transfer_fixture.h"
 #include "transfers/transfer_logic.h"
 
@@ -99,13 +101,13 @@ TEST_F(FolderUpload, TheWholeTreeArrivesByteEqualAndNoLinkIsFollowed) {
     EXPECT_TRUE(batchLines.contains(transfers::uploadBatchLine(4, 4, flag) +
                                     transfers::treeBytesLine(300002, 300003, flag)))
         << batchLines.join('\n').toStdString();
-    const QStringList log = form->memo1->lines();
+    const QStringList log = form->logPanel->memo1->lines();
     EXPECT_TRUE(log.contains(QString::fromUtf8("Pominięto (dowiązanie lub niedozwolona nazwa): ") +
                              kTop + "/out"))
         << log.join('\n').toStdString();
     EXPECT_TRUE(services.messages().isEmpty()) << services.messages().join('\n').toStdString();
     // The remote list shows the folder sent, as after a one-level folder upload.
-    EXPECT_EQ(form->CurrentDirEdit->text(), "/" + kTop);
+    EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/" + kTop);
     EXPECT_EQ(QString::fromStdString(form->FTP->CurrentDirectory()), "/" + kTop);
     EXPECT_NE(row(QString::fromUtf8("żółw.txt")), nullptr);
     EXPECT_FALSE(form->Form13->isVisible());
@@ -139,7 +141,7 @@ TEST_F(FolderUpload, AFolderTheServerRefusesDeepInsideEndsTheBatchWithTheErrorBo
     EXPECT_EQ(read(remoteFile(kTop + '/' + kMiddle)), "in the way");
     EXPECT_FALSE(QFileInfo::exists(remoteFile(kTop + QString::fromUtf8("/ćma.txt"))));
     EXPECT_FALSE(QFileInfo::exists(remoteFile(QString::fromUtf8("ćma.txt"))));
-    const QStringList log = form->memo1->lines();
+    const QStringList log = form->logPanel->memo1->lines();
     EXPECT_TRUE(log.contains(QString::fromUtf8("Nie utworzono folderu: ") + kTop + '/' + kMiddle))
         << log.join('\n').toStdString();
     EXPECT_FALSE(form->Form13->isVisible());
@@ -159,9 +161,9 @@ TEST_F(FolderUpload, AFolderTheServerRefusesDeepInsideEndsTheBatchWithTheErrorBo
         services.messages(),
         QStringList({QString::fromUtf8("Nie masz wystarczających praw dostępu aby wysłać plik")}));
     EXPECT_FALSE(QFileInfo::exists(remoteFile(kTop + '/' + kMiddle)));
-    EXPECT_TRUE(form->memo1->lines().contains(QString::fromUtf8("Nie wysłano pliku: ") + kTop +
-                                              QString::fromUtf8("/żółw.txt")))
-        << form->memo1->lines().join('\n').toStdString();
+    EXPECT_TRUE(form->logPanel->memo1->lines().contains(QString::fromUtf8("Nie wysłano pliku: ") +
+                                                        kTop + QString::fromUtf8("/żółw.txt")))
+        << form->logPanel->memo1->lines().join('\n').toStdString();
     EXPECT_TRUE(form->connected());
 }
 

@@ -2,7 +2,9 @@
 // does: a server that ignores ABOR costs one file and a new login, not the batch; a
 // broken upload the server will not delete is named to the user.
 
+#include "app/top_panel.h"
 #include "log/log_pane.h"
+#include "log/log_panel.h"
 #include "tests/support/ftp/fake_ftp_server.h"
 #include "tests/transfers/batches/as_user_fixture.h"
 
@@ -115,16 +117,16 @@ TEST_F(HostileBatch, AServerThatIgnoresAborCostsOneFileAndANewLogin) {
     EXPECT_EQ(read(localFile("two.bin")), "the earlier copy");
     EXPECT_EQ(read(localFile("three.bin")), three);
     EXPECT_EQ(partFiles(), QStringList({".two.bin.part"})); // kept for the next attempt
-    const QStringList log = form->memo1->lines();
+    const QStringList log = form->logPanel->memo1->lines();
     EXPECT_TRUE(log.contains(QString::fromUtf8("Nie ściągnięto pliku: two.bin")));
     EXPECT_FALSE(log.contains(QString::fromUtf8("Nie ściągnięto pliku: three.bin")));
     EXPECT_TRUE(log.contains(
         QString::fromUtf8("Połączenie z serwerem zostało utracone. Łączenie ponownie...")));
     // The window is connected again, in the folder it was in, with its list.
     EXPECT_TRUE(form->connected());
-    EXPECT_FALSE(form->pol2->isEnabled());
-    EXPECT_TRUE(form->roz2->isEnabled());
-    EXPECT_EQ(form->CurrentDirEdit->text(), "/");
+    EXPECT_FALSE(form->topPanel->pol2->isEnabled());
+    EXPECT_TRUE(form->topPanel->roz2->isEnabled());
+    EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/");
     EXPECT_EQ(form->l3->topLevelItemCount(), 3);
     EXPECT_FALSE(form->transferRunning);
     EXPECT_FALSE(form->Form13->isVisible());
@@ -170,10 +172,10 @@ TEST_F(HostileBatch, AQueuedFileWhoseServerIgnoresAborCostsOnlyItself) {
     EXPECT_EQ(read(localFile("next.bin")), next);
     EXPECT_FALSE(QFile::exists(localFile("stall.bin")));
     EXPECT_TRUE(partFiles().isEmpty());
-    EXPECT_TRUE(
-        form->memo1->lines().contains(QString::fromUtf8("Nie ściągnięto pliku: stall.bin")));
-    EXPECT_FALSE(
-        form->memo1->lines().contains(QString::fromUtf8("Nie ściągnięto pliku: next.bin")));
+    EXPECT_TRUE(form->logPanel->memo1->lines().contains(
+        QString::fromUtf8("Nie ściągnięto pliku: stall.bin")));
+    EXPECT_FALSE(form->logPanel->memo1->lines().contains(
+        QString::fromUtf8("Nie ściągnięto pliku: next.bin")));
     EXPECT_TRUE(form->connected());
     EXPECT_TRUE(services.messages().isEmpty()) << services.messages().join('\n').toStdString();
 }
@@ -197,8 +199,9 @@ TEST_F(HostileBatch, AnUploadThatCostTheConnectionIsDeletedOverANewSession) {
     selectLocal({"up.bin"});
     QTest::keyClick(form.get(), Qt::Key_F6);
 
-    EXPECT_TRUE(form->memo1->lines().contains(QString::fromUtf8("Nie wysłano pliku: up.bin")));
-    EXPECT_FALSE(form->memo1->lines().contains(
+    EXPECT_TRUE(
+        form->logPanel->memo1->lines().contains(QString::fromUtf8("Nie wysłano pliku: up.bin")));
+    EXPECT_FALSE(form->logPanel->memo1->lines().contains(
         QString::fromUtf8("Na serwerze pozostał niepełny plik: up.bin")));
     EXPECT_EQ(
         services.messages(),
@@ -235,9 +238,9 @@ TEST_P(RefusedDelete, TheIncompleteRemoteFileIsNamedInTheLogAndTheBox) {
     const QString noRights =
         polish ? QString::fromUtf8("Nie masz wystarczających praw dostępu aby wysłać plik")
                : QString::fromUtf8("You cannot upload file: Permision danied");
-    EXPECT_TRUE(form->memo1->lines().contains(refused))
-        << form->memo1->lines().join('\n').toStdString();
-    EXPECT_TRUE(form->memo1->lines().contains(left));
+    EXPECT_TRUE(form->logPanel->memo1->lines().contains(refused))
+        << form->logPanel->memo1->lines().join('\n').toStdString();
+    EXPECT_TRUE(form->logPanel->memo1->lines().contains(left));
     EXPECT_EQ(services.messages(), QStringList({noRights + '\n' + left}));
     EXPECT_NE(rowOf(form->l3, "up.bin"), nullptr);
     EXPECT_TRUE(form->connected());

@@ -3,6 +3,7 @@
 // right for the batch that runs, downloading or sending, in both languages.
 
 #include "log/log_pane.h"
+#include "log/log_panel.h"
 #include "tests/support/ui/user_input.h"
 #include "tests/transfers/batches/transfer_fixture.h"
 
@@ -311,7 +312,7 @@ TEST_F(ProgressLabels, EveryLabelBelongsToTheRunningBatchBothWaysInBothLanguages
 
         EXPECT_EQ(abortHalfWay([&] { upload({"up1.bin"}); }),
                   t("Wysyłanie plików przerwane przez użytkownika", "Sending files break by User"));
-        ASSERT_TRUE(form->connected()) << form->memo1->lines().join('\n').toStdString();
+        ASSERT_TRUE(form->connected()) << form->logPanel->memo1->lines().join('\n').toStdString();
         EXPECT_EQ(
             abortHalfWay([&] { download({"two.bin"}); }),
             t("Ściąganie plików przerwane przez użytkownika", "Dowlanding files break by User"));

@@ -2,7 +2,9 @@
 // from its menu item, files queued by clicks in two folders, the editor's
 // sizes and removal, the queue download, a failed file, and a disconnect.
 
+#include "app/top_panel.h"
 #include "log/log_pane.h"
+#include "log/log_panel.h"
 #include "tests/transfers/batches/transfer_fixture.h"
 #include "transfers/queue_editor.h"
 
@@ -69,7 +71,7 @@ TEST_F(Queue, FilesFromTwoFoldersAreQueuedEditedAndDownloaded) {
     EXPECT_FALSE(form->otworz_plik_ftp->isEnabled());
     EXPECT_FALSE(form->run_ftp->isEnabled());
     EXPECT_TRUE(editor.isVisible());
-    EXPECT_FALSE(form->memo1->isVisible());
+    EXPECT_FALSE(form->logPanel->memo1->isVisible());
 
     open("a");
     click("one.bin");
@@ -119,7 +121,7 @@ TEST_F(Queue, FilesFromTwoFoldersAreQueuedEditedAndDownloaded) {
     EXPECT_FALSE(QFile::exists(localFile("extra.bin")));
     EXPECT_EQ(batchLines,
               QStringList({QString::fromUtf8("Ściąganie: (1) z (3) zabuforowanych plików...")}));
-    EXPECT_EQ(form->CurrentDirEdit->text(), "/b");
+    EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/b");
     EXPECT_NE(row("three.txt"), nullptr);
     EXPECT_TRUE(form->lista_bufor.isEmpty());
     EXPECT_TRUE(form->lista_bufor3.isEmpty());
@@ -142,7 +144,7 @@ TEST_F(Queue, FilesFromTwoFoldersAreQueuedEditedAndDownloaded) {
     EXPECT_EQ(form->l3->selectionMode(), QAbstractItemView::ExtendedSelection);
     EXPECT_TRUE(form->ftp_wszystkie->isEnabled());
     EXPECT_FALSE(form->bufor_zaznacz_all->isEnabled());
-    EXPECT_TRUE(form->memo1->isVisible());
+    EXPECT_TRUE(form->logPanel->memo1->isVisible());
 }
 
 TEST_F(Queue, AFailedFileInTheMiddleLeavesTheRestArriving) {
@@ -171,7 +173,8 @@ TEST_F(Queue, AFailedFileInTheMiddleLeavesTheRestArriving) {
     EXPECT_EQ(read(localFile("last.bin")), pattern(90000, 7));
     EXPECT_EQ(read(localFile("same.bin")), pattern(10, 8));
     EXPECT_FALSE(QFile::exists(localFile("gone.bin")));
-    EXPECT_TRUE(form->memo1->lines().contains(QString::fromUtf8("Nie ściągnięto pliku: gone.bin")));
+    EXPECT_TRUE(form->logPanel->memo1->lines().contains(
+        QString::fromUtf8("Nie ściągnięto pliku: gone.bin")));
     EXPECT_TRUE(form->lista_bufor.isEmpty());
     EXPECT_TRUE(form->connected());
 }
@@ -191,7 +194,7 @@ TEST_F(Queue, AddAllThenDisconnectEmptiesTheQueueAndEndsTheMode) {
     EXPECT_EQ(form->Form21->StatusBar2->panelText(0), "Total size: 0 KB/0 MB");
     EXPECT_EQ(form->Form21->usun_wszystkie->text(), "Remove All");
 
-    QTest::mouseClick(form->roz2, Qt::LeftButton);
+    QTest::mouseClick(form->topPanel->roz2, Qt::LeftButton);
     EXPECT_FALSE(form->connected());
     EXPECT_TRUE(form->lista_bufor.isEmpty());
     EXPECT_TRUE(form->lista_bufor2.isEmpty());

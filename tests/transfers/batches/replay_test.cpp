@@ -3,7 +3,9 @@
 // TForm20 and removes the record; slot 10 off, a broken record and a failed
 // replay each behave as the user needs.
 
+#include "app/top_panel.h"
 #include "log/log_pane.h"
+#include "log/log_panel.h"
 #include "session/replay_window.h"
 #include "tests/transfers/batches/transfer_fixture.h"
 
@@ -69,10 +71,10 @@ TEST_F(Replay, StartUpFetchesTheInterruptedFileAgainAndRemovesTheRecord) {
     EXPECT_EQ(fileLabel, name);
     EXPECT_EQ(status, QString::fromUtf8("Status: Połączono..."));
     EXPECT_TRUE(form->connected());
-    EXPECT_EQ(form->CurrentDirEdit->text(), "/pub");
+    EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/pub");
     EXPECT_TRUE(form->lista_bufor.isEmpty());
     EXPECT_TRUE(form->lista_bufor2.isEmpty());
-    const QStringList log = form->memo1->lines();
+    const QStringList log = form->logPanel->memo1->lines();
     EXPECT_TRUE(log.contains(
         QString::fromUtf8("                   Automatycznie połączono do serwera: 127.0.0.1")));
     EXPECT_TRUE(log.contains(QString::fromUtf8(

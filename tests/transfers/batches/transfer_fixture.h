@@ -2,6 +2,7 @@
 // The main window connected to pyftpdlib on loopback, with a temporary program
 // folder, a temporary local folder and recording platform services.
 
+#include "app/top_panel.h"
 #include "ftp/id_ftp.h"
 #include "local/local_lists.h"
 #include "tests/support/ftp/py_ftp_server.h"
@@ -55,9 +56,9 @@ struct TransferWindow : MainWindowFixture {
                                      "1", "7", QString::number(reconnect), home.path()});
         createWindow();
         form->katalog->setDirectory(QString::fromStdString(local.path()));
-        form->FTpServer->setText("127.0.0.1");
-        form->UserID->setText("korvante");
-        form->Password2->setText("secret");
+        form->topPanel->FTpServer->setText("127.0.0.1");
+        form->topPanel->UserID->setText("korvante");
+        form->topPanel->Password2->setText("secret");
         form->edit_port = QString::number(server->port());
         form->pol2Click();
         ASSERT_TRUE(form->connected()) << services.messages().join('\n').toStdString();

@@ -1,7 +1,9 @@
 // Uploading selected local files (F6) and a whole local folder (kat_wyslij)
 // against pyftpdlib.
 
+#include "app/top_panel.h"
 #include "log/log_pane.h"
+#include "log/log_panel.h"
 #include "tests/transfers/batches/transfer_fixture.h"
 
 #include <QFileInfo>
@@ -90,7 +92,8 @@ TEST_F(TransferWindow, AbortedUploadLeavesNoPartialFileUnderTheFinalName) {
     press(Qt::Key_F6);
     EXPECT_FALSE(QFile::exists(remoteFile("huge.bin")));
     EXPECT_EQ(row("huge.bin"), nullptr); // the remote list was refreshed
-    EXPECT_TRUE(form->memo1->lines().contains(QString::fromUtf8("Nie wysłano pliku: huge.bin")));
+    EXPECT_TRUE(
+        form->logPanel->memo1->lines().contains(QString::fromUtf8("Nie wysłano pliku: huge.bin")));
     // A stopped upload says that the sending stopped.
     EXPECT_EQ(services.messages(),
               QStringList({QString::fromUtf8("Wysyłanie plików przerwane przez użytkownika")}));
@@ -121,7 +124,7 @@ TEST_F(TransferWindow, FolderUploadCreatesTheFolderAndSendsItsFiles) {
     EXPECT_EQ(read(remoteFile(name + "/two words.bin")), pattern(200000, 2));
     // Everything below goes too, an empty folder as well.
     EXPECT_TRUE(QFileInfo(remoteFile(name + "/deeper")).isDir());
-    EXPECT_EQ(form->CurrentDirEdit->text(), "/" + name);
+    EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/" + name);
     EXPECT_EQ(form->katalog->directory(), localFile(name));
     EXPECT_NE(row("one.txt"), nullptr);
     EXPECT_TRUE(services.messages().isEmpty()) << services.messages().join('\n').toStdString();
@@ -132,7 +135,7 @@ TEST_F(TransferWindow, FolderUploadCreatesTheFolderAndSendsItsFiles) {
     highlight();
     form->kat_wyslijClick();
     EXPECT_EQ(read(remoteFile(name + "/one.txt")), "one, again");
-    EXPECT_EQ(form->CurrentDirEdit->text(), "/" + name);
+    EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/" + name);
     EXPECT_TRUE(services.messages().isEmpty()) << services.messages().join('\n').toStdString();
 
     // A file of that name on the server: the folder can be neither made nor entered.
@@ -145,7 +148,7 @@ TEST_F(TransferWindow, FolderUploadCreatesTheFolderAndSendsItsFiles) {
               QStringList(
                   {QString::fromUtf8("Nie masz wystarczających praw dostępu aby wysłać katalog")}));
     EXPECT_EQ(read(remoteFile(name)), "a file");
-    EXPECT_EQ(form->CurrentDirEdit->text(), "/");
+    EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/");
 
     // Offline, the menu item says so.
     services.clear();
