@@ -104,7 +104,7 @@ bool inFolder(const TForm1& form, const QueuedFile& file) {
 // when the whole tree arrived.
 bool fetchFolder(TForm1& form, const QString& name, const QString& localFolder,
                  transfers::SessionKeeper& keeper) {
-    const std::string here = form.remotePathBytes(form.CurrentDirEdit->text());
+    const std::string here = form.remotePathBytes(form.topPanel->CurrentDirEdit->text());
     transfers::RemoteTree tree;
     tree.serverFolder = here;
     transfers::readRemoteTree(*form.FTP, here, remoteNameIn(form, name), localFolder, name, tree);
@@ -125,7 +125,7 @@ void queueFolder(TForm1& form, const QTreeWidgetItem* row) {
     // Links are not followed, and "." and ".." are no folders of their own.
     if (line.isLink || line.name == "." || line.name == "..")
         return;
-    const QString folder = queue::folderLine(form.CurrentDirEdit->text());
+    const QString folder = queue::folderLine(form.topPanel->CurrentDirEdit->text());
     const QString name = row->text(0) + QLatin1Char('/');
     // Its size is known only once the tree is read, when its turn comes.
     const QString sizeText = queue::sizeText(-1);

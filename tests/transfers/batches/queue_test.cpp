@@ -242,12 +242,13 @@ TEST_F(Queue, AFolderDroppedOnTheLocalPanelJoinsTheQueueAndArrivesWithItsTree) {
     EXPECT_EQ(read(localFile(QString::fromUtf8("drzewo ż/pod/y.bin"))), pattern(150000, 4));
     EXPECT_TRUE(QFileInfo(localFile(QString::fromUtf8("drzewo ż/pod/pusty"))).isDir());
     EXPECT_TRUE(form->lista_bufor.isEmpty());
-    const QStringList log = form->memo1->lines();
+    const QStringList log = form->logPanel->memo1->lines();
     EXPECT_FALSE(log.join('\n').contains(QString::fromUtf8("Nie ściągnięto")))
         << log.join('\n').toStdString();
     EXPECT_TRUE(services.messages().isEmpty()) << services.messages().join('\n').toStdString();
     // The server stands where the remote list says.
-    EXPECT_EQ(QString::fromStdString(form->FTP->CurrentDirectory()), form->CurrentDirEdit->text());
+    EXPECT_EQ(QString::fromStdString(form->FTP->CurrentDirectory()),
+              form->topPanel->CurrentDirEdit->text());
     EXPECT_TRUE(form->connected());
 }
 
