@@ -125,3 +125,19 @@ public:
         : EIdException("Transfer incomplete: " + std::to_string(received) + " of " +
                        std::to_string(announced) + " bytes arrived.") {}
 };
+
+// A secure connection that could not be had as asked. Kind lets the window say why in
+// the user's language; the message carries the server's words or OpenSSL's reason.
+class EIdTLSError : public EIdException {
+public:
+    enum TKind {
+        tkNotOffered,      // AUTH TLS refused in a mode that requires it
+        tkDataRefused,     // PBSZ 0 / PROT P refused: the data would go in clear
+        tkUntrusted,       // the certificate was not accepted
+        tkHandshake,       // the handshake failed or the server hung up during it
+        tkCertificateSwap, // a data connection showed another certificate
+        tkBroken           // a TLS error after the handshake
+    };
+    EIdTLSError(TKind kind, const std::string& message) : EIdException(message), Kind(kind) {}
+    TKind Kind;
+};

@@ -21,11 +21,21 @@ void TIdFTP::OpenSession(bool login) {
     FUtf8 = false;
     FEpsvRefused = false;
     FMlsdRefused = false;
+    FDataProtected = false;
     try {
+        if (Security == smImplicit)
+            SecureControl();
         ReadReply({220});
+        if (Security == smExplicitIfOffered || Security == smExplicitRequired)
+            RequestAuthTls();
+        if (!login)
+            ProtectData();
         if (login) {
-            if (SendCommand("user " + User, {230, 331}) == 331)
+            if (SendCommand("user " + User, {230, 331}) == 331) {
+                HideNextLineArgument = Encrypted();
                 SendCommand("pass " + Password, {230});
+            }
+            ProtectData();
             SendCommand(TypeCommand(), {200});
             if (SendCommand("syst", {200, 215, 500}) == 500)
                 SystemDescription = "Unknown";
@@ -168,8 +178,7 @@ bool TIdFTP::SettleOwedReplies() {
 // from a server that sends more than it owes) are read here, before they can pass for
 // the answer to the next command.
 void TIdFTP::DiscardStrayReplies() {
-    while (Socket.HandleAllocated && !ClosedGracefully &&
-           (BufferedBytes() > 0 || idPollSocket(Socket.Handle, false, 0))) {
+    while (Socket.HandleAllocated && !ClosedGracefully && InputReady()) {
         if (!ReadReplyWithin(AbortReplyTimeOut))
             return;
     }

@@ -11,6 +11,7 @@
 #include "ftp/id_reply.h"
 #include "ftp/id_simple_server.h"
 #include "ftp/id_tcp_client.h"
+#include "ftp/id_tls.h"
 
 #include <memory>
 #include <string>
@@ -26,6 +27,8 @@ struct TIdTransferInfo {
     int64_t AnnouncedSize = -1; // the "(n bytes)" of the server's 150 reply, -1 untold
     int64_t Bytes = 0;          // bytes moved over the data connection
     int64_t RestartedAt = 0;    // where a download continued after REST (350), else 0
+    bool Encrypted = false;     // the data went over TLS
+    bool SessionReused = false; // and that TLS resumed the control connection's session
 };
 
 class TIdFTP : public TIdTCPClient {
@@ -47,6 +50,14 @@ public:
     // worth for each line) is aborted or refused with EIdReplyTooLong, so an endless
     // listing, or one of bare line ends, cannot exhaust memory.
     int64_t MaxListingSize = 256LL << 20;
+    // How the session is secured. smPlain talks exactly as a client that knows no TLS;
+    // the others add AUTH TLS (or TLS from the first byte), PBSZ 0 and PROT P, and TLS
+    // on every data connection. Nothing but AUTH TLS goes in clear in the modes that
+    // require TLS, and PROT C is never sent.
+    TIdSecurityMode Security = smPlain;
+    // Asked about a certificate the system's store does not vouch for (unknown issuer,
+    // self-signed, another host's name, expired); unset, such a certificate is refused.
+    TIdCertificateEvent OnCertificate;
 
     // After the login the server's FEAT is read and what it offers is used: EPSV for
     // passive transfers, MLSD for listings (handed on as `ls -l` lines), UTF-8 names.
@@ -103,6 +114,11 @@ public:
     // The digest of a remote file by the best hash command the server offers (lower-case
     // hexadecimal; `used` says which algorithm); empty when it offers none or refuses.
     std::string RemoteHash(const std::string& path, TIdHashChoice& used);
+    // The control connection is encrypted; DataProtected: so is every data connection.
+    bool Encrypted() const { return Tls != nullptr && Socket.HandleAllocated; }
+    bool DataProtected() const { return Encrypted() && FDataProtected; }
+    // "TLSv1.3, TLS_AES_256_GCM_SHA384" while encrypted, else empty.
+    std::string SecurityDescription() const;
 
     // The data connection while a listing or transfer runs, else null.
     TIdTCPConnection* DataChannel() const { return FDataChannel.get(); }
@@ -145,7 +161,21 @@ private:
     void LoseStep();
     bool ReadReplyWithin(int timeoutMs);
 
+    // TLS: on the control connection (implicit: before the greeting; explicit: after
+    // AUTH TLS), PBSZ 0 and PROT P, and on each data connection.
+    void SecureControl();
+    void RequestAuthTls();
+    void ProtectData();
+    void SecureData(TIdTCPConnection& data);
+    // A download's data connection that ended without a close-notify short of the
+    // announced size was cut, whatever the end reply says.
+    void CheckDataEnd(const TIdTCPConnection& data);
+
     struct TransferScope;
+    std::unique_ptr<TIdTLSContext> FTlsContext;
+    std::string FServerFingerprint;
+    bool FDataProtected = false;
+    bool FDataCutShort = false;
     std::unique_ptr<TIdTCPConnection> FDataChannel;
     // Every command owes one final reply (1xx replies come on top). Commands sent
     // without reading their answer (a transfer's, ABOR) are counted here.

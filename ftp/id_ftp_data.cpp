@@ -108,6 +108,7 @@ bool TIdFTP::RequestRestart(int64_t restartAt, TIdStream& destination) {
 void TIdFTP::ReceiveOverData(const std::string& command, TIdStream& destination, bool download,
                              int64_t restartAt) {
     TransferScope scope(*this);
+    FDataCutShort = false;
     int64_t start = destination.Position();
     try {
         if (Passive) {
@@ -118,8 +119,10 @@ void TIdFTP::ReceiveOverData(const std::string& command, TIdStream& destination,
             SendTransferCommand(command);
             TIdTCPClient* data = OpenPassiveChannel(announced);
             data->OpenConnection();
+            SecureData(*data);
             ReadPreliminaryReply({125, 150});
             data->ReceiveStreamUntilClose(destination);
+            CheckDataEnd(*data);
             data->CloseConnection();
         } else {
             TIdSimpleServer* data = OpenActiveListener();
@@ -129,7 +132,9 @@ void TIdFTP::ReceiveOverData(const std::string& command, TIdStream& destination,
             SendTransferCommand(command);
             ReadPreliminaryReply({125, 150});
             data->Listen();
+            SecureData(*data);
             data->ReceiveStreamUntilClose(destination);
+            CheckDataEnd(*data);
         }
     } catch (...) {
         FTransfer.Bytes = destination.Position() - start;
@@ -145,6 +150,12 @@ void TIdFTP::ReceiveOverData(const std::string& command, TIdStream& destination,
         FTransfer.AnnouncedSize >= 0 && FTransfer.Bytes != FTransfer.AnnouncedSize &&
         FTransfer.RestartedAt + FTransfer.Bytes != FTransfer.AnnouncedSize)
         throw EIdTransferIncomplete(FTransfer.Bytes, FTransfer.AnnouncedSize);
+    // Over TLS only a close-notify proves the end came from the server; without one,
+    // fewer bytes than announced are a cut file in any transfer type.
+    if (download && FDataCutShort && !FTransfer.Aborted && FTransfer.AnnouncedSize >= 0 &&
+        FTransfer.Bytes < FTransfer.AnnouncedSize &&
+        FTransfer.RestartedAt + FTransfer.Bytes < FTransfer.AnnouncedSize)
+        throw EIdTransferIncomplete(FTransfer.Bytes, FTransfer.AnnouncedSize);
 }
 
 void TIdFTP::SendOverData(const std::string& command, TIdStream& source) {
@@ -156,9 +167,11 @@ void TIdFTP::SendOverData(const std::string& command, TIdStream& source) {
             SendTransferCommand(command);
             TIdTCPClient* data = OpenPassiveChannel(announced);
             data->OpenConnection();
+            SecureData(*data);
             ReadPreliminaryReply({110, 125, 150});
             try {
                 data->SendStream(source, false);
+                data->EndTLS();
             } catch (const EIdSocketError& e) {
                 if (e.LastError != idsock::WSAENOTSOCK)
                     throw;
@@ -170,7 +183,9 @@ void TIdFTP::SendOverData(const std::string& command, TIdStream& source) {
             SendTransferCommand(command);
             ReadPreliminaryReply({125, 150});
             data->Listen();
+            SecureData(*data);
             data->SendStream(source, true);
+            data->EndTLS();
         }
     } catch (...) {
         FTransfer.Bytes = source.Position() - start;

@@ -20,6 +20,8 @@ TIdTCPConnection::~TIdTCPConnection() {
 }
 
 void TIdTCPConnection::ResetConnection() {
+    Tls.reset();
+    HideNextLineArgument = false;
     Socket.Reset(true);
     InputBuffer.clear();
     InputHead = 0;
@@ -30,6 +32,11 @@ void TIdTCPConnection::CloseConnection() {
     if (Socket.HandleAllocated) {
         std::string peer = Socket.PeerIP;
         DoStatus(stDisconnecting, peer);
+        if (Tls) {
+            // A courtesy, not a wait: whatever the peer makes of it, the socket goes.
+            Tls->SendCloseNotify();
+            Tls->Finish();
+        }
         Socket.CloseSocket();
         Socket.Reset(false);
         ClosedGracefully = true;
@@ -166,8 +173,13 @@ long TIdTCPConnection::ReadFromStack(bool raiseOnClose, int timeoutMs, TIdStream
     // The socket does not block: while data are flowing a receive finds them at once,
     // and the wait (its clock, its limit, its pump) is paid only when nothing has come.
     long n;
-    while ((n = Socket.Recv(Scratch.data(), static_cast<long>(Scratch.size()))) < 0) {
+    bool wantWrite = false;
+    while ((n = ReceiveRaw(Scratch.data(), static_cast<long>(Scratch.size()), wantWrite)) < 0) {
         if (errno == EAGAIN || errno == EWOULDBLOCK) {
+            if (wantWrite) {
+                WaitTLSReady(true, "the peer took no data");
+                continue;
+            }
             if (!WaitReadable(timeoutMs))
                 return -1;
             continue;
@@ -320,7 +332,22 @@ bool TIdTCPConnection::WaitForData(int timeoutMs) {
     if (BufferedBytes() > 0)
         return true;
     CheckForDisconnect(true, true);
-    return WaitReadable(timeoutMs);
+    if (!Tls)
+        return WaitReadable(timeoutMs);
+    // A readable socket may hold only records without data (session tickets): the
+    // wait goes on until bytes are decrypted or the time is up.
+    const Clock::time_point start = Clock::now();
+    for (;;) {
+        if (Tls->Pending() == 0) {
+            const int left = timeoutMs < 0 ? timeoutMs : std::max(timeoutMs - msSince(start), 0);
+            if (!WaitReadable(left))
+                return false;
+        }
+        if (ReadFromStack(true, 0, nullptr) == 0 || BufferedBytes() > 0)
+            return true;
+        if (timeoutMs >= 0 && msSince(start) >= timeoutMs)
+            return false;
+    }
 }
 
 void TIdTCPConnection::SendLine(const std::string& text) {
@@ -330,14 +357,29 @@ void TIdTCPConnection::SendLine(const std::string& text) {
 
 void TIdTCPConnection::WriteBuffer(const char* data, int64_t length) {
     CheckForDisconnect(true, true);
+    const bool hidden = HideNextLineArgument;
+    HideNextLineArgument = false;
+    if (hidden && HookOn()) {
+        const std::string text(data, static_cast<size_t>(length));
+        const std::string shown = text.substr(0, text.find(' ')) + " ***\r\n";
+        Intercept->Send(shown.data(), static_cast<long>(shown.size()));
+    }
     int64_t sent = 0;
     while (sent < length) {
         if (!Socket.HandleAllocated)
             throw EIdConnClosedGracefully();
-        long n = Socket.Send(data + sent, static_cast<long>(length - sent));
+        bool wantRead = false;
+        long n = SendRaw(data + sent, static_cast<long>(length - sent), wantRead);
+        if (n == 0) {
+            CloseConnection();
+            throw EIdConnClosedGracefully();
+        }
         if (n < 0) {
             if (errno == EAGAIN) {
-                WaitWritable();
+                if (wantRead)
+                    WaitTLSReady(false, "nothing received");
+                else
+                    WaitWritable();
                 continue;
             }
             int err = idsock::fromErrno(errno);
@@ -346,7 +388,7 @@ void TIdTCPConnection::WriteBuffer(const char* data, int64_t length) {
             throw EIdSocketError(err);
         }
         CheckForDisconnect(true, true);
-        if (HookOn())
+        if (HookOn() && !hidden)
             Intercept->Send(data + sent, n);
         sent += n;
         DoWork(wkWrite, n);

@@ -6,9 +6,11 @@
 #include "ftp/id_log_debug.h"
 #include "ftp/id_socket_handle.h"
 #include "ftp/id_stream.h"
+#include "ftp/id_tls.h"
 
 #include <chrono>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -70,6 +72,23 @@ public:
 
     // Bytes received but not yet consumed.
     size_t BufferedBytes() const { return InputBuffer.size() - InputHead; }
+    // True when a read would find something now (bytes, or the peer's close) without
+    // waiting. Records that carry no data, such as TLS session tickets, do not count.
+    bool InputReady();
+
+    // TLS over this connection once StartTLS has run; null while bytes go in clear.
+    std::unique_ptr<TIdTLSLayer> Tls;
+    // Runs the TLS handshake over the open socket. It waits as every wait does (the
+    // pump, an abort, ReadTimeOut for a handshake that stalls); a failure closes the
+    // connection and raises EIdTLSError or EIdReadTimeout.
+    void StartTLS(TIdTLSContext& context, const std::string& peerName, bool isControl,
+                  SSL_SESSION* resume = nullptr);
+    // After the last byte of an upload: the close-notify, then everything the peer still
+    // sends is read (a TLS 1.3 ticket unread would cost the upload's end through a reset)
+    // until it closes; then the connection is closed.
+    void EndTLS();
+    // The next line sent is logged with its argument hidden (a password over TLS).
+    bool HideNextLineArgument = false;
 
 protected:
     // Before and after every receive, in IsOpen and before every send.
@@ -102,6 +121,12 @@ private:
     bool WaitReadable(int timeoutMs);
     void WaitWritable();
     void ConsumeBuffer(size_t count);
+    // The socket or the TLS layer: the count, 0 when the peer closed, -1 with errno
+    // EAGAIN (and wantOther set when the other direction must be waited for) or an error.
+    long ReceiveRaw(char* buffer, long length, bool& wantOther);
+    long SendRaw(const char* buffer, long length, bool& wantOther);
+    // Waits for the direction a TLS call asked for, at most ReadTimeOut.
+    void WaitTLSReady(bool forWrite, const std::string& what);
     void ReadReplyLines();
 
     bool HasReplyDeadline = false;

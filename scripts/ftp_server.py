@@ -16,6 +16,31 @@ from pyftpdlib.handlers import FTPHandler, ThrottledDTPHandler
 from pyftpdlib.servers import FTPServer
 
 
+def setup_tls(handler, args):
+    from OpenSSL import SSL
+    from pyftpdlib.handlers import TLS_DTPHandler
+
+    context = SSL.Context(SSL.TLS_METHOD)
+    context.use_certificate_chain_file(args.tls)
+    context.use_privatekey_file(args.tls)
+    # Session ids resume only within a named context.
+    context.set_session_id(b"korvante-test")
+    handler.ssl_context = context
+    handler.tls_control_required = args.tls_required
+    handler.tls_data_required = args.tls_required
+    if args.require_reuse:
+        class ReusingData(TLS_DTPHandler):
+            def handle_ssl_established(self):
+                if not SSL._lib.SSL_session_reused(self.socket._ssl):
+                    self.cmd_channel.respond(
+                        "522 Data connection must reuse the TLS session.")
+                    self.close()
+                    return
+                super().handle_ssl_established()
+
+        handler.dtp_handler = ReusingData
+
+
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("--root", required=True)
@@ -32,6 +57,14 @@ def main():
                     help="answer NLST with this many bare line ends (a huge listing)")
     ap.add_argument("--send-rate", type=int, default=0,
                     help="bytes per second the data connections send at most")
+    ap.add_argument("--tls", metavar="PEM",
+                    help="offer FTP over TLS with this certificate and key (one file)")
+    ap.add_argument("--tls-required", action="store_true",
+                    help="refuse the login and data connections without TLS")
+    ap.add_argument("--implicit", action="store_true",
+                    help="TLS from the first byte (implicit FTPS)")
+    ap.add_argument("--require-reuse", action="store_true",
+                    help="refuse a TLS data connection that does not resume the session")
     args = ap.parse_args()
 
     root = os.path.abspath(args.root)
@@ -42,7 +75,16 @@ def main():
     if args.anonymous:
         auth.add_anonymous(root, perm="elr")
 
-    class Handler(FTPHandler):
+    base = FTPHandler
+    if args.tls:
+        from pyftpdlib.handlers import TLS_FTPHandler
+        base = TLS_FTPHandler
+
+    class Handler(base):
+        if args.implicit:
+            def handle(self):
+                self.secure_connection(self.ssl_context)
+                super().handle()
         if args.refuse_size:
             def ftp_SIZE(self, path):
                 self.respond("550 SIZE not allowed on this server.")
@@ -60,6 +102,8 @@ def main():
             write_limit = args.send_rate
 
         Handler.dtp_handler = SlowData
+    if args.tls:
+        setup_tls(Handler, args)
 
     import logging
     logging.basicConfig(level=logging.CRITICAL)

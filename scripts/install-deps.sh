@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6svg6
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   python3 python3-pyftpdlib curl lftp time
+  libssl-dev openssl python3-openssl ca-certificates
   xvfb xauth imagemagick fonts-dejavu-core adwaita-icon-theme
   clang-format
   desktop-file-utils appstream dpkg-dev
