@@ -64,6 +64,7 @@ TEST_F(TlsHostileServer, IfOfferedKeepsGoingInClearWhenAuthIsRefused) {
     server.expect("syst");
     server.reply("215 UNIX");
     ftp.Security = smExplicitIfOffered;
+    ftp.UseExtensions = false;
     ftp.OpenSession();
     EXPECT_FALSE(ftp.Encrypted());
 }
