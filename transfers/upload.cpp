@@ -238,8 +238,8 @@ void TForm1::Button2Click() {
     bool allSent = true;
     {
         session::SessionCall call(*this);
-        // Taken after the listing: the folder the batch returns to is the new one.
-        const std::string topRaw = remotePathBytes(topPanel->CurrentDirEdit->text());
+        // The folder just entered, whatever its listing showed: files never go elsewhere.
+        const std::string& topRaw = top;
         transfers::SessionKeeper keeper =
             transfers::keepSession(*this, transfers::returnToCurrentFolder(*this));
         std::string serverFolder = topRaw;
@@ -253,8 +253,8 @@ void TForm1::Button2Click() {
             if (f > 0) {
                 const bool wasOpen = connected();
                 bool ready = keeper.ready();
-                if (!wasOpen) // a new login starts in the batch's folder
-                    serverFolder = topRaw;
+                if (!wasOpen) // where a new login left the server is not taken on trust
+                    serverFolder.clear();
                 if (!ready || !makeOrEnter(*this, remote)) {
                     allSent = false;
                     refuseFolder(*this, (QStringList{folderName} + folder.names).join('/'));
@@ -272,8 +272,9 @@ void TForm1::Button2Click() {
                 const bool wasOpen = connected();
                 const bool ready = keeper.ready();
                 if (!wasOpen)
-                    serverFolder = topRaw;
-                // A new login brings the batch back to the selected folder only.
+                    serverFolder.clear();
+                // A file goes into its own folder or nowhere; after a new login it is entered
+                // again.
                 if (ready && serverFolder != remote) {
                     try {
                         FTP->ChangeDirectory(remote);
