@@ -26,8 +26,8 @@ struct TIdTransferInfo {
     bool Aborted = false;       // AbortTransfer ran while it was under way
     int64_t AnnouncedSize = -1; // the "(n bytes)" of the server's 150 reply, -1 untold
     int64_t Bytes = 0;          // bytes moved over the data connection
-    int64_t RestartedAt = 0;    // where a download continued after REST (350), else 0
-    bool Encrypted = false;     // the data went over TLS
+    int64_t RestartedAt = 0; // where a download continued after REST (350) or an upload with APPE
+    bool Encrypted = false;  // the data went over TLS
     bool SessionReused = false; // and that TLS resumed the control connection's session
 };
 
@@ -106,6 +106,9 @@ public:
     void UploadFromStream(TIdStream& source, const std::string& remotePath, bool append = false);
     void UploadFile(const std::string& localPath, const std::string& remotePath,
                     bool append = false);
+    // Continues an upload the server holds the first `offset` bytes of: the rest of the
+    // local file goes with APPE.
+    void ResumeUpload(const std::string& localPath, const std::string& remotePath, int64_t offset);
 
     // What the server's FEAT reply offered in this session.
     const TIdFTPFeatures& Features() const { return FFeatures; }
@@ -141,7 +144,8 @@ private:
                          int64_t restartAt = 0);
     // REST before a download's RETR; false (and the destination emptied) when refused.
     bool RequestRestart(int64_t restartAt, TIdStream& destination);
-    void SendOverData(const std::string& command, TIdStream& source);
+    // fromPosition: the source goes from where it stands, in active mode too.
+    void SendOverData(const std::string& command, TIdStream& source, bool fromPosition = false);
     // The transfer command is sent without reading its answer, which it then owes.
     void SendTransferCommand(const std::string& command);
     // ABOR, whose answer is owed on top of the transfer's own.

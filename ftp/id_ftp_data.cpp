@@ -158,9 +158,9 @@ void TIdFTP::ReceiveOverData(const std::string& command, TIdStream& destination,
         throw EIdTransferIncomplete(FTransfer.Bytes, FTransfer.AnnouncedSize);
 }
 
-void TIdFTP::SendOverData(const std::string& command, TIdStream& source) {
+void TIdFTP::SendOverData(const std::string& command, TIdStream& source, bool fromPosition) {
     TransferScope scope(*this);
-    const int64_t start = Passive ? source.Position() : 0;
+    const int64_t start = Passive || fromPosition ? source.Position() : 0;
     try {
         if (Passive) {
             IdPasvAddress announced = PassiveRequest();
@@ -184,7 +184,7 @@ void TIdFTP::SendOverData(const std::string& command, TIdStream& source) {
             ReadPreliminaryReply({125, 150});
             data->Listen();
             SecureData(*data);
-            data->SendStream(source, true);
+            data->SendStream(source, !fromPosition);
             data->EndTLS();
         }
     } catch (...) {
@@ -318,4 +318,13 @@ void TIdFTP::UploadFile(const std::string& localPath, const std::string& remoteP
     FTransfer = {};
     TIdFileStream file(localPath, TIdFileStream::fmOpenRead);
     UploadFromStream(file, remotePath, append);
+}
+
+void TIdFTP::ResumeUpload(const std::string& localPath, const std::string& remotePath,
+                          int64_t offset) {
+    FTransfer = {};
+    TIdFileStream file(localPath, TIdFileStream::fmOpenRead);
+    file.Seek(offset);
+    SendOverData("APPE " + remotePath, file, true);
+    FTransfer.RestartedAt = offset;
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """A local FTP server for the demo and the tests (pyftpdlib).
 
-Listens on 127.0.0.1 (port 0 picks a free one) and prints "PORT <n>" on its
+Listens on 127.0.0.1 (or --host) (port 0 picks a free one) and prints "PORT <n>" on its
 first line of standard output once it accepts connections, so a caller can
 start it and wait for that line. Ends when standard input closes or on SIGTERM.
 """
@@ -55,6 +55,10 @@ def main():
                     help="answer SIZE with 550, as some servers do")
     ap.add_argument("--listing-bytes", type=int, default=0,
                     help="answer NLST with this many bare line ends (a huge listing)")
+    ap.add_argument("--host", default="127.0.0.1",
+                    help="address to listen on (::1 for IPv6 loopback)")
+    ap.add_argument("--no-feat", action="store_true",
+                    help="answer FEAT with 500, as servers of RFC 959 alone do")
     ap.add_argument("--send-rate", type=int, default=0,
                     help="bytes per second the data connections send at most")
     ap.add_argument("--tls", metavar="PEM",
@@ -88,6 +92,9 @@ def main():
         if args.refuse_size:
             def ftp_SIZE(self, path):
                 self.respond("550 SIZE not allowed on this server.")
+        if args.no_feat:
+            def ftp_FEAT(self, line=None):
+                self.respond('500 Command "FEAT" not understood.')
         if args.listing_bytes:
             def ftp_NLST(self, path):
                 self.push_dtp_data(b"\n" * args.listing_bytes, isproducer=False, cmd="NLST")
@@ -108,7 +115,7 @@ def main():
     import logging
     logging.basicConfig(level=logging.CRITICAL)
 
-    server = FTPServer(("127.0.0.1", args.port), Handler)
+    server = FTPServer((args.host, args.port), Handler)
     server.max_cons = 64
     port = server.socket.getsockname()[1]
     sys.stdout.write("PORT %d\n" % port)

@@ -2,6 +2,7 @@
 
 #include "ftp/id_exception.h"
 #include "ftp/id_ftp.h"
+#include "transfers/file_digest.h"
 
 #include <QDir>
 #include <QFile>
@@ -132,6 +133,13 @@ void downloadThroughPart(TIdFTP& ftp, const std::string& remoteName, const QStri
         const int64_t arrived = fileSize(part);
         if (remoteSize >= 0 && arrived != remoteSize)
             throw EIdTransferIncomplete(arrived, remoteSize);
+        // Two halves of different files can have the right size together: where the
+        // server offers a digest, a continued file must match it too.
+        if (ftp.LastTransfer().RestartedAt > 0 &&
+            compareDigest(ftp, remoteName, part) == DigestCheck::Different) {
+            removePart(localPath);
+            throw EIdException("The file's digest differs from the server's.");
+        }
     } catch (const EInOutError&) {
         // A local write failed (a full disk, most likely): keeping the bytes would only
         // hold the space the next file needs.

@@ -33,6 +33,10 @@ inline constexpr Msg kNotFollowed{"Pominięto (dowiązanie lub niedozwolona nazw
                                   "Skipped (link or unsafe name): "};
 inline constexpr Msg kFolderNotRead{"Nie odczytano folderu: ", "Folder not read: "};
 inline constexpr Msg kFolderNotMade{"Nie utworzono folderu: ", "Folder not created: "};
+// An upload the server holds the beginning of: %1 the file, %2 bytes held of %3.
+inline constexpr Msg kResumeUpload{
+    "Serwer ma już %2 z %3 bajtów pliku %1. Wznowić wysyłanie od miejsca przerwania?",
+    "The server already holds %2 of %3 bytes of %1. Continue the upload where it stopped?"};
 inline constexpr Msg kUploadFailed{"Nie wysłano pliku: ", "File not uploaded: "};
 // A broken upload whose remains the server would not delete.
 inline constexpr Msg kPartialLeft{"Na serwerze pozostał niepełny plik: ",

@@ -9,12 +9,14 @@
 #include "platform/services.h"
 #include "session/session_call.h"
 #include "session/session_cursor.h"
+#include "transfers/file_digest.h"
 #include "transfers/local_tree.h"
 #include "transfers/progress_window.h"
 #include "transfers/remote_tree.h"
 #include "transfers/transfer_batch.h"
 #include "transfers/transfer_logic.h"
 #include "transfers/transfer_texts.h"
+#include "transfers/upload_resume.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -36,9 +38,10 @@ Sent sendOne(TForm1& form, transfers::SessionKeeper& keeper, const QString& fold
     bool returned = false;
     try {
         form.FTP->SelectTransferType(ftBinary);
-        const QByteArray local = QFile::encodeName(platform::joinPath(folder, name));
-        form.FTP->UploadFile(local.toStdString(), remote, false);
-        returned = true;
+        const QString local = platform::joinPath(folder, name);
+        const int64_t offset =
+            transfers::chooseUploadResume(*form.FTP, remote, name, QFileInfo(local).size());
+        returned = transfers::uploadMaybeResumed(*form.FTP, local, remote, offset);
     } catch (const std::exception&) {
     }
     const TIdTransferInfo& transfer = form.FTP->LastTransfer();

@@ -5,9 +5,11 @@
 #include "ftp/id_ftp.h"
 #include "tests/ftp/fake_server_fixture.h"
 #include "tests/support/ftp/py_ftp_server.h"
+#include "transfers/file_digest.h"
 #include "transfers/part_file.h"
 
 #include <QByteArray>
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 
@@ -188,6 +190,102 @@ TEST_F(ScriptedResume, CutDownloadKeepsItsPartAndAServerWithoutMdtmIsCheckedBySi
     EXPECT_EQ(ftptest::readFile(local.file("f")), "0123456789");
     EXPECT_FALSE(QFile::exists(partFilePath(target)));
     EXPECT_FALSE(QFile::exists(partRecordPath(target)));
+}
+
+} // namespace
+
+namespace {
+
+// A server whose FEAT offers SHA-256 digests (and nothing that changes the transfers).
+void scriptLoginOfferingDigests(ftptest::FakeFtpServer& server) {
+    server.reply("220 fake ready");
+    server.expect("user bob");
+    server.reply("331 password please");
+    server.expect("pass pw");
+    server.reply("230 logged in");
+    server.expect("type I");
+    server.reply("200 binary");
+    server.expect("syst");
+    server.reply("215 UNIX Type: L8");
+    server.expect("FEAT");
+    server.reply("211-Features:");
+    server.reply(" XSHA256");
+    server.reply("211 End");
+}
+
+std::string sha256Of(const QByteArray& bytes) {
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex().toStdString();
+}
+
+TEST_F(ScriptedResume, ContinuedFileMustMatchTheServersDigest) {
+    scriptLoginOfferingDigests(server);
+    for (const std::string& digest : {sha256Of("0123456789"), sha256Of("ABCDE56789")}) {
+        server.pasv();
+        server.expect("REST 5");
+        server.reply("350 restarting at 5");
+        scriptRetr("56789");
+        server.expect("XSHA256 f");
+        server.reply("250 " + digest);
+    }
+    ftp.OpenSession();
+    // The part kept is of another file than the server's now, of the same size.
+    keepPart("ABCDE", 10, "");
+    EXPECT_THROW(downloadThroughPart(ftp, "f", "/", target, 10, nullptr), EIdException);
+    EXPECT_FALSE(QFile::exists(local.file("f").c_str()));
+    EXPECT_FALSE(QFile::exists(partFilePath(target)));
+    EXPECT_FALSE(QFile::exists(partRecordPath(target)));
+    // A part that does belong to it passes.
+    keepPart("ABCDE", 10, "");
+    downloadThroughPart(ftp, "f", "/", target, 10, nullptr);
+    EXPECT_EQ(ftptest::readFile(local.file("f")), "ABCDE56789");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ScriptedResume, ContinuedUploadIsCheckedBySizeAndDigest) {
+    server.reply("220 fake ready");
+    server.expect("user bob");
+    server.reply("230 in");
+    server.expect("type I");
+    server.reply("200 binary");
+    server.expect("syst");
+    server.reply("215 UNIX Type: L8");
+    server.expect("FEAT");
+    server.reply("211-Features:");
+    server.reply(" SIZE");
+    server.reply(" REST STREAM");
+    server.reply(" XMD5");
+    server.reply("211 End");
+    const std::string md5 =
+        QCryptographicHash::hash("0123456789", QCryptographicHash::Md5).toHex().toStdString();
+    // The server's copy has the right size but other bytes; then one of the wrong size;
+    // then the right one.
+    for (const auto& [size, digest] :
+         {std::pair<std::string, std::string>{"10", std::string(32, '0')},
+          {"9", md5},
+          {"10", md5}}) {
+        server.pasv();
+        server.expect("APPE f");
+        server.acceptData();
+        server.reply("150 go");
+        server.receiveData();
+        server.reply("226 stored");
+        server.expect("SIZE f");
+        server.reply("213 " + size);
+        if (size == "10") {
+            server.expect("XMD5 f");
+            server.reply("250 " + digest);
+        }
+    }
+    ftptest::writeFile(local.file("f"), "0123456789");
+    ftp.OpenSession();
+    EXPECT_FALSE(uploadMaybeResumed(ftp, target, "f", 4));
+    EXPECT_FALSE(uploadMaybeResumed(ftp, target, "f", 4));
+    EXPECT_TRUE(uploadMaybeResumed(ftp, target, "f", 4));
+    ASSERT_TRUE(server.finished());
+    EXPECT_EQ(server.receivedData(), "456789456789456789"); // only the missing bytes, each time
 }
 
 } // namespace
