@@ -39,8 +39,7 @@ Sent sendOne(TForm1& form, transfers::SessionKeeper& keeper, const QString& fold
     try {
         form.FTP->SelectTransferType(ftBinary);
         const QString local = platform::joinPath(folder, name);
-        const int64_t offset =
-            transfers::chooseUploadResume(*form.FTP, remote, name, QFileInfo(local).size());
+        const int64_t offset = transfers::chooseUploadResume(*form.FTP, remote, name, local);
         returned = transfers::uploadMaybeResumed(*form.FTP, local, remote, offset);
     } catch (const std::exception&) {
     }

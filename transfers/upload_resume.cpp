@@ -5,15 +5,29 @@
 #include "platform/services.h"
 #include "transfers/transfer_texts.h"
 
+#include <QDateTime>
+#include <QFileInfo>
+
 namespace transfers {
 
 int64_t chooseUploadResume(TIdFTP& ftp, const std::string& remote, const QString& shownName,
-                           int64_t localSize) {
+                           const QString& localPath) {
     const TIdFTPFeatures& offered = ftp.Features();
-    if (!offered.Size || !offered.RestStream || localSize <= 0)
+    const QFileInfo local(localPath);
+    const int64_t localSize = local.size();
+    if (!offered.Size || !offered.RestStream || !offered.Mdtm || localSize <= 0)
         return 0;
     const int64_t held = ftp.FileSize(remote);
     if (held <= 0 || held >= localSize)
+        return 0;
+    // MDTM is UTC, to the second.
+    const QDateTime written =
+        QDateTime::fromString(QString::fromStdString(ftp.ModifiedTime(remote)).left(14),
+                              QStringLiteral("yyyyMMddHHmmss"));
+    if (!written.isValid())
+        return 0;
+    const qint64 changed = local.lastModified().toUTC().toSecsSinceEpoch();
+    if (QDateTime(written.date(), written.time(), Qt::UTC).toSecsSinceEpoch() <= changed)
         return 0;
     const QString question = lang::pick(transfertext::kResumeUpload, languageFlag())
                                  .arg(shownName)

@@ -12,10 +12,12 @@ class TIdFTP;
 
 namespace transfers {
 
-// The number of bytes to continue from: the server's copy of `remote` is shorter than
-// the local file and the user chose to continue it (asked through the platform
-// services); 0 to send the whole file.
+// The number of bytes to continue from, or 0 to send the whole file. The user is asked
+// (through the platform services) only when the server's copy of `remote` is shorter
+// than the local file and was written after the local file last changed, as the
+// remains of an upload of this very file are: an older version of the file, which is
+// older than the local change, is replaced without a question, as always.
 int64_t chooseUploadResume(TIdFTP& ftp, const std::string& remote, const QString& shownName,
-                           int64_t localSize);
+                           const QString& localPath);
 
 } // namespace transfers

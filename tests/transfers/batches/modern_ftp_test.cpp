@@ -6,6 +6,7 @@
 #include "session/remote_list.h"
 #include "tests/transfers/batches/transfer_fixture.h"
 
+#include <QDateTime>
 #include <QTreeWidget>
 
 namespace {
@@ -92,6 +93,14 @@ TEST_F(ModernFtp, UploadTheServerHoldsPartOfContinuesWithAppeWhenTheUserSaysSo) 
     const QByteArray whole = pattern(3 * 1024 * 1024 + 77, 11);
     const int held = 1024 * 1024 + 5;
     write(localFile("big.bin"), whole);
+    // The local file last changed before the server's copy was written.
+    const auto anHourAgo = [&] {
+        QFile file(localFile("big.bin"));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                         QFileDevice::FileModificationTime);
+    };
+    anHourAgo();
     write(remoteFile("big.bin"), whole.left(held));
     connect(0); // active: the rest must go from where the file stopped there too
     showWindow();
@@ -125,6 +134,20 @@ TEST_F(ModernFtp, UploadTheServerHoldsPartOfContinuesWithAppeWhenTheUserSaysSo) 
     selectLocal({"big.bin"});
     press(Qt::Key_F6);
     EXPECT_TRUE(services.callsOf("messageDlg").isEmpty());
+    EXPECT_EQ(read(remoteFile("big.bin")), whole);
+
+    // Nor is a shorter one older than the local file's last change: an older version.
+    write(remoteFile("big.bin"), whole.left(held));
+    QFile older(remoteFile("big.bin"));
+    ASSERT_TRUE(older.open(QIODevice::ReadWrite));
+    older.setFileTime(QDateTime::currentDateTime().addSecs(-7200),
+                      QFileDevice::FileModificationTime);
+    older.close();
+    form->memo1->clear();
+    selectLocal({"big.bin"});
+    press(Qt::Key_F6);
+    EXPECT_TRUE(services.callsOf("messageDlg").isEmpty());
+    EXPECT_TRUE(sent("STOR big.bin"));
     EXPECT_EQ(read(remoteFile("big.bin")), whole);
 }
 
