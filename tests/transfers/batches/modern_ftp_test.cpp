@@ -3,6 +3,7 @@
 // upload the server holds the beginning of continues with APPE when the user says so.
 
 #include "log/log_pane.h"
+#include "log/log_panel.h"
 #include "session/remote_list.h"
 #include "tests/transfers/batches/transfer_fixture.h"
 
@@ -23,7 +24,7 @@ struct ModernFtp : TransferWindow {
         return out;
     }
     bool sent(const QString& command) const {
-        return form->memo1->lines().contains("Sent: " + command + "<EOL>");
+        return form->logPanel->memo1->lines().contains("Sent: " + command + "<EOL>");
     }
     // The bytes the last upload moved over its data connection.
     std::shared_ptr<int64_t> countUploadedBytes() {
@@ -37,7 +38,8 @@ struct ModernFtp : TransferWindow {
         return count;
     }
     int sentStartingWith(const QString& command) const {
-        return int(form->memo1->lines().filter(QRegularExpression("^Sent: " + command)).size());
+        return int(
+            form->logPanel->memo1->lines().filter(QRegularExpression("^Sent: " + command)).size());
     }
 };
 
@@ -120,7 +122,7 @@ TEST_F(ModernFtp, UploadTheServerHoldsPartOfContinuesWithAppeWhenTheUserSaysSo) 
     // Answered No: the whole file again, with STOR.
     write(remoteFile("big.bin"), whole.left(held));
     services.clear();
-    form->memo1->clear();
+    form->logPanel->memo1->clear();
     services.dialogAnswers.push_back(platform::DlgResult::No);
     selectLocal({"big.bin"});
     press(Qt::Key_F6);
@@ -143,7 +145,7 @@ TEST_F(ModernFtp, UploadTheServerHoldsPartOfContinuesWithAppeWhenTheUserSaysSo) 
     older.setFileTime(QDateTime::currentDateTime().addSecs(-7200),
                       QFileDevice::FileModificationTime);
     older.close();
-    form->memo1->clear();
+    form->logPanel->memo1->clear();
     selectLocal({"big.bin"});
     press(Qt::Key_F6);
     EXPECT_TRUE(services.callsOf("messageDlg").isEmpty());
