@@ -63,6 +63,9 @@ class DriveFolders;
 namespace server_dialogs {
 struct MainWindowState;
 }
+namespace session {
+class TrustedThisRun;
+}
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -87,6 +90,11 @@ public:
     QString edit_port = QStringLiteral("21");
     QString kopia_ftp, kopia_ures, kopia_dir, kopia_haslo;
     QString spr2 = QStringLiteral("0");
+    // Secure connections: the mode quick connect chose for the connection it opens
+    // (a TIdSecurityMode; unset, the saved server's mode applies), and the
+    // certificates the user trusted once in this run.
+    std::optional<int> quickConnectSecurity;
+    std::shared_ptr<session::TrustedThisRun> trustedOnce;
 
     // ---- left panel Panel2 -------------------------------------------------
     QWidget* Panel2 = nullptr;

@@ -169,8 +169,8 @@ void TForm1::buildServerPanel() {
     Splitter3 = named(new QSplitter(Qt::Vertical, panel_ftp), "Splitter3");
     ftp_lista = reportList(Splitter3, "ftp_lista",
                            {QStringLiteral("Nazwa serwera"), QStringLiteral("Typ logowania"),
-                            QStringLiteral("Hasło zapisane")},
-                           {265, 95, 90});
+                            QStringLiteral("Hasło zapisane"), QStringLiteral("TLS")},
+                           {265, 95, 90, 60});
     l3 = reportList(Splitter3, "l3",
                     {QStringLiteral("Zasoby serwera FTP"), QStringLiteral("Atrybuty")}, {350, 90});
     l3->setSelectionMode(QAbstractItemView::ExtendedSelection);

@@ -69,7 +69,14 @@ def main():
                     help="TLS from the first byte (implicit FTPS)")
     ap.add_argument("--require-reuse", action="store_true",
                     help="refuse a TLS data connection that does not resume the session")
+    ap.add_argument("--hostile-tls", metavar="SCENARIO",
+                    help="instead of pyftpdlib, the scripted TLS server of tls_fake_server.py")
     args = ap.parse_args()
+    if args.hostile_tls:
+        sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+        import tls_fake_server
+        tls_fake_server.run(args.tls, args.hostile_tls)
+        return
 
     root = os.path.abspath(args.root)
     auth = DummyAuthorizer()

@@ -28,6 +28,7 @@ inline constexpr Msg kAnonymous{"Anonimowy użytkownik", "Anonymous User"};
 inline constexpr Msg kSavePassword{"Zapisz hasło...", "Save password..."};
 inline constexpr Msg kLabelPort{"Port serwera FTP:", "FTP server port"};
 inline constexpr Msg kLabelCategory{"Kategoria", "Category"};
+inline constexpr Msg kLabelSecurity{"Zabezpieczenie połączenia", "Connection security"};
 inline constexpr Msg kOptionsGroup{" Opcje ", " Options "};
 inline constexpr Msg kSave{"Zapisz", "Save"};
 inline constexpr Msg kCancel{"Anuluj", "Cancel"};

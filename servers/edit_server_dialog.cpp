@@ -1,5 +1,6 @@
 #include "servers/edit_server_dialog.h"
 
+#include "platform/paths.h"
 #include "platform/services.h"
 #include "servers/dialogs_texts.h"
 #include "servers/server_dialog_support.h"
@@ -65,6 +66,8 @@ void TForm4::FormActivate() {
     uzytkownik->setText(fields.user);
     haslo->setText(fields.password);
     wybrany = QString::number(selected.position);
+    editedKey_ = securityKey();
+    cmb_tls->setCurrentIndex(int(servers::securityModeOf(editedKey_)));
 
     applyCaptions(server_dialogs::languageFlag());
     applyColors();
@@ -99,6 +102,10 @@ void TForm4::ZapiszClick() {
     QApplication::restoreOverrideCursor();
     if (!written)
         return;
+    if (!servers::storeSecurityMode(securityKey(), chosenSecurity(), &editedKey_))
+        server_dialogs::showFtpBox(
+            lang::pick(texts::kWriteFailed, flag) + QLatin1Char('\n') +
+            QDir::toNativeSeparators(platform::programFile(servers::kSecurityFileName)));
     accept();
 }
 

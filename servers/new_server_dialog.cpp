@@ -4,6 +4,8 @@
 #include "servers/server_dialog_support.h"
 #include "servers/server_files.h"
 
+#include "platform/paths.h"
+
 #include <QDir>
 
 TForm6::TForm6(QWidget* parent) : ServerDialogBase(server_dialogs::DialogKind::NewServer, parent) {
@@ -32,6 +34,7 @@ void TForm6::FormActivate() {
     selectedCategory = servers::kInne;
     savedCategory = -1;
     cmb_kat->setCurrentIndex(servers::kInne);
+    cmb_tls->setCurrentIndex(int(servers::kNewServerSecurity));
     const int flag = server_dialogs::languageFlag();
     applyCaptions(flag);
     check_ftp->setText(lang::pick(dialogs_texts::kStandardPort, flag));
@@ -56,6 +59,13 @@ void TForm6::ZapiszClick() {
                                    QLatin1Char('\n') +
                                    QDir::toNativeSeparators(servers::categoryFilePath(code)));
         return;
+    }
+    // The category file keeps its layout; the mode goes beside it.
+    if (!servers::storeSecurityMode(securityKey(), chosenSecurity())) {
+        const int flag = server_dialogs::languageFlag();
+        server_dialogs::showFtpBox(
+            lang::pick(dialogs_texts::kWriteFailed, flag) + QLatin1Char('\n') +
+            QDir::toNativeSeparators(platform::programFile(servers::kSecurityFileName)));
     }
     savedCategory = code;
     accept();

@@ -73,6 +73,15 @@ ServerDialogBase::ServerDialogBase(DialogKind kind, QWidget* parent)
     optionsLayout->addWidget(port);
     optionsLayout->addWidget(lbl_kat);
     optionsLayout->addWidget(cmb_kat);
+    lbl_tls = new QLabel;
+    lbl_tls->setObjectName(QStringLiteral("lbl_tls"));
+    cmb_tls = new QComboBox;
+    cmb_tls->setObjectName(QStringLiteral("cmb_tls"));
+    for (int mode = 0; mode < 4; ++mode)
+        cmb_tls->addItem(QString());
+    lbl_tls->setBuddy(cmb_tls);
+    optionsLayout->addWidget(lbl_tls);
+    optionsLayout->addWidget(cmb_tls);
     main->addWidget(GroupBox1);
 
     auto* buttons = new QHBoxLayout;
@@ -113,6 +122,14 @@ void ServerDialogBase::anonimowyClick(bool ticked) {
         haslo->setEnabled(true);
         zapisz_h->setEnabled(true);
     }
+}
+
+servers::ServerKey ServerDialogBase::securityKey() const {
+    return {uzytkownik->text(), adres->text(), QString::number(port->value())};
+}
+
+TIdSecurityMode ServerDialogBase::chosenSecurity() const {
+    return servers::securityModeFromIndex(cmb_tls->currentIndex());
 }
 
 servers::ServerRecord ServerDialogBase::record(int category) const {
@@ -182,6 +199,10 @@ void ServerDialogBase::applyCaptions(int languageFlag) {
             group->setTitle(text);
     }
     setWindowTitle(lang::pick(isNew ? texts::kTitleNew : texts::kTitleEdit, languageFlag));
+    lbl_tls->setText(lang::pick(texts::kLabelSecurity, languageFlag));
+    for (int mode = 0; mode < cmb_tls->count(); ++mode)
+        cmb_tls->setItemText(
+            mode, lang::pick(servers::securityModeName(TIdSecurityMode(mode)), languageFlag));
     // In Polish the password label keeps what the anonymous box last said.
     if (languageFlag != 1)
         lbl_haslo->setText(lang::pick(texts::kLabelPasswordNew, languageFlag));

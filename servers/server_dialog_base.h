@@ -2,6 +2,7 @@
 // The controls and rules the new-server and edit-server dialogs share: the
 // fields of one server record, the anonymous box, validation, colours.
 
+#include "servers/security_modes.h"
 #include "servers/server_dialog_support.h"
 #include "servers/server_dialog_validation.h"
 #include "servers/server_record.h"
@@ -29,6 +30,8 @@ public:
     QLabel* lbl_port = nullptr;
     QSpinBox* port = nullptr;
     QComboBox* cmb_kat = nullptr;
+    QLabel* lbl_tls = nullptr;
+    QComboBox* cmb_tls = nullptr; // item index = TIdSecurityMode
     QPushButton* Zapisz = nullptr;
     QPushButton* Anuluj = nullptr;
 
@@ -46,6 +49,10 @@ public:
 
 protected:
     explicit ServerDialogBase(server_dialogs::DialogKind kind, QWidget* parent);
+
+    // The server's key in tls.dat and the mode chosen for it.
+    servers::ServerKey securityKey() const;
+    TIdSecurityMode chosenSecurity() const;
 
     // The record the fields describe, for a category code.
     servers::ServerRecord record(int category) const;

@@ -1,6 +1,9 @@
 #include "servers/server_list_view.h"
 
 #include "app/main_window.h"
+#include "platform/paths.h"
+#include "platform/text_file.h"
+#include "servers/security_modes.h"
 #include "servers/server_files.h"
 #include "servers/server_list_logic.h"
 
@@ -12,6 +15,7 @@ namespace {
 
 constexpr int kLineIndexRole = Qt::UserRole;
 constexpr int kLineRole = Qt::UserRole + 1;
+constexpr int kSecurityColumn = 3;
 
 } // namespace
 
@@ -32,9 +36,15 @@ void showEntries(TForm1& form, QList<servers::ServerEntry> entries) {
     rows.reserve(entries.size());
     const QIcon icon = QApplication::style()->standardIcon(QStyle::SP_DriveNetIcon);
     const int language = languageFlag();
+    const QStringList securityLines = textfile::readLines(
+        platform::programFileAnyCase(QString::fromLatin1(servers::kSecurityFileName)));
     for (const servers::ServerEntry& e : entries) {
         if (e.listed()) {
             auto* row = new QTreeWidgetItem(servers::rowColumns(e, language));
+            const TIdSecurityMode mode =
+                servers::securityModeIn(securityLines, {e.user(), e.host(), e.port()});
+            row->setText(kSecurityColumn, servers::securityModeMark(mode));
+            row->setToolTip(kSecurityColumn, lang::pick(servers::securityModeName(mode), language));
             row->setIcon(0, icon);
             row->setData(0, kLineIndexRole, int(lines.size()));
             row->setData(0, kLineRole, e.line);

@@ -16,6 +16,7 @@
 #include "session/session_call.h"
 #include "session/session_cursor.h"
 #include "session/session_texts.h"
+#include "session/tls_session.h"
 
 #include <QCoreApplication>
 
@@ -140,6 +141,7 @@ void TForm1::pol2Click() {
         if (!numeric || port < 1 || port > 65535)
             throw EConvertError(edit_port.toStdString());
         FTP->Port = port;
+        session::prepareSecurity(*this);
         topPanel->stop->setEnabled(true);
         session::hourglass();
         // The tables read the code of this connection, never one left from the last.
@@ -155,6 +157,7 @@ void TForm1::pol2Click() {
         zmiana_polacz2();
         topPanel->dynamik->setEnabled(false);
         Statusy();
+        session::showEncryption(*this);
         session::normalCursor();
         QCoreApplication::processEvents();
     } catch (const std::exception& failure) {
@@ -174,7 +177,9 @@ void TForm1::pol2Click() {
             break;
         case session::ConnectFailure::Other:
             session::normalCursor();
-            services().messageDlg(connectErrorText(*this), DlgType::Warning, DlgButtons::Ok);
+            const QString tlsText = session::tlsFailureText(failure, flag);
+            services().messageDlg(tlsText.isEmpty() ? connectErrorText(*this) : tlsText,
+                                  DlgType::Warning, DlgButtons::Ok);
             zmiana_rozlacz2();
             showDisconnectedButtons(*this);
             topPanel->dynamik->setEnabled(true);
@@ -223,6 +228,7 @@ void TForm1::roz2Click() {
     zmiana_rozlacz2();
     pliki->clearSelection();
     Statusy();
+    session::showEncryption(*this);
 }
 
 void session::reopenSession(TForm1& form) {
@@ -261,6 +267,7 @@ void TForm1::FTPStatus(const QString& statusText) {
 void TForm1::FTPDisconnected() {
     StatusBar1->setPanelText(0,
                              lang::pickEnglishOnZero(sessiontext::kDisconnected, languageFlag()));
+    session::showEncryption(*this);
     session::normalCursor();
     ListBox1.clear();
     l3->clear();

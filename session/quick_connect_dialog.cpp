@@ -4,12 +4,15 @@
 #include "app/top_panel.h"
 #include "platform/colors.h"
 #include "platform/services.h"
+#include "servers/security_modes.h"
 #include "servers/server_record.h"
 #include "session/quick_connect_rules.h"
 #include "session/quick_connect_texts.h"
 #include "session/session_texts.h"
+#include "session/tls_texts.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -31,6 +34,8 @@ QString caption(const Msg& m, int flag) {
 }
 
 } // namespace
+
+constexpr int kImplicitTlsPort = 990;
 
 TForm10::TForm10(TForm1* mainWindow) : QDialog(mainWindow), main(mainWindow) {
     setObjectName("Form10");
@@ -54,6 +59,12 @@ TForm10::TForm10(TForm1* mainWindow) : QDialog(mainWindow), main(mainWindow) {
     // Servers on high ports exist, and the server files hold any port.
     port->setRange(quickconnect::kMinPort, quickconnect::kMaxPort);
     port->setValue(quickconnect::kDefaultPort);
+    lbl_tls = named(new QLabel(this), "lbl_tls");
+    szyfrowanie = named(new QComboBox(this), "szyfrowanie");
+    for (int mode = 0; mode < 4; ++mode)
+        szyfrowanie->addItem(QString());
+    szyfrowanie->setCurrentIndex(int(servers::kNewServerSecurity));
+    lbl_tls->setBuddy(szyfrowanie);
     pas = named(new QCheckBox(this), "pas");
     trasa = named(new QCheckBox(this), "trasa");
     trasa->setChecked(true);
@@ -79,8 +90,10 @@ TForm10::TForm10(TForm1* mainWindow) : QDialog(mainWindow), main(mainWindow) {
     fields->addWidget(anonimowy, 3, 1);
     fields->addWidget(lbl_port, 4, 0);
     fields->addWidget(port, 4, 1);
-    fields->addWidget(pas, 5, 1);
-    fields->addWidget(trasa, 6, 1);
+    fields->addWidget(lbl_tls, 5, 0);
+    fields->addWidget(szyfrowanie, 5, 1);
+    fields->addWidget(pas, 6, 1);
+    fields->addWidget(trasa, 7, 1);
     layout->addLayout(fields);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -92,6 +105,13 @@ TForm10::TForm10(TForm1* mainWindow) : QDialog(mainWindow), main(mainWindow) {
     connect(anonimowy, &QCheckBox::clicked, this, &TForm10::anonimowyClick);
     connect(Polacz, &QPushButton::clicked, this, &TForm10::PolaczClick);
     connect(Anuluj, &QPushButton::clicked, this, &TForm10::AnulujClick);
+    // Implicit TLS has a port of its own; a port the user typed is left alone.
+    connect(szyfrowanie, &QComboBox::currentIndexChanged, this, [this](int mode) {
+        if (mode == smImplicit && port->value() == quickconnect::kDefaultPort)
+            port->setValue(kImplicitTlsPort);
+        else if (mode != smImplicit && port->value() == kImplicitTlsPort)
+            port->setValue(quickconnect::kDefaultPort);
+    });
     FormActivate();
 }
 
@@ -115,6 +135,10 @@ void TForm10::FormActivate() {
         else if (auto* button = qobject_cast<QAbstractButton*>(control))
             button->setText(caption(*text, flag));
     }
+    lbl_tls->setText(lang::pick(tlstext::kSecurityLabel, flag));
+    for (int mode = 0; mode < szyfrowanie->count(); ++mode)
+        szyfrowanie->setItemText(
+            mode, lang::pick(servers::securityModeName(TIdSecurityMode(mode)), flag));
     platform::applyFieldColors({adres, uzytkownik, haslo, port}, main->settings.fieldBackground,
                                main->settings.fieldText);
     adres->setFocus();
@@ -160,6 +184,12 @@ void TForm10::PolaczClick() {
     main->pasywnyClick();
     main->trasa = trasa->isChecked();
     main->trasaClick();
+    // This connection's own mode; later connections go by the saved servers'.
+    struct SecurityScope {
+        SecurityScope(TForm1& form, int mode) : Form(form) { Form.quickConnectSecurity = mode; }
+        ~SecurityScope() { Form.quickConnectSecurity.reset(); }
+        TForm1& Form;
+    } security(*main, szyfrowanie->currentIndex());
     try {
         main->pol2Click();
     } catch (const std::exception&) {

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -21,6 +22,8 @@ public:
     QLineEdit* haslo;
     QCheckBox* anonimowy;
     QSpinBox* port;
+    QComboBox* szyfrowanie; // item index = TIdSecurityMode
+    QLabel* lbl_tls;
     QCheckBox* pas;
     QCheckBox* trasa;
     QPushButton* Polacz;

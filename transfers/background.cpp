@@ -3,6 +3,7 @@
 
 #include "app/main_window.h"
 #include "app/top_panel.h"
+#include "ftp/id_ftp.h"
 #include "local/local_lists.h"
 #include "platform/paths.h"
 #include "platform/services.h"
@@ -88,7 +89,7 @@ void TForm1::wyslij_n_sesjaClick() {
              QString::fromLatin1(backgroundtext::kFtpCaption), BoxKind::Information);
         return;
     }
-    backgroundJobs->submit(Zapisz_n_sesje(), program, languageFlag());
+    backgroundJobs->submit(Zapisz_n_sesje(), program, languageFlag(), int(FTP->Security));
 }
 
 void TForm1::sciagnij_n_sClick() {
@@ -115,7 +116,7 @@ void TForm1::sciagnij_n_sClick() {
         return;
     }
     session::hourglass();
-    backgroundJobs->submit(Zapisz_n_sesje_ftp(), program, languageFlag());
+    backgroundJobs->submit(Zapisz_n_sesje_ftp(), program, languageFlag(), int(FTP->Security));
     session::normalCursor();
 }
 

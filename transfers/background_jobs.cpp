@@ -4,6 +4,7 @@
 #include "platform/services.h"
 #include "transfers/background_job.h"
 #include "transfers/background_texts.h"
+#include "transfers/job_security.h"
 
 #include <QFile>
 #include <QTimer>
@@ -22,8 +23,9 @@ BackgroundJobs::BackgroundJobs(QObject* parent) : QObject(parent), poll_(new QTi
     connect(poll_, &QTimer::timeout, this, &BackgroundJobs::next);
 }
 
-void BackgroundJobs::submit(const QStringList& lines, const QString& program, int language) {
-    jobs_.append({lines, program, language});
+void BackgroundJobs::submit(const QStringList& lines, const QString& program, int language,
+                            int security) {
+    jobs_.append({lines, program, language, security});
     next();
 }
 
@@ -40,7 +42,8 @@ void BackgroundJobs::next() {
         awaitingRead_ = false;
         const Job job = jobs_.takeFirst();
         const QString path = jobFile();
-        if (!background::writeJob(path, job.lines)) {
+        if (!background::writeJob(path, job.lines) ||
+            !background::writeJobSecurity(TIdSecurityMode(job.security))) {
             platform::services().messageDlg(
                 lang::pick(backgroundtext::kJobNotWritten, job.language) + path,
                 platform::DlgType::Error, platform::DlgButtons::Ok);

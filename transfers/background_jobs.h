@@ -17,7 +17,8 @@ public:
 
     // Writes the job and starts `program`, now or once the job before it was
     // read; a failure is told in `language`.
-    void submit(const QStringList& lines, const QString& program, int language);
+    // `security` is the TIdSecurityMode the job's session is to use.
+    void submit(const QStringList& lines, const QString& program, int language, int security = 0);
     int waiting() const { return int(jobs_.size()); }
 
     // A program that has not read its job by then never will (it failed to
@@ -30,6 +31,7 @@ private:
         QStringList lines;
         QString program;
         int language;
+        int security;
     };
     void next();
     bool previousUnread() const;

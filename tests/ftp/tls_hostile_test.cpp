@@ -1,9 +1,13 @@
 // TLS against servers that misbehave: a handshake that stalls ends at the engine's
-// time-out, and clear text slipped in behind "234" is never taken for the server's.
+// time-out, clear text slipped in behind "234" is never taken for the server's, data
+// cut without a close-notify is a failed file, and a refused PROT P ends the session.
 #include "fake_server_fixture.h"
 #include "ftp/id_exception.h"
+#include "tests/support/ftp/py_ftp_server.h"
+#include "tests/support/ftp/test_certificate.h"
 
 #include <chrono>
+#include <memory>
 
 class TlsHostileServer : public FakeServerTest {
 protected:
@@ -67,4 +71,49 @@ TEST_F(TlsHostileServer, IfOfferedKeepsGoingInClearWhenAuthIsRefused) {
     ftp.UseExtensions = false;
     ftp.OpenSession();
     EXPECT_FALSE(ftp.Encrypted());
+}
+
+// A scripted TLS server (Python's ssl module) for what pyftpdlib never does.
+class ScriptedTlsServer : public ::testing::Test {
+protected:
+    std::unique_ptr<ftptest::PyFtpServer> start(const std::string& scenario) {
+        auto server = std::make_unique<ftptest::PyFtpServer>(
+            root.path(), "korvante", "secret", false,
+            std::vector<std::string>{"--tls", ftptest::makeTestCertificate(keys.path()),
+                                     "--hostile-tls", scenario});
+        ftp.Host = "127.0.0.1";
+        ftp.Port = server->port();
+        ftp.User = "korvante";
+        ftp.Password = "secret";
+        ftp.Passive = true;
+        ftp.ReadTimeOut = 5000;
+        ftp.UseExtensions = false;
+        ftp.Security = smExplicitRequired;
+        ftp.OnCertificate = [](const TIdCertificateInfo&) { return true; };
+        return server;
+    }
+    ftptest::TempDir keys, root, local;
+    TIdFTP ftp;
+};
+
+TEST_F(ScriptedTlsServer, DataCutWithoutCloseNotifyShortOfTheAnnouncedSizeIsAFailedFile) {
+    auto server = start("short-download");
+    // ASCII: line ends may change a count, so only the missing close-notify tells.
+    ftp.TransferType = ftASCII;
+    ftp.OpenSession();
+    ASSERT_TRUE(ftp.DataProtected());
+    EXPECT_THROW(ftp.DownloadToFile("file", local.file("file")), EIdTransferIncomplete);
+    EXPECT_EQ(ftp.LastTransfer().Bytes, 400);
+}
+
+TEST_F(ScriptedTlsServer, RefusedProtPEndsTheConnectionInsteadOfSendingDataInClear) {
+    auto server = start("prot-refused");
+    try {
+        ftp.OpenSession();
+        FAIL() << "the session went on without protected data";
+    } catch (const EIdTLSError& e) {
+        EXPECT_EQ(e.Kind, EIdTLSError::tkDataRefused);
+        EXPECT_NE(std::string(e.what()).find("534"), std::string::npos) << e.what();
+    }
+    EXPECT_FALSE(ftp.IsOpen());
 }

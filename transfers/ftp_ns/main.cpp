@@ -9,6 +9,7 @@
 #include "transfers/ftp_ns/job_file.h"
 #include "transfers/ftp_ns/job_runner.h"
 #include "transfers/ftp_ns/progress_window.h"
+#include "transfers/job_security.h"
 
 #include <QApplication>
 #include <QFile>
@@ -44,6 +45,7 @@ int main(int argc, char** argv) {
     const QStringList lines = textfile::readLines(jobPath, &exists);
     // Whatever its contents, the file held a password: it goes at once.
     QFile::remove(jobPath);
+    const TIdSecurityMode security = background::takeJobSecurity();
     QString why;
     std::optional<FtpNsJob> job = exists ? parseFtpNsJob(lines, &why) : std::nullopt;
     if (!exists)
@@ -63,6 +65,8 @@ int main(int argc, char** argv) {
     antiFreeze.Pump = [](bool) { QCoreApplication::processEvents(); };
 
     FtpNsRunner runner(*job);
+    runner.ftp().Security = security;
+    runner.ftp().OnCertificate = background::acceptInBackground;
     // Tests shorten every wait; a user never needs to.
     bool timeoutSet = false;
     const int timeoutMs = qEnvironmentVariableIntValue("KORVANTE_FTP_TIMEOUT_MS", &timeoutSet);

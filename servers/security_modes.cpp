@@ -1,0 +1,96 @@
+#include "servers/security_modes.h"
+
+#include "platform/paths.h"
+#include "platform/text_file.h"
+
+namespace servers {
+
+namespace {
+
+constexpr Msg kModeNames[] = {
+    {"zwykłe FTP", "plain FTP"},
+    {"FTP przez TLS, jeśli serwer je oferuje", "FTP over TLS if the server offers it"},
+    {"wymagaj jawnego TLS", "require explicit TLS"},
+    {"niejawne TLS", "implicit TLS"},
+};
+
+QString filePath() {
+    return platform::programFileAnyCase(QString::fromLatin1(kSecurityFileName));
+}
+
+bool sameServer(const QStringList& fields, const ServerKey& key) {
+    return fields.size() >= 4 && fields[1] == key.user &&
+           fields[2].compare(key.host, Qt::CaseInsensitive) == 0 &&
+           fields[3].trimmed() == key.port.trimmed();
+}
+
+QStringList fieldsOf(const QString& line) {
+    QStringList fields = line.split(QLatin1Char('*'));
+    fields.removeLast(); // the text after the last "*" belongs to no field
+    return fields;
+}
+
+} // namespace
+
+const Msg& securityModeName(TIdSecurityMode mode) {
+    return kModeNames[int(mode) >= 0 && int(mode) < 4 ? int(mode) : 0];
+}
+
+QString securityModeMark(TIdSecurityMode mode) {
+    switch (mode) {
+    case smPlain:
+        return {};
+    case smExplicitIfOffered:
+        return QStringLiteral("TLS?");
+    case smExplicitRequired:
+        return QStringLiteral("TLS");
+    case smImplicit:
+        return QStringLiteral("TLS/990");
+    }
+    return {};
+}
+
+TIdSecurityMode securityModeFromIndex(int index) {
+    return index >= 0 && index < 4 ? TIdSecurityMode(index) : smPlain;
+}
+
+QString securityLine(const ServerKey& key, TIdSecurityMode mode) {
+    return QString::number(int(mode)) + QLatin1Char('*') + key.user + QLatin1Char('*') + key.host +
+           QLatin1Char('*') + key.port.trimmed() + QLatin1Char('*');
+}
+
+TIdSecurityMode securityModeIn(const QStringList& lines, const ServerKey& key) {
+    for (const QString& line : lines) {
+        const QStringList fields = fieldsOf(line);
+        if (sameServer(fields, key)) {
+            bool numeric = false;
+            const int mode = fields[0].toInt(&numeric);
+            return numeric ? securityModeFromIndex(mode) : smPlain;
+        }
+    }
+    return smPlain;
+}
+
+TIdSecurityMode securityModeOf(const ServerKey& key) {
+    return securityModeIn(textfile::readLines(filePath()), key);
+}
+
+bool storeSecurityMode(const ServerKey& key, TIdSecurityMode mode, const ServerKey* previous) {
+    bool exists = false;
+    const QString path = filePath();
+    const QStringList lines = textfile::readLines(path, &exists);
+    QStringList kept;
+    for (const QString& line : lines) {
+        const QStringList fields = fieldsOf(line);
+        if (sameServer(fields, key) || (previous && sameServer(fields, *previous)))
+            continue;
+        kept << line;
+    }
+    if (mode != smPlain)
+        kept << securityLine(key, mode);
+    if (!exists && kept.isEmpty())
+        return true;
+    return textfile::writeLines(path, kept);
+}
+
+} // namespace servers
