@@ -34,8 +34,14 @@ template <auto region, auto control> void textIn(TForm1& window, const QString& 
 template <auto region, auto control> void hintIn(TForm1& window, const QString& caption) {
     ((window.*region)->*control)->setToolTip(caption);
 }
+void setColumnCaption(QTreeWidget* list, int column, const QString& caption) {
+    list->headerItem()->setText(column, caption);
+}
+void setColumnCaption(RemoteListView* list, int column, const QString& caption) {
+    list->setHeaderText(column, caption);
+}
 template <auto list, int column> void header(TForm1& window, const QString& caption) {
-    (window.*list)->headerItem()->setText(column, caption);
+    setColumnCaption(window.*list, column, caption);
 }
 void windowTitle(TForm1& window, const QString& caption) {
     window.setWindowTitle(caption);

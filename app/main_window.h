@@ -6,6 +6,8 @@
 #include "app/language.h"
 #include "app/panel_status_bar.h"
 #include "app/settings.h"
+#include "session/raw_listing.h"
+#include "session/remote_list_view.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -146,13 +148,13 @@ public:
     QCheckBox* szukaj_cale = nullptr;
     QTreeWidget* ftp_lista = nullptr;
     QSplitter* Splitter3 = nullptr;
-    QTreeWidget* l3 = nullptr;
+    RemoteListView* l3 = nullptr;
     TPanelStatusBar* status_ftp = nullptr;
 
     // Hidden lists: plain data. ListBox1 holds the raw remote listing and
     // ListBox2 the loaded server lines; each row of l3 / ftp_lista also
-    // carries its own line (item data), so sorting never separates them.
-    QStringList ListBox1;
+    // carries its own line, so sorting never separates them.
+    remotelist::RawListing ListBox1;
     QStringList ListBox2;
     QStringList lista_bufor, lista_bufor2, lista_bufor3;
     QString edit_drukuj;
@@ -314,6 +316,7 @@ public:
     void SpeedButton4Click();
     // Refills l3 from raw listing lines (sorted once at the end when sorting is on).
     void showListing(const std::vector<std::string>& lines);
+    void showListing(TIdListing lines);
     QString clickedRemoteName;      // caption of the row last clicked in l3
     bool dragAllowed = false;       // the mouse may start dragging rows of l3
     bool l3Sorted = false;          // sorting by caption, on for the rest of the run
@@ -390,11 +393,11 @@ public:
     void wlacz_buforClick(); // queue mode on or off
     void bufor_zaznacz_allClick();
     void edycja_buforClick();
-    void usun_buforClick(); // empties the queue and its editor
-    void S_bufor();         // downloads the queue
-    void addToQueue(QTreeWidgetItem* row);
-    void closeQueueEditor(); // a new connection closes the editor window
-    void endQueueMode();     // empties the editor's lists and switches queue mode off
+    void usun_buforClick();   // empties the queue and its editor
+    void S_bufor();           // downloads the queue
+    void addToQueue(int row); // a row of l3
+    void closeQueueEditor();  // a new connection closes the editor window
+    void endQueueMode();      // empties the editor's lists and switches queue mode off
 
     // ---- background sessions (transfers/background*.cpp) -------------------
     // Connects the two "separate session" commands; once.

@@ -171,8 +171,12 @@ void TForm1::buildServerPanel() {
                            {QStringLiteral("Nazwa serwera"), QStringLiteral("Typ logowania"),
                             QStringLiteral("Hasło zapisane"), QStringLiteral("TLS")},
                            {265, 95, 90, 60});
-    l3 = reportList(Splitter3, "l3",
-                    {QStringLiteral("Zasoby serwera FTP"), QStringLiteral("Atrybuty")}, {350, 90});
+    l3 = named(new RemoteListView(Splitter3), "l3");
+    l3->setHeaderText(0, QStringLiteral("Zasoby serwera FTP"));
+    l3->setHeaderText(1, QStringLiteral("Atrybuty"));
+    l3->setColumnWidth(0, 350);
+    l3->setColumnWidth(1, 90);
+    l3->setContextMenuPolicy(Qt::CustomContextMenu);
     l3->setSelectionMode(QAbstractItemView::ExtendedSelection);
     column->addWidget(Splitter3, 1);
     status_ftp = named(new TPanelStatusBar(panel_ftp), "status_ftp");

@@ -104,7 +104,7 @@ void TForm1::wireShell() {
             [this](int pos, int) { Splitter1Moved(pos); });
     connect(katalog, &TLocalFolderList::directoryChanged, pliki, &TLocalFileList::setDirectory);
     // Which list was clicked last.
-    connect(l3, &QTreeWidget::itemPressed, this, [this] {
+    connect(l3, &QAbstractItemView::pressed, this, [this] {
         l3Tag = 100;
         szukajTag = 200;
     });

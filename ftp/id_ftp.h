@@ -8,6 +8,7 @@
 #pragma once
 
 #include "ftp/id_ftp_features.h"
+#include "ftp/id_listing.h"
 #include "ftp/id_reply.h"
 #include "ftp/id_simple_server.h"
 #include "ftp/id_tcp_client.h"
@@ -84,6 +85,9 @@ public:
 
     // LIST (details) or NLST over a data connection; replaces destination's contents.
     void ListDirectory(std::vector<std::string>& destination, const std::string& pathMask = {},
+                       bool details = true);
+    // The same as one block of bytes with the place of each line: no string per line.
+    void ListDirectory(TIdListing& destination, const std::string& pathMask = {},
                        bool details = true);
     // The raw listing bytes into a stream of the caller's (which may keep or drop them).
     void ListDirectoryToStream(TIdStream& destination, const std::string& pathMask = {},

@@ -286,6 +286,26 @@ void TIdFTP::ListDirectory(std::vector<std::string>& destination, const std::str
         ConvertMlsdLines(destination);
 }
 
+void TIdFTP::ListDirectory(TIdListing& destination, const std::string& pathMask, bool details) {
+    CappedMemoryStream data(MaxListingSize, *this);
+    ListDirectoryToStream(data, pathMask, details);
+    if (data.Overflowed)
+        throw EIdReplyTooLong("Listing longer than " + std::to_string(MaxListingSize) + " bytes.");
+    std::string bytes = data.TakeBytes();
+    // The stream grew by doubling; a large listing should not keep the spare half.
+    if (bytes.capacity() > bytes.size() + bytes.size() / 4 + 4096)
+        bytes.shrink_to_fit();
+    const auto lineEnds =
+        static_cast<int64_t>(std::max(std::count(bytes.begin(), bytes.end(), '\n'),
+                                      std::count(bytes.begin(), bytes.end(), '\r')));
+    if (static_cast<int64_t>(bytes.size()) + lineEnds * int64_t(sizeof(TIdListingLine)) >
+            MaxListingSize ||
+        bytes.size() > UINT32_MAX)
+        throw EIdReplyTooLong("Listing of " + std::to_string(lineEnds) + " lines takes more than " +
+                              std::to_string(MaxListingSize) + " bytes.");
+    destination = idSplitListingInPlace(std::move(bytes));
+}
+
 void TIdFTP::DownloadToStream(const std::string& remotePath, TIdStream& destination,
                               int64_t restartAt) {
     if (restartAt > 0) {

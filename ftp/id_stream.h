@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 class TIdStream {
 public:
@@ -32,6 +33,11 @@ public:
     void Truncate() override { Data.resize(static_cast<size_t>(Pos)); }
 
     const std::string& Bytes() const { return Data; }
+    // Hands the bytes over and leaves the stream empty.
+    std::string TakeBytes() {
+        Pos = 0;
+        return std::exchange(Data, std::string());
+    }
 
 private:
     std::string Data;

@@ -39,13 +39,13 @@ void TForm1::wlasciwosciClick() {
                               DlgType::Information, DlgButtons::Ok);
         return;
     }
-    const QTreeWidgetItem* row = l3->currentItem();
-    if (!row || remotelist::picture(row) == remotelist::kFolderPicture)
+    const int row = l3->currentRow();
+    if (row < 0 || l3->rows()->picture(row) == remotelist::kFolderPicture)
         return;
     RemoteFileFacts facts;
-    const listing::ParsedLine line = remotelist::parsed(row);
+    const listing::ParsedLine line = l3->rows()->parsed(row);
     facts.name = listing::decodeServerText(line.name);
-    facts.rawLine = remotelist::rawLine(row);
+    facts.rawLine = l3->rows()->rawLine(row);
     facts.server = topPanel->FTpServer->text();
     facts.folder = topPanel->CurrentDirEdit->text();
     session::hourglass();

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build make pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6svg6
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6svg6 libicu-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   python3 python3-pyftpdlib curl lftp time
   libssl-dev openssl python3-openssl ca-certificates

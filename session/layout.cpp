@@ -38,7 +38,7 @@ void TForm1::Statusy() {
     status_ftp->setPanelText(0, lang::pick(sessiontext::kServersCount, flag) +
                                     QString::number(ftp_lista->topLevelItemCount()));
     status_ftp->setPanelText(1, lang::pick(sessiontext::kRemoteCount, flag) +
-                                    QString::number(l3->topLevelItemCount()));
+                                    QString::number(l3->rowCount()));
 }
 
 void TForm1::kontClick() {

@@ -77,9 +77,9 @@ void changeDir(TForm1& form, const std::string& path, Attempt attempt) {
         const std::string where = form.FTP->CurrentDirectory();
         form.currentDirRaw = where;
         form.topPanel->CurrentDirEdit->setText(listing::decodeServerText(where));
-        std::vector<std::string> lines;
+        TIdListing lines;
         form.FTP->ListDirectory(lines, std::string(), true);
-        form.showListing(lines);
+        form.showListing(std::move(lines));
     } catch (const std::exception& failure) {
         // A session the user has just closed needs no explanation.
         if (form.userClosedSession)
@@ -118,9 +118,13 @@ std::string TForm1::remotePathBytes(const QString& path) const {
 }
 
 void TForm1::showListing(const std::vector<std::string>& lines) {
-    const remotelist::Filled filled = remotelist::fill(l3, lines, l3Sorted);
-    ListBox1 = filled.rawLines;
+    showListing(idJoinListing(lines));
+}
+
+void TForm1::showListing(TIdListing lines) {
+    ListBox1 = remotelist::RawListing(std::move(lines));
     // A server that took OPTS UTF8 ON expects UTF-8 names whatever its listing held.
-    listingUtf8 = filled.utf8 || FTP->Utf8Names();
+    listingUtf8 = ListBox1.isValidUtf8() || FTP->Utf8Names();
+    l3->rows()->fill(ListBox1, l3Sorted);
     Statusy();
 }

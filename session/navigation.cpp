@@ -18,10 +18,10 @@ using platform::services;
 namespace {
 
 void focusFirstRow(TForm1& form) {
-    if (form.l3->topLevelItemCount() == 0)
+    if (form.l3->rowCount() == 0)
         return;
     form.l3->setFocus();
-    form.l3->setCurrentItem(form.l3->topLevelItem(0));
+    form.l3->setCurrentRow(0);
 }
 
 void tellNotConnected(const Msg& message) {
@@ -32,8 +32,8 @@ void tellNotConnected(const Msg& message) {
 } // namespace
 
 void TForm1::l3DblClick() {
-    QTreeWidgetItem* row = l3->currentItem();
-    if (!row)
+    const int row = l3->currentRow();
+    if (row < 0)
         return;
     dragAllowed = false;
     // One conversation at a time: a double click while a call waits is ignored.
@@ -41,7 +41,7 @@ void TForm1::l3DblClick() {
         return;
     session::hourglass();
     // The row may be gone once the engine has run; keep only what it said.
-    const listing::ParsedLine entry = remotelist::parsed(row);
+    const listing::ParsedLine entry = l3->rows()->parsed(row);
     const std::string name = entry.name.toStdString();
     if (entry.isFolder)
         ChageDirRaw(name);
@@ -78,11 +78,11 @@ void TForm1::ftp_wszystkieClick() {
         tellNotConnected(sessiontext::kNotConnected);
         return;
     }
-    for (int i = 0; i < l3->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* row = l3->topLevelItem(i);
-        if (remotelist::picture(row) == remotelist::kFilePicture)
-            row->setSelected(true);
-    }
+    std::vector<int> files;
+    for (int i = 0; i < l3->rowCount(); ++i)
+        if (l3->rows()->picture(i) == remotelist::kFilePicture)
+            files.push_back(i);
+    l3->selectRows(files);
 }
 
 void TForm1::ftp_nicClick() {
@@ -96,14 +96,14 @@ void TForm1::ftp_nicClick() {
 void TForm1::l3Click() {
     l3Tag = 100;
     szukajTag = 200;
-    QTreeWidgetItem* row = l3->currentItem();
-    if (!row)
+    const int row = l3->currentRow();
+    if (row < 0)
         return;
-    clickedRemoteName = row->text(0);
+    clickedRemoteName = l3->rows()->caption(row);
     dragAllowed = true;
     if (!connected())
         return;
-    const bool file = remotelist::picture(row) == remotelist::kFilePicture;
+    const bool file = l3->rows()->picture(row) == remotelist::kFilePicture;
     wlasciwosci->setEnabled(file);
     otworz_katalog->setEnabled(!file);
     if (file) {
@@ -122,7 +122,7 @@ void TForm1::l3ColumnClick() {
     l3Sorted = true;
     l3->header()->setSortIndicatorShown(true);
     l3->header()->setSortIndicator(0, Qt::AscendingOrder);
-    remotelist::sortByCaption(l3);
+    l3->rows()->sortByCaption();
 }
 
 void TForm1::filtr2Click() {
@@ -142,14 +142,7 @@ void TForm1::filtr2Click() {
         Statusy();
         return;
     }
-    QList<QTreeWidgetItem*> matches;
-    for (int i = 0; i < l3->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem* row = l3->topLevelItem(i);
-        if (row->text(0).right(3) == *mask)
-            matches.append(remotelist::makeFilteredRow(row));
-    }
-    l3->clear();
-    l3->addTopLevelItems(matches);
+    l3->rows()->keepCaptionsEndingWith(*mask);
     Statusy();
     session::normalCursor();
 }

@@ -34,10 +34,9 @@ void TForm1::zmiana_liter() {
     };
     std::vector<Row> rows;
     std::set<std::string> names;
-    for (int i = 0; i < l3->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem* row = l3->topLevelItem(i);
+    for (int i = 0; i < l3->rowCount(); ++i) {
         rows.push_back(
-            {remotelist::remoteName(row), remotelist::picture(row) == remotelist::kFolderPicture});
+            {l3->rows()->remoteName(i), l3->rows()->picture(i) == remotelist::kFolderPicture});
         names.insert(rows.back().name);
     }
     const int count = int(rows.size());

@@ -53,11 +53,11 @@ struct Fetched {
 
 // The current row, a file, downloaded whole; nullopt when it did not arrive.
 std::optional<Fetched> fetchCurrentFile(TForm1& form) {
-    const QTreeWidgetItem* row = form.l3->currentItem();
-    const listing::ParsedLine line = remotelist::parsed(row);
+    const int row = form.l3->currentRow();
+    const listing::ParsedLine line = form.l3->rows()->parsed(row);
     const std::string remote = line.name.toStdString();
     const QString name = listing::decodeServerText(line.name);
-    const QByteArray raw = remotelist::rawLine(row);
+    const QByteArray raw = form.l3->rows()->rawLine(row);
     const QString folder = openedCopiesFolder(form);
     if (folder.isEmpty() || !transfers::safeLocalName(name))
         return std::nullopt;
@@ -99,8 +99,8 @@ std::optional<Fetched> fetchCurrentFile(TForm1& form) {
 void openFetched(TForm1& form, bool run) {
     if (!form.remoteCommandAllowed())
         return;
-    const QTreeWidgetItem* row = form.l3->currentItem();
-    if (!row || remotelist::picture(row) == remotelist::kFolderPicture) {
+    const int row = form.l3->currentRow();
+    if (row < 0 || form.l3->rows()->picture(row) == remotelist::kFolderPicture) {
         services().messageDlg(lang::pick(transfertext::kNothingOrOffline, languageFlag()),
                               DlgType::Information, DlgButtons::Ok);
         return;

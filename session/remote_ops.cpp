@@ -33,11 +33,8 @@ struct Entry {
 // RMD disconnects and empties l3 in the middle of the loop.
 std::vector<Entry> selectedEntries(const TForm1& form) {
     std::vector<Entry> entries;
-    for (int i = 0; i < form.l3->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem* row = form.l3->topLevelItem(i);
-        if (!row->isSelected())
-            continue;
-        const listing::ParsedLine line = remotelist::parsed(row);
+    for (const int row : form.l3->selectedRows()) {
+        const listing::ParsedLine line = form.l3->rows()->parsed(row);
         entries.push_back(
             {line.name.toStdString(), listing::decodeServerText(line.name), line.isFolder});
     }
@@ -204,8 +201,8 @@ void TForm1::n_serwerClick() {
     if (sessionCallDepth > 0 || transferRunning)
         return;
     const int flag = languageFlag();
-    QTreeWidgetItem* row = l3->currentItem();
-    if (!connected() || !row) {
+    const int row = l3->currentRow();
+    if (!connected() || row < 0) {
         services().messageDlg(lang::pick(text::kNothingToRename, flag), DlgType::Information,
                               DlgButtons::Ok);
         return;
@@ -213,7 +210,7 @@ void TForm1::n_serwerClick() {
     // Only the two languages ask; any other flag does nothing.
     if (flag != 0 && flag != 1)
         return;
-    const listing::ParsedLine line = remotelist::parsed(row);
+    const listing::ParsedLine line = l3->rows()->parsed(row);
     const std::string oldName = line.name.toStdString();
     const std::optional<QString> answer = services().inputBox(
         lang::pickStrict(text::kRenameCaption, flag), lang::pickStrict(text::kRenamePrompt, flag),

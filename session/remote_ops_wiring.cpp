@@ -45,6 +45,6 @@ void TForm1::komendaClick() {
 
 void TForm1::Wicej1Click() {
     // No connection needed: offline the window shows its header alone.
-    Form16->fill(ListBox1);
+    Form16->fill(ListBox1.toStringList());
     platform::services().showModal(*Form16);
 }

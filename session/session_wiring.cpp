@@ -92,8 +92,8 @@ void TForm1::wireSession() {
     connect(topPanel->dynamik, &QToolButton::clicked, this, &TForm1::dynamikClick);
 
     // The remote list and its commands.
-    connect(l3, &QTreeWidget::itemDoubleClicked, this, &TForm1::l3DblClick);
-    connect(l3, &QTreeWidget::itemClicked, this, &TForm1::l3Click);
+    connect(l3, &QAbstractItemView::doubleClicked, this, &TForm1::l3DblClick);
+    connect(l3, &QAbstractItemView::clicked, this, &TForm1::l3Click);
     l3->header()->setSectionsClickable(true);
     connect(l3->header(), &QHeaderView::sectionClicked, this, &TForm1::l3ColumnClick);
     for (QAction* open : {otworz_katalog, MenuItem6})
@@ -121,7 +121,8 @@ void TForm1::wireSession() {
     connect(rows, &QAbstractItemModel::rowsRemoved, l3Changed, changed);
     connect(rows, &QAbstractItemModel::modelReset, l3Changed, changed);
     connect(rows, &QAbstractItemModel::dataChanged, l3Changed, changed);
-    connect(l3, &QTreeWidget::itemSelectionChanged, l3Changed, changed);
+    connect(rows, &QAbstractItemModel::layoutChanged, l3Changed, changed);
+    connect(l3->selectionModel(), &QItemSelectionModel::selectionChanged, l3Changed, changed);
 
     auto* events = new SessionEvents(this);
     l3->viewport()->setMouseTracking(true);

@@ -48,10 +48,9 @@ background::Connection connectionOf(const TForm1& form) {
 // The selected file rows; a folder cannot be fetched as a file.
 QStringList selectedRemoteFiles(const TForm1& form) {
     QStringList names;
-    for (int i = 0; i < form.l3->topLevelItemCount(); ++i)
-        if (const QTreeWidgetItem* row = form.l3->topLevelItem(i);
-            row->isSelected() && remotelist::picture(row) != remotelist::kFolderPicture)
-            names << row->text(0);
+    for (const int row : form.l3->selectedRows())
+        if (form.l3->rows()->picture(row) != remotelist::kFolderPicture)
+            names << form.l3->rows()->caption(row);
     return names;
 }
 
@@ -93,9 +92,9 @@ void TForm1::wyslij_n_sesjaClick() {
 }
 
 void TForm1::sciagnij_n_sClick() {
-    const QTreeWidgetItem* current = l3->currentItem();
-    if (!connected() || l3->selectedItems().isEmpty() || !current ||
-        remotelist::picture(current) == remotelist::kFolderPicture)
+    const int current = l3->currentRow();
+    if (!connected() || !l3->hasSelectedRows() || current < 0 ||
+        l3->rows()->picture(current) == remotelist::kFolderPicture)
         return;
     const QString caption = QString::fromLatin1(backgroundtext::kProgramCaption);
     if (kopia_ftp.isEmpty()) {

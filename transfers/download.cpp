@@ -37,17 +37,14 @@ struct RemoteFile {
 // empties l3, and nothing may point into it then.
 std::vector<RemoteFile> selectedFiles(const TForm1& form) {
     std::vector<RemoteFile> files;
-    for (int i = 0; i < form.l3->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem* row = form.l3->topLevelItem(i);
-        if (!row->isSelected())
-            continue;
-        const listing::ParsedLine line = remotelist::parsed(row);
+    const remotelist::RemoteListModel& rows = *form.l3->rows();
+    for (const int row : form.l3->selectedRows()) {
+        const listing::ParsedLine line = rows.parsed(row);
         // A link is not followed: one to a folder would fetch what lies outside it.
-        const bool folder = remotelist::picture(row) == remotelist::kFolderPicture;
+        const bool folder = rows.picture(row) == remotelist::kFolderPicture;
         if (folder && (line.isLink || line.name == "." || line.name == ".."))
             continue;
-        files.push_back(
-            {remotelist::remoteName(row), listing::decodeServerText(line.name), folder});
+        files.push_back({rows.remoteName(row), listing::decodeServerText(line.name), folder});
     }
     return files;
 }
@@ -160,11 +157,8 @@ void TForm1::Blad_sciagania() {
     record.user = QString::fromStdString(FTP->User);
     record.password = QString::fromStdString(FTP->Password);
     record.remoteFolder = topPanel->CurrentDirEdit->text();
-    for (int i = 0; i < l3->topLevelItemCount(); ++i)
-        if (const QTreeWidgetItem* row = l3->topLevelItem(i); row->isSelected()) {
-            record.fileName = listing::decodeServerText(remotelist::parsed(row).name);
-            break;
-        }
+    if (const std::vector<int> selected = l3->selectedRows(); !selected.empty())
+        record.fileName = listing::decodeServerText(l3->rows()->parsed(selected.front()).name);
     transfers::writeErrorRecord(platform::programFile(QStringLiteral("error.dat")), record);
 }
 
@@ -181,7 +175,7 @@ void TForm1::s_plikClick() {
         QCoreApplication::processEvents();
         return;
     }
-    if (l3->selectedItems().isEmpty() || !connected()) {
+    if (!l3->hasSelectedRows() || !connected()) {
         services().messageDlg(lang::pick(transfertext::kNothingOrOffline, flag),
                               DlgType::Information, DlgButtons::Ok);
         return;

@@ -31,8 +31,8 @@ struct RemoteRow {
     std::string remote; // as the server wrote it
 };
 
-RemoteRow remoteRow(const QTreeWidgetItem* row) {
-    return {row->text(0), remotelist::remoteName(row)};
+RemoteRow remoteRow(const remotelist::RemoteListModel& rows, int row) {
+    return {rows.caption(row), rows.remoteName(row)};
 }
 
 // Queues one file of the current folder. The size is asked before anything
@@ -85,9 +85,9 @@ void setQueueMode(TForm1& form, bool on) {
 // The name to send for a queued file: the row of the folder just listed
 // that shows it, so the server gets back exactly what it wrote.
 std::string remoteNameIn(const TForm1& form, const QString& name) {
-    for (int i = 0; i < form.l3->topLevelItemCount(); ++i)
-        if (const QTreeWidgetItem* row = form.l3->topLevelItem(i); row->text(0) == name)
-            return remotelist::remoteName(row);
+    for (int i = 0; i < form.l3->rowCount(); ++i)
+        if (form.l3->rows()->caption(i) == name)
+            return form.l3->rows()->remoteName(i);
     return form.remotePathBytes(name);
 }
 
@@ -118,15 +118,17 @@ bool fetchFolder(TForm1& form, const QString& name, const QString& localFolder,
 
 namespace transfers {
 
-void queueFolder(TForm1& form, const QTreeWidgetItem* row) {
-    if (!form.queueModeOn() || !row || remotelist::picture(row) != remotelist::kFolderPicture)
+void queueFolder(TForm1& form, int row) {
+    const remotelist::RemoteListModel& rows = *form.l3->rows();
+    if (!form.queueModeOn() || row < 0 || row >= rows.rowCount() ||
+        rows.picture(row) != remotelist::kFolderPicture)
         return;
-    const listing::ParsedLine line = remotelist::parsed(row);
+    const listing::ParsedLine line = rows.parsed(row);
     // Links are not followed, and "." and ".." are no folders of their own.
     if (line.isLink || line.name == "." || line.name == "..")
         return;
     const QString folder = queue::folderLine(form.topPanel->CurrentDirEdit->text());
-    const QString name = row->text(0) + QLatin1Char('/');
+    const QString name = rows.caption(row) + QLatin1Char('/');
     // Its size is known only once the tree is read, when its turn comes.
     const QString sizeText = queue::sizeText(-1);
     form.lista_bufor << folder;
@@ -154,15 +156,16 @@ void TForm1::edycja_buforClick() {
     Form21->openEditor();
 }
 
-void TForm1::addToQueue(QTreeWidgetItem* row) {
+void TForm1::addToQueue(int row) {
     // SIZE may not be sent into the middle of another conversation.
-    if (!queueModeOn() || !row || remotelist::picture(row) == remotelist::kFolderPicture ||
-        !connected() || conversationRunning(*this))
+    if (!queueModeOn() || row < 0 || row >= l3->rowCount() ||
+        l3->rows()->picture(row) == remotelist::kFolderPicture || !connected() ||
+        conversationRunning(*this))
         return;
     session::hourglass();
     {
         session::SessionCall call(*this);
-        queueFile(*this, remoteRow(row));
+        queueFile(*this, remoteRow(*l3->rows(), row));
     }
     session::normalCursor();
 }
@@ -173,10 +176,9 @@ void TForm1::bufor_zaznacz_allClick() {
     session::hourglass();
     // Read once: a disconnect while the sizes are asked empties l3.
     std::vector<RemoteRow> files;
-    for (int i = 0; i < l3->topLevelItemCount(); ++i)
-        if (const QTreeWidgetItem* row = l3->topLevelItem(i);
-            remotelist::picture(row) == remotelist::kFilePicture)
-            files.push_back(remoteRow(row));
+    for (int i = 0; i < l3->rowCount(); ++i)
+        if (l3->rows()->picture(i) == remotelist::kFilePicture)
+            files.push_back(remoteRow(*l3->rows(), i));
     {
         session::SessionCall call(*this);
         for (const RemoteRow& file : files) {

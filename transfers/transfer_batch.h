@@ -12,7 +12,6 @@
 #include <string>
 
 class TForm1;
-class QTreeWidgetItem;
 
 namespace transfers {
 
@@ -53,7 +52,7 @@ int fetchTreeFiles(TForm1& form, const RemoteTree& tree, const std::string& here
                    SessionKeeper& keeper, const std::function<void(int)>& beforeFile);
 // Queue mode: a remote folder row joins the queue as one entry, downloaded with
 // everything below it into a local folder of the same name.
-void queueFolder(TForm1& form, const QTreeWidgetItem* row);
+void queueFolder(TForm1& form, int row); // a row of l3
 
 // The session of a window batch: a connection that a failed file cost (and the user did
 // not close) is opened again before the next file, and `reenter` takes the batch back to

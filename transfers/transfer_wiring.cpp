@@ -117,11 +117,11 @@ void TForm1::dropOnPanel(QWidget* target, QWidget* source) {
     if (target == pliki) {
         // A file or folder row downloads as F7 does; in queue mode a folder row joins the
         // queue first (a click has queued a file row already) and the queue runs.
-        const QTreeWidgetItem* row = l3->currentItem();
-        if (!row)
+        const int row = l3->currentRow();
+        if (row < 0)
             return;
-        const bool folder = remotelist::picture(row) == remotelist::kFolderPicture;
-        const listing::ParsedLine line = remotelist::parsed(row);
+        const bool folder = l3->rows()->picture(row) == remotelist::kFolderPicture;
+        const listing::ParsedLine line = l3->rows()->parsed(row);
         // A link is not followed, and ".." is the way up, not a folder to fetch.
         if (folder && (line.isLink || line.name == "." || line.name == ".."))
             return;

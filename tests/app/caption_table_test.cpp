@@ -248,8 +248,8 @@ QString shownText(QWidget* window, const QString& name) {
     if (name.contains(QLatin1Char('#'))) {
         const QString owner = name.section(QLatin1Char('#'), 0, 0);
         const int i = name.section(QLatin1Char('#'), 1).toInt();
-        if (auto* list = window->findChild<QTreeWidget*>(owner))
-            return list->headerItem()->text(i);
+        if (auto* list = window->findChild<QTreeView*>(owner))
+            return list->model()->headerData(i, Qt::Horizontal).toString();
         if (auto* tabs = window->findChild<QTabWidget*>(owner))
             return tabs->tabText(i);
         if (auto* combo = window->findChild<QComboBox*>(owner))

@@ -9,6 +9,7 @@
 #include "log/log_panel.h"
 #include "tests/app/shown_main_window.h"
 #include "tests/support/ftp/py_ftp_server.h"
+#include "tests/support/ui/user_input.h"
 
 #include <QAbstractButton>
 #include <QActionGroup>
@@ -111,7 +112,7 @@ struct CommandWalk : ShownMainWindow {
                          QString::number(form->connected()),
                          form->topPanel->CurrentDirEdit->text(),
                          form->katalog->directory(),
-                         QString::number(form->l3->topLevelItemCount()),
+                         QString::number(form->l3->rowCount()),
                          QString::number(form->pliki->count()),
                          QString::number(form->ftp_lista->topLevelItemCount()),
                          QString::number(form->l3->currentIndex().row()),
@@ -200,15 +201,15 @@ TEST_F(CommandWalk, EveryEnabledMenuItemButtonAndKeyRunsSomething) {
     ASSERT_TRUE(form->connected()) << services.messages().join('\n').toStdString();
     expectNoEnabledControlRunsNothing("connected");
     // The folder row clicked last: Enter opens it, Escape leads back up.
-    const auto folders = form->l3->findItems(QStringLiteral("inside"), Qt::MatchExactly);
-    ASSERT_EQ(folders.size(), 1);
-    clickRow(form->l3, form->l3->indexFromItem(folders.first()));
+    const QModelIndex folder = userinput::indexOf(form->l3, QStringLiteral("inside"));
+    ASSERT_TRUE(folder.isValid());
+    clickRow(form->l3, folder);
     expectEveryTakenKeyRuns(form->l3, "connected");
     EXPECT_TRUE(form->connected());
     // A download batch enables its controls wholesale at its end.
-    const auto rows = form->l3->findItems(QStringLiteral("remote.txt"), Qt::MatchExactly);
-    ASSERT_EQ(rows.size(), 1);
-    clickRow(form->l3, form->l3->indexFromItem(rows.first()));
+    const QModelIndex file = userinput::indexOf(form->l3, QStringLiteral("remote.txt"));
+    ASSERT_TRUE(file.isValid());
+    clickRow(form->l3, file);
     QTest::keyClick(form->l3, Qt::Key_F7);
     EXPECT_TRUE(QFile::exists(home.file(QStringLiteral("remote.txt"))));
     expectNoEnabledControlRunsNothing("after a download");

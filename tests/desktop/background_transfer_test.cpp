@@ -64,10 +64,10 @@ struct TransferInBackground : DesktopWindow {
     }
     void download(const QString& name) {
         form->l3->clearSelection();
-        for (int i = 0; i < form->l3->topLevelItemCount(); ++i)
-            if (form->l3->topLevelItem(i)->text(0) == name)
-                form->l3->topLevelItem(i)->setSelected(true);
-        ASSERT_EQ(form->l3->selectedItems().size(), 1) << name.toStdString();
+        for (int i = 0; i < form->l3->rowCount(); ++i)
+            if (form->l3->rows()->caption(i) == name)
+                form->l3->setRowSelected(i, true);
+        ASSERT_EQ(form->l3->selectedRows().size(), 1u) << name.toStdString();
         form->FormKeyDown(Qt::Key_F7, Qt::NoModifier);
     }
     // Runs `step` at every progress event of the transfers that follow.

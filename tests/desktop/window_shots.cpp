@@ -15,6 +15,7 @@
 #include "local/network_chooser.h"
 #include "session/quick_connect_dialog.h"
 #include "tests/support/ui/recording_services.h"
+#include "tests/support/ui/user_input.h"
 #include "transfers/progress_window.h"
 
 #include <QApplication>
@@ -60,12 +61,12 @@ bool photographDownload(TForm1& form, const QString& output) {
         std::fprintf(stderr, "could not connect to the demo server\n");
         return false;
     }
-    QTreeWidgetItem* file = rowOf(form.l3, QStringLiteral("big.bin"));
-    if (!file) {
+    const QModelIndex file = userinput::indexOf(form.l3, QStringLiteral("big.bin"));
+    if (!file.isValid()) {
         std::fprintf(stderr, "no big.bin on the demo server\n");
         return false;
     }
-    clickRow(form.l3, file);
+    userinput::clickRow(form.l3, file);
     bool saved = false;
     // The engine lets window events run while it transfers: the timer fires
     // with the progress window up and its labels filled.

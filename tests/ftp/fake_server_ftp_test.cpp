@@ -202,6 +202,33 @@ TEST_F(FtpCommands, ListingOfBareLineEndsCountsItsLinesAgainstTheCap) {
     expectStillInStep();
 }
 
+// The listing as one block: a line costs eight bytes of place, not a string, so
+// the same bare line ends fit; a tighter cap still refuses them and keeps what was.
+TEST_F(FtpCommands, ListingAsOneBlockCountsItsLinePlacesAgainstTheCap) {
+    scriptLogin();
+    for (int round = 0; round < 2; ++round) {
+        server.pasv();
+        server.expect("list");
+        server.acceptData();
+        server.reply("150 listing");
+        server.sendData("first\r\n" + std::string(256 << 10, '\n'));
+        server.closeData();
+        server.reply("226 done");
+    }
+    scriptStillInStep();
+    ftp.MaxListingSize = 4 << 20;
+    ftp.OpenSession();
+    TIdListing listing;
+    ftp.ListDirectory(listing);
+    ASSERT_EQ(listing.Lines.size(), size_t(1 + (256 << 10)));
+    EXPECT_EQ(listing.Line(0), "first");
+    EXPECT_EQ(listing.Line(1), "");
+    ftp.MaxListingSize = 2 << 20;
+    EXPECT_THROW(ftp.ListDirectory(listing), EIdReplyTooLong);
+    EXPECT_EQ(listing.Lines.size(), size_t(1 + (256 << 10)));
+    expectStillInStep();
+}
+
 TEST_F(FtpCommands, RefusedRetrClosesTheDataConnectionAndKeepsTheSession) {
     scriptLogin();
     server.pasv();

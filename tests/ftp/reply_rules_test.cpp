@@ -3,6 +3,7 @@
 #include "ftp/id_anti_freeze.h"
 #include "ftp/id_component.h"
 #include "ftp/id_exception.h"
+#include "ftp/id_listing.h"
 #include "ftp/id_log_debug.h"
 #include "ftp/id_reply.h"
 #include "ftp/id_socket_error.h"
@@ -84,6 +85,21 @@ TEST(ReplyRules, ListingLineEnds) {
     EXPECT_EQ(idSplitListing("a\r\n\r\nb"), (Lines{"a", "", "b"}));
     EXPECT_EQ(idSplitListing(std::string("a\nb\0c\n", 6)), (Lines{"a", "b"}));
     EXPECT_TRUE(idSplitListing("").empty());
+    // The one-block split finds the same lines, in place.
+    for (const std::string& text :
+         {std::string("a\r\nb\r\n"), std::string("a\nb\n"), std::string("a\rb"),
+          std::string("a\r\n\r\nb"), std::string("a\nb\0c\n", 6), std::string(),
+          std::string("\r\n\n\rx")}) {
+        const TIdListing listing = idSplitListingInPlace(text);
+        Lines lines;
+        for (size_t i = 0; i < listing.Lines.size(); ++i)
+            lines.emplace_back(listing.Line(i));
+        EXPECT_EQ(lines, idSplitListing(text)) << text;
+        const TIdListing joined = idJoinListing(lines);
+        ASSERT_EQ(joined.Lines.size(), lines.size());
+        for (size_t i = 0; i < lines.size(); ++i)
+            EXPECT_EQ(joined.Line(i), lines[i]);
+    }
 }
 
 TEST(ErrorTexts, SocketErrorsUseWindowsSocketsNumbers) {

@@ -215,7 +215,7 @@ TEST_F(SessionWindow, PropertiesAskTheSizeInBinaryMode) {
         size = static_cast<TForm11&>(dialog).w_rozmiar->text();
         return QDialog::Accepted;
     };
-    form->l3->setCurrentItem(row("big.iso"));
+    form->l3->setCurrentRow(row("big.iso"));
     form->wlasciwosciClick();
     EXPECT_TRUE(server.finished());
     EXPECT_EQ(server.errors(), "");

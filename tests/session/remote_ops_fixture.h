@@ -48,11 +48,11 @@ struct RemoteOps : SessionWindow {
                           QPoint(header->sectionViewportPosition(0) + 10, header->height() / 2));
     }
     void clickRow(const QString& caption, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTreeWidgetItem* r = row(caption);
-        ASSERT_NE(r, nullptr) << caption.toStdString();
-        form->l3->scrollToItem(r);
+        const int r = row(caption);
+        ASSERT_GE(r, 0) << caption.toStdString();
+        form->l3->scrollTo(form->l3->rows()->index(r, 0));
         QTest::mouseClick(form->l3->viewport(), Qt::LeftButton, modifiers,
-                          form->l3->visualItemRect(r).center());
+                          form->l3->rowRect(r).center());
     }
     void key(int k) { QTest::keyClick(form->l3, Qt::Key(k)); }
     QStringList sent(const QString& prefix) const {

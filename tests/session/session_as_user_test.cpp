@@ -53,7 +53,7 @@ TEST_F(SessionAsUser, ANewSessionStartsAtTheRootAndConnectOnAnOpenSessionDoesNot
     chooseServer();
     QTest::keyClick(form.get(), Qt::Key_F5);
     ASSERT_TRUE(form->connected()) << services.messages().join('\n').toStdString();
-    userinput::doubleClickRow(form->l3, rowOf(form->l3, "public_html"));
+    userinput::doubleClickRow(form->l3, userinput::indexOf(form->l3, "public_html"));
     ASSERT_EQ(form->topPanel->CurrentDirEdit->text(), "/public_html");
 
     // Connect again while connected, both ways the window offers it.
@@ -65,7 +65,7 @@ TEST_F(SessionAsUser, ANewSessionStartsAtTheRootAndConnectOnAnOpenSessionDoesNot
     EXPECT_TRUE(form->topPanel->roz2->isEnabled());
     EXPECT_FALSE(form->topPanel->pol2->isEnabled());
     EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/public_html");
-    EXPECT_NE(rowOf(form->l3, "inner"), nullptr);
+    EXPECT_TRUE(userinput::indexOf(form->l3, "inner").isValid());
 
     QTest::mouseClick(form->topPanel->roz2, Qt::LeftButton);
     ASSERT_FALSE(form->connected());
@@ -78,7 +78,7 @@ TEST_F(SessionAsUser, ANewSessionStartsAtTheRootAndConnectOnAnOpenSessionDoesNot
     ASSERT_TRUE(form->connected());
     EXPECT_EQ(sentFolders(), QStringList({"Sent: CWD /<EOL>"}));
     EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/");
-    EXPECT_NE(rowOf(form->l3, "public_html"), nullptr);
+    EXPECT_TRUE(userinput::indexOf(form->l3, "public_html").isValid());
     QTest::mouseClick(form->topPanel->roz2, Qt::LeftButton);
 }
 
@@ -106,7 +106,8 @@ TEST_F(SessionAsUser, StopIsDisabledWhenAFailureEndsTheSession) {
     ASSERT_TRUE(form->topPanel->stop->isEnabled());
     // The row's place, taken first: the window may notice the closed
     // connection at the first click already and empty the list.
-    const QPoint folder = form->l3->visualItemRect(rowOf(form->l3, "public_html")).center();
+    const QPoint folder =
+        form->l3->visualRect(userinput::indexOf(form->l3, "public_html")).center();
     server.reset();
     QTest::mouseClick(form->l3->viewport(), Qt::LeftButton, Qt::NoModifier, folder);
     QTest::mouseDClick(form->l3->viewport(), Qt::LeftButton, Qt::NoModifier, folder);

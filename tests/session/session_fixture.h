@@ -35,22 +35,24 @@ struct SessionWindow : MainWindowFixture {
 
     QStringList captions() const {
         QStringList out;
-        for (int i = 0; i < form->l3->topLevelItemCount(); ++i)
-            out.append(form->l3->topLevelItem(i)->text(0));
+        for (int i = 0; i < form->l3->rowCount(); ++i)
+            out.append(form->l3->rows()->caption(i));
         return out;
     }
 
-    QTreeWidgetItem* row(const QString& caption) const {
-        for (int i = 0; i < form->l3->topLevelItemCount(); ++i)
-            if (form->l3->topLevelItem(i)->text(0) == caption)
-                return form->l3->topLevelItem(i);
-        return nullptr;
+    // The row of l3 showing `caption`; -1 when none does.
+    int row(const QString& caption) const {
+        for (int i = 0; i < form->l3->rowCount(); ++i)
+            if (form->l3->rows()->caption(i) == caption)
+                return i;
+        return -1;
     }
+    const remotelist::RemoteListModel& rows() const { return *form->l3->rows(); }
 
     void open(const QString& caption) {
-        QTreeWidgetItem* r = row(caption);
-        ASSERT_NE(r, nullptr) << caption.toStdString();
-        form->l3->setCurrentItem(r);
+        const int r = row(caption);
+        ASSERT_GE(r, 0) << caption.toStdString();
+        form->l3->setCurrentRow(r);
         form->l3DblClick();
     }
 

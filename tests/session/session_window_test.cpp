@@ -60,10 +60,11 @@ TEST_P(ConnectedSession, ConnectBrowseAndDisconnect) {
     EXPECT_EQ(shown, QStringList({"Alpha.htm", "docs", "index.html", "notes.txt",
                                   "part 2 final.htm", "zeta"}));
     EXPECT_EQ(form->ListBox1.size(), 6);
-    EXPECT_EQ(remotelist::picture(row("docs")), remotelist::kFolderPicture);
-    EXPECT_EQ(row("docs")->text(1), QString::fromUtf8(remotelist::rawLine(row("docs")).left(10)));
-    EXPECT_TRUE(row("docs")->text(1).startsWith('d'));
-    EXPECT_EQ(remotelist::picture(row("notes.txt")), remotelist::kFilePicture);
+    EXPECT_EQ(rows().picture(row("docs")), remotelist::kFolderPicture);
+    EXPECT_EQ(rows().attributes(row("docs")),
+              QString::fromUtf8(rows().rawLine(row("docs")).left(10)));
+    EXPECT_TRUE(rows().attributes(row("docs")).startsWith('d'));
+    EXPECT_EQ(rows().picture(row("notes.txt")), remotelist::kFilePicture);
     EXPECT_EQ(form->status_ftp->panelText(1), QString::fromUtf8("Plików/katalogów na FTP: 6"));
     // The connected state; slot 3 = 0 leaves the server list above the listing.
     EXPECT_FALSE(form->topPanel->pol2->isEnabled());
@@ -86,13 +87,13 @@ TEST_P(ConnectedSession, ConnectBrowseAndDisconnect) {
     shown = captions();
     shown.sort();
     EXPECT_EQ(shown, QStringList({"inside.txt", "sub"}));
-    EXPECT_EQ(form->l3->currentItem(), form->l3->topLevelItem(0));
+    EXPECT_EQ(form->l3->currentRow(), 0);
     EXPECT_TRUE(form->FormKeyDown(Qt::Key_Escape, Qt::NoModifier));
     EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/");
     writeFile(root.file("fresh.bin"), "new");
     form->Odwie1->trigger();
-    EXPECT_NE(row("fresh.bin"), nullptr);
-    EXPECT_EQ(form->l3->topLevelItemCount(), 7);
+    EXPECT_GE(row("fresh.bin"), 0);
+    EXPECT_EQ(form->l3->rowCount(), 7);
 
     // A folder refused with 550 (gone since the listing) lands in the parent, silently.
     open("docs");
@@ -101,7 +102,7 @@ TEST_P(ConnectedSession, ConnectBrowseAndDisconnect) {
     EXPECT_TRUE(services.messages().isEmpty());
     EXPECT_TRUE(form->connected());
     EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/");
-    EXPECT_NE(row("docs"), nullptr);
+    EXPECT_GE(row("docs"), 0);
 
     // Disconnect: statuses, the lists emptied, "/" and the disconnected state.
     panel.clear();
@@ -109,7 +110,7 @@ TEST_P(ConnectedSession, ConnectBrowseAndDisconnect) {
     EXPECT_FALSE(form->connected());
     EXPECT_EQ(panel.mid(1), QStringList({"Disconnecting from 127.0.0.1.", "Disconnected."}));
     EXPECT_EQ(form->StatusBar1->panelText(0), QString::fromUtf8("Rozłączono..."));
-    EXPECT_EQ(form->l3->topLevelItemCount(), 0);
+    EXPECT_EQ(form->l3->rowCount(), 0);
     EXPECT_TRUE(form->ListBox1.isEmpty());
     EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/");
     EXPECT_TRUE(form->topPanel->pol2->isEnabled());
@@ -208,7 +209,7 @@ TEST_F(SessionWindow, EnterInThePasswordFieldConnects) {
     fillFields(server.port());
     QTest::keyClick(form->topPanel->Password2, Qt::Key_Return);
     EXPECT_TRUE(form->connected());
-    EXPECT_EQ(form->l3->topLevelItemCount(), 6);
+    EXPECT_EQ(form->l3->rowCount(), 6);
     form->roz2Click();
 }
 
@@ -234,10 +235,9 @@ TEST_F(SessionWindow, SortingKeepsEachRowWithItsLineAndTheFilterKeepsMatches) {
     });
     EXPECT_EQ(sorted, expected);
     // Every row still carries the line it was made from.
-    for (int i = 0; i < form->l3->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* r = form->l3->topLevelItem(i);
-        EXPECT_EQ(QString::fromStdString(remotelist::remoteName(r)), r->text(0));
-        EXPECT_TRUE(form->ListBox1.contains(QString::fromUtf8(remotelist::rawLine(r))));
+    for (int r = 0; r < form->l3->rowCount(); ++r) {
+        EXPECT_EQ(QString::fromStdString(rows().remoteName(r)), rows().caption(r));
+        EXPECT_TRUE(form->ListBox1.contains(QString::fromUtf8(rows().rawLine(r))));
     }
     open("docs");
     EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/docs");
@@ -247,12 +247,10 @@ TEST_F(SessionWindow, SortingKeepsEachRowWithItsLineAndTheFilterKeepsMatches) {
 
     // Select all leaves folders alone; select none clears.
     form->ftp_wszystkieClick();
-    for (int i = 0; i < form->l3->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* r = form->l3->topLevelItem(i);
-        EXPECT_EQ(r->isSelected(), remotelist::picture(r) == remotelist::kFilePicture);
-    }
+    for (int r = 0; r < form->l3->rowCount(); ++r)
+        EXPECT_EQ(form->l3->isRowSelected(r), rows().picture(r) == remotelist::kFilePicture);
     form->ftp_nicClick();
-    EXPECT_TRUE(form->l3->selectedItems().isEmpty());
+    EXPECT_TRUE(form->l3->selectedRows().empty());
 
     // The mask filter keeps three-letter matches, each with its own line.
     services.textAnswers.push_back(QString("htm"));
@@ -261,10 +259,9 @@ TEST_F(SessionWindow, SortingKeepsEachRowWithItsLineAndTheFilterKeepsMatches) {
               QStringList({"Filtruj pliki...", "Wpisz maskę filtracji np.(htm)", ""}));
     EXPECT_EQ(captions(), QStringList({"Alpha.htm", "part 2 final.htm"}));
     EXPECT_EQ(form->status_ftp->panelText(1), QString::fromUtf8("Plików/katalogów na FTP: 2"));
-    for (int i = 0; i < 2; ++i) {
-        QTreeWidgetItem* r = form->l3->topLevelItem(i);
-        EXPECT_EQ(r->text(1), "");
-        EXPECT_EQ(QString::fromStdString(remotelist::remoteName(r)), r->text(0));
+    for (int r = 0; r < 2; ++r) {
+        EXPECT_EQ(rows().attributes(r), "");
+        EXPECT_EQ(QString::fromStdString(rows().remoteName(r)), rows().caption(r));
     }
     // A second run keeps exactly its own matches; a cancelled box changes nothing.
     services.textAnswers.push_back(QString("htm"));
@@ -272,9 +269,9 @@ TEST_F(SessionWindow, SortingKeepsEachRowWithItsLineAndTheFilterKeepsMatches) {
     EXPECT_EQ(captions(), QStringList({"Alpha.htm", "part 2 final.htm"}));
     services.textAnswers.push_back(std::nullopt);
     form->filtr2Click();
-    EXPECT_EQ(form->l3->topLevelItemCount(), 2);
+    EXPECT_EQ(form->l3->rowCount(), 2);
     form->Odwie1Click();
-    EXPECT_EQ(form->l3->topLevelItemCount(), 6);
+    EXPECT_EQ(form->l3->rowCount(), 6);
 
     form->roz2Click();
     services.clear();
@@ -294,29 +291,28 @@ TEST_F(SessionWindow, SymbolicLinksOpenWhenTheyLeadToAFolder) {
     create();
     fillFields(server.port());
     form->pol2Click();
-    QTreeWidgetItem* folderLink = nullptr;
-    QTreeWidgetItem* fileLink = nullptr;
-    for (int i = 0; i < form->l3->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* r = form->l3->topLevelItem(i);
-        if (r->text(0).startsWith("to docs"))
+    int folderLink = -1;
+    int fileLink = -1;
+    for (int r = 0; r < form->l3->rowCount(); ++r) {
+        if (rows().caption(r).startsWith("to docs"))
             folderLink = r;
-        if (r->text(0).startsWith("to notes"))
+        if (rows().caption(r).startsWith("to notes"))
             fileLink = r;
     }
-    ASSERT_TRUE(folderLink && fileLink) << captions().join('|').toStdString();
-    EXPECT_EQ(remotelist::remoteName(folderLink), "to docs");
+    ASSERT_TRUE(folderLink >= 0 && fileLink >= 0) << captions().join('|').toStdString();
+    EXPECT_EQ(rows().remoteName(folderLink), "to docs");
 
     // A link to a file leaves everything as it is, without a message.
-    form->l3->setCurrentItem(fileLink);
+    form->l3->setCurrentRow(fileLink);
     form->l3DblClick();
     EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/");
     EXPECT_TRUE(services.messages().isEmpty());
     EXPECT_TRUE(form->connected());
 
-    form->l3->setCurrentItem(folderLink);
+    form->l3->setCurrentRow(folderLink);
     form->l3DblClick();
     EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/to docs");
-    EXPECT_NE(row("inside.txt"), nullptr);
+    EXPECT_GE(row("inside.txt"), 0);
     form->roz2Click();
 }
 
@@ -327,7 +323,7 @@ TEST_F(SessionWindow, RowClicksSetTagsAndCommandStates) {
     create();
     fillFields(server.port());
     form->pol2Click();
-    form->l3->setCurrentItem(row("notes.txt"));
+    form->l3->setCurrentRow(row("notes.txt"));
     form->l3Click();
     EXPECT_EQ(form->l3Tag, 100);
     EXPECT_EQ(form->szukajTag, 200);
@@ -336,7 +332,7 @@ TEST_F(SessionWindow, RowClicksSetTagsAndCommandStates) {
     EXPECT_TRUE(form->wlasciwosci->isEnabled());
     EXPECT_FALSE(form->otworz_katalog->isEnabled());
     EXPECT_TRUE(form->run_ftp->isEnabled());
-    form->l3->setCurrentItem(row("docs"));
+    form->l3->setCurrentRow(row("docs"));
     form->l3Click();
     EXPECT_FALSE(form->wlasciwosci->isEnabled());
     EXPECT_TRUE(form->otworz_katalog->isEnabled());

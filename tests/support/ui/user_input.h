@@ -61,4 +61,26 @@ inline QTreeWidgetItem* rowOf(QTreeWidget* list, const QString& caption) {
     return nullptr;
 }
 
+// The same for a list over a model: the first row whose first column reads
+// `caption`, or an invalid index.
+inline QModelIndex indexOf(const QAbstractItemView* list, const QString& caption) {
+    const QAbstractItemModel* rows = list->model();
+    for (int i = 0; i < rows->rowCount(); ++i)
+        if (rows->index(i, 0).data().toString() == caption)
+            return rows->index(i, 0);
+    return {};
+}
+
+inline void clickRow(QAbstractItemView* list, const QModelIndex& row) {
+    list->scrollTo(row);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      list->visualRect(row).center());
+}
+
+inline void doubleClickRow(QAbstractItemView* list, const QModelIndex& row) {
+    clickRow(list, row);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                       list->visualRect(row).center());
+}
+
 } // namespace userinput

@@ -29,7 +29,7 @@ TEST_F(BatchAsUser, TheRecordNamesTheSessionsServerAfterTheWindowWasActivatedAga
 
     QStringList record;
     atFirstProgress([&] { record = home.readLines("error.dat"); });
-    userinput::clickRow(form->l3, rowOf(form->l3, "data.bin"));
+    userinput::clickRow(form->l3, userinput::indexOf(form->l3, "data.bin"));
     QTest::keyClick(form.get(), Qt::Key_F7);
     EXPECT_EQ(read(localFile("data.bin")), pattern(400000, 3));
     EXPECT_EQ(record, QStringList({QString::fromStdString(local.path()), "127.0.0.1", "korvante",
@@ -48,10 +48,10 @@ TEST_F(BatchAsUser, AFailedFileKeepsTheProgressWindowForTheRestOfTheBatch) {
 
     bool shownForSecond = false;
     atFirstProgress([&] { shownForSecond = form->Form13->isVisible(); });
-    userinput::clickRow(form->l3, rowOf(form->l3, "a gone.txt"));
+    userinput::clickRow(form->l3, userinput::indexOf(form->l3, "a gone.txt"));
     QTest::mouseClick(form->l3->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                      form->l3->visualItemRect(rowOf(form->l3, "b data.bin")).center());
-    ASSERT_EQ(form->l3->selectedItems().size(), 2);
+                      form->l3->visualRect(userinput::indexOf(form->l3, "b data.bin")).center());
+    ASSERT_EQ(int(form->l3->selectedRows().size()), 2);
     QTest::keyClick(form.get(), Qt::Key_F7);
     EXPECT_EQ(read(localFile("b data.bin")), pattern(300000, 5));
     EXPECT_FALSE(QFile::exists(localFile("a gone.txt")));

@@ -54,7 +54,7 @@ TEST_P(Download, SelectedFilesLandByteEqualAndOverwrite) {
     // the selection cleared and the local list shows the new files.
     EXPECT_FALSE(home.exists("error.dat"));
     EXPECT_FALSE(form->Form13->isVisible());
-    EXPECT_TRUE(form->l3->selectedItems().isEmpty());
+    EXPECT_TRUE(form->l3->selectedRows().empty());
     EXPECT_EQ(form->pliki->findItems(kPolish, Qt::MatchExactly).size(), 1);
     EXPECT_EQ(form->Form13->licznik->text(), QString::fromUtf8("Ściąganie plików zakończono"));
     EXPECT_EQ(form->Form13->licznik2->text(), QString::fromUtf8("Całość..."));
@@ -159,9 +159,9 @@ TEST_F(TransferWindow, NothingSelectedOrOffline) {
     form->l3->clearSelection();
     form->s_plikClick();
     // The parent-folder row stands for no files.
-    if (QTreeWidgetItem* up = row("..")) {
+    if (const int up = row(".."); up >= 0) {
         form->l3->clearSelection();
-        up->setSelected(true);
+        form->l3->setRowSelected(up, true);
         form->s_plikClick();
     }
     EXPECT_EQ(services.messages().value(0),
@@ -175,10 +175,10 @@ TEST_F(TransferWindow, NothingSelectedOrOffline) {
     EXPECT_FALSE(home.exists("error.dat"));
     // A drop from l3 on the local list downloads a file row, not a folder row.
     QFile::remove(localFile("a.txt"));
-    form->l3->setCurrentItem(row("only folder"));
+    form->l3->setCurrentRow(row("only folder"));
     form->dropOnPanel(form->pliki, form->l3);
     EXPECT_FALSE(QFile::exists(localFile("a.txt")));
-    form->l3->setCurrentItem(row("a.txt"));
+    form->l3->setCurrentRow(row("a.txt"));
     form->dropOnPanel(form->pliki, form->l3);
     EXPECT_EQ(read(localFile("a.txt")), "a");
     EXPECT_FALSE(form->acceptsDrop(form->ftp_lista, form->l3));

@@ -108,7 +108,7 @@ TEST_F(BatchAsUser, AFolderListingNamingPlacesOutsideTheFolderFetchesNoneOfThem)
     fake.reply("250 back");
 
     connectAsUser(fake.port(), 1, 400);
-    userinput::clickRow(form->l3, userinput::rowOf(form->l3, "f"));
+    userinput::clickRow(form->l3, userinput::indexOf(form->l3, "f"));
     QTest::keyClick(form.get(), Qt::Key_F7);
     ASSERT_TRUE(fake.finished());
     EXPECT_EQ(fake.errors(), "");

@@ -77,11 +77,11 @@ struct HostileBatch : BatchAsUser {
         EXPECT_EQ(fake.errors(), "");
     }
     void selectRows(const QStringList& captions) {
-        userinput::clickRow(form->l3, rowOf(form->l3, captions.first()));
+        userinput::clickRow(form->l3, userinput::indexOf(form->l3, captions.first()));
         for (const QString& caption : captions.mid(1))
             QTest::mouseClick(form->l3->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                              form->l3->visualItemRect(rowOf(form->l3, caption)).center());
-        ASSERT_EQ(form->l3->selectedItems().size(), captions.size());
+                              form->l3->visualRect(userinput::indexOf(form->l3, caption)).center());
+        ASSERT_EQ(int(form->l3->selectedRows().size()), captions.size());
     }
 };
 
@@ -127,7 +127,7 @@ TEST_F(HostileBatch, AServerThatIgnoresAborCostsOneFileAndANewLogin) {
     EXPECT_FALSE(form->topPanel->pol2->isEnabled());
     EXPECT_TRUE(form->topPanel->roz2->isEnabled());
     EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/");
-    EXPECT_EQ(form->l3->topLevelItemCount(), 3);
+    EXPECT_EQ(form->l3->rowCount(), 3);
     EXPECT_FALSE(form->transferRunning);
     EXPECT_FALSE(form->Form13->isVisible());
     EXPECT_TRUE(services.messages().isEmpty()) << services.messages().join('\n').toStdString();
@@ -164,8 +164,8 @@ TEST_F(HostileBatch, AQueuedFileWhoseServerIgnoresAborCostsOnlyItself) {
 
     connectAsUser(fake.port(), 1, 400);
     form->wlacz_bufor->trigger();
-    userinput::clickRow(form->l3, rowOf(form->l3, "stall.bin"));
-    userinput::clickRow(form->l3, rowOf(form->l3, "next.bin"));
+    userinput::clickRow(form->l3, userinput::indexOf(form->l3, "stall.bin"));
+    userinput::clickRow(form->l3, userinput::indexOf(form->l3, "next.bin"));
     ASSERT_EQ(form->lista_bufor2, QStringList({"stall.bin", "next.bin"}));
     QTest::keyClick(form->l3, Qt::Key_F7);
 
@@ -206,7 +206,7 @@ TEST_F(HostileBatch, AnUploadThatCostTheConnectionIsDeletedOverANewSession) {
     EXPECT_EQ(
         services.messages(),
         QStringList({QString::fromUtf8("Nie masz wystarczających praw dostępu aby wysłać plik")}));
-    EXPECT_EQ(rowOf(form->l3, "up.bin"), nullptr);
+    EXPECT_FALSE(userinput::indexOf(form->l3, "up.bin").isValid());
     EXPECT_TRUE(form->connected());
 }
 
@@ -242,7 +242,7 @@ TEST_P(RefusedDelete, TheIncompleteRemoteFileIsNamedInTheLogAndTheBox) {
         << form->logPanel->memo1->lines().join('\n').toStdString();
     EXPECT_TRUE(form->logPanel->memo1->lines().contains(left));
     EXPECT_EQ(services.messages(), QStringList({noRights + '\n' + left}));
-    EXPECT_NE(rowOf(form->l3, "up.bin"), nullptr);
+    EXPECT_TRUE(userinput::indexOf(form->l3, "up.bin").isValid());
     EXPECT_TRUE(form->connected());
     EXPECT_TRUE(form->sciagnij_ftp->isEnabled());
     EXPECT_FALSE(form->Form13->isVisible());

@@ -33,10 +33,10 @@ struct ProgressAsUser : TransferWindow {
     void download(const QStringList& names) {
         form->l3->clearSelection();
         for (const QString& name : names) {
-            QTreeWidgetItem* row = rowOf(form->l3, name);
-            ASSERT_NE(row, nullptr) << name.toStdString();
+            const QModelIndex row = userinput::indexOf(form->l3, name);
+            ASSERT_TRUE(row.isValid()) << name.toStdString();
             QTest::mouseClick(form->l3->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                              form->l3->visualItemRect(row).center());
+                              form->l3->visualRect(row).center());
         }
         QTest::keyClick(form.get(), Qt::Key_F7);
     }

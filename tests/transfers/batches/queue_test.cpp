@@ -15,9 +15,9 @@ namespace {
 
 struct Queue : TransferWindow {
     QPoint rowPoint(const QString& caption) {
-        QTreeWidgetItem* r = row(caption);
-        EXPECT_NE(r, nullptr) << caption.toStdString();
-        return r ? form->l3->visualItemRect(r).center() : QPoint();
+        const int r = row(caption);
+        EXPECT_GE(r, 0) << caption.toStdString();
+        return r >= 0 ? form->l3->rowRect(r).center() : QPoint();
     }
     void click(const QString& caption) {
         QTest::mouseClick(form->l3->viewport(), Qt::LeftButton, {}, rowPoint(caption));
@@ -26,7 +26,7 @@ struct Queue : TransferWindow {
         const QPoint at = rowPoint(caption);
         QTest::mouseClick(form->l3->viewport(), Qt::LeftButton, {}, at);
         QTest::mouseDClick(form->l3->viewport(), Qt::LeftButton, {}, at);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return row(caption) == nullptr; }, 5000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return row(caption) < 0; }, 5000));
     }
     void up() { QTest::mouseClick(form->Cofnij, Qt::LeftButton); }
     void f7() { QTest::keyClick(form->l3, Qt::Key_F7); }
@@ -79,7 +79,7 @@ TEST_F(Queue, FilesFromTwoFoldersAreQueuedEditedAndDownloaded) {
     click("extra.bin");
     // A folder row is not queued.
     up();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return row("b") != nullptr; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return row("b") >= 0; }, 5000));
     open("b");
     click("three.txt");
 
@@ -122,7 +122,7 @@ TEST_F(Queue, FilesFromTwoFoldersAreQueuedEditedAndDownloaded) {
     EXPECT_EQ(batchLines,
               QStringList({QString::fromUtf8("Ściąganie: (1) z (3) zabuforowanych plików...")}));
     EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/b");
-    EXPECT_NE(row("three.txt"), nullptr);
+    EXPECT_GE(row("three.txt"), 0);
     EXPECT_TRUE(form->lista_bufor.isEmpty());
     EXPECT_TRUE(form->lista_bufor3.isEmpty());
     EXPECT_EQ(editor.ListBox1->count(), 0);
@@ -222,7 +222,7 @@ TEST_F(Queue, AFolderDroppedOnTheLocalPanelJoinsTheQueueAndArrivesWithItsTree) {
     click("first.txt");
     up();
     ASSERT_TRUE(
-        QTest::qWaitFor([&] { return row(QString::fromUtf8("drzewo ż")) != nullptr; }, 5000));
+        QTest::qWaitFor([&] { return row(QString::fromUtf8("drzewo ż")) >= 0; }, 5000));
     // A click on a folder only picks it (a double click opens it): nothing is queued.
     click(QString::fromUtf8("drzewo ż"));
     EXPECT_EQ(form->lista_bufor2, QStringList({"first.txt"}));
@@ -233,7 +233,7 @@ TEST_F(Queue, AFolderDroppedOnTheLocalPanelJoinsTheQueueAndArrivesWithItsTree) {
         if (editorLines.isEmpty())
             editorLines = lines(form->Form21->ListBox1);
     };
-    form->l3->setCurrentItem(row(QString::fromUtf8("drzewo ż")));
+    form->l3->setCurrentRow(row(QString::fromUtf8("drzewo ż")));
     form->dropOnPanel(form->pliki, form->l3);
 
     EXPECT_EQ(editorLines, QStringList({"/other/first.txt", QString::fromUtf8("//drzewo ż/")}));

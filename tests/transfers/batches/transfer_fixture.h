@@ -64,18 +64,19 @@ struct TransferWindow : MainWindowFixture {
         ASSERT_TRUE(form->connected()) << services.messages().join('\n').toStdString();
     }
 
-    QTreeWidgetItem* row(const QString& caption) const {
-        for (int i = 0; i < form->l3->topLevelItemCount(); ++i)
-            if (form->l3->topLevelItem(i)->text(0) == caption)
-                return form->l3->topLevelItem(i);
-        return nullptr;
+    // The row of l3 showing `caption`; -1 when none does.
+    int row(const QString& caption) const {
+        for (int i = 0; i < form->l3->rowCount(); ++i)
+            if (form->l3->rows()->caption(i) == caption)
+                return i;
+        return -1;
     }
     void selectRemote(const QStringList& captions) {
         form->l3->clearSelection();
         for (const QString& caption : captions) {
-            QTreeWidgetItem* r = row(caption);
-            ASSERT_NE(r, nullptr) << caption.toStdString();
-            r->setSelected(true);
+            const int r = row(caption);
+            ASSERT_GE(r, 0) << caption.toStdString();
+            form->l3->setRowSelected(r, true);
         }
     }
     void selectLocal(const QStringList& names) {
