@@ -221,8 +221,7 @@ TEST_F(Queue, AFolderDroppedOnTheLocalPanelJoinsTheQueueAndArrivesWithItsTree) {
     open("other");
     click("first.txt");
     up();
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return row(QString::fromUtf8("drzewo ż")) >= 0; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return row(QString::fromUtf8("drzewo ż")) >= 0; }, 5000));
     // A click on a folder only picks it (a double click opens it): nothing is queued.
     click(QString::fromUtf8("drzewo ż"));
     EXPECT_EQ(form->lista_bufor2, QStringList({"first.txt"}));
