@@ -124,7 +124,7 @@ TEST_F(RemoteListAsUser, SortFilterOpenAndDownloadKeepEachRowWithItsFile) {
     const QPoint folder = at(QString::fromUtf8("Środek"));
     QTest::mouseClick(form->l3->viewport(), Qt::LeftButton, {}, folder);
     QTest::mouseDClick(form->l3->viewport(), Qt::LeftButton, {}, folder);
-    EXPECT_EQ(form->CurrentDirEdit->text(), QString::fromUtf8("/Środek"));
+    EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), QString::fromUtf8("/Środek"));
     EXPECT_EQ(captions(), QStringList({QString::fromUtf8("wewnątrz.txt")}));
     EXPECT_EQ(form->l3->currentRow(), 0);
     click(QString::fromUtf8("wewnątrz.txt"));

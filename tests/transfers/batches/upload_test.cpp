@@ -92,7 +92,8 @@ TEST_F(TransferWindow, AbortedUploadLeavesNoPartialFileUnderTheFinalName) {
     press(Qt::Key_F6);
     EXPECT_FALSE(QFile::exists(remoteFile("huge.bin")));
     EXPECT_EQ(row("huge.bin"), -1); // the remote list was refreshed
-    EXPECT_TRUE(form->logPanel->memo1->lines().contains(QString::fromUtf8("Nie wysłano pliku: huge.bin")));
+    EXPECT_TRUE(
+        form->logPanel->memo1->lines().contains(QString::fromUtf8("Nie wysłano pliku: huge.bin")));
     // A stopped upload says that the sending stopped.
     EXPECT_EQ(services.messages(),
               QStringList({QString::fromUtf8("Wysyłanie plików przerwane przez użytkownika")}));
