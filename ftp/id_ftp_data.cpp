@@ -287,6 +287,13 @@ void TIdFTP::ListDirectory(std::vector<std::string>& destination, const std::str
 }
 
 void TIdFTP::ListDirectory(TIdListing& destination, const std::string& pathMask, bool details) {
+    // MLSD facts are rewritten line by line into LIST lines anyway.
+    if (UsesMlsd(pathMask, details)) {
+        std::vector<std::string> lines;
+        ListDirectory(lines, pathMask, details);
+        destination = idJoinListing(lines);
+        return;
+    }
     CappedMemoryStream data(MaxListingSize, *this);
     ListDirectoryToStream(data, pathMask, details);
     if (data.Overflowed)
