@@ -61,6 +61,21 @@ qsizetype datelessNameStart(const QByteArray& line, const std::vector<Token>& t,
     return t[sizeAt].end + 1;
 }
 
+// The digits of a size column as a number; -1 when anything else is in it. DOS lines
+// may group thousands with ',' or '.', which `grouped` lets through.
+int64_t exactSize(QByteArrayView v, bool grouped) {
+    QByteArray digits;
+    for (char c : v) {
+        if (isDigit(c))
+            digits += c;
+        else if (!grouped || (c != ',' && c != '.'))
+            return -1;
+    }
+    bool ok = false;
+    const qlonglong value = digits.toLongLong(&ok);
+    return ok ? value : -1;
+}
+
 bool parseUnix(const QByteArray& line, const std::vector<Token>& t, ParsedLine& parsed) {
     if (t.size() < 3)
         return false;
@@ -69,12 +84,16 @@ bool parseUnix(const QByteArray& line, const std::vector<Token>& t, ParsedLine& 
         return false;
     const size_t ownerAt = mode.linkCountGlued ? 1 : 2;
     qsizetype start = -1;
-    if (const auto date = findUnixDate(line, t, ownerAt))
+    size_t sizeAt = ownerAt + 2;
+    if (const auto date = findUnixDate(line, t, ownerAt)) {
         start = nameStartAfterDate(line, t, *date);
-    else
+        sizeAt = date->first - 1;
+    } else {
         start = datelessNameStart(line, t, ownerAt);
+    }
     if (start < 0 || start >= line.size())
         return false;
+    parsed.size = exactSize(text(line, t[sizeAt]), false);
     const char type = line[t[0].start];
     parsed.format = LineFormat::Unix;
     parsed.isFolder = type == 'd';
@@ -153,6 +172,8 @@ bool parseDos(const QByteArray& line, const std::vector<Token>& t, ParsedLine& p
         return false;
     parsed.format = LineFormat::Dos;
     parsed.isFolder = folder;
+    if (!folder)
+        parsed.size = exactSize(kind, true);
     parsed.name = line.mid(start);
     return true;
 }

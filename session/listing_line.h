@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <cstdint>
 #include <string>
 
 namespace listing {
@@ -27,6 +28,9 @@ struct ParsedLine {
     QByteArray linkTarget;
     bool isFolder = false;
     bool isLink = false;
+    // Bytes, when the size column gives them exactly; -1 for "ls -h" sizes, devices and
+    // lines without one.
+    int64_t size = -1;
 };
 
 ParsedLine parseLine(const QByteArray& raw);

@@ -21,6 +21,8 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include <algorithm>
+
 using platform::DlgButtons;
 using platform::DlgType;
 using platform::services;
@@ -31,6 +33,7 @@ struct RemoteFile {
     std::string remote; // as the server wrote it
     QString local;      // as the user sees it
     bool folder = false;
+    int64_t size = -1; // as the listing gave it
 };
 
 // The selected rows in list order, read once: a disconnect during the batch
@@ -44,7 +47,8 @@ std::vector<RemoteFile> selectedFiles(const TForm1& form) {
         const bool folder = rows.picture(row) == remotelist::kFolderPicture;
         if (folder && (line.isLink || line.name == "." || line.name == ".."))
             continue;
-        files.push_back({rows.remoteName(row), listing::decodeServerText(line.name), folder});
+        files.push_back(
+            {rows.remoteName(row), listing::decodeServerText(line.name), folder, line.size});
     }
     return files;
 }
@@ -61,7 +65,8 @@ transfers::RemoteTree batchFiles(TForm1& form, const std::vector<RemoteFile>& se
             transfers::readRemoteTree(*form.FTP, here, entry.remote, localFolder, entry.local,
                                       tree);
         else
-            tree.files.push_back({here, entry.remote, localFolder, entry.local, entry.local});
+            transfers::addTreeFile(
+                tree, {here, entry.remote, localFolder, entry.local, entry.local, entry.size});
     }
     transfers::prepareLocalTree(form, tree);
     return tree;
@@ -215,13 +220,21 @@ void TForm1::s_plikClick() {
         const transfers::RemoteTree tree = batchFiles(*this, selected, here, folder);
         const std::vector<transfers::TreeFile>& files = tree.files;
         selectedCount = int(files.size());
+        // As a folder upload does: a selected folder shows the bytes of everything below it.
+        const bool wholeTree = std::any_of(selected.begin(), selected.end(),
+                                           [](const RemoteFile& f) { return f.folder; });
+        int64_t doneBytes = 0;
         // A file that cost the connection fails alone; the next logs in again.
         transfers::SessionKeeper keeper =
             transfers::keepSession(*this, transfers::returnToCurrentFolder(*this));
         transfers::fetchTreeFiles(*this, tree, here, keeper, [&](int position) {
-            if (selectedCount > 1)
+            if (position > 1)
+                doneBytes += files[size_t(position) - 2].size;
+            if (selectedCount > 1 || wholeTree)
                 window.licznik2->setText(
-                    transfers::downloadBatchLine(position, selectedCount, flag));
+                    transfers::downloadBatchLine(position, selectedCount, flag) +
+                    (wholeTree ? transfers::treeBytesLine(doneBytes, tree.totalBytes, flag)
+                               : QString()));
         });
     }
     window.abortRequested = false;

@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace transfers {
 
 namespace {
@@ -47,7 +49,7 @@ void readFolder(TIdFTP& ftp, const std::string& remote, const QString& local, co
         if (line.isFolder)
             folders.emplace_back(line.name.toStdString(), name);
         else
-            tree.files.push_back({remote, line.name.toStdString(), local, name, path});
+            addTreeFile(tree, {remote, line.name.toStdString(), local, name, path, line.size});
     }
     for (const auto& [raw, name] : folders)
         readFolder(ftp, remoteChild(remote, raw), platform::joinPath(local, name),
@@ -55,6 +57,12 @@ void readFolder(TIdFTP& ftp, const std::string& remote, const QString& local, co
 }
 
 } // namespace
+
+void addTreeFile(RemoteTree& tree, TreeFile file) {
+    file.size = std::max<int64_t>(file.size, 0);
+    tree.totalBytes += file.size;
+    tree.files.push_back(std::move(file));
+}
 
 std::string remoteChild(const std::string& folder, const std::string& name) {
     if (folder.empty() || folder.back() == '/')

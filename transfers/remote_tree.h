@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,7 @@ struct TreeFile {
     QString localFolder;
     QString localName;
     QString shownPath; // the file's path below the selected folder, for the log
+    int64_t size = 0;  // as the listing gave it; 0 when it gave none exactly
 };
 
 struct RemoteTree {
@@ -28,7 +30,11 @@ struct RemoteTree {
     QStringList skipped;      // links and refused names, shown below the selected folder
     QStringList unreadable;   // folders that could not be entered or listed
     std::string serverFolder; // where the reading left the server; empty when unknown
+    int64_t totalBytes = 0;   // of all files, for the progress window
 };
+
+// Adds `file` to the tree and its size to the total; an unknown (negative) size counts 0.
+void addTreeFile(RemoteTree& tree, TreeFile file);
 
 // Raw absolute path of `name` inside the raw folder `folder`.
 std::string remoteChild(const std::string& folder, const std::string& name);

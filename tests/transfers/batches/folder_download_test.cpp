@@ -52,10 +52,14 @@ TEST_F(TransferWindow, F7OnAFolderFetchesItsTreeWithoutFollowingLinks) {
     EXPECT_TRUE(QFileInfo(mine + '/' + kMiddle + QString::fromUtf8("/pusty ż")).isDir());
     EXPECT_EQ(read(localFile("beside.txt")), "beside");
     EXPECT_FALSE(QFileInfo::exists(mine + "/out"));
-    // Progress counts the files of the whole tree.
-    EXPECT_TRUE(batchLines.contains(transfers::downloadBatchLine(1, 4, languageFlag())));
-    EXPECT_TRUE(batchLines.contains(transfers::downloadBatchLine(4, 4, languageFlag())))
+    // Progress counts the files and bytes of the whole tree, sizes taken from the listings:
+    // 4 files, 300015 bytes (292 KB); the deep file comes last, after 15 bytes.
+    const int flag = languageFlag();
+    EXPECT_TRUE(batchLines.contains(transfers::downloadBatchLine(1, 4, flag) +
+                                    transfers::treeBytesLine(0, 300015, flag)))
         << batchLines.join('\n').toStdString();
+    EXPECT_EQ(batchLines.last(), transfers::downloadBatchLine(4, 4, flag) +
+                                     transfers::treeBytesLine(15, 300015, flag));
     EXPECT_TRUE(services.messages().isEmpty()) << services.messages().join('\n').toStdString();
     // The server is back in the folder the remote list shows.
     EXPECT_EQ(form->FTP->CurrentDirectory(), "/");
