@@ -125,6 +125,8 @@ private:
     // EAGAIN (and wantOther set when the other direction must be waited for) or an error.
     long ReceiveRaw(char* buffer, long length, bool& wantOther);
     long SendRaw(const char* buffer, long length, bool& wantOther);
+    long TlsOutcome(long n, TIdTLSLayer::TResult result, TIdTLSLayer::TResult otherWay,
+                    bool& wantOther);
     // Waits for the direction a TLS call asked for, at most ReadTimeOut.
     void WaitTLSReady(bool forWrite, const std::string& what);
     void ReadReplyLines();

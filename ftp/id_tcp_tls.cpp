@@ -24,28 +24,7 @@ long TIdTCPConnection::ReceiveRaw(char* buffer, long length, bool& wantOther) {
         return Socket.Recv(buffer, length);
     TIdTLSLayer::TResult result;
     const long n = Tls->Read(buffer, length, result);
-    switch (result) {
-    case TIdTLSLayer::trDone:
-    case TIdTLSLayer::trClosed:
-    case TIdTLSLayer::trEof:
-        return n;
-    case TIdTLSLayer::trWantRead:
-        errno = EAGAIN;
-        return -1;
-    case TIdTLSLayer::trWantWrite:
-        wantOther = true;
-        errno = EAGAIN;
-        return -1;
-    case TIdTLSLayer::trFailed:
-        break;
-    }
-    if (Tls->SocketErrno() != 0) {
-        errno = Tls->SocketErrno();
-        return -1;
-    }
-    const std::string reason = Tls->ErrorText();
-    CloseConnection();
-    throw EIdTLSError(EIdTLSError::tkBroken, "TLS error: " + reason);
+    return TlsOutcome(n, result, TIdTLSLayer::trWantWrite, wantOther);
 }
 
 long TIdTCPConnection::SendRaw(const char* buffer, long length, bool& wantOther) {
@@ -54,16 +33,21 @@ long TIdTCPConnection::SendRaw(const char* buffer, long length, bool& wantOther)
         return Socket.Send(buffer, length);
     TIdTLSLayer::TResult result;
     const long n = Tls->Write(buffer, length, result);
+    return TlsOutcome(n, result, TIdTLSLayer::trWantRead, wantOther);
+}
+
+// A read may need the socket writable and a write readable (renegotiation,
+// tickets): `otherWay` names the want that makes the caller wait the other way.
+long TIdTCPConnection::TlsOutcome(long n, TIdTLSLayer::TResult result,
+                                  TIdTLSLayer::TResult otherWay, bool& wantOther) {
     switch (result) {
     case TIdTLSLayer::trDone:
     case TIdTLSLayer::trClosed:
     case TIdTLSLayer::trEof:
         return n;
     case TIdTLSLayer::trWantRead:
-        wantOther = true;
-        errno = EAGAIN;
-        return -1;
     case TIdTLSLayer::trWantWrite:
+        wantOther = result == otherWay;
         errno = EAGAIN;
         return -1;
     case TIdTLSLayer::trFailed:
