@@ -67,7 +67,7 @@ void TForm4::FormActivate() {
     haslo->setText(fields.password);
     wybrany = QString::number(selected.position);
     editedKey_ = securityKey();
-    cmb_tls->setCurrentIndex(int(servers::securityModeOf(editedKey_)));
+    cmb_tls->setCurrentIndex(int(session::securityModeOf(editedKey_)));
 
     applyCaptions(server_dialogs::languageFlag());
     applyColors();
@@ -102,10 +102,10 @@ void TForm4::ZapiszClick() {
     QApplication::restoreOverrideCursor();
     if (!written)
         return;
-    if (!servers::storeSecurityMode(securityKey(), chosenSecurity(), &editedKey_))
+    if (!session::storeSecurityMode(securityKey(), chosenSecurity(), &editedKey_))
         server_dialogs::showFtpBox(
             lang::pick(texts::kWriteFailed, flag) + QLatin1Char('\n') +
-            QDir::toNativeSeparators(platform::programFile(servers::kSecurityFileName)));
+            QDir::toNativeSeparators(platform::programFile(session::kSecurityFileName)));
     accept();
 }
 

@@ -32,6 +32,6 @@ private:
     // False when the source file is there but could not be read: rewriting
     // it from what was read would lose its servers.
     bool sourceReadable_ = true;
-    servers::ServerKey editedKey_; // the server as it was before the edit
+    session::ServerKey editedKey_; // the server as it was before the edit
     bool writeEdited(const QString& record);
 };

@@ -34,7 +34,7 @@ void TForm6::FormActivate() {
     selectedCategory = servers::kInne;
     savedCategory = -1;
     cmb_kat->setCurrentIndex(servers::kInne);
-    cmb_tls->setCurrentIndex(int(servers::kNewServerSecurity));
+    cmb_tls->setCurrentIndex(int(session::kNewServerSecurity));
     const int flag = server_dialogs::languageFlag();
     applyCaptions(flag);
     check_ftp->setText(lang::pick(dialogs_texts::kStandardPort, flag));
@@ -61,11 +61,11 @@ void TForm6::ZapiszClick() {
         return;
     }
     // The category file keeps its layout; the mode goes beside it.
-    if (!servers::storeSecurityMode(securityKey(), chosenSecurity())) {
+    if (!session::storeSecurityMode(securityKey(), chosenSecurity())) {
         const int flag = server_dialogs::languageFlag();
         server_dialogs::showFtpBox(
             lang::pick(dialogs_texts::kWriteFailed, flag) + QLatin1Char('\n') +
-            QDir::toNativeSeparators(platform::programFile(servers::kSecurityFileName)));
+            QDir::toNativeSeparators(platform::programFile(session::kSecurityFileName)));
     }
     savedCategory = code;
     accept();

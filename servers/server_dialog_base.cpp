@@ -124,12 +124,12 @@ void ServerDialogBase::anonimowyClick(bool ticked) {
     }
 }
 
-servers::ServerKey ServerDialogBase::securityKey() const {
+session::ServerKey ServerDialogBase::securityKey() const {
     return {uzytkownik->text(), adres->text(), QString::number(port->value())};
 }
 
 TIdSecurityMode ServerDialogBase::chosenSecurity() const {
-    return servers::securityModeFromIndex(cmb_tls->currentIndex());
+    return session::securityModeFromIndex(cmb_tls->currentIndex());
 }
 
 servers::ServerRecord ServerDialogBase::record(int category) const {
@@ -202,7 +202,7 @@ void ServerDialogBase::applyCaptions(int languageFlag) {
     lbl_tls->setText(lang::pick(texts::kLabelSecurity, languageFlag));
     for (int mode = 0; mode < cmb_tls->count(); ++mode)
         cmb_tls->setItemText(
-            mode, lang::pick(servers::securityModeName(TIdSecurityMode(mode)), languageFlag));
+            mode, lang::pick(session::securityModeName(TIdSecurityMode(mode)), languageFlag));
     // In Polish the password label keeps what the anonymous box last said.
     if (languageFlag != 1)
         lbl_haslo->setText(lang::pick(texts::kLabelPasswordNew, languageFlag));

@@ -2,10 +2,10 @@
 // The controls and rules the new-server and edit-server dialogs share: the
 // fields of one server record, the anonymous box, validation, colours.
 
-#include "servers/security_modes.h"
 #include "servers/server_dialog_support.h"
 #include "servers/server_dialog_validation.h"
 #include "servers/server_record.h"
+#include "session/security_modes.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -51,7 +51,7 @@ protected:
     explicit ServerDialogBase(server_dialogs::DialogKind kind, QWidget* parent);
 
     // The server's key in tls.dat and the mode chosen for it.
-    servers::ServerKey securityKey() const;
+    session::ServerKey securityKey() const;
     TIdSecurityMode chosenSecurity() const;
 
     // The record the fields describe, for a category code.

@@ -3,9 +3,9 @@
 #include "app/main_window.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
-#include "servers/security_modes.h"
 #include "servers/server_files.h"
 #include "servers/server_list_logic.h"
+#include "session/security_modes.h"
 
 #include <QApplication>
 #include <QStyle>
@@ -37,14 +37,14 @@ void showEntries(TForm1& form, QList<servers::ServerEntry> entries) {
     const QIcon icon = QApplication::style()->standardIcon(QStyle::SP_DriveNetIcon);
     const int language = languageFlag();
     const QStringList securityLines = textfile::readLines(
-        platform::programFileAnyCase(QString::fromLatin1(servers::kSecurityFileName)));
+        platform::programFileAnyCase(QString::fromLatin1(session::kSecurityFileName)));
     for (const servers::ServerEntry& e : entries) {
         if (e.listed()) {
             auto* row = new QTreeWidgetItem(servers::rowColumns(e, language));
             const TIdSecurityMode mode =
-                servers::securityModeIn(securityLines, {e.user(), e.host(), e.port()});
-            row->setText(kSecurityColumn, servers::securityModeMark(mode));
-            row->setToolTip(kSecurityColumn, lang::pick(servers::securityModeName(mode), language));
+                session::securityModeIn(securityLines, {e.user(), e.host(), e.port()});
+            row->setText(kSecurityColumn, session::securityModeMark(mode));
+            row->setToolTip(kSecurityColumn, lang::pick(session::securityModeName(mode), language));
             row->setIcon(0, icon);
             row->setData(0, kLineIndexRole, int(lines.size()));
             row->setData(0, kLineRole, e.line);

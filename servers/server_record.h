@@ -4,6 +4,8 @@
 // category code). The format has no escape, so a line is kept verbatim next
 // to the fields read from it; every operation on an entry uses its own line.
 
+#include "session/anonymous_login.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -11,8 +13,7 @@
 
 namespace servers {
 
-// The anonymous password the dialogs fill in (shared with quick connect).
-inline constexpr char kPlaceholderEmail[] = "guest@example.com";
+using session::kPlaceholderEmail;
 // Password field meaning "password not saved".
 inline constexpr char kNotSavedMarker[] = "^";
 inline constexpr char kAnonymousUser[] = "anonymous";

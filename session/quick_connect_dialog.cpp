@@ -4,10 +4,10 @@
 #include "app/top_panel.h"
 #include "platform/colors.h"
 #include "platform/services.h"
-#include "servers/security_modes.h"
-#include "servers/server_record.h"
+#include "session/anonymous_login.h"
 #include "session/quick_connect_rules.h"
 #include "session/quick_connect_texts.h"
+#include "session/security_modes.h"
 #include "session/session_texts.h"
 #include "session/tls_texts.h"
 
@@ -63,7 +63,7 @@ TForm10::TForm10(TForm1* mainWindow) : QDialog(mainWindow), main(mainWindow) {
     szyfrowanie = named(new QComboBox(this), "szyfrowanie");
     for (int mode = 0; mode < 4; ++mode)
         szyfrowanie->addItem(QString());
-    szyfrowanie->setCurrentIndex(int(servers::kNewServerSecurity));
+    szyfrowanie->setCurrentIndex(int(session::kNewServerSecurity));
     lbl_tls->setBuddy(szyfrowanie);
     pas = named(new QCheckBox(this), "pas");
     trasa = named(new QCheckBox(this), "trasa");
@@ -138,7 +138,7 @@ void TForm10::FormActivate() {
     lbl_tls->setText(lang::pick(tlstext::kSecurityLabel, flag));
     for (int mode = 0; mode < szyfrowanie->count(); ++mode)
         szyfrowanie->setItemText(
-            mode, lang::pick(servers::securityModeName(TIdSecurityMode(mode)), flag));
+            mode, lang::pick(session::securityModeName(TIdSecurityMode(mode)), flag));
     platform::applyFieldColors({adres, uzytkownik, haslo, port}, main->settings.fieldBackground,
                                main->settings.fieldText);
     adres->setFocus();
@@ -149,7 +149,7 @@ void TForm10::anonimowyClick() {
     const int flag = languageFlag();
     if (anonimowy->isChecked()) {
         Label7->setText(lang::pick(kAnonymousPasswordLabel, flag));
-        haslo->setText(QString::fromLatin1(servers::kPlaceholderEmail));
+        haslo->setText(QString::fromLatin1(session::kPlaceholderEmail));
         uzytkownik->setText(QStringLiteral("anonymous"));
     } else {
         Label7->setText(lang::pick(kOwnPasswordLabel, flag));

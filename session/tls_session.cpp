@@ -5,9 +5,9 @@
 #include "ftp/id_exception.h"
 #include "ftp/id_ftp.h"
 #include "platform/services.h"
-#include "servers/security_modes.h"
 #include "session/certificate_dialog.h"
 #include "session/certificate_trust.h"
+#include "session/security_modes.h"
 #include "session/tls_texts.h"
 
 #include <QLabel>
@@ -16,8 +16,8 @@ namespace session {
 
 TIdSecurityMode securityForConnection(const TForm1& form) {
     if (form.quickConnectSecurity)
-        return servers::securityModeFromIndex(*form.quickConnectSecurity);
-    return servers::securityModeOf({form.topPanel->UserID->text(), form.topPanel->FTpServer->text(),
+        return session::securityModeFromIndex(*form.quickConnectSecurity);
+    return session::securityModeOf({form.topPanel->UserID->text(), form.topPanel->FTpServer->text(),
                                     form.edit_port.trimmed()});
 }
 

@@ -2,7 +2,7 @@
 // port range and the hand-over to the main window's connect.
 
 #include "app/top_panel.h"
-#include "servers/server_record.h"
+#include "session/anonymous_login.h"
 #include "session/quick_connect_dialog.h"
 #include "tests/session/session_fixture.h"
 
@@ -54,7 +54,7 @@ TEST_F(SessionWindow, QuickConnectChecksTogglesAndConnects) {
     // The anonymous toggle fills and empties the login fields.
     dialog->anonimowy->click();
     EXPECT_EQ(dialog->uzytkownik->text(), "anonymous");
-    EXPECT_EQ(dialog->haslo->text(), servers::kPlaceholderEmail);
+    EXPECT_EQ(dialog->haslo->text(), session::kPlaceholderEmail);
     EXPECT_EQ(dialog->Label7->text(), QString::fromUtf8("Jako hasło wpisz adres e-mail"));
     dialog->anonimowy->click();
     EXPECT_EQ(dialog->uzytkownik->text(), "");

@@ -4,9 +4,9 @@
 // a server without TLS.
 
 #include "app/top_panel.h"
-#include "servers/security_modes.h"
 #include "session/certificate_dialog.h"
 #include "session/quick_connect_dialog.h"
+#include "session/security_modes.h"
 #include "tests/session/session_fixture.h"
 #include "tests/support/ftp/test_certificate.h"
 
@@ -32,7 +32,7 @@ TEST_F(SessionWindow, CertificateTrustedForGoodIsRememberedAndAChangedOneRefused
     ftptest::PyFtpServer server(root.path(), "korvante", "secret", false,
                                 {"--tls", ftptest::makeTestCertificate(keys.path())});
     create();
-    ASSERT_TRUE(servers::storeSecurityMode(
+    ASSERT_TRUE(session::storeSecurityMode(
         {"korvante", "127.0.0.1", QString::number(server.port())}, smExplicitRequired));
     fillFields(server.port());
     QString details;

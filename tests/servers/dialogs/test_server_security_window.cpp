@@ -4,7 +4,7 @@
 
 #include "servers/edit_server_dialog.h"
 #include "servers/new_server_dialog.h"
-#include "servers/security_modes.h"
+#include "session/security_modes.h"
 #include "tests/servers/dialogs/dialog_fixture.h"
 
 namespace {
@@ -72,5 +72,5 @@ TEST_F(ServerSecurity, ModeLivesBesideSListWhichKeepsEveryByte) {
     });
     form->Edycjadanychserwera1->trigger();
     EXPECT_EQ(home.readBytes("tls.dat"), "");
-    EXPECT_EQ(servers::securityModeOf({"jan", "ftps.example.org", "21"}), smPlain);
+    EXPECT_EQ(session::securityModeOf({"jan", "ftps.example.org", "21"}), smPlain);
 }

@@ -1,9 +1,9 @@
 // The queue's arithmetic, the job lines of a background session and the
 // reading of error.dat, without a window.
 
-#include "session/replay_record.h"
 #include "transfers/background_job.h"
 #include "transfers/queue_logic.h"
+#include "transfers/replay_record.h"
 
 #include <QTemporaryDir>
 

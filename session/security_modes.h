@@ -11,7 +11,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace servers {
+namespace session {
 
 inline constexpr char kSecurityFileName[] = "tls.dat";
 // What a new server starts with.
@@ -42,4 +42,4 @@ TIdSecurityMode securityModeIn(const QStringList& lines, const ServerKey& key);
 bool storeSecurityMode(const ServerKey& key, TIdSecurityMode mode,
                        const ServerKey* previous = nullptr);
 
-} // namespace servers
+} // namespace session

@@ -1,4 +1,4 @@
-#include "session/replay_record.h"
+#include "transfers/replay_record.h"
 
 namespace replay {
 

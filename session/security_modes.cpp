@@ -1,9 +1,9 @@
-#include "servers/security_modes.h"
+#include "session/security_modes.h"
 
 #include "platform/paths.h"
 #include "platform/text_file.h"
 
-namespace servers {
+namespace session {
 
 namespace {
 
@@ -93,4 +93,4 @@ bool storeSecurityMode(const ServerKey& key, TIdSecurityMode mode, const ServerK
     return textfile::writeLines(path, kept);
 }
 
-} // namespace servers
+} // namespace session

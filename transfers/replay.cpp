@@ -10,10 +10,10 @@
 #include "platform/paths.h"
 #include "platform/services.h"
 #include "platform/text_file.h"
-#include "session/replay_record.h"
 #include "session/replay_texts.h"
 #include "session/replay_window.h"
 #include "transfers/progress_window.h"
+#include "transfers/replay_record.h"
 
 #include <QCoreApplication>
 #include <QFile>
