@@ -83,8 +83,9 @@ TEST_F(TransferWindow, NothingSelectedAndARefusedFile) {
 // STOR has replaced the server's copy by the time the abort comes: the truncated file
 // that would stand under the final name is deleted, and the list shows it gone.
 TEST_F(TransferWindow, AbortedUploadLeavesNoPartialFileUnderTheFinalName) {
-    write(localFile("huge.bin"), pattern(40 * 1024 * 1024, 8));
+    // The server's copy is the older one, so no resumption is offered for it.
     write(remoteFile("huge.bin"), "the server's earlier copy");
+    write(localFile("huge.bin"), pattern(40 * 1024 * 1024, 8));
     connect(1);
     ASSERT_GE(row("huge.bin"), 0);
     atFirstProgress([&] { form->Form13->anuluj->click(); });
