@@ -1,6 +1,7 @@
 #include "app/accessible_names.h"
 
 #include "app/main_window.h"
+#include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "local/local_lists.h"
 #include "log/log_pane.h"
@@ -39,17 +40,22 @@ constexpr ControlName kNames[] = {
     {member<&TForm1::litery_lokal>, "Zmień wielkość liter w plikach",
      "Change letter case of files"},
     {member<&TForm1::kont>, "Schowaj - pokaż pliki/katalogi", "Hide - Show files/directories"},
-    {member<&TForm1::Cofnij>, "Poziom w górę", "One level up"},
-    {member<&TForm1::n_serwer>, "Zmień nazwę pliku/katalogu", "Rename file/directory"},
-    {member<&TForm1::sciagnij_ftp>, "Ściągnij plik(i) z FTP [F7]",
+    {inRegion<&TForm1::serverPanel, &TServerPanel::Cofnij>, "Poziom w górę", "One level up"},
+    {inRegion<&TForm1::serverPanel, &TServerPanel::n_serwer>, "Zmień nazwę pliku/katalogu",
+     "Rename file/directory"},
+    {inRegion<&TForm1::serverPanel, &TServerPanel::sciagnij_ftp>, "Ściągnij plik(i) z FTP [F7]",
      "Download file(s) from FTP [F7]"},
-    {member<&TForm1::usun_ftp>, "Usuń plik(i) na FTP [Del]", "Delete file(s) on FTP [Del]"},
-    {member<&TForm1::n_dir>, "Nowy katalog na FTP [F9]", "New directory on FTP [F9]"},
-    {member<&TForm1::filtr2>, "Filtruj pliki na FTP wg maski", "Filter FTP files by mask"},
-    {member<&TForm1::komenda>, "Wywołaj niestandardową komendę", "Send a custom command"},
-    {member<&TForm1::zamien>, "Zmień wielkość liter w plikach na FTP",
+    {inRegion<&TForm1::serverPanel, &TServerPanel::usun_ftp>, "Usuń plik(i) na FTP [Del]",
+     "Delete file(s) on FTP [Del]"},
+    {inRegion<&TForm1::serverPanel, &TServerPanel::n_dir>, "Nowy katalog na FTP [F9]",
+     "New directory on FTP [F9]"},
+    {inRegion<&TForm1::serverPanel, &TServerPanel::filtr2>, "Filtruj pliki na FTP wg maski",
+     "Filter FTP files by mask"},
+    {inRegion<&TForm1::serverPanel, &TServerPanel::komenda>, "Wywołaj niestandardową komendę",
+     "Send a custom command"},
+    {inRegion<&TForm1::serverPanel, &TServerPanel::zamien>, "Zmień wielkość liter w plikach na FTP",
      "Change letter case of FTP files"},
-    {member<&TForm1::run_ftp>, "Otwórz plik/Uruchom program na FTP",
+    {inRegion<&TForm1::serverPanel, &TServerPanel::run_ftp>, "Otwórz plik/Uruchom program na FTP",
      "Open file/Run program on FTP"},
     {member<&TForm1::f2>, "Kategoria: FIRMY", "Category: COMPANY"},
     {member<&TForm1::M2>, "Kategoria: MIASTA", "Category: CITY"},
@@ -61,12 +67,13 @@ constexpr ControlName kNames[] = {
     {member<&TForm1::In2>, "Kategoria: INNE", "Category: OTHER"},
     {member<&TForm1::W2>, "Kategoria: WSZYSTKIE SERWERY", "Category: ALL SERVERS"},
     // lists and fields without a label of their own
-    {member<&TForm1::szukaj>, "Szukaj serwera", "Search server"},
+    {inRegion<&TForm1::serverPanel, &TServerPanel::szukaj>, "Szukaj serwera", "Search server"},
     {member<&TForm1::dysk>, "Dysk", "Drive"},
     {member<&TForm1::katalog>, "Katalogi lokalne", "Local directories"},
     {member<&TForm1::pliki>, "Pliki lokalne", "Local files"},
-    {member<&TForm1::ftp_lista>, "Lista serwerów FTP", "FTP server list"},
-    {member<&TForm1::l3>, "Zasoby serwera FTP", "FTP directory list"},
+    {inRegion<&TForm1::serverPanel, &TServerPanel::ftp_lista>, "Lista serwerów FTP",
+     "FTP server list"},
+    {inRegion<&TForm1::serverPanel, &TServerPanel::l3>, "Zasoby serwera FTP", "FTP directory list"},
     {inRegion<&TForm1::logPanel, &TLogPanel::memo1>, "Logi", "Logs"},
 };
 

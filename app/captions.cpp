@@ -1,6 +1,7 @@
 #include "app/captions.h"
 
 #include "app/main_window.h"
+#include "app/server_panel.h"
 #include "app/top_panel.h"
 
 #include <QTreeWidgetItem>
@@ -40,8 +41,9 @@ void setColumnCaption(QTreeWidget* list, int column, const QString& caption) {
 void setColumnCaption(RemoteListView* list, int column, const QString& caption) {
     list->setHeaderText(column, caption);
 }
-template <auto list, int column> void header(TForm1& window, const QString& caption) {
-    setColumnCaption(window.*list, column, caption);
+template <auto region, auto list, int column>
+void headerIn(TForm1& window, const QString& caption) {
+    setColumnCaption((window.*region)->*list, column, caption);
 }
 void windowTitle(TForm1& window, const QString& caption) {
     window.setWindowTitle(caption);
@@ -60,8 +62,10 @@ const QList<CaptionRow>& mainWindowCaptions() {
          textIn<&TForm1::topPanel, &TTopPanel::Ustawienia2>},
         {"pomoc", "Pomoc", "Help", textIn<&TForm1::topPanel, &TTopPanel::pomoc>},
         {"zamknij", "Zamknij", "Close", textIn<&TForm1::topPanel, &TTopPanel::zamknij>},
-        {"SpeedButton1", "Szukaj", "Search", text<&TForm1::SpeedButton1>},
-        {"Panel5", " Lista serwerów FTP", " FTP server list", text<&TForm1::Panel5Caption>},
+        {"SpeedButton1", "Szukaj", "Search",
+         textIn<&TForm1::serverPanel, &TServerPanel::SpeedButton1>},
+        {"Panel5", " Lista serwerów FTP", " FTP server list",
+         textIn<&TForm1::serverPanel, &TServerPanel::Panel5Caption>},
         {"Panel8", " Lokalny komputer", " Local host", text<&TForm1::Panel8>},
         {"Label1", "Jesteś w katalogu:", "You are in directory::",
          textIn<&TForm1::topPanel, &TTopPanel::Label1>},
@@ -70,12 +74,17 @@ const QList<CaptionRow>& mainWindowCaptions() {
         {"Label3",
          "Nazwa serwera FTP:", "FTP server name:", textIn<&TForm1::topPanel, &TTopPanel::Label3>},
         {"lbl_haslo", "Hasło:", "Password:", textIn<&TForm1::topPanel, &TTopPanel::lbl_haslo>},
-        {"szukaj_cale", "Szukaj wg całych nazw", "Search by All words", text<&TForm1::szukaj_cale>},
-        {"ftp_lista#0", "Nazwa serwera", "Host name", header<&TForm1::ftp_lista, 0>},
-        {"ftp_lista#1", "Typ logowania", "Login type", header<&TForm1::ftp_lista, 1>},
-        {"ftp_lista#2", "Hasło zapisane", "Save password", header<&TForm1::ftp_lista, 2>},
-        {"l3#0", "Zasoby serwera FTP", "FTP directory list", header<&TForm1::l3, 0>},
-        {"l3#1", "Atrybuty", "Attribute", header<&TForm1::l3, 1>},
+        {"szukaj_cale", "Szukaj wg całych nazw", "Search by All words",
+         textIn<&TForm1::serverPanel, &TServerPanel::szukaj_cale>},
+        {"ftp_lista#0", "Nazwa serwera", "Host name",
+         headerIn<&TForm1::serverPanel, &TServerPanel::ftp_lista, 0>},
+        {"ftp_lista#1", "Typ logowania", "Login type",
+         headerIn<&TForm1::serverPanel, &TServerPanel::ftp_lista, 1>},
+        {"ftp_lista#2", "Hasło zapisane", "Save password",
+         headerIn<&TForm1::serverPanel, &TServerPanel::ftp_lista, 2>},
+        {"l3#0", "Zasoby serwera FTP", "FTP directory list",
+         headerIn<&TForm1::serverPanel, &TServerPanel::l3, 0>},
+        {"l3#1", "Atrybuty", "Attribute", headerIn<&TForm1::serverPanel, &TServerPanel::l3, 1>},
         {"statystyka?", "Otwórz WWW / Wyślij e-mail", "Open WWW page / Sent e-mail",
          hintIn<&TForm1::topPanel, &TTopPanel::statystyka>},
         {"CButton?", "Ukryj program w obszarze powiadomień",

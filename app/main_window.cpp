@@ -6,6 +6,7 @@
 #include "app/accessible_names.h"
 #include "app/button_pictures.h"
 #include "app/language.h"
+#include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "ftp/id_anti_freeze.h"
 #include "ftp/id_ftp.h"
@@ -48,7 +49,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
 
     topPanel = new TTopPanel(this);
     buildLocalPanel();
-    buildServerPanel();
+    serverPanel = new TServerPanel(this);
     logPanel = new TLogPanel(this);
     StatusBar1 = new TMainStatusBar(logPanel);
     logPanel->setStatusBar(StatusBar1);
@@ -67,7 +68,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     Splitter1 = new QSplitter(Qt::Horizontal, central);
     Splitter1->setObjectName(QStringLiteral("Splitter1"));
     Splitter1->addWidget(Panel2);
-    Splitter1->addWidget(panel_ftp);
+    Splitter1->addWidget(serverPanel);
     Splitter1->setStretchFactor(1, 1);
     Splitter1->setSizes({337, 443});
     // Without roz.dat the folder column keeps the design's share too, not

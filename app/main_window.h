@@ -33,6 +33,7 @@
 
 class TLogPanel;
 class TTopPanel;
+class TServerPanel;
 class TIdFTP;
 class TForm18;
 class TF_kreator;
@@ -130,26 +131,8 @@ public:
     TPanelStatusBar* status_lokal = nullptr;
     QSplitter* Splitter1 = nullptr;
 
-    // ---- server panel panel_ftp --------------------------------------------
-    QWidget* panel_ftp = nullptr;
-    QWidget* Panel5 = nullptr;
-    QLabel* Panel5Caption = nullptr;
-    QToolButton* Cofnij = nullptr;
-    QToolButton* n_serwer = nullptr;
-    QToolButton* sciagnij_ftp = nullptr;
-    QToolButton* usun_ftp = nullptr;
-    QToolButton* n_dir = nullptr;
-    QToolButton* filtr2 = nullptr;
-    QToolButton* komenda = nullptr;
-    QToolButton* SpeedButton1 = nullptr;
-    QToolButton* zamien = nullptr;
-    QToolButton* run_ftp = nullptr;
-    QLineEdit* szukaj = nullptr;
-    QCheckBox* szukaj_cale = nullptr;
-    QTreeWidget* ftp_lista = nullptr;
-    QSplitter* Splitter3 = nullptr;
-    RemoteListView* l3 = nullptr;
-    TPanelStatusBar* status_ftp = nullptr;
+    // ---- server panel panel_ftp: header Panel5, ftp_lista, l3 (app/server_panel.h)
+    TServerPanel* serverPanel = nullptr;
 
     // Hidden lists: plain data. ListBox1 holds the raw remote listing and
     // ListBox2 the loaded server lines; each row of l3 / ftp_lista also
@@ -554,7 +537,6 @@ protected:
 
 private:
     void buildLocalPanel();
-    void buildServerPanel();
     void buildMenus();
     void wireShell();
     bool shownOnce_ = false;

@@ -1,4 +1,4 @@
-// Builds the main window's four regions and their controls.
+// Builds the main window's local panel and its controls.
 
 #include "app/main_window.h"
 #include "app/region_controls.h"
@@ -120,67 +120,4 @@ void TForm1::buildLocalPanel() {
     right->addWidget(status_lokal);
     Splitter2->setStretchFactor(0, 1);
     Splitter2->setStretchFactor(1, 1);
-}
-
-void TForm1::buildServerPanel() {
-    panel_ftp = named(new QWidget(this), "panel_ftp");
-    panel_ftp->setMinimumWidth(100);
-    auto* column = new QVBoxLayout(panel_ftp);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(1);
-
-    Panel5 = named(new QWidget(panel_ftp), "Panel5Bar");
-    auto* header = new QHBoxLayout(Panel5);
-    header->setContentsMargins(0, 0, 0, 0);
-    header->setSpacing(1);
-    // The caption label carries the header text that the captions switch.
-    Panel5Caption = named(new QLabel(QStringLiteral(" Lista serwerów FTP"), Panel5), "Panel5");
-    Panel5Caption->setStyleSheet(
-        QStringLiteral("background: navy; color: white; font-weight: bold;"));
-    header->addWidget(Panel5Caption, 1);
-    Cofnij = toolButton(Panel5, "Cofnij", QStringLiteral("↑"), QStringLiteral("Poziom w górę"));
-    n_serwer = toolButton(Panel5, "n_serwer", QStringLiteral("Ab"),
-                          QStringLiteral("Zmień nazwę pliku/katalogu"));
-    sciagnij_ftp = toolButton(Panel5, "sciagnij_ftp", QStringLiteral("⇩"),
-                              QStringLiteral("Ściągnij plik(i) z FTP [F7]"));
-    usun_ftp = toolButton(Panel5, "usun_ftp", QStringLiteral("✕"),
-                          QStringLiteral("Usuń plik(i) na FTP [Del]"));
-    n_dir = toolButton(Panel5, "n_dir", QStringLiteral("+"),
-                       QStringLiteral("Nowy katalog na FTP [F9]"));
-    filtr2 = toolButton(Panel5, "filtr2", QStringLiteral("*.*"),
-                        QStringLiteral("Filtruj pliki na FTP wg maski"));
-    komenda = toolButton(Panel5, "komenda", QStringLiteral("SITE"),
-                         QStringLiteral("Wywołaj niestandardową komendę"));
-    zamien = toolButton(Panel5, "zamien", QStringLiteral("Aa"),
-                        QStringLiteral("Zmień wielkość liter w plikach"));
-    run_ftp = toolButton(Panel5, "run_ftp", QStringLiteral("▶"),
-                         QStringLiteral("Otwórz plik/Uruchom program na FTP"));
-    szukaj = named(new QLineEdit(Panel5), "szukaj");
-    szukaj->setMaximumWidth(140);
-    SpeedButton1 = toolButton(Panel5, "SpeedButton1", QStringLiteral("Szukaj"));
-    szukaj_cale =
-        named(new QCheckBox(QStringLiteral("Szukaj wg całych nazw"), Panel5), "szukaj_cale");
-    for (QWidget* w : std::initializer_list<QWidget*>{Cofnij, n_serwer, sciagnij_ftp, usun_ftp,
-                                                      n_dir, filtr2, komenda, zamien, run_ftp,
-                                                      szukaj, SpeedButton1, szukaj_cale})
-        header->addWidget(w);
-    column->addWidget(Panel5);
-
-    Splitter3 = named(new QSplitter(Qt::Vertical, panel_ftp), "Splitter3");
-    ftp_lista = reportList(Splitter3, "ftp_lista",
-                           {QStringLiteral("Nazwa serwera"), QStringLiteral("Typ logowania"),
-                            QStringLiteral("Hasło zapisane"), QStringLiteral("TLS")},
-                           {265, 95, 90, 60});
-    l3 = named(new RemoteListView(Splitter3), "l3");
-    l3->setHeaderText(0, QStringLiteral("Zasoby serwera FTP"));
-    l3->setHeaderText(1, QStringLiteral("Atrybuty"));
-    l3->setColumnWidth(0, 350);
-    l3->setColumnWidth(1, 90);
-    l3->setContextMenuPolicy(Qt::CustomContextMenu);
-    l3->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    column->addWidget(Splitter3, 1);
-    status_ftp = named(new TPanelStatusBar(panel_ftp), "status_ftp");
-    status_ftp->addPanel(QStringLiteral("Zapisanych serwerów:"), 200);
-    status_ftp->addPanel(QStringLiteral("Plików/katalogów na FTP:"), 200);
-    column->addWidget(status_ftp);
 }

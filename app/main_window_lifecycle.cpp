@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 
 #include "app/config_file.h"
+#include "app/server_panel.h"
 #include "app/shell_texts.h"
 #include "app/top_panel.h"
 #include "ftp/id_ftp.h"
@@ -33,7 +34,7 @@ void TForm1::FormCreate() {
     QApplication::setPalette(tips, "QTipLabel");
     // 4. Both server lists start empty.
     ListBox2.clear();
-    ftp_lista->clear();
+    serverPanel->ftp_lista->clear();
     // 5. Settings.
     Odczyt_danych();
     // 6. The all-servers loader and the wizard instance.
@@ -267,10 +268,10 @@ void TForm1::Odczyt_danych() {
 
 void TForm1::applyServerPanelLayout() {
     if (settings.serverListOnly) {
-        l3->hide();
-        Panel5Caption->setText(QStringLiteral("Lista Serwerów FTP"));
+        serverPanel->l3->hide();
+        serverPanel->Panel5Caption->setText(QStringLiteral("Lista Serwerów FTP"));
     } else {
-        l3->show();
-        Panel5Caption->setText(QStringLiteral("Lista serwerów FTP"));
+        serverPanel->l3->show();
+        serverPanel->Panel5Caption->setText(QStringLiteral("Lista serwerów FTP"));
     }
 }

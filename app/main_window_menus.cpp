@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 
 #include "app/captions.h"
+#include "app/server_panel.h"
 #include "local/local_lists.h"
 #include "log/log_pane.h"
 #include "log/log_panel.h"
@@ -220,8 +221,8 @@ void TForm1::buildMenus() {
             list, &QWidget::customContextMenuRequested, menu,
             [menu, list](const QPoint& p) { menu->popup(list->viewport()->mapToGlobal(p)); });
     };
-    at(menu_servery, ftp_lista);
-    at(menu_ftp, l3);
+    at(menu_servery, serverPanel->ftp_lista);
+    at(menu_ftp, serverPanel->l3);
     at(menu_pliki, pliki);
     at(menu_katalog, katalog);
     at(menu_logi, logPanel->memo1);

@@ -6,6 +6,7 @@
 #include "app/about_box.h"
 #include "app/accessible_names.h"
 #include "app/captions.h"
+#include "app/server_panel.h"
 #include "app/shell_texts.h"
 #include "app/shortcuts_window.h"
 #include "app/top_panel.h"
@@ -46,7 +47,8 @@ void TForm1::jezyk_ang() {
 
 void TForm1::Colory() {
     platform::applyFieldColors({topPanel->CurrentDirEdit, topPanel->UserID, topPanel->FTpServer,
-                                topPanel->Password2, pliki, katalog, dysk, ftp_lista, l3, szukaj},
+                                topPanel->Password2, pliki, katalog, dysk, serverPanel->ftp_lista,
+                                serverPanel->l3, serverPanel->szukaj},
                                settings.fieldBackground, settings.fieldText);
 }
 
@@ -104,7 +106,7 @@ void TForm1::wireShell() {
             [this](int pos, int) { Splitter1Moved(pos); });
     connect(katalog, &TLocalFolderList::directoryChanged, pliki, &TLocalFileList::setDirectory);
     // Which list was clicked last.
-    connect(l3, &QAbstractItemView::pressed, this, [this] {
+    connect(serverPanel->l3, &QAbstractItemView::pressed, this, [this] {
         l3Tag = 100;
         szukajTag = 200;
     });

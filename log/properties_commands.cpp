@@ -1,6 +1,7 @@
 // Opening the file properties windows from the remote and the local list.
 
 #include "app/main_window.h"
+#include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "ftp/id_ftp.h"
 #include "local/local_lists.h"
@@ -39,13 +40,13 @@ void TForm1::wlasciwosciClick() {
                               DlgType::Information, DlgButtons::Ok);
         return;
     }
-    const int row = l3->currentRow();
-    if (row < 0 || l3->rows()->picture(row) == remotelist::kFolderPicture)
+    const int row = serverPanel->l3->currentRow();
+    if (row < 0 || serverPanel->l3->rows()->picture(row) == remotelist::kFolderPicture)
         return;
     RemoteFileFacts facts;
-    const listing::ParsedLine line = l3->rows()->parsed(row);
+    const listing::ParsedLine line = serverPanel->l3->rows()->parsed(row);
     facts.name = listing::decodeServerText(line.name);
-    facts.rawLine = l3->rows()->rawLine(row);
+    facts.rawLine = serverPanel->l3->rows()->rawLine(row);
     facts.server = topPanel->FTpServer->text();
     facts.folder = topPanel->CurrentDirEdit->text();
     session::hourglass();

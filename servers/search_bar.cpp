@@ -2,6 +2,7 @@
 // incremental search while typing, over the captions of ftp_lista.
 
 #include "app/main_window.h"
+#include "app/server_panel.h"
 #include "servers/server_list_look.h"
 #include "servers/server_search.h"
 
@@ -53,32 +54,32 @@ void markAsFound(QTreeWidget* list, int index) {
 }
 
 void showSearchBar(TForm1& form, bool open) {
-    QWidget* row = form.szukaj->parentWidget();
+    QWidget* row = form.serverPanel->szukaj->parentWidget();
     if (row && row->objectName() == QLatin1String("searchRow"))
         row->setVisible(open);
-    form.szukaj->setVisible(open);
-    form.szukaj_cale->setVisible(open);
+    form.serverPanel->szukaj->setVisible(open);
+    form.serverPanel->szukaj_cale->setVisible(open);
 }
 
 } // namespace
 
 void TForm1::SpeedButton1Click() {
-    if (!szukaj->isHidden()) {
+    if (!serverPanel->szukaj->isHidden()) {
         szukajTag = kTagIdle;
         showSearchBar(*this, false);
-        szukaj->clear();
+        serverPanel->szukaj->clear();
         return;
     }
     showSearchBar(*this, true);
-    szukaj->setFocus();
+    serverPanel->szukaj->setFocus();
     szukajTag = kTagInUse;
 }
 
 void TForm1::zamknij_szukanie() {
     szukajTag = kTagIdle;
     showSearchBar(*this, false);
-    szukaj->clear();
-    Panel5->repaint();
+    serverPanel->szukaj->clear();
+    serverPanel->Panel5->repaint();
     QCoreApplication::processEvents();
 }
 
@@ -91,11 +92,11 @@ void TForm1::szukajExit() {
 }
 
 void TForm1::szukaj_caleClick() {
-    szukaj->clear();
+    serverPanel->szukaj->clear();
 }
 
 void TForm1::szukajChange() {
-    if (!szukaj_cale->isChecked() && szukaj->text().isEmpty()) {
+    if (!serverPanel->szukaj_cale->isChecked() && serverPanel->szukaj->text().isEmpty()) {
         szukajDlugosc = 1;
         szukajTekst.clear();
         szukajPozycja = 0;
@@ -103,21 +104,22 @@ void TForm1::szukajChange() {
 }
 
 void TForm1::Szukaj_wyraz() {
-    const int index = servers::findByNameStart(captionsOf(ftp_lista), szukaj->text());
+    const int index =
+        servers::findByNameStart(captionsOf(serverPanel->ftp_lista), serverPanel->szukaj->text());
     if (index >= 0)
-        markAsFound(ftp_lista, index);
+        markAsFound(serverPanel->ftp_lista, index);
 }
 
 bool TForm1::szukajKeyPress(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (szukaj_cale->isChecked()) {
+    if (serverPanel->szukaj_cale->isChecked()) {
         if (!enter)
             return false;
         Szukaj_wyraz();
         return true;
     }
     servers::IncrementalSearch search(szukajTekst, szukajDlugosc, szukajPozycja);
-    const int fieldLength = int(szukaj->text().size());
+    const int fieldLength = int(serverPanel->szukaj->text().size());
     if (event->key() == Qt::Key_Backspace) {
         search.backspace(fieldLength);
     } else {
@@ -138,14 +140,14 @@ bool TForm1::szukajKeyPress(QKeyEvent* event) {
 
 bool TForm1::szukaj_znakow(const QString& text) {
     servers::IncrementalSearch search(text, szukajDlugosc, szukajPozycja);
-    const auto outcome = search.step(captionsOf(ftp_lista));
+    const auto outcome = search.step(captionsOf(serverPanel->ftp_lista));
     szukajTekst = search.typed();
     szukajDlugosc = search.compareLength();
     szukajPozycja = search.position();
     if (outcome == servers::IncrementalSearch::Outcome::Found)
-        enterAsFound(ftp_lista, szukajPozycja);
+        enterAsFound(serverPanel->ftp_lista, szukajPozycja);
     else
-        szukaj->clear();
+        serverPanel->szukaj->clear();
     ftp_listaClick();
     return outcome == servers::IncrementalSearch::Outcome::Reset;
 }

@@ -2,6 +2,7 @@
 // the main window: the server list's popup items and the F2 and F3 keys.
 
 #include "app/main_window.h"
+#include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "local/folder_chooser.h"
 #include "platform/services.h"
@@ -36,12 +37,12 @@ server_dialogs::MainWindowState TForm1::serverDialogState() const {
     state.fieldBackground = settings.fieldBackground;
     state.fieldText = settings.fieldText;
     const int index = selectedServerIndex();
-    const QList<QTreeWidgetItem*> rows = ftp_lista->selectedItems();
+    const QList<QTreeWidgetItem*> rows = serverPanel->ftp_lista->selectedItems();
     if (index >= 0 && !rows.isEmpty()) {
         server_dialogs::SelectedServer& selected = state.selected;
         selected.valid = true;
         selected.caption = rows.first()->text(0);
-        selected.position = ftp_lista->indexOfTopLevelItem(rows.first());
+        selected.position = serverPanel->ftp_lista->indexOfTopLevelItem(rows.first());
         selected.line = ListBox2.at(index);
         selected.sourceCategory = ListBox2Category.value(index, -1);
     }

@@ -2,6 +2,7 @@
 // emptying a category or all of them, the sort toggle and printing.
 
 #include "app/main_window.h"
+#include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "platform/services.h"
 #include "servers/server_files.h"
@@ -40,7 +41,7 @@ void rewriteFromList(TForm1& form, int code) {
 } // namespace
 
 int TForm1::selectedServerIndex() const {
-    const QList<QTreeWidgetItem*> selected = ftp_lista->selectedItems();
+    const QList<QTreeWidgetItem*> selected = serverPanel->ftp_lista->selectedItems();
     if (selected.isEmpty())
         return -1;
     const int index = lineIndexOf(selected.first());
@@ -113,7 +114,7 @@ void TForm1::ftp_listaRightClick() {
 void TForm1::Usun1Click() {
     if (allServersShown)
         return; // a view over eight files: deleting is offered per category only
-    const QList<QTreeWidgetItem*> selected = ftp_lista->selectedItems();
+    const QList<QTreeWidgetItem*> selected = serverPanel->ftp_lista->selectedItems();
     const int index = selectedServerIndex();
     if (index < 0) {
         platform::services().messageBox(lang::pick(texts::kSelectToDelete, languageFlag()),

@@ -1,6 +1,7 @@
 #include "servers/server_list_view.h"
 
 #include "app/main_window.h"
+#include "app/server_panel.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
 #include "servers/server_files.h"
@@ -20,7 +21,7 @@ constexpr int kSecurityColumn = 3;
 } // namespace
 
 void clearEntries(TForm1& form) {
-    form.ftp_lista->clear();
+    form.serverPanel->ftp_lista->clear();
     form.ListBox2.clear();
     form.ListBox2Category.clear();
 }
@@ -53,10 +54,10 @@ void showEntries(TForm1& form, QList<servers::ServerEntry> entries) {
         lines.append(e.line);
         categories.append(e.sourceCategory);
     }
-    form.ftp_lista->clear();
+    form.serverPanel->ftp_lista->clear();
     form.ListBox2 = std::move(lines);
     form.ListBox2Category = std::move(categories);
-    form.ftp_lista->addTopLevelItems(rows);
+    form.serverPanel->ftp_lista->addTopLevelItems(rows);
 }
 
 QList<servers::ServerEntry> shownEntries(const TForm1& form) {
@@ -77,8 +78,8 @@ void removeEntry(TForm1& form, QTreeWidgetItem* row) {
     form.ListBox2.removeAt(index);
     if (index < form.ListBox2Category.size())
         form.ListBox2Category.removeAt(index);
-    for (int i = 0; i < form.ftp_lista->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* other = form.ftp_lista->topLevelItem(i);
+    for (int i = 0; i < form.serverPanel->ftp_lista->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* other = form.serverPanel->ftp_lista->topLevelItem(i);
         const int at = lineIndexOf(other);
         if (other != row && at > index)
             other->setData(0, kLineIndexRole, at - 1);

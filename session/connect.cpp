@@ -2,6 +2,7 @@
 // and disconnect notifications.
 
 #include "app/main_window.h"
+#include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "ftp/id_exception.h"
 #include "ftp/id_ftp.h"
@@ -29,7 +30,8 @@ namespace {
 // The server named in the long error message: the chosen entry of the server
 // list or, after a quick connect, when no entry is chosen, the host itself.
 QString serverCaption(TForm1& form) {
-    if (QTreeWidgetItem* entry = form.ftp_lista->currentItem(); entry && entry->isSelected())
+    if (QTreeWidgetItem* entry = form.serverPanel->ftp_lista->currentItem();
+        entry && entry->isSelected())
         return entry->text(0);
     return form.topPanel->FTpServer->text();
 }
@@ -118,9 +120,9 @@ void TForm1::pol2Click() {
     StatusBar1->repaint();
     QCoreApplication::processEvents();
     zamknij_szukanie();
-    Panel5->repaint();
+    serverPanel->Panel5->repaint();
     QCoreApplication::processEvents();
-    SpeedButton1->setEnabled(false);
+    serverPanel->SpeedButton1->setEnabled(false);
     if (topPanel->UserID->text().isEmpty()) {
         services().messageDlg(lang::pick(sessiontext::kSelectServer, flag), DlgType::Information,
                               DlgButtons::Ok);
@@ -213,9 +215,9 @@ void TForm1::roz2Click() {
         endQueueMode();
     }
     session::normalCursor();
-    SpeedButton1->setEnabled(true);
+    serverPanel->SpeedButton1->setEnabled(true);
     ListBox1.clear();
-    l3->clear();
+    serverPanel->l3->clear();
     currentDirRaw.clear();
     topPanel->CurrentDirEdit->setText(QStringLiteral("/"));
     showDisconnectedButtons(*this);
@@ -270,7 +272,7 @@ void TForm1::FTPDisconnected() {
     session::showEncryption(*this);
     session::normalCursor();
     ListBox1.clear();
-    l3->clear();
+    serverPanel->l3->clear();
     // The server's spelling of the old folder must not lead the next session there.
     currentDirRaw.clear();
     topPanel->CurrentDirEdit->setText(QStringLiteral("/"));
@@ -284,7 +286,7 @@ void TForm1::Button1Click() {
     zmiana_rozlacz2();
     session::normalCursor();
     closeEngineIfOpen(*this);
-    SpeedButton1->setEnabled(true);
+    serverPanel->SpeedButton1->setEnabled(true);
     QCoreApplication::processEvents();
 }
 

@@ -2,6 +2,7 @@
 // counters and the panel toggle `kont`.
 
 #include "app/main_window.h"
+#include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "local/local_lists.h"
 #include "session/session_texts.h"
@@ -11,18 +12,18 @@
 void TForm1::zmiana_polacz2() {
     if (!settings.serverListOnly)
         return;
-    ftp_lista->hide();
-    l3->show();
-    Panel5Caption->setText(QStringLiteral(" FTP: [") + topPanel->FTpServer->text() +
-                           QStringLiteral("]"));
+    serverPanel->ftp_lista->hide();
+    serverPanel->l3->show();
+    serverPanel->Panel5Caption->setText(QStringLiteral(" FTP: [") + topPanel->FTpServer->text() +
+                                        QStringLiteral("]"));
 }
 
 void TForm1::zmiana_rozlacz2() {
     const int flag = languageFlag();
-    ftp_lista->show();
+    serverPanel->ftp_lista->show();
     // With the server list alone, it has the panel to itself while offline.
-    l3->setVisible(!settings.serverListOnly);
-    Panel5Caption->setText(lang::pick(sessiontext::kServerListTitle, flag));
+    serverPanel->l3->setVisible(!settings.serverListOnly);
+    serverPanel->Panel5Caption->setText(lang::pick(sessiontext::kServerListTitle, flag));
     Panel8->setText(lang::pick(sessiontext::kLocalHostTitle, flag));
     Statusy();
     topPanel->dynamik->setEnabled(true);
@@ -35,10 +36,11 @@ void TForm1::Statusy() {
                                       QString::number(pliki->count()));
     Status_kat->setPanelText(0, lang::pick(sessiontext::kFoldersCount, flag) +
                                     QString::number(qMax(0, katalog->count() - 1)));
-    status_ftp->setPanelText(0, lang::pick(sessiontext::kServersCount, flag) +
-                                    QString::number(ftp_lista->topLevelItemCount()));
-    status_ftp->setPanelText(1, lang::pick(sessiontext::kRemoteCount, flag) +
-                                    QString::number(l3->rowCount()));
+    serverPanel->status_ftp->setPanelText(
+        0, lang::pick(sessiontext::kServersCount, flag) +
+               QString::number(serverPanel->ftp_lista->topLevelItemCount()));
+    serverPanel->status_ftp->setPanelText(1, lang::pick(sessiontext::kRemoteCount, flag) +
+                                                 QString::number(serverPanel->l3->rowCount()));
 }
 
 void TForm1::kontClick() {
@@ -51,17 +53,17 @@ void TForm1::kontClick() {
         // The folder splitter now sits at 15; the file list keeps 35 pixels.
         setLeftWidth(15 + 35);
         kont->setText(QStringLiteral(">>>"));
-        ftp_lista->setColumnWidth(0, 495);
-        ftp_lista->setColumnWidth(2, 120);
-        l3->setColumnWidth(0, 620);
+        serverPanel->ftp_lista->setColumnWidth(0, 495);
+        serverPanel->ftp_lista->setColumnWidth(2, 120);
+        serverPanel->l3->setColumnWidth(0, 620);
     } else {
         placeLeftPanel(leftPanelWidth);
         kont->setText(QStringLiteral("<<<"));
-        ftp_lista->setColumnWidth(0, 265);
-        ftp_lista->setColumnWidth(2, 90);
-        l3->setColumnWidth(0, 350);
+        serverPanel->ftp_lista->setColumnWidth(0, 265);
+        serverPanel->ftp_lista->setColumnWidth(2, 90);
+        serverPanel->l3->setColumnWidth(0, 350);
     }
-    l3->setColumnWidth(1, 90);
+    serverPanel->l3->setColumnWidth(1, 90);
 }
 
 void TForm1::kontMouseMove() {

@@ -2,6 +2,7 @@
 // show the rows; a failure goes through the reply table.
 
 #include "app/main_window.h"
+#include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "ftp/id_exception.h"
 #include "ftp/id_ftp.h"
@@ -125,6 +126,6 @@ void TForm1::showListing(TIdListing lines) {
     ListBox1 = remotelist::RawListing(std::move(lines));
     // A server that took OPTS UTF8 ON expects UTF-8 names whatever its listing held.
     listingUtf8 = ListBox1.isValidUtf8() || FTP->Utf8Names();
-    l3->rows()->fill(ListBox1, l3Sorted);
+    serverPanel->l3->rows()->fill(ListBox1, l3Sorted);
     Statusy();
 }

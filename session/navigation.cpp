@@ -2,6 +2,7 @@
 // open, up, refresh, selection, row clicks, sorting and the mask filter.
 
 #include "app/main_window.h"
+#include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "platform/services.h"
 #include "session/remote_list.h"
@@ -18,10 +19,10 @@ using platform::services;
 namespace {
 
 void focusFirstRow(TForm1& form) {
-    if (form.l3->rowCount() == 0)
+    if (form.serverPanel->l3->rowCount() == 0)
         return;
-    form.l3->setFocus();
-    form.l3->setCurrentRow(0);
+    form.serverPanel->l3->setFocus();
+    form.serverPanel->l3->setCurrentRow(0);
 }
 
 void tellNotConnected(const Msg& message) {
@@ -32,7 +33,7 @@ void tellNotConnected(const Msg& message) {
 } // namespace
 
 void TForm1::l3DblClick() {
-    const int row = l3->currentRow();
+    const int row = serverPanel->l3->currentRow();
     if (row < 0)
         return;
     dragAllowed = false;
@@ -41,7 +42,7 @@ void TForm1::l3DblClick() {
         return;
     session::hourglass();
     // The row may be gone once the engine has run; keep only what it said.
-    const listing::ParsedLine entry = l3->rows()->parsed(row);
+    const listing::ParsedLine entry = serverPanel->l3->rows()->parsed(row);
     const std::string name = entry.name.toStdString();
     if (entry.isFolder)
         ChageDirRaw(name);
@@ -79,10 +80,10 @@ void TForm1::ftp_wszystkieClick() {
         return;
     }
     std::vector<int> files;
-    for (int i = 0; i < l3->rowCount(); ++i)
-        if (l3->rows()->picture(i) == remotelist::kFilePicture)
+    for (int i = 0; i < serverPanel->l3->rowCount(); ++i)
+        if (serverPanel->l3->rows()->picture(i) == remotelist::kFilePicture)
             files.push_back(i);
-    l3->selectRows(files);
+    serverPanel->l3->selectRows(files);
 }
 
 void TForm1::ftp_nicClick() {
@@ -90,39 +91,39 @@ void TForm1::ftp_nicClick() {
         tellNotConnected(sessiontext::kNotConnected);
         return;
     }
-    l3->clearSelection();
+    serverPanel->l3->clearSelection();
 }
 
 void TForm1::l3Click() {
     l3Tag = 100;
     szukajTag = 200;
-    const int row = l3->currentRow();
+    const int row = serverPanel->l3->currentRow();
     if (row < 0)
         return;
-    clickedRemoteName = l3->rows()->caption(row);
+    clickedRemoteName = serverPanel->l3->rows()->caption(row);
     dragAllowed = true;
     if (!connected())
         return;
-    const bool file = l3->rows()->picture(row) == remotelist::kFilePicture;
+    const bool file = serverPanel->l3->rows()->picture(row) == remotelist::kFilePicture;
     wlasciwosci->setEnabled(file);
     otworz_katalog->setEnabled(!file);
     if (file) {
         if (!wlacz_bufor->isChecked()) {
             otworz_plik_ftp->setEnabled(true);
-            run_ftp->setEnabled(true);
+            serverPanel->run_ftp->setEnabled(true);
         }
         addToQueue(row);
     } else {
         otworz_plik_ftp->setEnabled(false);
-        run_ftp->setEnabled(false);
+        serverPanel->run_ftp->setEnabled(false);
     }
 }
 
 void TForm1::l3ColumnClick() {
     l3Sorted = true;
-    l3->header()->setSortIndicatorShown(true);
-    l3->header()->setSortIndicator(0, Qt::AscendingOrder);
-    l3->rows()->sortByCaption();
+    serverPanel->l3->header()->setSortIndicatorShown(true);
+    serverPanel->l3->header()->setSortIndicator(0, Qt::AscendingOrder);
+    serverPanel->l3->rows()->sortByCaption();
 }
 
 void TForm1::filtr2Click() {
@@ -142,7 +143,7 @@ void TForm1::filtr2Click() {
         Statusy();
         return;
     }
-    l3->rows()->keepCaptionsEndingWith(*mask);
+    serverPanel->l3->rows()->keepCaptionsEndingWith(*mask);
     Statusy();
     session::normalCursor();
 }

@@ -1,6 +1,7 @@
 #include "session/quick_connect_dialog.h"
 
 #include "app/main_window.h"
+#include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "platform/colors.h"
 #include "platform/services.h"
@@ -194,7 +195,8 @@ void TForm10::PolaczClick() {
         main->pol2Click();
     } catch (const std::exception&) {
         QString server;
-        if (QTreeWidgetItem* entry = main->ftp_lista->currentItem(); entry && entry->isSelected())
+        if (QTreeWidgetItem* entry = main->serverPanel->ftp_lista->currentItem();
+            entry && entry->isSelected())
             server = entry->text(0);
         else
             server = adres->text();

@@ -2,6 +2,7 @@
 // listing, whose "Zmień" runs `zmiana_liter` here.
 
 #include "app/main_window.h"
+#include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "ftp/id_ftp.h"
 #include "local/case_dialog.h"
@@ -34,9 +35,9 @@ void TForm1::zmiana_liter() {
     };
     std::vector<Row> rows;
     std::set<std::string> names;
-    for (int i = 0; i < l3->rowCount(); ++i) {
-        rows.push_back(
-            {l3->rows()->remoteName(i), l3->rows()->picture(i) == remotelist::kFolderPicture});
+    for (int i = 0; i < serverPanel->l3->rowCount(); ++i) {
+        rows.push_back({serverPanel->l3->rows()->remoteName(i),
+                        serverPanel->l3->rows()->picture(i) == remotelist::kFolderPicture});
         names.insert(rows.back().name);
     }
     const int count = int(rows.size());

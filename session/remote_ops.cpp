@@ -3,6 +3,7 @@
 // transfers).
 
 #include "app/main_window.h"
+#include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "ftp/id_ftp.h"
 #include "platform/services.h"
@@ -64,7 +65,7 @@ void TForm1::n_serwerClick() {
     if (sessionCallDepth > 0 || transferRunning)
         return;
     const int flag = languageFlag();
-    const int row = l3->currentRow();
+    const int row = serverPanel->l3->currentRow();
     if (!connected() || row < 0) {
         services().messageDlg(lang::pick(text::kNothingToRename, flag), DlgType::Information,
                               DlgButtons::Ok);
@@ -73,7 +74,7 @@ void TForm1::n_serwerClick() {
     // Only the two languages ask; any other flag does nothing.
     if (flag != 0 && flag != 1)
         return;
-    const listing::ParsedLine line = l3->rows()->parsed(row);
+    const listing::ParsedLine line = serverPanel->l3->rows()->parsed(row);
     const std::string oldName = line.name.toStdString();
     const std::optional<QString> answer = services().inputBox(
         lang::pickStrict(text::kRenameCaption, flag), lang::pickStrict(text::kRenamePrompt, flag),

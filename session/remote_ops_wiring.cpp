@@ -2,6 +2,7 @@
 // the two commands that only show a window.
 
 #include "app/main_window.h"
+#include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "log/info_window.h"
 #include "log/properties_windows.h"
@@ -17,12 +18,12 @@ void TForm1::wireRemoteOperations() {
     Form11 = new TForm11(this);
     Form12 = new TForm12(this);
 
-    connect(n_dir, &QToolButton::clicked, this, &TForm1::n_katalogClick);
-    connect(usun_ftp, &QToolButton::clicked, this, &TForm1::usun_katClick);
-    connect(n_serwer, &QToolButton::clicked, this, &TForm1::n_serwerClick);
-    connect(zamien, &QToolButton::clicked, this, &TForm1::zamienClick);
-    connect(komenda, &QToolButton::clicked, this, &TForm1::komendaClick);
-    connect(run_ftp, &QToolButton::clicked, this, &TForm1::run_ftpClick);
+    connect(serverPanel->n_dir, &QToolButton::clicked, this, &TForm1::n_katalogClick);
+    connect(serverPanel->usun_ftp, &QToolButton::clicked, this, &TForm1::usun_katClick);
+    connect(serverPanel->n_serwer, &QToolButton::clicked, this, &TForm1::n_serwerClick);
+    connect(serverPanel->zamien, &QToolButton::clicked, this, &TForm1::zamienClick);
+    connect(serverPanel->komenda, &QToolButton::clicked, this, &TForm1::komendaClick);
+    connect(serverPanel->run_ftp, &QToolButton::clicked, this, &TForm1::run_ftpClick);
     // The remote list's menu and its copy behind the "FTP" toolbar button.
     for (QAction* item : {nowy_kat1, MenuItem7})
         connect(item, &QAction::triggered, this, &TForm1::n_katalogClick);

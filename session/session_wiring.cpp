@@ -2,6 +2,7 @@
 // and commands to their handlers, and creates the session's own windows.
 
 #include "app/main_window.h"
+#include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "ftp/id_ftp.h"
 #include "ftp/id_log_debug.h"
@@ -10,35 +11,22 @@
 #include "log/log_window.h"
 #include "session/listing_line.h"
 #include "session/quick_connect_dialog.h"
-#include "session/session_cursor.h"
 
 #include <QEvent>
 #include <QHeaderView>
-#include <QMouseEvent>
 
 namespace {
 
-// Events of l3 and kont that have no signal of their own. The watched
-// widgets are remembered here, so that events sent while the window is being
-// destroyed never reach into it.
+// Events of kont that have no signal of their own. The watched widget is
+// remembered here, so that events sent while the window is being destroyed
+// never reach into it.
 class SessionEvents : public QObject {
 public:
-    explicit SessionEvents(TForm1* form)
-        : QObject(form->l3), form_(form), rows_(form->l3->viewport()), kont_(form->kont) {}
+    explicit SessionEvents(TForm1* form) : QObject(form), form_(form), kont_(form->kont) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         const QEvent::Type type = event->type();
-        if (watched == rows_ && type == QEvent::MouseMove)
-            form_->dragAllowed = true;
-        // A press that cannot start dragging rows gives the arrow back.
-        if (watched == rows_ && type == QEvent::MouseButtonPress) {
-            const auto* press = static_cast<QMouseEvent*>(event);
-            if (press->button() != Qt::LeftButton || !form_->dragAllowed) {
-                session::normalCursor();
-                form_->l3->unsetCursor();
-            }
-        }
         if (watched == kont_ && (type == QEvent::Enter || type == QEvent::MouseMove))
             form_->kontMouseMove();
         return false;
@@ -46,7 +34,6 @@ protected:
 
 private:
     TForm1* form_;
-    const QObject* rows_;
     const QObject* kont_;
 };
 
@@ -56,7 +43,8 @@ LogSessionInfo sessionInfoOf(const TForm1& form) {
     info.user = form.topPanel->UserID->text();
     info.host = form.topPanel->FTpServer->text();
     info.password = form.topPanel->Password2->text();
-    if (QTreeWidgetItem* entry = form.ftp_lista->currentItem(); entry && entry->isSelected())
+    if (QTreeWidgetItem* entry = form.serverPanel->ftp_lista->currentItem();
+        entry && entry->isSelected())
         info.selectedServer = entry->text(0);
     return info;
 }
@@ -83,7 +71,7 @@ void TForm1::wireSession() {
     // Connecting and disconnecting.
     connect(topPanel->pol2, &QToolButton::clicked, this, &TForm1::pol2Click);
     connect(Polacz1, &QAction::triggered, this, &TForm1::pol2Click);
-    connect(ftp_lista, &QTreeWidget::itemDoubleClicked, this, &TForm1::pol2Click);
+    connect(serverPanel->ftp_lista, &QTreeWidget::itemDoubleClicked, this, &TForm1::pol2Click);
     connect(topPanel->Password2, &QLineEdit::returnPressed, this, &TForm1::Password2KeyPress);
     connect(topPanel->roz2, &QToolButton::clicked, this, &TForm1::roz2Click);
     connect(topPanel->stop, &QToolButton::clicked, this, &TForm1::stopClick);
@@ -92,10 +80,9 @@ void TForm1::wireSession() {
     connect(topPanel->dynamik, &QToolButton::clicked, this, &TForm1::dynamikClick);
 
     // The remote list and its commands.
-    connect(l3, &QAbstractItemView::doubleClicked, this, &TForm1::l3DblClick);
-    connect(l3, &QAbstractItemView::clicked, this, &TForm1::l3Click);
-    l3->header()->setSectionsClickable(true);
-    connect(l3->header(), &QHeaderView::sectionClicked, this, &TForm1::l3ColumnClick);
+    connect(serverPanel->l3, &QAbstractItemView::doubleClicked, this, &TForm1::l3DblClick);
+    connect(serverPanel->l3, &QAbstractItemView::clicked, this, &TForm1::l3Click);
+    connect(serverPanel->l3->header(), &QHeaderView::sectionClicked, this, &TForm1::l3ColumnClick);
     for (QAction* open : {otworz_katalog, MenuItem6})
         connect(open, &QAction::triggered, this, &TForm1::l3DblClick);
     for (QAction* refresh : {Odwie1, MenuItem23})
@@ -104,29 +91,28 @@ void TForm1::wireSession() {
         connect(all, &QAction::triggered, this, &TForm1::ftp_wszystkieClick);
     for (QAction* none : {ftp_nic, MenuItem13})
         connect(none, &QAction::triggered, this, &TForm1::ftp_nicClick);
-    connect(Cofnij, &QToolButton::clicked, this, &TForm1::CofnijClick);
-    connect(filtr2, &QToolButton::clicked, this, &TForm1::filtr2Click);
+    connect(serverPanel->Cofnij, &QToolButton::clicked, this, &TForm1::CofnijClick);
+    connect(serverPanel->filtr2, &QToolButton::clicked, this, &TForm1::filtr2Click);
     connect(kont, &QToolButton::clicked, this, &TForm1::kontClick);
     connect(topPanel->SpeedButton4, &QToolButton::clicked, this, &TForm1::SpeedButton4Click);
 
     // Any change of l3 refreshes the counters, once per burst of changes.
-    auto* l3Changed = new QTimer(l3);
+    auto* l3Changed = new QTimer(serverPanel->l3);
     l3Changed->setObjectName(QStringLiteral("l3ChangeTimer"));
     l3Changed->setSingleShot(true);
     l3Changed->setInterval(0);
     connect(l3Changed, &QTimer::timeout, this, &TForm1::Statusy);
-    QAbstractItemModel* rows = l3->model();
+    QAbstractItemModel* rows = serverPanel->l3->model();
     const auto changed = [l3Changed] { l3Changed->start(); };
     connect(rows, &QAbstractItemModel::rowsInserted, l3Changed, changed);
     connect(rows, &QAbstractItemModel::rowsRemoved, l3Changed, changed);
     connect(rows, &QAbstractItemModel::modelReset, l3Changed, changed);
     connect(rows, &QAbstractItemModel::dataChanged, l3Changed, changed);
     connect(rows, &QAbstractItemModel::layoutChanged, l3Changed, changed);
-    connect(l3->selectionModel(), &QItemSelectionModel::selectionChanged, l3Changed, changed);
+    connect(serverPanel->l3->selectionModel(), &QItemSelectionModel::selectionChanged, l3Changed,
+            changed);
 
     auto* events = new SessionEvents(this);
-    l3->viewport()->setMouseTracking(true);
-    l3->viewport()->installEventFilter(events);
     kont->installEventFilter(events);
 
     // The session log.

@@ -2,6 +2,7 @@
 // which runs it on its own connection while the window goes on working.
 
 #include "app/main_window.h"
+#include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "ftp/id_ftp.h"
 #include "local/local_lists.h"
@@ -48,9 +49,9 @@ background::Connection connectionOf(const TForm1& form) {
 // The selected file rows; a folder cannot be fetched as a file.
 QStringList selectedRemoteFiles(const TForm1& form) {
     QStringList names;
-    for (const int row : form.l3->selectedRows())
-        if (form.l3->rows()->picture(row) != remotelist::kFolderPicture)
-            names << form.l3->rows()->caption(row);
+    for (const int row : form.serverPanel->l3->selectedRows())
+        if (form.serverPanel->l3->rows()->picture(row) != remotelist::kFolderPicture)
+            names << form.serverPanel->l3->rows()->caption(row);
     return names;
 }
 
@@ -92,9 +93,9 @@ void TForm1::wyslij_n_sesjaClick() {
 }
 
 void TForm1::sciagnij_n_sClick() {
-    const int current = l3->currentRow();
-    if (!connected() || !l3->hasSelectedRows() || current < 0 ||
-        l3->rows()->picture(current) == remotelist::kFolderPicture)
+    const int current = serverPanel->l3->currentRow();
+    if (!connected() || !serverPanel->l3->hasSelectedRows() || current < 0 ||
+        serverPanel->l3->rows()->picture(current) == remotelist::kFolderPicture)
         return;
     const QString caption = QString::fromLatin1(backgroundtext::kProgramCaption);
     if (kopia_ftp.isEmpty()) {

@@ -2,6 +2,7 @@
 // the one-file download the start-up replay asks for.
 
 #include "app/main_window.h"
+#include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "ftp/id_ftp.h"
 #include "local/local_lists.h"
@@ -40,8 +41,8 @@ struct RemoteFile {
 // empties l3, and nothing may point into it then.
 std::vector<RemoteFile> selectedFiles(const TForm1& form) {
     std::vector<RemoteFile> files;
-    const remotelist::RemoteListModel& rows = *form.l3->rows();
-    for (const int row : form.l3->selectedRows()) {
+    const remotelist::RemoteListModel& rows = *form.serverPanel->l3->rows();
+    for (const int row : form.serverPanel->l3->selectedRows()) {
         const listing::ParsedLine line = rows.parsed(row);
         // A link is not followed: one to a folder would fetch what lies outside it.
         const bool folder = rows.picture(row) == remotelist::kFolderPicture;
@@ -162,8 +163,9 @@ void TForm1::Blad_sciagania() {
     record.user = QString::fromStdString(FTP->User);
     record.password = QString::fromStdString(FTP->Password);
     record.remoteFolder = topPanel->CurrentDirEdit->text();
-    if (const std::vector<int> selected = l3->selectedRows(); !selected.empty())
-        record.fileName = listing::decodeServerText(l3->rows()->parsed(selected.front()).name);
+    if (const std::vector<int> selected = serverPanel->l3->selectedRows(); !selected.empty())
+        record.fileName =
+            listing::decodeServerText(serverPanel->l3->rows()->parsed(selected.front()).name);
     transfers::writeErrorRecord(platform::programFile(QStringLiteral("error.dat")), record);
 }
 
@@ -180,7 +182,7 @@ void TForm1::s_plikClick() {
         QCoreApplication::processEvents();
         return;
     }
-    if (!l3->hasSelectedRows() || !connected()) {
+    if (!serverPanel->l3->hasSelectedRows() || !connected()) {
         services().messageDlg(lang::pick(transfertext::kNothingOrOffline, flag),
                               DlgType::Information, DlgButtons::Ok);
         return;
@@ -242,7 +244,7 @@ void TForm1::s_plikClick() {
     transferRunning = false;
     QCoreApplication::processEvents();
     pliki->refresh();
-    l3->clearSelection();
+    serverPanel->l3->clearSelection();
     Statusy();
     session::normalCursor();
     showEndOfBatch(*this);

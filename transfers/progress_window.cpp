@@ -1,6 +1,7 @@
 #include "transfers/progress_window.h"
 
 #include "app/main_window.h"
+#include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "ftp/id_ftp.h"
 #include "platform/paths.h"
@@ -255,8 +256,10 @@ void TForm13::anulujClick() {
     } catch (const std::exception&) {
         aborted = false;
     }
-    for (QToolButton* button : {form_->zamien, form_->komenda, form_->filtr2, form_->n_serwer,
-                                form_->n_dir, form_->usun_ftp, form_->sciagnij_ftp, form_->Cofnij})
+    for (QToolButton* button :
+         {form_->serverPanel->zamien, form_->serverPanel->komenda, form_->serverPanel->filtr2,
+          form_->serverPanel->n_serwer, form_->serverPanel->n_dir, form_->serverPanel->usun_ftp,
+          form_->serverPanel->sciagnij_ftp, form_->serverPanel->Cofnij})
         button->setEnabled(true);
     if (aborted) {
         form_->topPanel->Ustawienia2->setEnabled(true);

@@ -2,6 +2,7 @@
 // or all at once, emptying the queue, and downloading it in one batch.
 
 #include "app/main_window.h"
+#include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "local/local_lists.h"
 #include "platform/services.h"
@@ -63,14 +64,14 @@ void setQueueItemsEnabled(TForm1& form, bool queueOn) {
     for (QAction* item : {form.ftp_wszystkie, form.MenuItem12, form.ftp_nic, form.MenuItem13,
                           form.otworz_plik_ftp, form.MenuItem10})
         item->setEnabled(!queueOn);
-    form.run_ftp->setEnabled(!queueOn);
+    form.serverPanel->run_ftp->setEnabled(!queueOn);
 }
 
 void setQueueMode(TForm1& form, bool on) {
     form.wlacz_bufor->setChecked(on);
     form.MenuItem16->setChecked(on);
-    form.l3->setSelectionMode(on ? QAbstractItemView::SingleSelection
-                                 : QAbstractItemView::ExtendedSelection);
+    form.serverPanel->l3->setSelectionMode(on ? QAbstractItemView::SingleSelection
+                                              : QAbstractItemView::ExtendedSelection);
     form.StatusBar1->setPanelText(
         4, QString::fromLatin1(on ? queuetext::kQueueOn : queuetext::kQueueOff));
     setQueueItemsEnabled(form, on);
@@ -85,9 +86,9 @@ void setQueueMode(TForm1& form, bool on) {
 // The name to send for a queued file: the row of the folder just listed
 // that shows it, so the server gets back exactly what it wrote.
 std::string remoteNameIn(const TForm1& form, const QString& name) {
-    for (int i = 0; i < form.l3->rowCount(); ++i)
-        if (form.l3->rows()->caption(i) == name)
-            return form.l3->rows()->remoteName(i);
+    for (int i = 0; i < form.serverPanel->l3->rowCount(); ++i)
+        if (form.serverPanel->l3->rows()->caption(i) == name)
+            return form.serverPanel->l3->rows()->remoteName(i);
     return form.remotePathBytes(name);
 }
 
@@ -119,7 +120,7 @@ bool fetchFolder(TForm1& form, const QString& name, const QString& localFolder,
 namespace transfers {
 
 void queueFolder(TForm1& form, int row) {
-    const remotelist::RemoteListModel& rows = *form.l3->rows();
+    const remotelist::RemoteListModel& rows = *form.serverPanel->l3->rows();
     if (!form.queueModeOn() || row < 0 || row >= rows.rowCount() ||
         rows.picture(row) != remotelist::kFolderPicture)
         return;
@@ -158,14 +159,14 @@ void TForm1::edycja_buforClick() {
 
 void TForm1::addToQueue(int row) {
     // SIZE may not be sent into the middle of another conversation.
-    if (!queueModeOn() || row < 0 || row >= l3->rowCount() ||
-        l3->rows()->picture(row) == remotelist::kFolderPicture || !connected() ||
+    if (!queueModeOn() || row < 0 || row >= serverPanel->l3->rowCount() ||
+        serverPanel->l3->rows()->picture(row) == remotelist::kFolderPicture || !connected() ||
         conversationRunning(*this))
         return;
     session::hourglass();
     {
         session::SessionCall call(*this);
-        queueFile(*this, remoteRow(*l3->rows(), row));
+        queueFile(*this, remoteRow(*serverPanel->l3->rows(), row));
     }
     session::normalCursor();
 }
@@ -176,9 +177,9 @@ void TForm1::bufor_zaznacz_allClick() {
     session::hourglass();
     // Read once: a disconnect while the sizes are asked empties l3.
     std::vector<RemoteRow> files;
-    for (int i = 0; i < l3->rowCount(); ++i)
-        if (l3->rows()->picture(i) == remotelist::kFilePicture)
-            files.push_back(remoteRow(*l3->rows(), i));
+    for (int i = 0; i < serverPanel->l3->rowCount(); ++i)
+        if (serverPanel->l3->rows()->picture(i) == remotelist::kFilePicture)
+            files.push_back(remoteRow(*serverPanel->l3->rows(), i));
     {
         session::SessionCall call(*this);
         for (const RemoteRow& file : files) {

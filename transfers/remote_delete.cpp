@@ -3,6 +3,7 @@
 // locked as during a transfer batch.
 
 #include "app/main_window.h"
+#include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "ftp/id_ftp.h"
 #include "platform/services.h"
@@ -33,8 +34,8 @@ struct Entry {
 // RMD disconnects and empties l3 in the middle of the loop.
 std::vector<Entry> selectedEntries(const TForm1& form) {
     std::vector<Entry> entries;
-    for (const int row : form.l3->selectedRows()) {
-        const listing::ParsedLine line = form.l3->rows()->parsed(row);
+    for (const int row : form.serverPanel->l3->selectedRows()) {
+        const listing::ParsedLine line = form.serverPanel->l3->rows()->parsed(row);
         entries.push_back(
             {line.name.toStdString(), listing::decodeServerText(line.name), line.isFolder});
     }

@@ -3,6 +3,7 @@
 // written to by a mere look at a file.
 
 #include "app/main_window.h"
+#include "app/server_panel.h"
 #include "ftp/id_ftp.h"
 #include "platform/paths.h"
 #include "platform/services.h"
@@ -53,11 +54,11 @@ struct Fetched {
 
 // The current row, a file, downloaded whole; nullopt when it did not arrive.
 std::optional<Fetched> fetchCurrentFile(TForm1& form) {
-    const int row = form.l3->currentRow();
-    const listing::ParsedLine line = form.l3->rows()->parsed(row);
+    const int row = form.serverPanel->l3->currentRow();
+    const listing::ParsedLine line = form.serverPanel->l3->rows()->parsed(row);
     const std::string remote = line.name.toStdString();
     const QString name = listing::decodeServerText(line.name);
-    const QByteArray raw = form.l3->rows()->rawLine(row);
+    const QByteArray raw = form.serverPanel->l3->rows()->rawLine(row);
     const QString folder = openedCopiesFolder(form);
     if (folder.isEmpty() || !transfers::safeLocalName(name))
         return std::nullopt;
@@ -99,8 +100,8 @@ std::optional<Fetched> fetchCurrentFile(TForm1& form) {
 void openFetched(TForm1& form, bool run) {
     if (!form.remoteCommandAllowed())
         return;
-    const int row = form.l3->currentRow();
-    if (row < 0 || form.l3->rows()->picture(row) == remotelist::kFolderPicture) {
+    const int row = form.serverPanel->l3->currentRow();
+    if (row < 0 || form.serverPanel->l3->rows()->picture(row) == remotelist::kFolderPicture) {
         services().messageDlg(lang::pick(transfertext::kNothingOrOffline, languageFlag()),
                               DlgType::Information, DlgButtons::Ok);
         return;

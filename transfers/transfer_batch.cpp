@@ -1,6 +1,7 @@
 #include "transfers/transfer_batch.h"
 
 #include "app/main_window.h"
+#include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "ftp/id_exception.h"
 #include "ftp/id_ftp.h"
@@ -21,8 +22,10 @@ namespace transfers {
 
 void setBatchControlsEnabled(TForm1& form, bool enabled, bool includeShowWindow) {
     for (QToolButton* button :
-         {form.zamien, form.komenda, form.filtr2, form.n_serwer, form.n_dir, form.usun_ftp,
-          form.run_ftp, form.sciagnij_ftp, form.Cofnij, form.topPanel->Ustawienia2})
+         {form.serverPanel->zamien, form.serverPanel->komenda, form.serverPanel->filtr2,
+          form.serverPanel->n_serwer, form.serverPanel->n_dir, form.serverPanel->usun_ftp,
+          form.serverPanel->run_ftp, form.serverPanel->sciagnij_ftp, form.serverPanel->Cofnij,
+          form.topPanel->Ustawienia2})
         if (button)
             button->setEnabled(enabled);
     for (QAction* item : {form.otworz_plik_ftp, form.sciagnij_pl, form.MenuItem1, form.usun_pl1,

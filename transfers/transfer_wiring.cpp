@@ -3,6 +3,7 @@
 // and drop between the local panel and the remote list.
 
 #include "app/main_window.h"
+#include "app/server_panel.h"
 #include "ftp/id_ftp.h"
 #include "local/local_lists.h"
 #include "platform/services.h"
@@ -38,7 +39,7 @@ protected:
             if (source == form_->pliki)
                 form_->dragAllowed = true;
             if (source == form_->pliki || (source == form_->katalog && form_->connected()) ||
-                (source == form_->l3 && form_->dragAllowed)) {
+                (source == form_->serverPanel->l3 && form_->dragAllowed)) {
                 pressed_ = source;
                 pressPoint_ = press->position().toPoint();
             }
@@ -84,7 +85,7 @@ protected:
 
 private:
     QWidget* sourceOf(QObject* watched) const {
-        const QList<QAbstractItemView*> views{form_->pliki, form_->katalog, form_->l3};
+        const QList<QAbstractItemView*> views{form_->pliki, form_->katalog, form_->serverPanel->l3};
         for (QAbstractItemView* view : views)
             if (watched == view->viewport())
                 return view;
@@ -104,10 +105,10 @@ private:
 } // namespace
 
 bool TForm1::acceptsDrop(QWidget* target, QWidget* source) const {
-    if (target == l3)
+    if (target == serverPanel->l3)
         return source == pliki || (source == katalog && dragAllowed);
     if (target == pliki)
-        return source == l3;
+        return source == serverPanel->l3;
     return false;
 }
 
@@ -117,11 +118,11 @@ void TForm1::dropOnPanel(QWidget* target, QWidget* source) {
     if (target == pliki) {
         // A file or folder row downloads as F7 does; in queue mode a folder row joins the
         // queue first (a click has queued a file row already) and the queue runs.
-        const int row = l3->currentRow();
+        const int row = serverPanel->l3->currentRow();
         if (row < 0)
             return;
-        const bool folder = l3->rows()->picture(row) == remotelist::kFolderPicture;
-        const listing::ParsedLine line = l3->rows()->parsed(row);
+        const bool folder = serverPanel->l3->rows()->picture(row) == remotelist::kFolderPicture;
+        const listing::ParsedLine line = serverPanel->l3->rows()->parsed(row);
         // A link is not followed, and ".." is the way up, not a folder to fetch.
         if (folder && (line.isLink || line.name == "." || line.name == ".."))
             return;
@@ -167,7 +168,7 @@ void TForm1::wireTransfers() {
     };
     FTP->OnWorkEnd = [this](TIdComponent*, TWorkMode) { Form13->FTPWorkEnd(); };
 
-    connect(sciagnij_ftp, &QToolButton::clicked, this, &TForm1::s_plikClick);
+    connect(serverPanel->sciagnij_ftp, &QToolButton::clicked, this, &TForm1::s_plikClick);
     for (QAction* download : {sciagnij_pl, MenuItem1})
         connect(download, &QAction::triggered, this, &TForm1::s_plikClick);
     connect(wyslij_pliki, &QToolButton::clicked, this, &TForm1::w_plikClick);
@@ -175,7 +176,7 @@ void TForm1::wireTransfers() {
     connect(kat_wyslij, &QAction::triggered, this, &TForm1::kat_wyslijClick);
 
     auto* dragDrop = new PanelDragDrop(this);
-    const QList<QAbstractItemView*> views{pliki, katalog, l3};
+    const QList<QAbstractItemView*> views{pliki, katalog, serverPanel->l3};
     for (QAbstractItemView* view : views) {
         view->viewport()->installEventFilter(dragDrop);
         view->setAcceptDrops(true);
@@ -183,7 +184,7 @@ void TForm1::wireTransfers() {
     }
     katalog->setAcceptDrops(false);
     katalog->viewport()->setAcceptDrops(false);
-    ftp_lista->setAcceptDrops(false);
+    serverPanel->ftp_lista->setAcceptDrops(false);
 }
 
 void TForm1::repaintProgressWindow() {

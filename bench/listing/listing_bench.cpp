@@ -5,6 +5,7 @@
 // usage: bench_listing [LINES=100000]
 
 #include "app/main_window.h"
+#include "app/server_panel.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -58,7 +59,7 @@ std::string listingText(int lines) {
 }
 
 double fillOnce(TForm1& form, const std::string& text, int expectedRows) {
-    form.l3->clear();
+    form.serverPanel->l3->clear();
     QCoreApplication::processEvents();
     QElapsedTimer timer;
     timer.start();
@@ -66,10 +67,11 @@ double fillOnce(TForm1& form, const std::string& text, int expectedRows) {
     form.showListing(idSplitListingInPlace(text));
     QCoreApplication::processEvents(); // the first paint of the filled list
     const double seconds = timer.nsecsElapsed() / 1e9;
-    const QString counted = form.status_ftp->panelText(1);
-    if (form.l3->rowCount() != expectedRows || !counted.endsWith(QString::number(expectedRows))) {
-        std::fprintf(stderr, "wrong result: %d rows, counter \"%s\"\n", form.l3->rowCount(),
-                     qPrintable(counted));
+    const QString counted = form.serverPanel->status_ftp->panelText(1);
+    if (form.serverPanel->l3->rowCount() != expectedRows ||
+        !counted.endsWith(QString::number(expectedRows))) {
+        std::fprintf(stderr, "wrong result: %d rows, counter \"%s\"\n",
+                     form.serverPanel->l3->rowCount(), qPrintable(counted));
         return -1;
     }
     return seconds;
@@ -78,13 +80,13 @@ double fillOnce(TForm1& form, const std::string& text, int expectedRows) {
 double scrollToEnd(TForm1& form) {
     QElapsedTimer timer;
     timer.start();
-    form.l3->setFocus();
+    form.serverPanel->l3->setFocus();
     QKeyEvent end(QEvent::KeyPress, Qt::Key_End, Qt::ControlModifier);
-    QCoreApplication::sendEvent(form.l3, &end);
+    QCoreApplication::sendEvent(form.serverPanel->l3, &end);
     QCoreApplication::processEvents(); // the paint at the end
     const double seconds = timer.nsecsElapsed() / 1e9;
-    if (form.l3->currentRow() != form.l3->rowCount() - 1) {
-        std::fprintf(stderr, "scrolling stopped at row %d\n", form.l3->currentRow());
+    if (form.serverPanel->l3->currentRow() != form.serverPanel->l3->rowCount() - 1) {
+        std::fprintf(stderr, "scrolling stopped at row %d\n", form.serverPanel->l3->currentRow());
         return -1;
     }
     return seconds;
@@ -93,11 +95,12 @@ double scrollToEnd(TForm1& form) {
 double maskFilter(TForm1& form, int expectedRows) {
     QElapsedTimer timer;
     timer.start();
-    form.l3->rows()->keepCaptionsEndingWith(QStringLiteral("txt"));
+    form.serverPanel->l3->rows()->keepCaptionsEndingWith(QStringLiteral("txt"));
     QCoreApplication::processEvents();
     const double seconds = timer.nsecsElapsed() / 1e9;
-    if (form.l3->rowCount() != expectedRows) {
-        std::fprintf(stderr, "filter kept %d rows, not %d\n", form.l3->rowCount(), expectedRows);
+    if (form.serverPanel->l3->rowCount() != expectedRows) {
+        std::fprintf(stderr, "filter kept %d rows, not %d\n", form.serverPanel->l3->rowCount(),
+                     expectedRows);
         return -1;
     }
     return seconds;

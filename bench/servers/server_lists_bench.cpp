@@ -4,6 +4,7 @@
 // includes painting the list.
 
 #include "app/main_window.h"
+#include "app/server_panel.h"
 #include "platform/text_file.h"
 
 #include <QApplication>
@@ -77,7 +78,7 @@ int main(int argc, char** argv) {
         return 2;
     auto shown = [&] {
         QCoreApplication::processEvents();
-        form.ftp_lista->viewport()->repaint();
+        form.serverPanel->ftp_lista->viewport()->repaint();
     };
     bool ok = true;
     constexpr int kRuns = 7;
@@ -94,7 +95,7 @@ int main(int argc, char** argv) {
                          shown();
                      }),
                  300);
-    if (form.ftp_lista->topLevelItemCount() != 10000)
+    if (form.serverPanel->ftp_lista->topLevelItemCount() != 10000)
         return 3;
 
     textfile::writeLines(home.filePath("p.dat"), serverLines(5000, 0, 11));

@@ -4,6 +4,7 @@
 // tables the program builds its captions from.
 
 #include "app/main_window.h"
+#include "app/server_panel.h"
 #include "app/settings_dialog.h"
 #include "app/top_panel.h"
 #include "servers/edit_server_dialog.h"
@@ -313,10 +314,11 @@ TEST_P(CaptionTable, MainWindowAndDialogsShowTheirDocumentedTexts) {
     expectDialog(QStringLiteral("Form6"), kNewServerDialog, [&] { form->nowy2->trigger(); });
 
     // The edit dialog opens for a selected server.
-    const auto rows = form->ftp_lista->findItems(QStringLiteral("*"), Qt::MatchWildcard, 0);
+    const auto rows =
+        form->serverPanel->ftp_lista->findItems(QStringLiteral("*"), Qt::MatchWildcard, 0);
     ASSERT_FALSE(rows.isEmpty());
-    QTest::mouseClick(form->ftp_lista->viewport(), Qt::LeftButton, {},
-                      form->ftp_lista->visualItemRect(rows.first()).center());
+    QTest::mouseClick(form->serverPanel->ftp_lista->viewport(), Qt::LeftButton, {},
+                      form->serverPanel->ftp_lista->visualItemRect(rows.first()).center());
     expectDialog(QStringLiteral("Form4"), kServerDialogs,
                  [&] { form->Edycjadanychserwera1->trigger(); });
     expectDialog(QStringLiteral("Form4"), kEditServerDialog,

@@ -3,6 +3,7 @@
 // walked before and after connecting to a real server. A key is judged by
 // what its handler visibly does, never by how it is wired.
 
+#include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "ftp/id_ftp.h"
 #include "log/log_pane.h"
@@ -112,13 +113,14 @@ struct CommandWalk : ShownMainWindow {
                          QString::number(form->connected()),
                          form->topPanel->CurrentDirEdit->text(),
                          form->katalog->directory(),
-                         QString::number(form->l3->rowCount()),
+                         QString::number(form->serverPanel->l3->rowCount()),
                          QString::number(form->pliki->count()),
-                         QString::number(form->ftp_lista->topLevelItemCount()),
-                         QString::number(form->l3->currentIndex().row()),
+                         QString::number(form->serverPanel->ftp_lista->topLevelItemCount()),
+                         QString::number(form->serverPanel->l3->currentIndex().row()),
                          QString::number(form->pliki->currentRow()),
                          form->StatusBar1->panelText(0)};
-        for (const TPanelStatusBar* bar : {form->status_ftp, form->status_lokal, form->Status_kat})
+        for (const TPanelStatusBar* bar :
+             {form->serverPanel->status_ftp, form->status_lokal, form->Status_kat})
             for (int i = 0; i < bar->panelCount(); ++i)
                 seen.append(bar->panelText(i));
         seen.append(QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot));
@@ -197,20 +199,21 @@ TEST_F(CommandWalk, EveryEnabledMenuItemButtonAndKeyRunsSomething) {
 
     // Connected through the server list, as a user does.
     selectServer();
-    QTest::keyClick(form->ftp_lista, Qt::Key_F5);
+    QTest::keyClick(form->serverPanel->ftp_lista, Qt::Key_F5);
     ASSERT_TRUE(form->connected()) << services.messages().join('\n').toStdString();
     expectNoEnabledControlRunsNothing("connected");
     // The folder row clicked last: Enter opens it, Escape leads back up.
-    const QModelIndex folder = userinput::indexOf(form->l3, QStringLiteral("inside"));
+    const QModelIndex folder = userinput::indexOf(form->serverPanel->l3, QStringLiteral("inside"));
     ASSERT_TRUE(folder.isValid());
-    clickRow(form->l3, folder);
-    expectEveryTakenKeyRuns(form->l3, "connected");
+    clickRow(form->serverPanel->l3, folder);
+    expectEveryTakenKeyRuns(form->serverPanel->l3, "connected");
     EXPECT_TRUE(form->connected());
     // A download batch enables its controls wholesale at its end.
-    const QModelIndex file = userinput::indexOf(form->l3, QStringLiteral("remote.txt"));
+    const QModelIndex file =
+        userinput::indexOf(form->serverPanel->l3, QStringLiteral("remote.txt"));
     ASSERT_TRUE(file.isValid());
-    clickRow(form->l3, file);
-    QTest::keyClick(form->l3, Qt::Key_F7);
+    clickRow(form->serverPanel->l3, file);
+    QTest::keyClick(form->serverPanel->l3, Qt::Key_F7);
     EXPECT_TRUE(QFile::exists(home.file(QStringLiteral("remote.txt"))));
     expectNoEnabledControlRunsNothing("after a download");
 }

@@ -3,6 +3,7 @@
 
 #include "app/application.h"
 #include "app/main_window.h"
+#include "app/server_panel.h"
 #include "app/settings_dialog.h"
 #include "app/top_panel.h"
 #include "ftp/id_ftp.h"
@@ -43,7 +44,8 @@ struct MainWindowAsUser : MainWindowFixture {
             {QStringLiteral("Alfa*0*korvante*127.0.0.1*secret*%1*7*").arg(server.port())});
         home.writeDefaultKonf(1, 7);
         create();
-        userinput::clickRow(form->ftp_lista, rowOf(form->ftp_lista, "Alfa"));
+        userinput::clickRow(form->serverPanel->ftp_lista,
+                            rowOf(form->serverPanel->ftp_lista, "Alfa"));
         QTest::keyClick(form.get(), Qt::Key_F5);
         ASSERT_TRUE(form->connected()) << services.messages().join('\n').toStdString();
     }
@@ -190,8 +192,8 @@ TEST_F(MainWindowAsUser, ANonNumberInKonfLeavesTheBuiltInColours) {
     create();
     EXPECT_TRUE(services.messages().value(0).startsWith("Error in konf.dat, line 2"));
     for (QWidget* field :
-         {static_cast<QWidget*>(form->topPanel->UserID), static_cast<QWidget*>(form->ftp_lista),
-          static_cast<QWidget*>(form->pliki)})
+         {static_cast<QWidget*>(form->topPanel->UserID),
+          static_cast<QWidget*>(form->serverPanel->ftp_lista), static_cast<QWidget*>(form->pliki)})
         expectReadable(field);
     EXPECT_EQ(form->topPanel->UserID->palette().color(QPalette::Base),
               platform::colorFromValue(platform::kBuiltInFieldBackground));
@@ -201,7 +203,7 @@ TEST_F(MainWindowAsUser, ANonNumberInKonfLeavesTheBuiltInColours) {
     form.reset();
     create();
     expectReadable(form->topPanel->UserID);
-    expectReadable(form->l3);
+    expectReadable(form->serverPanel->l3);
 }
 
 TEST_F(MainWindowAsUser, TheStoredWidthIsASplitterPositionThatFitsTheScreen) {

@@ -3,6 +3,7 @@
 
 #include "app/captions.h"
 #include "app/main_window.h"
+#include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "ftp/id_ftp.h"
 #include "local/local_lists.h"
@@ -110,11 +111,11 @@ TEST_F(MainWindow, ControlsExistWithTheirCaptionsInBothLanguages) {
     EXPECT_EQ(form->StatusBar1->panelText(0), QStringLiteral("Status..."));
     EXPECT_TRUE(form->StatusBar1->panelText(1).startsWith(QStringLiteral("Data: [")));
     EXPECT_EQ(form->StatusBar1->panelText(4), QStringLiteral("N-BUF"));
-    EXPECT_EQ(form->ftp_lista->columnWidth(0), 265);
-    EXPECT_EQ(form->l3->columnWidth(0), 350);
+    EXPECT_EQ(form->serverPanel->ftp_lista->columnWidth(0), 265);
+    EXPECT_EQ(form->serverPanel->l3->columnWidth(0), 350);
     EXPECT_FALSE(form->powiekszenie1->isEnabled());
     // Settings applied: layout slot 3 = 1 hides the remote list, the log is on.
-    EXPECT_FALSE(form->l3->isVisibleTo(form.get()));
+    EXPECT_FALSE(form->serverPanel->l3->isVisibleTo(form.get()));
     EXPECT_TRUE(form->trasa);
     EXPECT_EQ(form->katalog->directory(), QDir(home.path()).canonicalPath());
 
@@ -122,7 +123,7 @@ TEST_F(MainWindow, ControlsExistWithTheirCaptionsInBothLanguages) {
     expectCaptions(false);
     EXPECT_TRUE(form->StatusBar1->panelText(1).startsWith(QStringLiteral("Date: [")));
     // Hints other than statystyka's stay Polish.
-    EXPECT_EQ(form->Cofnij->toolTip(), QStringLiteral("Poziom w górę"));
+    EXPECT_EQ(form->serverPanel->Cofnij->toolTip(), QStringLiteral("Poziom w górę"));
     EXPECT_TRUE(services.calls.isEmpty());
 }
 
@@ -152,7 +153,7 @@ TEST_F(MainWindow, BadKonfAndMissingFolderAreReportedAndStartUpGoesOn) {
     ASSERT_EQ(services.messages().size(), 1);
     EXPECT_EQ(services.messages().first(), QStringLiteral("Brak na dysku katalogu domyślnego"));
     EXPECT_EQ(form->katalog->directory(), QDir::homePath());
-    EXPECT_TRUE(form->l3->isVisibleTo(form.get())); // slot 3 = 0
+    EXPECT_TRUE(form->serverPanel->l3->isVisibleTo(form.get())); // slot 3 = 0
     form.reset();
     services.clear();
 
@@ -293,7 +294,8 @@ TEST_F(MainWindow, WithoutTheLogTheServerPanelCoversTheWholeBottomPanel) {
     EXPECT_FALSE(form->logPanel->memo1->isVisible());
     EXPECT_FALSE(form->StatusBar1->isVisible());
     // The server panel reaches the window's bottom edge.
-    const QRect servers(form->panel_ftp->mapTo(form.get(), QPoint(0, 0)), form->panel_ftp->size());
+    const QRect servers(form->serverPanel->mapTo(form.get(), QPoint(0, 0)),
+                        form->serverPanel->size());
     EXPECT_GE(servers.bottom(), form->centralWidget()->geometry().bottom() - 1);
     form.reset();
 

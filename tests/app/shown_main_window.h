@@ -3,6 +3,7 @@
 // server in the "Inne" category, shown and activated offscreen, recording
 // platform services. Helpers press keys and click through real events.
 
+#include "app/server_panel.h"
 #include "local/local_lists.h"
 #include "tests/support/ui/main_window_fixture.h"
 
@@ -33,7 +34,7 @@ struct ShownMainWindow : MainWindowFixture {
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
     }
     void selectServer() {
-        ASSERT_GT(form->ftp_lista->topLevelItemCount(), 0);
-        clickRow(form->ftp_lista, form->ftp_lista->model()->index(0, 0));
+        ASSERT_GT(form->serverPanel->ftp_lista->topLevelItemCount(), 0);
+        clickRow(form->serverPanel->ftp_lista, form->serverPanel->ftp_lista->model()->index(0, 0));
     }
 };

@@ -2,6 +2,7 @@
 // on the buttons, names a screen reader can read.
 
 #include "app/button_pictures.h"
+#include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "log/log_pane.h"
 #include "log/log_panel.h"
@@ -47,8 +48,8 @@ TEST_F(WindowLooks, ContextMenusOpenWhereTheListWasClicked) {
     const struct {
         QAbstractScrollArea* list;
         QMenu* menu;
-    } lists[] = {{form->ftp_lista, form->menu_servery},
-                 {form->l3, form->menu_ftp},
+    } lists[] = {{form->serverPanel->ftp_lista, form->menu_servery},
+                 {form->serverPanel->l3, form->menu_ftp},
                  {form->pliki, form->menu_pliki},
                  {form->katalog, form->menu_katalog},
                  {form->logPanel->memo1, form->menu_logi}};
@@ -124,8 +125,9 @@ TEST_F(WindowLooks, EveryButtonShowsAPictureFromTheIconTheme) {
             continue;
         EXPECT_FALSE(button->icon().isNull()) << button->objectName().toStdString();
     }
-    EXPECT_EQ(form->Cofnij->toolTip(), QString::fromUtf8("Poziom w górę"));
-    EXPECT_EQ(form->sciagnij_ftp->toolTip(), QString::fromUtf8("Ściągnij plik(i) z FTP [F7]"));
+    EXPECT_EQ(form->serverPanel->Cofnij->toolTip(), QString::fromUtf8("Poziom w górę"));
+    EXPECT_EQ(form->serverPanel->sciagnij_ftp->toolTip(),
+              QString::fromUtf8("Ściągnij plik(i) z FTP [F7]"));
 }
 
 QString nameOf(QWidget* widget) {
@@ -150,8 +152,8 @@ TEST_F(WindowLooks, ScreenReadersNameEveryFieldAndPictureButtonInTheWindowsLangu
         EXPECT_EQ(nameOf(form->topPanel->UserID), QString::fromUtf8(c.user));
         EXPECT_EQ(nameOf(form->topPanel->FTpServer), QString::fromUtf8(c.server));
         EXPECT_EQ(nameOf(form->topPanel->Password2), QString::fromUtf8(c.password));
-        EXPECT_EQ(nameOf(form->Cofnij), QString::fromUtf8(c.up));
-        EXPECT_EQ(nameOf(form->sciagnij_ftp), QString::fromUtf8(c.download));
+        EXPECT_EQ(nameOf(form->serverPanel->Cofnij), QString::fromUtf8(c.up));
+        EXPECT_EQ(nameOf(form->serverPanel->sciagnij_ftp), QString::fromUtf8(c.download));
         EXPECT_EQ(form->topPanel->Label1->buddy(), form->topPanel->CurrentDirEdit);
         EXPECT_EQ(form->topPanel->lbl_haslo->buddy(), form->topPanel->Password2);
         // Every button that shows only a picture has a name, and so do the lists.
@@ -162,8 +164,9 @@ TEST_F(WindowLooks, ScreenReadersNameEveryFieldAndPictureButtonInTheWindowsLangu
                 EXPECT_FALSE(nameOf(button).isEmpty()) << button->objectName().toStdString();
             }
         }
-        for (QWidget* list : std::initializer_list<QWidget*>{form->ftp_lista, form->l3, form->pliki,
-                                                             form->katalog, form->szukaj})
+        for (QWidget* list :
+             std::initializer_list<QWidget*>{form->serverPanel->ftp_lista, form->serverPanel->l3,
+                                             form->pliki, form->katalog, form->serverPanel->szukaj})
             EXPECT_FALSE(nameOf(list).isEmpty()) << list->objectName().toStdString();
         // The quick-connect dialog's fields are named by their labels.
         TForm10* quick = form->Form10;

@@ -1,6 +1,7 @@
 // "W tle" during a real download, and the shutdown choice after a real batch,
 // against pyftpdlib on loopback.
 
+#include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "desktop/shutdown.h"
 #include "ftp/id_ftp.h"
@@ -63,11 +64,11 @@ struct TransferInBackground : DesktopWindow {
         form->show();
     }
     void download(const QString& name) {
-        form->l3->clearSelection();
-        for (int i = 0; i < form->l3->rowCount(); ++i)
-            if (form->l3->rows()->caption(i) == name)
-                form->l3->setRowSelected(i, true);
-        ASSERT_EQ(form->l3->selectedRows().size(), 1u) << name.toStdString();
+        form->serverPanel->l3->clearSelection();
+        for (int i = 0; i < form->serverPanel->l3->rowCount(); ++i)
+            if (form->serverPanel->l3->rows()->caption(i) == name)
+                form->serverPanel->l3->setRowSelected(i, true);
+        ASSERT_EQ(form->serverPanel->l3->selectedRows().size(), 1u) << name.toStdString();
         form->FormKeyDown(Qt::Key_F7, Qt::NoModifier);
     }
     // Runs `step` at every progress event of the transfers that follow.

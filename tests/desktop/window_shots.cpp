@@ -10,6 +10,7 @@
 #include "addressbook/launcher.h"
 #include "app/button_pictures.h"
 #include "app/main_window.h"
+#include "app/server_panel.h"
 #include "app/settings_dialog.h"
 #include "app/top_panel.h"
 #include "local/network_chooser.h"
@@ -50,23 +51,23 @@ bool saveScreen(const QString& output) {
 // Connects to "Demo server" as a user does and downloads big.bin; the
 // picture is taken a moment into the transfer.
 bool photographDownload(TForm1& form, const QString& output) {
-    QTreeWidgetItem* server = rowOf(form.ftp_lista, QStringLiteral("Demo server"));
+    QTreeWidgetItem* server = rowOf(form.serverPanel->ftp_lista, QStringLiteral("Demo server"));
     if (!server) {
         std::fprintf(stderr, "no \"Demo server\" in the server list\n");
         return false;
     }
-    clickRow(form.ftp_lista, server);
+    clickRow(form.serverPanel->ftp_lista, server);
     QTest::keyClick(&form, Qt::Key_F5);
     if (!form.connected()) {
         std::fprintf(stderr, "could not connect to the demo server\n");
         return false;
     }
-    const QModelIndex file = userinput::indexOf(form.l3, QStringLiteral("big.bin"));
+    const QModelIndex file = userinput::indexOf(form.serverPanel->l3, QStringLiteral("big.bin"));
     if (!file.isValid()) {
         std::fprintf(stderr, "no big.bin on the demo server\n");
         return false;
     }
-    userinput::clickRow(form.l3, file);
+    userinput::clickRow(form.serverPanel->l3, file);
     bool saved = false;
     // The engine lets window events run while it transfers: the timer fires
     // with the progress window up and its labels filled.

@@ -2,6 +2,7 @@
 // folder and recording platform services.
 
 #include "app/main_window.h"
+#include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "platform/text_file.h"
 #include "servers/server_list_look.h"
@@ -48,16 +49,17 @@ struct ServerLists : MainWindowFixture {
     }
     QStringList captions() const {
         QStringList out;
-        for (int i = 0; i < form->ftp_lista->topLevelItemCount(); ++i)
-            out.append(form->ftp_lista->topLevelItem(i)->text(0));
+        for (int i = 0; i < form->serverPanel->ftp_lista->topLevelItemCount(); ++i)
+            out.append(form->serverPanel->ftp_lista->topLevelItem(i)->text(0));
         return out;
     }
     void select(const QString& caption) {
-        const auto found = form->ftp_lista->findItems(caption, Qt::MatchExactly);
+        const auto found = form->serverPanel->ftp_lista->findItems(caption, Qt::MatchExactly);
         ASSERT_FALSE(found.isEmpty()) << caption.toStdString();
-        const QRect rect = form->ftp_lista->visualItemRect(found.first());
-        QTest::mouseClick(form->ftp_lista->viewport(), Qt::LeftButton, {}, rect.center());
-        ASSERT_EQ(form->ftp_lista->selectedItems().value(0), found.first());
+        const QRect rect = form->serverPanel->ftp_lista->visualItemRect(found.first());
+        QTest::mouseClick(form->serverPanel->ftp_lista->viewport(), Qt::LeftButton, {},
+                          rect.center());
+        ASSERT_EQ(form->serverPanel->ftp_lista->selectedItems().value(0), found.first());
     }
     QToolButton* button(int code) const {
         QToolButton* buttons[] = {form->f2, form->M2,  form->s2,  form->p2, form->mu2,
@@ -108,7 +110,7 @@ TEST_F(ServerLists, EachCategoryOpensByToolbarAndMenu) {
             EXPECT_EQ(form->StatusBar1->panelText(2), u("Otwarta kategoria: ") + u(names[code]));
             EXPECT_EQ(form->topPanel->UserID->text(), "");
             EXPECT_TRUE(form->Usun1->isEnabled());
-            EXPECT_EQ(form->status_ftp->panelText(0), u("Zapisanych serwerów: 2"));
+            EXPECT_EQ(form->serverPanel->status_ftp->panelText(0), u("Zapisanych serwerów: 2"));
             expectOpen(code);
         }
     }
@@ -163,16 +165,16 @@ TEST_F(ServerLists, AllServersViewKeepsFileOrderAndOffersNoPerCategoryDeletes) {
     EXPECT_EQ(form->StatusBar1->panelText(3), "Wybrany serwer z Kategorii: ULUBIONE");
     EXPECT_FALSE(form->Usun1->isEnabled());
     EXPECT_FALSE(form->usun_all->isEnabled());
-    QTest::mousePress(form->ftp_lista->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+    QTest::mousePress(form->serverPanel->ftp_lista->viewport(), Qt::RightButton, {}, QPoint(5, 5));
     EXPECT_FALSE(form->Usun1->isEnabled());
     EXPECT_FALSE(form->usun_all->isEnabled());
     EXPECT_TRUE(form->Edycjadanychserwera1->isEnabled());
     EXPECT_TRUE(form->usun_all2->isEnabled());
 
     // The sort toggle sorts the whole view and a second click restores file order.
-    form->ftp_lista->header()->sectionClicked(0);
+    form->serverPanel->ftp_lista->header()->sectionClicked(0);
     EXPECT_EQ(captions(), (QStringList{"Alfa", "Inna", "Prog", "Ulub", "Zeta"}));
-    form->ftp_lista->header()->sectionClicked(1);
+    form->serverPanel->ftp_lista->header()->sectionClicked(1);
     EXPECT_EQ(captions(), (QStringList{"Zeta", "Alfa", "Prog", "Ulub", "Inna"}));
     EXPECT_TRUE(form->allServersShown);
 
@@ -180,9 +182,9 @@ TEST_F(ServerLists, AllServersViewKeepsFileOrderAndOffersNoPerCategoryDeletes) {
     QMimeData mime;
     mime.setText("x");
     QDragEnterEvent drag(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, {});
-    QApplication::sendEvent(form->ftp_lista->viewport(), &drag);
+    QApplication::sendEvent(form->serverPanel->ftp_lista->viewport(), &drag);
     EXPECT_FALSE(drag.isAccepted());
-    EXPECT_FALSE(form->ftp_lista->viewport()->acceptDrops());
+    EXPECT_FALSE(form->serverPanel->ftp_lista->viewport()->acceptDrops());
 }
 
 TEST_F(ServerLists, SelectingFillsTheConnectionFieldsAndColoursThePasswordLabel) {
@@ -222,11 +224,11 @@ TEST_F(ServerLists, DeletingInASortedListRemovesThatServersOwnLine) {
                             "Alfa2*0*u4*h4*^*21*3*\r\n";
     home.writeBytes("pr.dat", file);
     create(3);
-    form->ftp_lista->header()->sectionClicked(0);
+    form->serverPanel->ftp_lista->header()->sectionClicked(0);
     EXPECT_EQ(captions(), (QStringList{"Alfa", "alfa", "Alfa2", "beta"}));
 
     // Nothing selected: the message, nothing written.
-    form->ftp_lista->clearSelection();
+    form->serverPanel->ftp_lista->clearSelection();
     form->Usun1->trigger();
     EXPECT_EQ(services.messages().value(0),
               u("Wybierz na liście serwerów FTP komputer który masz zamiar usunąć"));
@@ -249,7 +251,7 @@ TEST_F(ServerLists, DeletingInASortedListRemovesThatServersOwnLine) {
                                         "Alfa*0*u2*h2*^*21*3*\r\n"
                                         "Alfa2*0*u4*h4*^*21*3*\r\n"
                                         "beta*0*u1*h1*^*21*3*\r\n");
-    EXPECT_EQ(form->status_ftp->panelText(0), u("Zapisanych serwerów: 3"));
+    EXPECT_EQ(form->serverPanel->status_ftp->panelText(0), u("Zapisanych serwerów: 3"));
 
     // Rows after the deleted one still find their own lines.
     select("beta");
@@ -273,7 +275,7 @@ TEST_F(ServerLists, EmptyingACategoryAndEverything) {
     form->Usun1->trigger();
     EXPECT_EQ(home.readBytes("priw.dat"), "");
     EXPECT_TRUE(captions().isEmpty());
-    EXPECT_EQ(form->status_ftp->panelText(0), u("Zapisanych serwerów: 0"));
+    EXPECT_EQ(form->serverPanel->status_ftp->panelText(0), u("Zapisanych serwerów: 0"));
 
     QTest::mouseClick(button(4), Qt::LeftButton);
     services.dialogAnswers.push_back(platform::DlgResult::Yes);
@@ -283,7 +285,7 @@ TEST_F(ServerLists, EmptyingACategoryAndEverything) {
                            u("KORVANTE - Usunięcie")}));
     EXPECT_EQ(home.readBytes("mu.dat"), "");
     EXPECT_TRUE(captions().isEmpty());
-    EXPECT_EQ(form->status_ftp->panelText(0), u("Zapisanych serwerów: 0"));
+    EXPECT_EQ(form->serverPanel->status_ftp->panelText(0), u("Zapisanych serwerów: 0"));
     EXPECT_FALSE(home.readBytes("m.dat").isEmpty());
 
     form->settings.language = 0;
@@ -296,7 +298,7 @@ TEST_F(ServerLists, EmptyingACategoryAndEverything) {
         EXPECT_EQ(home.readBytes(f), "") << f;
     EXPECT_FALSE(home.exists("p.dat"));
     EXPECT_TRUE(captions().isEmpty());
-    EXPECT_EQ(form->status_ftp->panelText(0), "Saved servers: 0");
+    EXPECT_EQ(form->serverPanel->status_ftp->panelText(0), "Saved servers: 0");
 }
 
 TEST_F(ServerLists, PrintingTheLoadedList) {
@@ -413,46 +415,46 @@ TEST_F(ServerLists, WizardOpensTheChosenCategory) {
 TEST_F(ServerLists, SearchByWholeNameAndIncrementally) {
     writeCategory(3, {"Alfa", "Beta", "Bravo", "Brzeg", "Cezar"});
     create(3);
-    EXPECT_TRUE(form->szukaj->isHidden());
-    QTest::mouseClick(form->SpeedButton1, Qt::LeftButton);
-    EXPECT_FALSE(form->szukaj->isHidden());
+    EXPECT_TRUE(form->serverPanel->szukaj->isHidden());
+    QTest::mouseClick(form->serverPanel->SpeedButton1, Qt::LeftButton);
+    EXPECT_FALSE(form->serverPanel->szukaj->isHidden());
     EXPECT_EQ(form->szukajTag, 105);
     EXPECT_FALSE(form->FormKeyDown(Qt::Key_Delete, {})); // the field is in use
 
     // Whole-name mode: Enter finds the first name starting with the text.
-    ASSERT_TRUE(form->szukaj_cale->isChecked());
-    QTest::keyClicks(form->szukaj, "bR");
-    EXPECT_TRUE(form->ftp_lista->selectedItems().isEmpty()); // nothing before Enter
-    QTest::keyClick(form->szukaj, Qt::Key_Return);
-    EXPECT_EQ(form->ftp_lista->currentItem()->text(0), "Bravo");
-    EXPECT_EQ(form->szukaj->text(), "bR"); // the Enter was consumed
+    ASSERT_TRUE(form->serverPanel->szukaj_cale->isChecked());
+    QTest::keyClicks(form->serverPanel->szukaj, "bR");
+    EXPECT_TRUE(form->serverPanel->ftp_lista->selectedItems().isEmpty()); // nothing before Enter
+    QTest::keyClick(form->serverPanel->szukaj, Qt::Key_Return);
+    EXPECT_EQ(form->serverPanel->ftp_lista->currentItem()->text(0), "Bravo");
+    EXPECT_EQ(form->serverPanel->szukaj->text(), "bR"); // the Enter was consumed
 
     // Incremental mode.
-    QTest::mouseClick(form->szukaj_cale, Qt::LeftButton);
-    EXPECT_EQ(form->szukaj->text(), "");
-    form->szukaj->setFocus();
-    QTest::keyClick(form->szukaj, 'b');
-    EXPECT_EQ(form->ftp_lista->currentItem()->text(0), "Beta");
+    QTest::mouseClick(form->serverPanel->szukaj_cale, Qt::LeftButton);
+    EXPECT_EQ(form->serverPanel->szukaj->text(), "");
+    form->serverPanel->szukaj->setFocus();
+    QTest::keyClick(form->serverPanel->szukaj, 'b');
+    EXPECT_EQ(form->serverPanel->ftp_lista->currentItem()->text(0), "Beta");
     EXPECT_EQ(form->topPanel->FTpServer->text(), "host.Beta"); // the click handler ran
-    QTest::keyClick(form->szukaj, 'r');
-    EXPECT_EQ(form->ftp_lista->currentItem()->text(0), "Bravo");
-    QTest::keyClick(form->szukaj, 'z');
-    EXPECT_EQ(form->ftp_lista->currentItem()->text(0), "Brzeg");
-    QTest::keyClick(form->szukaj, Qt::Key_Backspace);
+    QTest::keyClick(form->serverPanel->szukaj, 'r');
+    EXPECT_EQ(form->serverPanel->ftp_lista->currentItem()->text(0), "Bravo");
+    QTest::keyClick(form->serverPanel->szukaj, 'z');
+    EXPECT_EQ(form->serverPanel->ftp_lista->currentItem()->text(0), "Brzeg");
+    QTest::keyClick(form->serverPanel->szukaj, Qt::Key_Backspace);
     EXPECT_EQ(form->szukajTekst, "br");
-    EXPECT_EQ(form->ftp_lista->currentItem()->text(0), "Brzeg");
+    EXPECT_EQ(form->serverPanel->ftp_lista->currentItem()->text(0), "Brzeg");
     // A prefix no later server has empties the field and starts over.
-    QTest::keyClick(form->szukaj, 'q');
-    EXPECT_EQ(form->szukaj->text(), "");
+    QTest::keyClick(form->serverPanel->szukaj, 'q');
+    EXPECT_EQ(form->serverPanel->szukaj->text(), "");
     EXPECT_EQ(form->szukajPozycja, 0);
-    QTest::keyClick(form->szukaj, 'c');
-    EXPECT_EQ(form->ftp_lista->currentItem()->text(0), "Cezar");
-    QTest::keyClick(form->szukaj, Qt::Key_Return); // consumed, changes nothing
-    EXPECT_EQ(form->szukaj->text(), "c");
+    QTest::keyClick(form->serverPanel->szukaj, 'c');
+    EXPECT_EQ(form->serverPanel->ftp_lista->currentItem()->text(0), "Cezar");
+    QTest::keyClick(form->serverPanel->szukaj, Qt::Key_Return); // consumed, changes nothing
+    EXPECT_EQ(form->serverPanel->szukaj->text(), "c");
 
-    QTest::mouseClick(form->SpeedButton1, Qt::LeftButton);
-    EXPECT_TRUE(form->szukaj->isHidden());
-    EXPECT_EQ(form->szukaj->text(), "");
+    QTest::mouseClick(form->serverPanel->SpeedButton1, Qt::LeftButton);
+    EXPECT_TRUE(form->serverPanel->szukaj->isHidden());
+    EXPECT_EQ(form->serverPanel->szukaj->text(), "");
     EXPECT_EQ(form->szukajTag, 200);
 }
 
@@ -486,23 +488,25 @@ TEST_F(ServerLists, WholeNameSearchMarksTheFoundServerWithoutSelectingIt) {
     create(3);
     select("Alfa");
     ASSERT_EQ(form->topPanel->FTpServer->text(), "host.Alfa");
-    QTest::mouseClick(form->SpeedButton1, Qt::LeftButton);
-    QTest::keyClicks(form->szukaj, "br");
-    QTest::keyClick(form->szukaj, Qt::Key_Return);
+    QTest::mouseClick(form->serverPanel->SpeedButton1, Qt::LeftButton);
+    QTest::keyClicks(form->serverPanel->szukaj, "br");
+    QTest::keyClick(form->serverPanel->szukaj, Qt::Key_Return);
 
-    QTreeWidgetItem* bravo = form->ftp_lista->findItems("Bravo", Qt::MatchExactly).value(0);
-    EXPECT_EQ(form->ftp_lista->currentItem(), bravo);
-    EXPECT_TRUE(form->ftp_lista->hasFocus());
+    QTreeWidgetItem* bravo =
+        form->serverPanel->ftp_lista->findItems("Bravo", Qt::MatchExactly).value(0);
+    EXPECT_EQ(form->serverPanel->ftp_lista->currentItem(), bravo);
+    EXPECT_TRUE(form->serverPanel->ftp_lista->hasFocus());
     EXPECT_TRUE(servers_ui::isMarkedFound(bravo));
     // The selection and the connection fields are what the user chose.
-    EXPECT_EQ(form->ftp_lista->selectedItems(),
-              QList<QTreeWidgetItem*>{form->ftp_lista->topLevelItem(0)});
+    EXPECT_EQ(form->serverPanel->ftp_lista->selectedItems(),
+              QList<QTreeWidgetItem*>{form->serverPanel->ftp_lista->topLevelItem(0)});
     EXPECT_EQ(form->topPanel->FTpServer->text(), "host.Alfa");
     EXPECT_EQ(form->topPanel->UserID->text(), "user_Alfa");
     // The mark looks like a selected row, unlike a plain one.
-    const QImage shown = form->ftp_lista->viewport()->grab().toImage();
+    const QImage shown = form->serverPanel->ftp_lista->viewport()->grab().toImage();
     auto cellColour = [&](int row) {
-        const QRect r = form->ftp_lista->visualItemRect(form->ftp_lista->topLevelItem(row));
+        const QRect r = form->serverPanel->ftp_lista->visualItemRect(
+            form->serverPanel->ftp_lista->topLevelItem(row));
         return shown.pixelColor(265 + 95 - 4, r.center().y());
     };
     // (the style shades a selection a little from row to row)
@@ -539,11 +543,14 @@ TEST_F(ServerLists, CategoryToolbarShowsItsPicturesAndTheListItsGrid) {
         ASSERT_TRUE(QTest::qWaitFor([&] { return button(code)->isVisible(); }, 2000));
     EXPECT_TRUE(form->kont->isVisible());
     // Grid lines along the bottom and the right edge of every cell.
-    const QImage shown = form->ftp_lista->viewport()->grab().toImage();
-    const QRgb grid = servers_ui::TServerListDelegate::gridColor(form->ftp_lista->palette()).rgb();
-    const QRect first = form->ftp_lista->visualItemRect(form->ftp_lista->topLevelItem(1));
+    const QImage shown = form->serverPanel->ftp_lista->viewport()->grab().toImage();
+    const QRgb grid =
+        servers_ui::TServerListDelegate::gridColor(form->serverPanel->ftp_lista->palette()).rgb();
+    const QRect first =
+        form->serverPanel->ftp_lista->visualItemRect(form->serverPanel->ftp_lista->topLevelItem(1));
     EXPECT_EQ(shown.pixel(first.left() + 150, first.bottom()), grid);
-    EXPECT_EQ(shown.pixel(form->ftp_lista->columnWidth(0) - 1, first.center().y()), grid);
+    EXPECT_EQ(shown.pixel(form->serverPanel->ftp_lista->columnWidth(0) - 1, first.center().y()),
+              grid);
     EXPECT_NE(shown.pixel(first.left() + 150, first.center().y() - 3), grid);
 }
 

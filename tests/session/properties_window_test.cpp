@@ -1,6 +1,7 @@
 // The file properties windows, the information window with its printing and
 // saving, and SIZE asked in binary mode.
 
+#include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "local/local_lists.h"
 #include "log/info_window.h"
@@ -215,7 +216,7 @@ TEST_F(SessionWindow, PropertiesAskTheSizeInBinaryMode) {
         size = static_cast<TForm11&>(dialog).w_rozmiar->text();
         return QDialog::Accepted;
     };
-    form->l3->setCurrentRow(row("big.iso"));
+    form->serverPanel->l3->setCurrentRow(row("big.iso"));
     form->wlasciwosciClick();
     EXPECT_TRUE(server.finished());
     EXPECT_EQ(server.errors(), "");

@@ -2,6 +2,7 @@
 // The main window shown and active, connected to pyftpdlib over a temporary
 // folder; rows are clicked and keys pressed as a user does.
 
+#include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "log/log_panel.h"
 #include "tests/servers/qstring_print.h"
@@ -43,18 +44,18 @@ struct RemoteOps : SessionWindow {
     }
     // Orders l3 by name, as a click on its header does.
     void sortRows() {
-        QHeaderView* header = form->l3->header();
+        QHeaderView* header = form->serverPanel->l3->header();
         QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier,
                           QPoint(header->sectionViewportPosition(0) + 10, header->height() / 2));
     }
     void clickRow(const QString& caption, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         const int r = row(caption);
         ASSERT_GE(r, 0) << caption.toStdString();
-        form->l3->scrollTo(form->l3->rows()->index(r, 0));
-        QTest::mouseClick(form->l3->viewport(), Qt::LeftButton, modifiers,
-                          form->l3->rowRect(r).center());
+        form->serverPanel->l3->scrollTo(form->serverPanel->l3->rows()->index(r, 0));
+        QTest::mouseClick(form->serverPanel->l3->viewport(), Qt::LeftButton, modifiers,
+                          form->serverPanel->l3->rowRect(r).center());
     }
-    void key(int k) { QTest::keyClick(form->l3, Qt::Key(k)); }
+    void key(int k) { QTest::keyClick(form->serverPanel->l3, Qt::Key(k)); }
     QStringList sent(const QString& prefix) const {
         QStringList out;
         for (const QString& line : form->logPanel->memo1->lines())

@@ -2,6 +2,7 @@
 // window: new folder, delete, rename, letter case, the command line, opening
 // and running a remote file.
 
+#include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "local/case_dialog.h"
 #include "local/local_lists.h"
@@ -31,12 +32,13 @@ TEST_F(RemoteOps, F9MakesAFolderAndACancelledBoxStillRefreshes) {
               QStringList({"Utwórz nowy katalog na FTP", "Nazwa tworzonego katalogu", ""}));
     EXPECT_TRUE(QFileInfo(onServer("nowy katalog")).isDir());
     ASSERT_GE(row("nowy katalog"), 0);
-    EXPECT_EQ(form->l3->rows()->picture(row("nowy katalog")), remotelist::kFolderPicture);
+    EXPECT_EQ(form->serverPanel->l3->rows()->picture(row("nowy katalog")),
+              remotelist::kFolderPicture);
 
     // Another client adds a folder; a cancelled box still shows it.
     ASSERT_TRUE(QDir(QString::fromStdString(root.path())).mkdir("from elsewhere"));
     services.textAnswers = {std::nullopt};
-    QTest::mouseClick(form->n_dir, Qt::LeftButton);
+    QTest::mouseClick(form->serverPanel->n_dir, Qt::LeftButton);
     EXPECT_GE(row("from elsewhere"), 0);
     EXPECT_TRUE(services.messages().isEmpty());
 
@@ -82,7 +84,7 @@ TEST_F(RemoteOps, DeletingFilesAndAFullFolderWarnsThenErrsAndEndsTheSession) {
     services.clear();
     services.dialogAnswers = {DlgResult::Yes};
     bool progressShownDuringWarning = true;
-    QTest::mouseClick(form->usun_ftp, Qt::LeftButton);
+    QTest::mouseClick(form->serverPanel->usun_ftp, Qt::LeftButton);
     // The files go; RMD of the full folder fails with 550: the warning, the
     // session closed, then the error.
     EXPECT_EQ(services.messages(),
@@ -99,14 +101,15 @@ TEST_F(RemoteOps, DeletingFilesAndAFullFolderWarnsThenErrsAndEndsTheSession) {
 
     // The command ended cleanly on the closed session.
     EXPECT_FALSE(form->connected());
-    EXPECT_EQ(form->l3->rowCount(), 0);
+    EXPECT_EQ(form->serverPanel->l3->rowCount(), 0);
     EXPECT_TRUE(form->ListBox1.isEmpty());
     EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/");
     EXPECT_TRUE(form->topPanel->pol2->isEnabled());
     EXPECT_FALSE(form->topPanel->roz2->isEnabled());
     for (QWidget* control : std::initializer_list<QWidget*>{
-             form->usun_ftp, form->n_dir, form->n_serwer, form->komenda, form->zamien,
-             form->Form13->roz, form->Form13->wyl, form->Form13->cl_win, form->Form13->syg})
+             form->serverPanel->usun_ftp, form->serverPanel->n_dir, form->serverPanel->n_serwer,
+             form->serverPanel->komenda, form->serverPanel->zamien, form->Form13->roz,
+             form->Form13->wyl, form->Form13->cl_win, form->Form13->syg})
         EXPECT_TRUE(control->isEnabled()) << control->objectName().toStdString();
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(form->Form13->Progressbar1->value(), 0);
@@ -135,7 +138,7 @@ TEST_F(RemoteOps, DeleteInEnglishAsksInPolishAndKeepsTheSessionWhenAllGo) {
 
     // Nothing selected: said so in English.
     services.clear();
-    form->l3->clearSelection();
+    form->serverPanel->l3->clearSelection();
     services.dialogAnswers = {DlgResult::Yes};
     form->MenuItem4->trigger();
     EXPECT_EQ(services.messages().value(1), "No select anymore file - directory for deleting");
@@ -144,7 +147,7 @@ TEST_F(RemoteOps, DeleteInEnglishAsksInPolishAndKeepsTheSessionWhenAllGo) {
     form->topPanel->roz2->click();
     services.clear();
     services.dialogAnswers = {DlgResult::Yes};
-    QTest::mouseClick(form->usun_ftp, Qt::LeftButton);
+    QTest::mouseClick(form->serverPanel->usun_ftp, Qt::LeftButton);
     EXPECT_EQ(services.messages().value(1), "You are not connect from anymore FTP server");
 }
 
@@ -153,7 +156,7 @@ TEST_F(RemoteOps, RenameSendsTheListedNameAndAllowsEqualNames) {
     start();
     clickRow("old name 2 x.txt");
     services.textAnswers = {QString::fromUtf8("nowa nazwa.txt")};
-    QTest::mouseClick(form->n_serwer, Qt::LeftButton);
+    QTest::mouseClick(form->serverPanel->n_serwer, Qt::LeftButton);
     ASSERT_EQ(services.callsOf("inputBox").size(), 1);
     EXPECT_EQ(services.callsOf("inputBox")[0].args,
               QStringList({"Zmień nazwę katalogu lub pliku", "Nowa nazwa...", "old name 2 x.txt"}));
@@ -163,7 +166,7 @@ TEST_F(RemoteOps, RenameSendsTheListedNameAndAllowsEqualNames) {
     services.clear();
     clickRow("nowa nazwa.txt");
     services.textAnswers = {QString::fromUtf8("nowa nazwa.txt")};
-    QTest::mouseClick(form->n_serwer, Qt::LeftButton);
+    QTest::mouseClick(form->serverPanel->n_serwer, Qt::LeftButton);
     EXPECT_TRUE(services.messages().isEmpty());
     EXPECT_EQ(sent("RNFR nowa nazwa.txt").size(), 1);
     EXPECT_EQ(sent("RNTO nowa nazwa.txt").size(), 2); // the first rename, then this one
@@ -172,7 +175,7 @@ TEST_F(RemoteOps, RenameSendsTheListedNameAndAllowsEqualNames) {
     ASSERT_TRUE(QFile::remove(onServer("nowa nazwa.txt")));
     clickRow("nowa nazwa.txt");
     services.textAnswers = {QStringLiteral("other.txt")};
-    QTest::mouseClick(form->n_serwer, Qt::LeftButton);
+    QTest::mouseClick(form->serverPanel->n_serwer, Qt::LeftButton);
     EXPECT_EQ(services.messages(),
               QStringList({"Nie masz wystarczających praw dostępu aby zmienić nazwę katalogu"}));
     EXPECT_TRUE(form->connected());
@@ -193,7 +196,7 @@ TEST_F(RemoteOps, LetterCaseSkipsFoldersKeepsOtherLettersAndNeverOverwrites) {
         QTest::mouseClick(caseDialog.Zmien, Qt::LeftButton);
         return dialog.result();
     };
-    QTest::mouseClick(form->zamien, Qt::LeftButton);
+    QTest::mouseClick(form->serverPanel->zamien, Qt::LeftButton);
     EXPECT_TRUE(remoteTarget);
     EXPECT_EQ(title, "Zmień...");
     EXPECT_EQ(firstPercent, "Wykonano w: 0%");
@@ -209,7 +212,7 @@ TEST_F(RemoteOps, LetterCaseSkipsFoldersKeepsOtherLettersAndNeverOverwrites) {
         QTest::mouseClick(caseDialog.Zmien, Qt::LeftButton);
         return dialog.result();
     };
-    QTest::mouseClick(form->zamien, Qt::LeftButton);
+    QTest::mouseClick(form->serverPanel->zamien, Qt::LeftButton);
     EXPECT_EQ(serverEntries(), QStringList({"DUP.TXT", "Folder.DIR", "MIXED.TXT", "dup.txt",
                                             QString::fromUtf8("ŹDźBłO.TXT")}));
     EXPECT_TRUE(form->Form15->Zmien->isEnabled());
@@ -234,7 +237,7 @@ TEST_F(RemoteOps, CommandLineSendsSiteAndShowsTheSystem) {
         EXPECT_FALSE(window.isVisible());
         return dialog.result();
     };
-    QTest::mouseClick(form->komenda, Qt::LeftButton);
+    QTest::mouseClick(form->serverPanel->komenda, Qt::LeftButton);
     EXPECT_EQ(texts, QStringList({"Linia komend FTP", "Wykonaj", "Tu wpisz komendę FTP...",
                                   "Inforamcje o serwerze"}));
     EXPECT_EQ(services.messages(), QStringList({"Wpisz w polu komendę FTP którą mam wykonać"}));
@@ -259,7 +262,7 @@ TEST_F(RemoteOps, CommandLineSendsSiteAndShowsTheSystem) {
         QTest::keyClick(&window, Qt::Key_Escape);
         return dialog.result();
     };
-    QTest::mouseClick(form->komenda, Qt::LeftButton);
+    QTest::mouseClick(form->serverPanel->komenda, Qt::LeftButton);
     EXPECT_EQ(texts, QStringList({"FTP command line", "Do it", "Cancel", "FTP command"}));
     EXPECT_TRUE(readOnly);
     EXPECT_EQ(system, " UNIX Type: L8");
@@ -272,7 +275,7 @@ TEST_F(RemoteOps, CommandLineSendsSiteAndShowsTheSystem) {
         QTest::mouseClick(window.wykonaj, Qt::LeftButton);
         return dialog.result();
     };
-    QTest::mouseClick(form->komenda, Qt::LeftButton);
+    QTest::mouseClick(form->serverPanel->komenda, Qt::LeftButton);
     // Not caught by the command: the application's error box with the server's line.
     ASSERT_EQ(services.callsOf("messageDlg").size(), 1);
     EXPECT_EQ(services.callsOf("messageDlg")[0].args[1],
@@ -311,12 +314,12 @@ TEST_F(RemoteOps, OpenAndRunFetchAWholePrivateCopyFirst) {
     // Run: a program the listing marks as executable is started; a text is opened.
     services.clear();
     clickRow("tool.sh");
-    QTest::mouseClick(form->run_ftp, Qt::LeftButton);
+    QTest::mouseClick(form->serverPanel->run_ftp, Qt::LeftButton);
     ASSERT_EQ(services.callsOf("startProgram").size(), 1);
     EXPECT_TRUE(services.callsOf("startProgram")[0].args[0].endsWith("/tool.sh"));
     EXPECT_TRUE(QFileInfo(services.callsOf("startProgram")[0].args[0]).isExecutable());
     clickRow("readme.txt");
-    QTest::mouseClick(form->run_ftp, Qt::LeftButton);
+    QTest::mouseClick(form->serverPanel->run_ftp, Qt::LeftButton);
     EXPECT_EQ(services.callsOf("shellOpen").size(), 1);
 
     // A file gone from the server cannot be opened: said so, nothing handed on.

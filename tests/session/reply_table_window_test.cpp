@@ -2,6 +2,7 @@
 // the reply table's rows as the user meets them, STOP during a listing, and a
 // disconnect while a listing waits.
 
+#include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "log/log_panel.h"
 #include "tests/session/session_fixture.h"
@@ -191,7 +192,7 @@ TEST_F(SessionWindow, DisconnectWhileAListingWaitsEndsQuietly) {
     EXPECT_EQ(server.errors(), "");
     EXPECT_FALSE(form->connected());
     EXPECT_TRUE(services.messages().isEmpty()) << services.messages().join('\n').toStdString();
-    EXPECT_EQ(form->l3->rowCount(), 0);
+    EXPECT_EQ(form->serverPanel->l3->rowCount(), 0);
     EXPECT_TRUE(form->topPanel->pol2->isEnabled());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !form->Timer1->isActive(); }, 5000));
     EXPECT_FALSE(form->connected());

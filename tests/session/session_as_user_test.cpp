@@ -1,6 +1,7 @@
 // The session as a user meets it: the window shown and activated, the server
 // chosen with the mouse, F5, double clicks and Enter, against pyftpdlib.
 
+#include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "log/log_panel.h"
 #include "tests/session/session_fixture.h"
@@ -25,9 +26,9 @@ struct SessionAsUser : SessionWindow {
         showWindow();
     }
     void chooseServer() {
-        QTreeWidgetItem* entry = rowOf(form->ftp_lista, "Alfa");
+        QTreeWidgetItem* entry = rowOf(form->serverPanel->ftp_lista, "Alfa");
         ASSERT_NE(entry, nullptr);
-        userinput::clickRow(form->ftp_lista, entry);
+        userinput::clickRow(form->serverPanel->ftp_lista, entry);
         ASSERT_EQ(form->topPanel->FTpServer->text(), "127.0.0.1");
     }
     // The stop button once the session has ended.
@@ -53,11 +54,13 @@ TEST_F(SessionAsUser, ANewSessionStartsAtTheRootAndConnectOnAnOpenSessionDoesNot
     chooseServer();
     QTest::keyClick(form.get(), Qt::Key_F5);
     ASSERT_TRUE(form->connected()) << services.messages().join('\n').toStdString();
-    userinput::doubleClickRow(form->l3, userinput::indexOf(form->l3, "public_html"));
+    userinput::doubleClickRow(form->serverPanel->l3,
+                              userinput::indexOf(form->serverPanel->l3, "public_html"));
     ASSERT_EQ(form->topPanel->CurrentDirEdit->text(), "/public_html");
 
     // Connect again while connected, both ways the window offers it.
-    userinput::doubleClickRow(form->ftp_lista, rowOf(form->ftp_lista, "Alfa"));
+    userinput::doubleClickRow(form->serverPanel->ftp_lista,
+                              rowOf(form->serverPanel->ftp_lista, "Alfa"));
     form->topPanel->Password2->setFocus();
     QTest::keyClick(form->topPanel->Password2, Qt::Key_Return);
     EXPECT_TRUE(services.messages().isEmpty()) << services.messages().join('\n').toStdString();
@@ -65,7 +68,7 @@ TEST_F(SessionAsUser, ANewSessionStartsAtTheRootAndConnectOnAnOpenSessionDoesNot
     EXPECT_TRUE(form->topPanel->roz2->isEnabled());
     EXPECT_FALSE(form->topPanel->pol2->isEnabled());
     EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/public_html");
-    EXPECT_TRUE(userinput::indexOf(form->l3, "inner").isValid());
+    EXPECT_TRUE(userinput::indexOf(form->serverPanel->l3, "inner").isValid());
 
     QTest::mouseClick(form->topPanel->roz2, Qt::LeftButton);
     ASSERT_FALSE(form->connected());
@@ -78,7 +81,7 @@ TEST_F(SessionAsUser, ANewSessionStartsAtTheRootAndConnectOnAnOpenSessionDoesNot
     ASSERT_TRUE(form->connected());
     EXPECT_EQ(sentFolders(), QStringList({"Sent: CWD /<EOL>"}));
     EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/");
-    EXPECT_TRUE(userinput::indexOf(form->l3, "public_html").isValid());
+    EXPECT_TRUE(userinput::indexOf(form->serverPanel->l3, "public_html").isValid());
     QTest::mouseClick(form->topPanel->roz2, Qt::LeftButton);
 }
 
@@ -95,22 +98,23 @@ TEST_F(SessionAsUser, StopIsDisabledWhenAFailureEndsTheSession) {
     ASSERT_TRUE(userinput::showActive(*form));
 
     // A refused login.
-    userinput::clickRow(form->ftp_lista, rowOf(form->ftp_lista, "Beta"));
+    userinput::clickRow(form->serverPanel->ftp_lista, rowOf(form->serverPanel->ftp_lista, "Beta"));
     QTest::keyClick(form.get(), Qt::Key_F5);
     expectStopDisabledAfterFailure("refused login");
 
     // The server goes away during the session; the next step notices.
-    userinput::clickRow(form->ftp_lista, rowOf(form->ftp_lista, "Alfa"));
+    userinput::clickRow(form->serverPanel->ftp_lista, rowOf(form->serverPanel->ftp_lista, "Alfa"));
     QTest::keyClick(form.get(), Qt::Key_F5);
     ASSERT_TRUE(form->connected()) << services.messages().join('\n').toStdString();
     ASSERT_TRUE(form->topPanel->stop->isEnabled());
     // The row's place, taken first: the window may notice the closed
     // connection at the first click already and empty the list.
     const QPoint folder =
-        form->l3->visualRect(userinput::indexOf(form->l3, "public_html")).center();
+        form->serverPanel->l3->visualRect(userinput::indexOf(form->serverPanel->l3, "public_html"))
+            .center();
     server.reset();
-    QTest::mouseClick(form->l3->viewport(), Qt::LeftButton, Qt::NoModifier, folder);
-    QTest::mouseDClick(form->l3->viewport(), Qt::LeftButton, Qt::NoModifier, folder);
+    QTest::mouseClick(form->serverPanel->l3->viewport(), Qt::LeftButton, Qt::NoModifier, folder);
+    QTest::mouseDClick(form->serverPanel->l3->viewport(), Qt::LeftButton, Qt::NoModifier, folder);
     expectStopDisabledAfterFailure("server gone");
 
     // Nobody listens on the port.

@@ -2,6 +2,7 @@
 // The main window against a real or scripted FTP server on loopback, with a
 // temporary program folder and recording platform services.
 
+#include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "ftp/id_ftp.h"
 #include "log/log_pane.h"
@@ -35,24 +36,24 @@ struct SessionWindow : MainWindowFixture {
 
     QStringList captions() const {
         QStringList out;
-        for (int i = 0; i < form->l3->rowCount(); ++i)
-            out.append(form->l3->rows()->caption(i));
+        for (int i = 0; i < form->serverPanel->l3->rowCount(); ++i)
+            out.append(form->serverPanel->l3->rows()->caption(i));
         return out;
     }
 
     // The row of l3 showing `caption`; -1 when none does.
     int row(const QString& caption) const {
-        for (int i = 0; i < form->l3->rowCount(); ++i)
-            if (form->l3->rows()->caption(i) == caption)
+        for (int i = 0; i < form->serverPanel->l3->rowCount(); ++i)
+            if (form->serverPanel->l3->rows()->caption(i) == caption)
                 return i;
         return -1;
     }
-    const remotelist::RemoteListModel& rows() const { return *form->l3->rows(); }
+    const remotelist::RemoteListModel& rows() const { return *form->serverPanel->l3->rows(); }
 
     void open(const QString& caption) {
         const int r = row(caption);
         ASSERT_GE(r, 0) << caption.toStdString();
-        form->l3->setCurrentRow(r);
+        form->serverPanel->l3->setCurrentRow(r);
         form->l3DblClick();
     }
 

@@ -1,6 +1,7 @@
 // Connecting, the status panel, the layouts, refused logins, the listing and
 // navigation, against pyftpdlib on loopback in passive and active mode.
 
+#include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "log/log_panel.h"
 #include "tests/session/session_fixture.h"
@@ -65,7 +66,8 @@ TEST_P(ConnectedSession, ConnectBrowseAndDisconnect) {
               QString::fromUtf8(rows().rawLine(row("docs")).left(10)));
     EXPECT_TRUE(rows().attributes(row("docs")).startsWith('d'));
     EXPECT_EQ(rows().picture(row("notes.txt")), remotelist::kFilePicture);
-    EXPECT_EQ(form->status_ftp->panelText(1), QString::fromUtf8("Plików/katalogów na FTP: 6"));
+    EXPECT_EQ(form->serverPanel->status_ftp->panelText(1),
+              QString::fromUtf8("Plików/katalogów na FTP: 6"));
     // The connected state; slot 3 = 0 leaves the server list above the listing.
     EXPECT_FALSE(form->topPanel->pol2->isEnabled());
     EXPECT_FALSE(form->Polacz1->isEnabled());
@@ -73,9 +75,9 @@ TEST_P(ConnectedSession, ConnectBrowseAndDisconnect) {
     EXPECT_TRUE(form->topPanel->stop->isEnabled());
     EXPECT_FALSE(form->topPanel->dynamik->isEnabled());
     EXPECT_FALSE(form->nowy2->isEnabled());
-    EXPECT_FALSE(form->ftp_lista->isHidden());
-    EXPECT_FALSE(form->l3->isHidden());
-    EXPECT_EQ(form->Panel5Caption->text(), QString::fromUtf8(" Lista serwerów FTP"));
+    EXPECT_FALSE(form->serverPanel->ftp_lista->isHidden());
+    EXPECT_FALSE(form->serverPanel->l3->isHidden());
+    EXPECT_EQ(form->serverPanel->Panel5Caption->text(), QString::fromUtf8(" Lista serwerów FTP"));
     // The log pane shows the dialogue with the password hidden (slot 8 = 1).
     const QStringList log = form->logPanel->memo1->lines();
     EXPECT_TRUE(log.contains("Sent pass HIDDEN<EOF>"));
@@ -87,13 +89,13 @@ TEST_P(ConnectedSession, ConnectBrowseAndDisconnect) {
     shown = captions();
     shown.sort();
     EXPECT_EQ(shown, QStringList({"inside.txt", "sub"}));
-    EXPECT_EQ(form->l3->currentRow(), 0);
+    EXPECT_EQ(form->serverPanel->l3->currentRow(), 0);
     EXPECT_TRUE(form->FormKeyDown(Qt::Key_Escape, Qt::NoModifier));
     EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/");
     writeFile(root.file("fresh.bin"), "new");
     form->Odwie1->trigger();
     EXPECT_GE(row("fresh.bin"), 0);
-    EXPECT_EQ(form->l3->rowCount(), 7);
+    EXPECT_EQ(form->serverPanel->l3->rowCount(), 7);
 
     // A folder refused with 550 (gone since the listing) lands in the parent, silently.
     open("docs");
@@ -110,7 +112,7 @@ TEST_P(ConnectedSession, ConnectBrowseAndDisconnect) {
     EXPECT_FALSE(form->connected());
     EXPECT_EQ(panel.mid(1), QStringList({"Disconnecting from 127.0.0.1.", "Disconnected."}));
     EXPECT_EQ(form->StatusBar1->panelText(0), QString::fromUtf8("Rozłączono..."));
-    EXPECT_EQ(form->l3->rowCount(), 0);
+    EXPECT_EQ(form->serverPanel->l3->rowCount(), 0);
     EXPECT_TRUE(form->ListBox1.isEmpty());
     EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/");
     EXPECT_TRUE(form->topPanel->pol2->isEnabled());
@@ -129,17 +131,17 @@ TEST_F(SessionWindow, SlotThreeOneGivesTheListingThePanelWhileConnected) {
     fillServerFolder(root);
     PyFtpServer server(root.path());
     create(1, /*layout=*/1);
-    EXPECT_TRUE(form->l3->isHidden());
+    EXPECT_TRUE(form->serverPanel->l3->isHidden());
     fillFields(server.port());
     form->pol2Click();
     ASSERT_TRUE(form->connected());
-    EXPECT_TRUE(form->ftp_lista->isHidden());
-    EXPECT_FALSE(form->l3->isHidden());
-    EXPECT_EQ(form->Panel5Caption->text(), " FTP: [127.0.0.1]");
+    EXPECT_TRUE(form->serverPanel->ftp_lista->isHidden());
+    EXPECT_FALSE(form->serverPanel->l3->isHidden());
+    EXPECT_EQ(form->serverPanel->Panel5Caption->text(), " FTP: [127.0.0.1]");
     form->roz2Click();
-    EXPECT_FALSE(form->ftp_lista->isHidden());
-    EXPECT_TRUE(form->l3->isHidden());
-    EXPECT_EQ(form->Panel5Caption->text(), QString::fromUtf8(" Lista serwerów FTP"));
+    EXPECT_FALSE(form->serverPanel->ftp_lista->isHidden());
+    EXPECT_TRUE(form->serverPanel->l3->isHidden());
+    EXPECT_EQ(form->serverPanel->Panel5Caption->text(), QString::fromUtf8(" Lista serwerów FTP"));
 }
 
 TEST_F(SessionWindow, RefusedLoginsAndEmptyFields) {
@@ -209,7 +211,7 @@ TEST_F(SessionWindow, EnterInThePasswordFieldConnects) {
     fillFields(server.port());
     QTest::keyClick(form->topPanel->Password2, Qt::Key_Return);
     EXPECT_TRUE(form->connected());
-    EXPECT_EQ(form->l3->rowCount(), 6);
+    EXPECT_EQ(form->serverPanel->l3->rowCount(), 6);
     form->roz2Click();
 }
 
@@ -224,7 +226,7 @@ TEST_F(SessionWindow, SortingKeepsEachRowWithItsLineAndTheFilterKeepsMatches) {
 
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    QHeaderView* header = form->l3->header();
+    QHeaderView* header = form->serverPanel->l3->header();
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                       QPoint(header->sectionViewportPosition(1) + 5, 5));
     EXPECT_TRUE(form->l3Sorted);
@@ -235,7 +237,7 @@ TEST_F(SessionWindow, SortingKeepsEachRowWithItsLineAndTheFilterKeepsMatches) {
     });
     EXPECT_EQ(sorted, expected);
     // Every row still carries the line it was made from.
-    for (int r = 0; r < form->l3->rowCount(); ++r) {
+    for (int r = 0; r < form->serverPanel->l3->rowCount(); ++r) {
         EXPECT_EQ(QString::fromStdString(rows().remoteName(r)), rows().caption(r));
         EXPECT_TRUE(form->ListBox1.contains(QString::fromUtf8(rows().rawLine(r))));
     }
@@ -247,18 +249,20 @@ TEST_F(SessionWindow, SortingKeepsEachRowWithItsLineAndTheFilterKeepsMatches) {
 
     // Select all leaves folders alone; select none clears.
     form->ftp_wszystkieClick();
-    for (int r = 0; r < form->l3->rowCount(); ++r)
-        EXPECT_EQ(form->l3->isRowSelected(r), rows().picture(r) == remotelist::kFilePicture);
+    for (int r = 0; r < form->serverPanel->l3->rowCount(); ++r)
+        EXPECT_EQ(form->serverPanel->l3->isRowSelected(r),
+                  rows().picture(r) == remotelist::kFilePicture);
     form->ftp_nicClick();
-    EXPECT_TRUE(form->l3->selectedRows().empty());
+    EXPECT_TRUE(form->serverPanel->l3->selectedRows().empty());
 
     // The mask filter keeps three-letter matches, each with its own line.
     services.textAnswers.push_back(QString("htm"));
-    form->filtr2->click();
+    form->serverPanel->filtr2->click();
     EXPECT_EQ(services.callsOf("inputBox").value(0).args,
               QStringList({"Filtruj pliki...", "Wpisz maskę filtracji np.(htm)", ""}));
     EXPECT_EQ(captions(), QStringList({"Alpha.htm", "part 2 final.htm"}));
-    EXPECT_EQ(form->status_ftp->panelText(1), QString::fromUtf8("Plików/katalogów na FTP: 2"));
+    EXPECT_EQ(form->serverPanel->status_ftp->panelText(1),
+              QString::fromUtf8("Plików/katalogów na FTP: 2"));
     for (int r = 0; r < 2; ++r) {
         EXPECT_EQ(rows().attributes(r), "");
         EXPECT_EQ(QString::fromStdString(rows().remoteName(r)), rows().caption(r));
@@ -269,9 +273,9 @@ TEST_F(SessionWindow, SortingKeepsEachRowWithItsLineAndTheFilterKeepsMatches) {
     EXPECT_EQ(captions(), QStringList({"Alpha.htm", "part 2 final.htm"}));
     services.textAnswers.push_back(std::nullopt);
     form->filtr2Click();
-    EXPECT_EQ(form->l3->rowCount(), 2);
+    EXPECT_EQ(form->serverPanel->l3->rowCount(), 2);
     form->Odwie1Click();
-    EXPECT_EQ(form->l3->rowCount(), 6);
+    EXPECT_EQ(form->serverPanel->l3->rowCount(), 6);
 
     form->roz2Click();
     services.clear();
@@ -293,7 +297,7 @@ TEST_F(SessionWindow, SymbolicLinksOpenWhenTheyLeadToAFolder) {
     form->pol2Click();
     int folderLink = -1;
     int fileLink = -1;
-    for (int r = 0; r < form->l3->rowCount(); ++r) {
+    for (int r = 0; r < form->serverPanel->l3->rowCount(); ++r) {
         if (rows().caption(r).startsWith("to docs"))
             folderLink = r;
         if (rows().caption(r).startsWith("to notes"))
@@ -303,13 +307,13 @@ TEST_F(SessionWindow, SymbolicLinksOpenWhenTheyLeadToAFolder) {
     EXPECT_EQ(rows().remoteName(folderLink), "to docs");
 
     // A link to a file leaves everything as it is, without a message.
-    form->l3->setCurrentRow(fileLink);
+    form->serverPanel->l3->setCurrentRow(fileLink);
     form->l3DblClick();
     EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/");
     EXPECT_TRUE(services.messages().isEmpty());
     EXPECT_TRUE(form->connected());
 
-    form->l3->setCurrentRow(folderLink);
+    form->serverPanel->l3->setCurrentRow(folderLink);
     form->l3DblClick();
     EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/to docs");
     EXPECT_GE(row("inside.txt"), 0);
@@ -323,7 +327,7 @@ TEST_F(SessionWindow, RowClicksSetTagsAndCommandStates) {
     create();
     fillFields(server.port());
     form->pol2Click();
-    form->l3->setCurrentRow(row("notes.txt"));
+    form->serverPanel->l3->setCurrentRow(row("notes.txt"));
     form->l3Click();
     EXPECT_EQ(form->l3Tag, 100);
     EXPECT_EQ(form->szukajTag, 200);
@@ -331,8 +335,8 @@ TEST_F(SessionWindow, RowClicksSetTagsAndCommandStates) {
     EXPECT_TRUE(form->dragAllowed);
     EXPECT_TRUE(form->wlasciwosci->isEnabled());
     EXPECT_FALSE(form->otworz_katalog->isEnabled());
-    EXPECT_TRUE(form->run_ftp->isEnabled());
-    form->l3->setCurrentRow(row("docs"));
+    EXPECT_TRUE(form->serverPanel->run_ftp->isEnabled());
+    form->serverPanel->l3->setCurrentRow(row("docs"));
     form->l3Click();
     EXPECT_FALSE(form->wlasciwosci->isEnabled());
     EXPECT_TRUE(form->otworz_katalog->isEnabled());
@@ -346,14 +350,14 @@ TEST_F(SessionWindow, RowClicksSetTagsAndCommandStates) {
     form->kontClick();
     EXPECT_EQ(form->kont->text(), ">>>");
     EXPECT_EQ(form->Panel6->width(), 15);
-    EXPECT_EQ(form->l3->columnWidth(0), 620);
-    EXPECT_EQ(form->ftp_lista->columnWidth(0), 495);
-    EXPECT_EQ(form->ftp_lista->columnWidth(2), 120);
+    EXPECT_EQ(form->serverPanel->l3->columnWidth(0), 620);
+    EXPECT_EQ(form->serverPanel->ftp_lista->columnWidth(0), 495);
+    EXPECT_EQ(form->serverPanel->ftp_lista->columnWidth(2), 120);
     form->kontClick();
     EXPECT_EQ(form->kont->text(), "<<<");
-    EXPECT_EQ(form->l3->columnWidth(0), 350);
-    EXPECT_EQ(form->l3->columnWidth(1), 90);
-    EXPECT_EQ(form->ftp_lista->columnWidth(0), 265);
+    EXPECT_EQ(form->serverPanel->l3->columnWidth(0), 350);
+    EXPECT_EQ(form->serverPanel->l3->columnWidth(1), 90);
+    EXPECT_EQ(form->serverPanel->ftp_lista->columnWidth(0), 265);
     form->kontMouseMove();
     EXPECT_EQ(form->kont->toolTip(), QString::fromUtf8("Schowaj - pokaż pliki/katalogi"));
 

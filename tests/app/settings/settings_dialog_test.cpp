@@ -1,6 +1,7 @@
 // TUstawienia driven as a user drives it: open it from the main window's
 // "Ustawienia" button, change its controls, press its buttons.
 
+#include "app/server_panel.h"
 #include "app/settings_dialog.h"
 #include "app/top_panel.h"
 #include "local/folder_chooser.h"
@@ -88,7 +89,7 @@ TEST_F(SettingsDialog, ApplyWritesElevenLinesAppliesAtOnceAndOffersTheRestart) {
     QDir(home.path()).mkdir(QStringLiteral("docs"));
     const QString docs = QDir(home.file(QStringLiteral("docs"))).canonicalPath();
     create();
-    ASSERT_FALSE(form->l3->isVisibleTo(form.get()));
+    ASSERT_FALSE(form->serverPanel->l3->isVisibleTo(form.get()));
     services.clear();
     services.colorAnswers.push_back(255);
     whenShown(QStringLiteral("Formy"), [&](QDialog& d) {
@@ -116,7 +117,7 @@ TEST_F(SettingsDialog, ApplyWritesElevenLinesAppliesAtOnceAndOffersTheRestart) {
     EXPECT_FALSE(form->settings.serverListOnly);
     EXPECT_EQ(form->openCategory, 5);
     EXPECT_EQ(form->topPanel->pol2->text(), QStringLiteral("Connect"));
-    EXPECT_TRUE(form->l3->isVisibleTo(form.get()));
+    EXPECT_TRUE(form->serverPanel->l3->isVisibleTo(form.get()));
     EXPECT_EQ(form->topPanel->UserID->palette().color(QPalette::Base),
               platform::colorFromValue(255));
     EXPECT_EQ(form->StatusBar1->panelText(3),
@@ -202,10 +203,10 @@ TEST_F(SettingsDialog, AskAtStartAndAllServersAsStartCategory) {
 TEST_F(SettingsDialog, TheStartCategoryNeverRenamesTheListOnScreen) {
     // Slot 9 names the list shown: a deletion rewrites that list's file.
     auto deleteFirstServer = [this] {
-        QTreeWidgetItem* row = form->ftp_lista->topLevelItem(0);
+        QTreeWidgetItem* row = form->serverPanel->ftp_lista->topLevelItem(0);
         ASSERT_NE(row, nullptr);
-        QTest::mouseClick(form->ftp_lista->viewport(), Qt::LeftButton, {},
-                          form->ftp_lista->visualItemRect(row).center());
+        QTest::mouseClick(form->serverPanel->ftp_lista->viewport(), Qt::LeftButton, {},
+                          form->serverPanel->ftp_lista->visualItemRect(row).center());
         services.dialogAnswers.push_back(DlgResult::Yes);
         form->Usun1->trigger();
     };

@@ -3,6 +3,7 @@
 // platform services, and the few moves a user makes in the dialogs.
 
 #include "app/main_window.h"
+#include "app/server_panel.h"
 #include "platform/text_file.h"
 #include "servers/server_files.h"
 #include "tests/servers/qstring_print.h"
@@ -50,17 +51,17 @@ struct DialogFixture : MainWindowFixture {
     }
     // Clicks the server whose caption is `name` in the main list.
     void clickServer(const QString& name) {
-        const auto found = form->ftp_lista->findItems(name, Qt::MatchExactly, 0);
+        const auto found = form->serverPanel->ftp_lista->findItems(name, Qt::MatchExactly, 0);
         ASSERT_EQ(found.size(), 1) << name.toStdString();
-        form->ftp_lista->scrollToItem(found.first());
-        QTest::mouseClick(form->ftp_lista->viewport(), Qt::LeftButton, {},
-                          form->ftp_lista->visualItemRect(found.first()).center());
+        form->serverPanel->ftp_lista->scrollToItem(found.first());
+        QTest::mouseClick(form->serverPanel->ftp_lista->viewport(), Qt::LeftButton, {},
+                          form->serverPanel->ftp_lista->visualItemRect(found.first()).center());
         ASSERT_TRUE(found.first()->isSelected());
     }
     QStringList shownServers() const {
         QStringList names;
-        for (int i = 0; i < form->ftp_lista->topLevelItemCount(); ++i)
-            names.append(form->ftp_lista->topLevelItem(i)->text(0));
+        for (int i = 0; i < form->serverPanel->ftp_lista->topLevelItemCount(); ++i)
+            names.append(form->serverPanel->ftp_lista->topLevelItem(i)->text(0));
         return names;
     }
     // A category file's lines and bytes, whatever the spelling of its name.

@@ -2,6 +2,7 @@
 // kept in tls.dat beside the category files, shown in the server list, and never
 // touching a byte of S_list.dat.
 
+#include "app/server_panel.h"
 #include "servers/edit_server_dialog.h"
 #include "servers/new_server_dialog.h"
 #include "session/security_modes.h"
@@ -41,10 +42,11 @@ TEST_F(ServerSecurity, ModeLivesBesideSListWhichKeepsEveryByte) {
     EXPECT_EQ(categoryBytes(servers::kInne), plainBytes);
     EXPECT_EQ(home.readBytes("tls.dat"), "2*jan*ftp.example.org*21*\r\n");
     // The list shows the mode of each server; the sample entry has none.
-    const QList<QTreeWidgetItem*> rows = form->ftp_lista->findItems("Bezpieczny", Qt::MatchExactly);
+    const QList<QTreeWidgetItem*> rows =
+        form->serverPanel->ftp_lista->findItems("Bezpieczny", Qt::MatchExactly);
     ASSERT_EQ(rows.size(), 1);
     EXPECT_EQ(rows[0]->text(3), "TLS");
-    EXPECT_EQ(form->ftp_lista->topLevelItem(0)->text(3), "");
+    EXPECT_EQ(form->serverPanel->ftp_lista->topLevelItem(0)->text(3), "");
 
     // Editing shows the kept mode; a new host moves the mode with the server, and
     // S_list.dat gets only the record as an edit always writes it.
@@ -60,8 +62,9 @@ TEST_F(ServerSecurity, ModeLivesBesideSListWhichKeepsEveryByte) {
     form->Edycjadanychserwera1->trigger();
     EXPECT_EQ(home.readBytes("tls.dat"), "3*jan*ftps.example.org*21*\r\n");
     EXPECT_EQ(home.readLines("s_list.dat").last(), "Bezpieczny*0*jan*ftps.example.org*tajne*21*7*");
-    EXPECT_EQ(form->ftp_lista->findItems("Bezpieczny", Qt::MatchExactly).value(0)->text(3),
-              "TLS/990");
+    EXPECT_EQ(
+        form->serverPanel->ftp_lista->findItems("Bezpieczny", Qt::MatchExactly).value(0)->text(3),
+        "TLS/990");
 
     // Back to plain: the line goes, and the server is plain as before TLS existed.
     clickServer("Bezpieczny");

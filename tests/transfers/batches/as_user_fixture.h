@@ -2,6 +2,7 @@
 // The main window shown and active, connected as a user does: the server chosen in
 // the list of INNE, F5.
 
+#include "app/server_panel.h"
 #include "tests/support/ui/user_input.h"
 #include "tests/transfers/batches/transfer_fixture.h"
 
@@ -21,7 +22,8 @@ struct BatchAsUser : TransferWindow {
         }
         form->katalog->setDirectory(QString::fromStdString(local.path()));
         showWindow();
-        userinput::clickRow(form->ftp_lista, userinput::rowOf(form->ftp_lista, "Alfa"));
+        userinput::clickRow(form->serverPanel->ftp_lista,
+                            userinput::rowOf(form->serverPanel->ftp_lista, "Alfa"));
         QTest::keyClick(form.get(), Qt::Key_F5);
         ASSERT_TRUE(form->connected()) << services.messages().join('\n').toStdString();
     }

@@ -2,6 +2,7 @@
 // byte for byte, every check and message of the two commands, and FTP_ns
 // really started by the window, fetching and sending while the window works.
 
+#include "app/server_panel.h"
 #include "tests/transfers/batches/transfer_fixture.h"
 #include "transfers/background_jobs.h"
 
@@ -58,8 +59,8 @@ TEST_F(Background, JobFilesAreWrittenByteForByteAndNeverOverwriteAnUnreadOne) {
 
     // The first program has not read its job yet: the second one waits.
     selectRemote({kPolish, "b.bin"});
-    form->l3->selectionModel()->setCurrentIndex(form->l3->rows()->index(row("b.bin"), 0),
-                                                QItemSelectionModel::NoUpdate);
+    form->serverPanel->l3->selectionModel()->setCurrentIndex(
+        form->serverPanel->l3->rows()->index(row("b.bin"), 0), QItemSelectionModel::NoUpdate);
     form->sciagnij_n_s->trigger();
     EXPECT_EQ(home.readBytes("ftp_n_s.dat"), upload);
     EXPECT_EQ(form->backgroundJobs->waiting(), 1);
@@ -74,7 +75,7 @@ TEST_F(Background, JobFilesAreWrittenByteForByteAndNeverOverwriteAnUnreadOne) {
     EXPECT_EQ(services.callsOf("startProgram").size(), 2);
     EXPECT_TRUE(shown().isEmpty()) << shown().join('\n').toStdString();
     // The window's own selection and batch state were not touched.
-    EXPECT_EQ(int(form->l3->selectedRows().size()), 2);
+    EXPECT_EQ(int(form->serverPanel->l3->selectedRows().size()), 2);
     EXPECT_EQ(form->selectedCount, 0);
 }
 
@@ -85,8 +86,8 @@ TEST_F(Background, ChecksAndMessagesInBothLanguages) {
     connect(1);
     selectLocal({"l.txt"});
     selectRemote({"r.txt"});
-    form->l3->selectionModel()->setCurrentIndex(form->l3->rows()->index(row("r.txt"), 0),
-                                                QItemSelectionModel::NoUpdate);
+    form->serverPanel->l3->selectionModel()->setCurrentIndex(
+        form->serverPanel->l3->rows()->index(row("r.txt"), 0), QItemSelectionModel::NoUpdate);
 
     // No server name: said for both commands, each with its own caption.
     form->kopia_ftp.clear();
@@ -127,8 +128,8 @@ TEST_F(Background, ChecksAndMessagesInBothLanguages) {
     EXPECT_EQ(captions(), QStringList({"KORVANTE - Not data"}));
     services.clear();
     selectRemote({"dir"});
-    form->l3->selectionModel()->setCurrentIndex(form->l3->rows()->index(row("dir"), 0),
-                                                QItemSelectionModel::NoUpdate);
+    form->serverPanel->l3->selectionModel()->setCurrentIndex(
+        form->serverPanel->l3->rows()->index(row("dir"), 0), QItemSelectionModel::NoUpdate);
     form->sciagnij_n_sClick();
     EXPECT_TRUE(services.calls.isEmpty());
 
@@ -211,11 +212,12 @@ TEST_F(BackgroundProgram, FtpNsStartedByTheWindowTransfersWhileTheWindowWorks) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
 
     running.holdFirst = true;
-    const QPoint first = form->l3->rowRect(row("duży plik.bin")).center();
-    const QPoint second = form->l3->rowRect(row(kPolish)).center();
-    QTest::mouseClick(form->l3->viewport(), Qt::LeftButton, {}, first);
-    QTest::mouseClick(form->l3->viewport(), Qt::LeftButton, Qt::ControlModifier, second);
-    ASSERT_EQ(int(form->l3->selectedRows().size()), 2);
+    const QPoint first = form->serverPanel->l3->rowRect(row("duży plik.bin")).center();
+    const QPoint second = form->serverPanel->l3->rowRect(row(kPolish)).center();
+    QTest::mouseClick(form->serverPanel->l3->viewport(), Qt::LeftButton, {}, first);
+    QTest::mouseClick(form->serverPanel->l3->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      second);
+    ASSERT_EQ(int(form->serverPanel->l3->selectedRows().size()), 2);
     form->MenuItem2->trigger();
     ASSERT_EQ(running.started.size(), 1u);
     // A second job right away: it never overwrites the first one unread.
@@ -224,8 +226,8 @@ TEST_F(BackgroundProgram, FtpNsStartedByTheWindowTransfersWhileTheWindowWorks) {
 
     // The first FTP_ns is held; the window answers the user meanwhile.
     EXPECT_EQ(running.started.front()->state(), QProcess::Running);
-    QTest::mouseClick(form->l3->viewport(), Qt::LeftButton, {},
-                      form->l3->rowRect(row("left.txt")).center());
+    QTest::mouseClick(form->serverPanel->l3->viewport(), Qt::LeftButton, {},
+                      form->serverPanel->l3->rowRect(row("left.txt")).center());
     EXPECT_EQ(form->clickedRemoteName, "left.txt");
     EXPECT_EQ(running.started.front()->state(), QProcess::Running);
 

@@ -1,6 +1,7 @@
 // Batches as a user meets them: the window shown and activated, rows clicked,
 // F6 and F7 typed; a scripted server where the timing of a reply matters.
 
+#include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "log/log_pane.h"
 #include "log/log_panel.h"
@@ -29,7 +30,8 @@ TEST_F(BatchAsUser, TheRecordNamesTheSessionsServerAfterTheWindowWasActivatedAga
 
     QStringList record;
     atFirstProgress([&] { record = home.readLines("error.dat"); });
-    userinput::clickRow(form->l3, userinput::indexOf(form->l3, "data.bin"));
+    userinput::clickRow(form->serverPanel->l3,
+                        userinput::indexOf(form->serverPanel->l3, "data.bin"));
     QTest::keyClick(form.get(), Qt::Key_F7);
     EXPECT_EQ(read(localFile("data.bin")), pattern(400000, 3));
     EXPECT_EQ(record, QStringList({QString::fromStdString(local.path()), "127.0.0.1", "korvante",
@@ -48,10 +50,13 @@ TEST_F(BatchAsUser, AFailedFileKeepsTheProgressWindowForTheRestOfTheBatch) {
 
     bool shownForSecond = false;
     atFirstProgress([&] { shownForSecond = form->Form13->isVisible(); });
-    userinput::clickRow(form->l3, userinput::indexOf(form->l3, "a gone.txt"));
-    QTest::mouseClick(form->l3->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                      form->l3->visualRect(userinput::indexOf(form->l3, "b data.bin")).center());
-    ASSERT_EQ(int(form->l3->selectedRows().size()), 2);
+    userinput::clickRow(form->serverPanel->l3,
+                        userinput::indexOf(form->serverPanel->l3, "a gone.txt"));
+    QTest::mouseClick(
+        form->serverPanel->l3->viewport(), Qt::LeftButton, Qt::ControlModifier,
+        form->serverPanel->l3->visualRect(userinput::indexOf(form->serverPanel->l3, "b data.bin"))
+            .center());
+    ASSERT_EQ(int(form->serverPanel->l3->selectedRows().size()), 2);
     QTest::keyClick(form.get(), Qt::Key_F7);
     EXPECT_EQ(read(localFile("b data.bin")), pattern(300000, 5));
     EXPECT_FALSE(QFile::exists(localFile("a gone.txt")));

@@ -1,6 +1,7 @@
 // Downloading selected rows of the remote list through F7, the progress window
 // and the after-transfer choices, against pyftpdlib in passive and active mode.
 
+#include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "log/log_pane.h"
 #include "log/log_panel.h"
@@ -54,12 +55,12 @@ TEST_P(Download, SelectedFilesLandByteEqualAndOverwrite) {
     // the selection cleared and the local list shows the new files.
     EXPECT_FALSE(home.exists("error.dat"));
     EXPECT_FALSE(form->Form13->isVisible());
-    EXPECT_TRUE(form->l3->selectedRows().empty());
+    EXPECT_TRUE(form->serverPanel->l3->selectedRows().empty());
     EXPECT_EQ(form->pliki->findItems(kPolish, Qt::MatchExactly).size(), 1);
     EXPECT_EQ(form->Form13->licznik->text(), QString::fromUtf8("Ściąganie plików zakończono"));
     EXPECT_EQ(form->Form13->licznik2->text(), QString::fromUtf8("Całość..."));
     EXPECT_EQ(form->spr2, "0");
-    EXPECT_TRUE(form->sciagnij_ftp->isEnabled());
+    EXPECT_TRUE(form->serverPanel->sciagnij_ftp->isEnabled());
     EXPECT_TRUE(form->connected());
     EXPECT_TRUE(services.messages().isEmpty()) << services.messages().join('\n').toStdString();
 }
@@ -156,18 +157,18 @@ TEST_F(TransferWindow, NothingSelectedOrOffline) {
     write(remoteFile("a.txt"), "a");
     QDir(QString::fromStdString(remote.path())).mkdir("only folder");
     connect(1, /*reconnect=*/0);
-    form->l3->clearSelection();
+    form->serverPanel->l3->clearSelection();
     form->s_plikClick();
     // The parent-folder row stands for no files.
     if (const int up = row(".."); up >= 0) {
-        form->l3->clearSelection();
-        form->l3->setRowSelected(up, true);
+        form->serverPanel->l3->clearSelection();
+        form->serverPanel->l3->setRowSelected(up, true);
         form->s_plikClick();
     }
     EXPECT_EQ(services.messages().value(0),
               QString::fromUtf8("Nie zaznaczono żadnego pliku do ściągnięcia lub nie "
                                 "jesteś połączony z serwerem..."));
-    EXPECT_TRUE(form->sciagnij_ftp->isEnabled());
+    EXPECT_TRUE(form->serverPanel->sciagnij_ftp->isEnabled());
     // Slot 10 off: no record.
     selectRemote({"a.txt"});
     press(Qt::Key_F7);
@@ -175,13 +176,13 @@ TEST_F(TransferWindow, NothingSelectedOrOffline) {
     EXPECT_FALSE(home.exists("error.dat"));
     // A drop from l3 on the local list downloads a file row, not a folder row.
     QFile::remove(localFile("a.txt"));
-    form->l3->setCurrentRow(row("only folder"));
-    form->dropOnPanel(form->pliki, form->l3);
+    form->serverPanel->l3->setCurrentRow(row("only folder"));
+    form->dropOnPanel(form->pliki, form->serverPanel->l3);
     EXPECT_FALSE(QFile::exists(localFile("a.txt")));
-    form->l3->setCurrentRow(row("a.txt"));
-    form->dropOnPanel(form->pliki, form->l3);
+    form->serverPanel->l3->setCurrentRow(row("a.txt"));
+    form->dropOnPanel(form->pliki, form->serverPanel->l3);
     EXPECT_EQ(read(localFile("a.txt")), "a");
-    EXPECT_FALSE(form->acceptsDrop(form->ftp_lista, form->l3));
+    EXPECT_FALSE(form->acceptsDrop(form->serverPanel->ftp_lista, form->serverPanel->l3));
 }
 
 TEST_F(TransferWindow, OptionBoxesFollowTheirRules) {
@@ -229,7 +230,7 @@ TEST_F(TransferWindow, ReplayDownloadFetchesTheRecordedFile) {
     EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/pub");
     EXPECT_FALSE(home.exists("error.dat"));
     EXPECT_TRUE(form->lista_bufor.isEmpty());
-    EXPECT_TRUE(form->sciagnij_ftp->isEnabled());
+    EXPECT_TRUE(form->serverPanel->sciagnij_ftp->isEnabled());
 }
 
 // "1" disconnects, "2" disconnects and quits, "3" disconnects and shuts down

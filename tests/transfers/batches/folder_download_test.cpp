@@ -2,6 +2,7 @@
 // the same name, against pyftpdlib, and against a scripted server whose listing names
 // files outside the folder.
 
+#include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "log/log_pane.h"
 #include "log/log_panel.h"
@@ -64,7 +65,7 @@ TEST_F(TransferWindow, F7OnAFolderFetchesItsTreeWithoutFollowingLinks) {
     // The server is back in the folder the remote list shows.
     EXPECT_EQ(form->FTP->CurrentDirectory(), "/");
     EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/");
-    EXPECT_TRUE(form->sciagnij_ftp->isEnabled());
+    EXPECT_TRUE(form->serverPanel->sciagnij_ftp->isEnabled());
 }
 
 using ftptest::FakeFtpServer;
@@ -112,7 +113,7 @@ TEST_F(BatchAsUser, AFolderListingNamingPlacesOutsideTheFolderFetchesNoneOfThem)
     fake.reply("250 back");
 
     connectAsUser(fake.port(), 1, 400);
-    userinput::clickRow(form->l3, userinput::indexOf(form->l3, "f"));
+    userinput::clickRow(form->serverPanel->l3, userinput::indexOf(form->serverPanel->l3, "f"));
     QTest::keyClick(form.get(), Qt::Key_F7);
     ASSERT_TRUE(fake.finished());
     EXPECT_EQ(fake.errors(), "");

@@ -2,6 +2,7 @@
 // Polish names, an empty folder, links that are not followed, progress over the whole
 // tree, and a server that refuses a folder deep inside.
 
+#include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "log/log_pane.h"
 #include "log/log_panel.h"
@@ -83,8 +84,8 @@ TEST_F(FolderUpload, TheWholeTreeArrivesByteEqualAndNoLinkIsFollowed) {
     highlightTop();
     // As a user sends it: the folder tree dragged onto the remote list.
     form->dragAllowed = true;
-    ASSERT_TRUE(form->acceptsDrop(form->l3, form->katalog));
-    form->dropOnPanel(form->l3, form->katalog);
+    ASSERT_TRUE(form->acceptsDrop(form->serverPanel->l3, form->katalog));
+    form->dropOnPanel(form->serverPanel->l3, form->katalog);
 
     const QStringList expected = treeOf(localFile(kTop));
     ASSERT_EQ(expected.size(), 7) << expected.join('\n').toStdString();
@@ -117,9 +118,9 @@ TEST_F(FolderUpload, TheWholeTreeArrivesByteEqualAndNoLinkIsFollowed) {
     ftptest::TempDir back;
     form->katalog->setDirectory(QString::fromStdString(back.path()));
     selectRemote({kTop});
-    form->l3->setCurrentRow(row(kTop));
-    ASSERT_TRUE(form->acceptsDrop(form->pliki, form->l3));
-    form->dropOnPanel(form->pliki, form->l3);
+    form->serverPanel->l3->setCurrentRow(row(kTop));
+    ASSERT_TRUE(form->acceptsDrop(form->pliki, form->serverPanel->l3));
+    form->dropOnPanel(form->pliki, form->serverPanel->l3);
     EXPECT_EQ(treeOf(QString::fromStdString(back.path()) + '/' + kTop), expected);
 }
 
@@ -146,7 +147,7 @@ TEST_F(FolderUpload, AFolderTheServerRefusesDeepInsideEndsTheBatchWithTheErrorBo
         << log.join('\n').toStdString();
     EXPECT_FALSE(form->Form13->isVisible());
     EXPECT_TRUE(form->connected());
-    EXPECT_TRUE(form->sciagnij_ftp->isEnabled());
+    EXPECT_TRUE(form->serverPanel->sciagnij_ftp->isEnabled());
 
     // A file the server will not store (a folder stands under its name) ends the batch
     // with the file's error box.

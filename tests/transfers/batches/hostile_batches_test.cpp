@@ -2,6 +2,7 @@
 // does: a server that ignores ABOR costs one file and a new login, not the batch; a
 // broken upload the server will not delete is named to the user.
 
+#include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "log/log_pane.h"
 #include "log/log_panel.h"
@@ -77,11 +78,15 @@ struct HostileBatch : BatchAsUser {
         EXPECT_EQ(fake.errors(), "");
     }
     void selectRows(const QStringList& captions) {
-        userinput::clickRow(form->l3, userinput::indexOf(form->l3, captions.first()));
+        userinput::clickRow(form->serverPanel->l3,
+                            userinput::indexOf(form->serverPanel->l3, captions.first()));
         for (const QString& caption : captions.mid(1))
-            QTest::mouseClick(form->l3->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                              form->l3->visualRect(userinput::indexOf(form->l3, caption)).center());
-        ASSERT_EQ(int(form->l3->selectedRows().size()), captions.size());
+            QTest::mouseClick(form->serverPanel->l3->viewport(), Qt::LeftButton,
+                              Qt::ControlModifier,
+                              form->serverPanel->l3
+                                  ->visualRect(userinput::indexOf(form->serverPanel->l3, caption))
+                                  .center());
+        ASSERT_EQ(int(form->serverPanel->l3->selectedRows().size()), captions.size());
     }
 };
 
@@ -127,7 +132,7 @@ TEST_F(HostileBatch, AServerThatIgnoresAborCostsOneFileAndANewLogin) {
     EXPECT_FALSE(form->topPanel->pol2->isEnabled());
     EXPECT_TRUE(form->topPanel->roz2->isEnabled());
     EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/");
-    EXPECT_EQ(form->l3->rowCount(), 3);
+    EXPECT_EQ(form->serverPanel->l3->rowCount(), 3);
     EXPECT_FALSE(form->transferRunning);
     EXPECT_FALSE(form->Form13->isVisible());
     EXPECT_TRUE(services.messages().isEmpty()) << services.messages().join('\n').toStdString();
@@ -164,10 +169,12 @@ TEST_F(HostileBatch, AQueuedFileWhoseServerIgnoresAborCostsOnlyItself) {
 
     connectAsUser(fake.port(), 1, 400);
     form->wlacz_bufor->trigger();
-    userinput::clickRow(form->l3, userinput::indexOf(form->l3, "stall.bin"));
-    userinput::clickRow(form->l3, userinput::indexOf(form->l3, "next.bin"));
+    userinput::clickRow(form->serverPanel->l3,
+                        userinput::indexOf(form->serverPanel->l3, "stall.bin"));
+    userinput::clickRow(form->serverPanel->l3,
+                        userinput::indexOf(form->serverPanel->l3, "next.bin"));
     ASSERT_EQ(form->lista_bufor2, QStringList({"stall.bin", "next.bin"}));
-    QTest::keyClick(form->l3, Qt::Key_F7);
+    QTest::keyClick(form->serverPanel->l3, Qt::Key_F7);
 
     EXPECT_EQ(read(localFile("next.bin")), next);
     EXPECT_FALSE(QFile::exists(localFile("stall.bin")));
@@ -206,7 +213,7 @@ TEST_F(HostileBatch, AnUploadThatCostTheConnectionIsDeletedOverANewSession) {
     EXPECT_EQ(
         services.messages(),
         QStringList({QString::fromUtf8("Nie masz wystarczających praw dostępu aby wysłać plik")}));
-    EXPECT_FALSE(userinput::indexOf(form->l3, "up.bin").isValid());
+    EXPECT_FALSE(userinput::indexOf(form->serverPanel->l3, "up.bin").isValid());
     EXPECT_TRUE(form->connected());
 }
 
@@ -242,9 +249,9 @@ TEST_P(RefusedDelete, TheIncompleteRemoteFileIsNamedInTheLogAndTheBox) {
         << form->logPanel->memo1->lines().join('\n').toStdString();
     EXPECT_TRUE(form->logPanel->memo1->lines().contains(left));
     EXPECT_EQ(services.messages(), QStringList({noRights + '\n' + left}));
-    EXPECT_TRUE(userinput::indexOf(form->l3, "up.bin").isValid());
+    EXPECT_TRUE(userinput::indexOf(form->serverPanel->l3, "up.bin").isValid());
     EXPECT_TRUE(form->connected());
-    EXPECT_TRUE(form->sciagnij_ftp->isEnabled());
+    EXPECT_TRUE(form->serverPanel->sciagnij_ftp->isEnabled());
     EXPECT_FALSE(form->Form13->isVisible());
 }
 

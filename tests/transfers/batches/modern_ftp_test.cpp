@@ -2,6 +2,7 @@
 // the MLSD listing looks as the LIST one did, Polish names make the round trip, and an
 // upload the server holds the beginning of continues with APPE when the user says so.
 
+#include "app/server_panel.h"
 #include "log/log_pane.h"
 #include "log/log_panel.h"
 #include "session/remote_list.h"
@@ -16,7 +17,7 @@ struct ModernFtp : TransferWindow {
     // Caption, attribute column and picture of every row, in list order.
     QStringList rows() const {
         QStringList out;
-        const remotelist::RemoteListModel& shown = *form->l3->rows();
+        const remotelist::RemoteListModel& shown = *form->serverPanel->l3->rows();
         for (int r = 0; r < shown.rowCount(); ++r)
             out << shown.caption(r) + " | " + shown.attributes(r) + " | " +
                        QString::number(shown.picture(r));

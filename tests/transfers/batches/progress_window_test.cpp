@@ -2,6 +2,7 @@
 // control readable at the default font and a quarter larger, and every label
 // right for the batch that runs, downloading or sending, in both languages.
 
+#include "app/server_panel.h"
 #include "log/log_pane.h"
 #include "log/log_panel.h"
 #include "tests/support/ui/user_input.h"
@@ -26,17 +27,18 @@ struct ProgressAsUser : TransferWindow {
         createWindow();
         form->katalog->setDirectory(QString::fromStdString(local.path()));
         showWindow();
-        userinput::clickRow(form->ftp_lista, rowOf(form->ftp_lista, "Alfa"));
+        userinput::clickRow(form->serverPanel->ftp_lista,
+                            rowOf(form->serverPanel->ftp_lista, "Alfa"));
         QTest::keyClick(form.get(), Qt::Key_F5);
         ASSERT_TRUE(form->connected()) << services.messages().join('\n').toStdString();
     }
     void download(const QStringList& names) {
-        form->l3->clearSelection();
+        form->serverPanel->l3->clearSelection();
         for (const QString& name : names) {
-            const QModelIndex row = userinput::indexOf(form->l3, name);
+            const QModelIndex row = userinput::indexOf(form->serverPanel->l3, name);
             ASSERT_TRUE(row.isValid()) << name.toStdString();
-            QTest::mouseClick(form->l3->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                              form->l3->visualRect(row).center());
+            QTest::mouseClick(form->serverPanel->l3->viewport(), Qt::LeftButton,
+                              Qt::ControlModifier, form->serverPanel->l3->visualRect(row).center());
         }
         QTest::keyClick(form.get(), Qt::Key_F7);
     }

@@ -2,6 +2,7 @@
 // from its menu item, files queued by clicks in two folders, the editor's
 // sizes and removal, the queue download, a failed file, and a disconnect.
 
+#include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "log/log_pane.h"
 #include "log/log_panel.h"
@@ -17,19 +18,19 @@ struct Queue : TransferWindow {
     QPoint rowPoint(const QString& caption) {
         const int r = row(caption);
         EXPECT_GE(r, 0) << caption.toStdString();
-        return r >= 0 ? form->l3->rowRect(r).center() : QPoint();
+        return r >= 0 ? form->serverPanel->l3->rowRect(r).center() : QPoint();
     }
     void click(const QString& caption) {
-        QTest::mouseClick(form->l3->viewport(), Qt::LeftButton, {}, rowPoint(caption));
+        QTest::mouseClick(form->serverPanel->l3->viewport(), Qt::LeftButton, {}, rowPoint(caption));
     }
     void open(const QString& caption) {
         const QPoint at = rowPoint(caption);
-        QTest::mouseClick(form->l3->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(form->l3->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseClick(form->serverPanel->l3->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(form->serverPanel->l3->viewport(), Qt::LeftButton, {}, at);
         ASSERT_TRUE(QTest::qWaitFor([&] { return row(caption) < 0; }, 5000));
     }
-    void up() { QTest::mouseClick(form->Cofnij, Qt::LeftButton); }
-    void f7() { QTest::keyClick(form->l3, Qt::Key_F7); }
+    void up() { QTest::mouseClick(form->serverPanel->Cofnij, Qt::LeftButton); }
+    void f7() { QTest::keyClick(form->serverPanel->l3, Qt::Key_F7); }
     void clickEditorLine(QListWidget* list, int line) {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualItemRect(list->item(line)).center());
@@ -63,13 +64,13 @@ TEST_F(Queue, FilesFromTwoFoldersAreQueuedEditedAndDownloaded) {
     EXPECT_TRUE(form->wlacz_bufor->isChecked());
     EXPECT_TRUE(form->MenuItem16->isChecked());
     EXPECT_EQ(form->StatusBar1->panelText(4), "BUF");
-    EXPECT_EQ(form->l3->selectionMode(), QAbstractItemView::SingleSelection);
+    EXPECT_EQ(form->serverPanel->l3->selectionMode(), QAbstractItemView::SingleSelection);
     EXPECT_TRUE(form->bufor_zaznacz_all->isEnabled());
     EXPECT_TRUE(form->edycja_bufor->isEnabled());
     EXPECT_FALSE(form->ftp_wszystkie->isEnabled());
     EXPECT_FALSE(form->ftp_nic->isEnabled());
     EXPECT_FALSE(form->otworz_plik_ftp->isEnabled());
-    EXPECT_FALSE(form->run_ftp->isEnabled());
+    EXPECT_FALSE(form->serverPanel->run_ftp->isEnabled());
     EXPECT_TRUE(editor.isVisible());
     EXPECT_FALSE(form->logPanel->memo1->isVisible());
 
@@ -111,7 +112,7 @@ TEST_F(Queue, FilesFromTwoFoldersAreQueuedEditedAndDownloaded) {
               QString::fromUtf8("Rozmiar całkowity: 1029 KB/1 MB"));
 
     // The list shows b with nothing selected in it: F7 still runs the queue.
-    form->l3->clearSelection();
+    form->serverPanel->l3->clearSelection();
     QStringList batchLines;
     atFirstProgress([&] { batchLines << form->Form13->licznik2->text(); });
     f7();
@@ -130,7 +131,7 @@ TEST_F(Queue, FilesFromTwoFoldersAreQueuedEditedAndDownloaded) {
     EXPECT_FALSE(editor.isVisible());
     EXPECT_TRUE(form->wlacz_bufor->isChecked());
     EXPECT_FALSE(form->Form13->isVisible());
-    EXPECT_TRUE(form->sciagnij_ftp->isEnabled());
+    EXPECT_TRUE(form->serverPanel->sciagnij_ftp->isEnabled());
     EXPECT_TRUE(partFiles().isEmpty());
     EXPECT_TRUE(services.messages().isEmpty()) << services.messages().join('\n').toStdString();
 
@@ -141,7 +142,7 @@ TEST_F(Queue, FilesFromTwoFoldersAreQueuedEditedAndDownloaded) {
     form->MenuItem16->trigger();
     EXPECT_FALSE(form->wlacz_bufor->isChecked());
     EXPECT_EQ(form->StatusBar1->panelText(4), "N-BUF");
-    EXPECT_EQ(form->l3->selectionMode(), QAbstractItemView::ExtendedSelection);
+    EXPECT_EQ(form->serverPanel->l3->selectionMode(), QAbstractItemView::ExtendedSelection);
     EXPECT_TRUE(form->ftp_wszystkie->isEnabled());
     EXPECT_FALSE(form->bufor_zaznacz_all->isEnabled());
     EXPECT_TRUE(form->logPanel->memo1->isVisible());
@@ -203,7 +204,7 @@ TEST_F(Queue, AddAllThenDisconnectEmptiesTheQueueAndEndsTheMode) {
     EXPECT_FALSE(form->wlacz_bufor->isChecked());
     EXPECT_FALSE(form->MenuItem16->isChecked());
     EXPECT_EQ(form->StatusBar1->panelText(4), "N-BUF");
-    EXPECT_EQ(form->l3->selectionMode(), QAbstractItemView::ExtendedSelection);
+    EXPECT_EQ(form->serverPanel->l3->selectionMode(), QAbstractItemView::ExtendedSelection);
     // Not connected: the queue download does nothing and says nothing.
     form->S_bufor();
     EXPECT_TRUE(services.messages().isEmpty()) << services.messages().join('\n').toStdString();
@@ -232,8 +233,8 @@ TEST_F(Queue, AFolderDroppedOnTheLocalPanelJoinsTheQueueAndArrivesWithItsTree) {
         if (editorLines.isEmpty())
             editorLines = lines(form->Form21->ListBox1);
     };
-    form->l3->setCurrentRow(row(QString::fromUtf8("drzewo ż")));
-    form->dropOnPanel(form->pliki, form->l3);
+    form->serverPanel->l3->setCurrentRow(row(QString::fromUtf8("drzewo ż")));
+    form->dropOnPanel(form->pliki, form->serverPanel->l3);
 
     EXPECT_EQ(editorLines, QStringList({"/other/first.txt", QString::fromUtf8("//drzewo ż/")}));
     EXPECT_EQ(read(localFile("first.txt")), "first");

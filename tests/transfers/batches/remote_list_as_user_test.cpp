@@ -2,6 +2,7 @@
 // stay chosen, the mask filter narrows, a double click opens a folder, and F7
 // fetches exactly the file under the mouse whatever order the rows are in.
 
+#include "app/server_panel.h"
 #include "tests/transfers/batches/as_user_fixture.h"
 
 #include <QCollator>
@@ -21,32 +22,33 @@ struct RemoteListAsUser : BatchAsUser {
 
     QStringList captions() const {
         QStringList out;
-        for (int i = 0; i < form->l3->rowCount(); ++i)
-            out.append(form->l3->rows()->caption(i));
+        for (int i = 0; i < form->serverPanel->l3->rowCount(); ++i)
+            out.append(form->serverPanel->l3->rows()->caption(i));
         return out;
     }
     QStringList selectedCaptions() const {
         QStringList out;
-        for (const int row : form->l3->selectedRows())
-            out.append(form->l3->rows()->caption(row));
+        for (const int row : form->serverPanel->l3->selectedRows())
+            out.append(form->serverPanel->l3->rows()->caption(row));
         out.sort();
         return out;
     }
     QString currentCaption() const {
-        const int row = form->l3->currentRow();
-        return row < 0 ? QString() : form->l3->rows()->caption(row);
+        const int row = form->serverPanel->l3->currentRow();
+        return row < 0 ? QString() : form->serverPanel->l3->rows()->caption(row);
     }
     QPoint at(const QString& caption) {
-        const QModelIndex row = userinput::indexOf(form->l3, caption);
+        const QModelIndex row = userinput::indexOf(form->serverPanel->l3, caption);
         EXPECT_TRUE(row.isValid()) << caption.toStdString();
-        form->l3->scrollTo(row);
-        return form->l3->visualRect(row).center();
+        form->serverPanel->l3->scrollTo(row);
+        return form->serverPanel->l3->visualRect(row).center();
     }
     void click(const QString& caption, Qt::KeyboardModifiers modifiers = {}) {
-        QTest::mouseClick(form->l3->viewport(), Qt::LeftButton, modifiers, at(caption));
+        QTest::mouseClick(form->serverPanel->l3->viewport(), Qt::LeftButton, modifiers,
+                          at(caption));
     }
     void clickHeader() {
-        QHeaderView* header = form->l3->header();
+        QHeaderView* header = form->serverPanel->l3->header();
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                           QPoint(header->sectionViewportPosition(0) + 10, header->height() / 2));
     }
@@ -92,43 +94,45 @@ TEST_F(RemoteListAsUser, SortFilterOpenAndDownloadKeepEachRowWithItsFile) {
     // The chosen rows moved with their captions.
     EXPECT_EQ(selectedCaptions(), chosen);
     EXPECT_EQ(currentCaption(), second);
-    EXPECT_EQ(form->status_ftp->panelText(1), QString::fromUtf8("Plików/katalogów na FTP: 13"));
+    EXPECT_EQ(form->serverPanel->status_ftp->panelText(1),
+              QString::fromUtf8("Plików/katalogów na FTP: 13"));
 
     // After sorting, the row under the mouse is the file that arrives.
     const QString wanted = names.value(5);
     click(wanted);
-    QTest::keyClick(form->l3, Qt::Key_F7);
+    QTest::keyClick(form->serverPanel->l3, Qt::Key_F7);
     EXPECT_EQ(read(localFile(wanted)), pattern(20000 + 5 * 1000, 5));
     EXPECT_EQ(QDir(QString::fromStdString(local.path())).entryList(QDir::Files),
               QStringList({wanted}));
 
     // The mask filter keeps the .txt files, still sorted, each with its own file.
     services.textAnswers.push_back(QStringLiteral("txt"));
-    QTest::mouseClick(form->filtr2, Qt::LeftButton);
+    QTest::mouseClick(form->serverPanel->filtr2, Qt::LeftButton);
     QStringList txt;
     for (const QString& caption : sorted)
         if (caption.endsWith("txt"))
             txt.append(caption);
     EXPECT_EQ(captions(), txt);
-    EXPECT_EQ(form->status_ftp->panelText(1),
+    EXPECT_EQ(form->serverPanel->status_ftp->panelText(1),
               QString::fromUtf8("Plików/katalogów na FTP: %1").arg(txt.size()));
     const QString filteredFile = names.value(9);
     ASSERT_TRUE(txt.contains(filteredFile));
     click(filteredFile);
-    QTest::keyClick(form->l3, Qt::Key_F7);
+    QTest::keyClick(form->serverPanel->l3, Qt::Key_F7);
     EXPECT_EQ(read(localFile(filteredFile)), pattern(20000 + 9 * 1000, 9));
 
     // A refresh brings every row back; a double click opens the folder, listed sorted.
-    QTest::mouseClick(form->Cofnij, Qt::LeftButton); // ".." at the root stays at the root
+    QTest::mouseClick(form->serverPanel->Cofnij,
+                      Qt::LeftButton); // ".." at the root stays at the root
     ASSERT_EQ(captions(), sorted);
     const QPoint folder = at(QString::fromUtf8("Środek"));
-    QTest::mouseClick(form->l3->viewport(), Qt::LeftButton, {}, folder);
-    QTest::mouseDClick(form->l3->viewport(), Qt::LeftButton, {}, folder);
+    QTest::mouseClick(form->serverPanel->l3->viewport(), Qt::LeftButton, {}, folder);
+    QTest::mouseDClick(form->serverPanel->l3->viewport(), Qt::LeftButton, {}, folder);
     EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), QString::fromUtf8("/Środek"));
     EXPECT_EQ(captions(), QStringList({QString::fromUtf8("wewnątrz.txt")}));
-    EXPECT_EQ(form->l3->currentRow(), 0);
+    EXPECT_EQ(form->serverPanel->l3->currentRow(), 0);
     click(QString::fromUtf8("wewnątrz.txt"));
-    QTest::keyClick(form->l3, Qt::Key_F7);
+    QTest::keyClick(form->serverPanel->l3, Qt::Key_F7);
     EXPECT_EQ(read(localFile(QString::fromUtf8("wewnątrz.txt"))), "inside");
     EXPECT_TRUE(services.messages().isEmpty()) << services.messages().join('\n').toStdString();
 }

@@ -2,6 +2,7 @@
 // The main window connected to pyftpdlib on loopback, with a temporary program
 // folder, a temporary local folder and recording platform services.
 
+#include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "ftp/id_ftp.h"
 #include "local/local_lists.h"
@@ -66,17 +67,17 @@ struct TransferWindow : MainWindowFixture {
 
     // The row of l3 showing `caption`; -1 when none does.
     int row(const QString& caption) const {
-        for (int i = 0; i < form->l3->rowCount(); ++i)
-            if (form->l3->rows()->caption(i) == caption)
+        for (int i = 0; i < form->serverPanel->l3->rowCount(); ++i)
+            if (form->serverPanel->l3->rows()->caption(i) == caption)
                 return i;
         return -1;
     }
     void selectRemote(const QStringList& captions) {
-        form->l3->clearSelection();
+        form->serverPanel->l3->clearSelection();
         for (const QString& caption : captions) {
             const int r = row(caption);
             ASSERT_GE(r, 0) << caption.toStdString();
-            form->l3->setRowSelected(r, true);
+            form->serverPanel->l3->setRowSelected(r, true);
         }
     }
     void selectLocal(const QStringList& names) {

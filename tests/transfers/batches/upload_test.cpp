@@ -1,6 +1,7 @@
 // Uploading selected local files (F6) and a whole local folder (kat_wyslij)
 // against pyftpdlib.
 
+#include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "log/log_pane.h"
 #include "log/log_panel.h"
@@ -38,7 +39,7 @@ TEST_P(Upload, SelectedFilesLandByteEqualOnTheServer) {
               QString::fromUtf8("Wysyłanie: (3) z (3) plików na serwer FTP"));
     EXPECT_TRUE(form->pliki->selectedItems().isEmpty());
     EXPECT_GE(row(kPolish), 0); // the remote listing was refreshed
-    EXPECT_TRUE(form->sciagnij_ftp->isEnabled());
+    EXPECT_TRUE(form->serverPanel->sciagnij_ftp->isEnabled());
     EXPECT_TRUE(services.messages().isEmpty()) << services.messages().join('\n').toStdString();
 }
 
@@ -58,12 +59,12 @@ TEST_F(TransferWindow, NothingSelectedAndARefusedFile) {
     // A drop of local files on the remote list sends them only while the flag is set.
     selectLocal({"a.txt"});
     form->dragAllowed = false;
-    form->dropOnPanel(form->l3, form->pliki);
+    form->dropOnPanel(form->serverPanel->l3, form->pliki);
     EXPECT_FALSE(QFile::exists(remoteFile("a.txt")));
-    EXPECT_FALSE(form->acceptsDrop(form->l3, form->katalog));
+    EXPECT_FALSE(form->acceptsDrop(form->serverPanel->l3, form->katalog));
     form->dragAllowed = true;
-    EXPECT_TRUE(form->acceptsDrop(form->l3, form->katalog));
-    form->dropOnPanel(form->l3, form->pliki);
+    EXPECT_TRUE(form->acceptsDrop(form->serverPanel->l3, form->katalog));
+    form->dropOnPanel(form->serverPanel->l3, form->pliki);
     EXPECT_EQ(read(remoteFile("a.txt")), "a");
     // A file that vanished before its turn ends the batch with the error box.
     write(localFile("c.txt"), "c");
@@ -76,7 +77,7 @@ TEST_F(TransferWindow, NothingSelectedAndARefusedFile) {
     EXPECT_FALSE(QFile::exists(remoteFile("b.txt")));
     EXPECT_FALSE(QFile::exists(remoteFile("c.txt")));
     EXPECT_FALSE(form->Form13->isVisible());
-    EXPECT_TRUE(form->sciagnij_ftp->isEnabled());
+    EXPECT_TRUE(form->serverPanel->sciagnij_ftp->isEnabled());
     EXPECT_TRUE(form->connected());
 }
 
@@ -99,7 +100,7 @@ TEST_F(TransferWindow, AbortedUploadLeavesNoPartialFileUnderTheFinalName) {
     EXPECT_EQ(services.messages(),
               QStringList({QString::fromUtf8("Wysyłanie plików przerwane przez użytkownika")}));
     EXPECT_TRUE(form->connected());
-    EXPECT_TRUE(form->sciagnij_ftp->isEnabled());
+    EXPECT_TRUE(form->serverPanel->sciagnij_ftp->isEnabled());
 }
 
 TEST_F(TransferWindow, FolderUploadCreatesTheFolderAndSendsItsFiles) {
