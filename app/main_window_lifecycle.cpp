@@ -70,8 +70,11 @@ void TForm1::FormShow() {
 }
 
 void TForm1::FormActivate() {
-    // The start-up replay connects with the fields it has just filled.
-    if (!replayRunning) {
+    // The start-up replay connects with the fields it has just filled, and a
+    // window raised in the middle of a conversation with the server (the
+    // certificate question of a secure login) hands the activation back while
+    // the session still needs them.
+    if (!replayRunning && sessionCallDepth == 0) {
         topPanel->UserID->clear();
         topPanel->Password2->clear();
         topPanel->FTpServer->clear();

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -32,19 +33,27 @@ TEST_F(SessionWindow, CertificateTrustedForGoodIsRememberedAndAChangedOneRefused
     ftptest::PyFtpServer server(root.path(), "korvante", "secret", false,
                                 {"--tls", ftptest::makeTestCertificate(keys.path())});
     create();
+    showWindow();
     ASSERT_TRUE(session::storeSecurityMode(
         {"korvante", "127.0.0.1", QString::number(server.port())}, smExplicitRequired));
     fillFields(server.port());
     QString details;
-    whenShown("TCertificateDialog", [&details](QDialog& dialog) {
+    whenShown("TCertificateDialog", [&](QDialog& dialog) {
         auto& d = static_cast<TCertificateDialog&>(dialog);
         details = d.szczegoly->text();
         EXPECT_FALSE(d.zaufaj_raz->isHidden());
+        // The dialog takes the activation as a real one does; the window manager
+        // hands it back to the main window while the login goes on.
+        EXPECT_TRUE(userinput::showActive(d));
         d.zaufaj_zawsze->click();
+        QTimer::singleShot(0, form.get(), [&] { form->activateWindow(); });
     });
     form->topPanel->pol2->click();
     ASSERT_TRUE(form->connected()) << services.messages().join('\n').toStdString();
     EXPECT_EQ(modalsShown(), QStringList{"TCertificateDialog"});
+    // The fields the login used still name the open session.
+    EXPECT_EQ(form->topPanel->UserID->text(), "korvante");
+    EXPECT_EQ(form->topPanel->FTpServer->text(), "127.0.0.1");
     EXPECT_TRUE(details.contains("CN=localhost")) << details.toStdString();
     EXPECT_TRUE(details.contains(QString::fromUtf8("Odcisk SHA-256")));
     EXPECT_TRUE(details.contains("127.0.0.1:" + QString::number(server.port())));
