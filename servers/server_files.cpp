@@ -3,6 +3,7 @@
 #include "platform/paths.h"
 #include "platform/text_file.h"
 #include "servers/servers_texts.h"
+#include "session/security_modes.h"
 
 #include <QFile>
 
@@ -167,6 +168,20 @@ bool emptyAllCategories() {
         if (categoryFileExists(c.code) && !emptyCategory(c.code))
             ok = false;
     return ok;
+}
+
+bool forgetSecurityOfDeletedServers() {
+    QList<session::ServerKey> saved;
+    for (const Category& c : kCategories) {
+        bool read = true;
+        const QList<ServerEntry> entries = readCategoryEntries(c.code, &read);
+        // A file that could not be read may still hold servers: forget nothing.
+        if (!read)
+            return false;
+        for (const ServerEntry& entry : entries)
+            saved.append({entry.user(), entry.host(), entry.port()});
+    }
+    return session::keepSecurityModesOf(saved);
 }
 
 } // namespace servers

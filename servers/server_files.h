@@ -84,4 +84,8 @@ bool rewriteCategory(int code, const QStringList& lines);
 bool emptyCategory(int code);
 bool emptyAllCategories();
 
+// After servers were deleted: tls.dat keeps the modes of the servers still
+// saved in some category file and forgets the others.
+bool forgetSecurityOfDeletedServers();
+
 } // namespace servers

@@ -131,6 +131,7 @@ void TForm1::Usun1Click() {
     removeEntry(*this, row);
     if (servers::category(code))
         rewriteFromList(*this, code);
+    servers::forgetSecurityOfDeletedServers();
     refreshServerCount();
 }
 
@@ -140,6 +141,7 @@ void TForm1::usun_allClick() {
     if (!allServersShown && servers::category(openCategory))
         servers::emptyCategory(openCategory);
     clearEntries(*this);
+    servers::forgetSecurityOfDeletedServers();
     refreshServerCount();
 }
 
@@ -150,6 +152,7 @@ void TForm1::usun_all2Click() {
         WaitCursor wait;
         servers::emptyAllCategories();
         clearEntries(*this);
+        servers::forgetSecurityOfDeletedServers();
         pumpMessages();
     }
     refreshServerCount();

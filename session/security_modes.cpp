@@ -3,6 +3,8 @@
 #include "platform/paths.h"
 #include "platform/text_file.h"
 
+#include <algorithm>
+
 namespace session {
 
 namespace {
@@ -89,6 +91,22 @@ bool storeSecurityMode(const ServerKey& key, TIdSecurityMode mode, const ServerK
     if (mode != smPlain)
         kept << securityLine(key, mode);
     if (!exists && kept.isEmpty())
+        return true;
+    return textfile::writeLines(path, kept);
+}
+
+bool keepSecurityModesOf(const QList<ServerKey>& saved) {
+    bool exists = false;
+    const QString path = filePath();
+    const QStringList lines = textfile::readLines(path, &exists);
+    QStringList kept;
+    for (const QString& line : lines) {
+        const QStringList fields = fieldsOf(line);
+        if (std::any_of(saved.begin(), saved.end(),
+                        [&fields](const ServerKey& key) { return sameServer(fields, key); }))
+            kept << line;
+    }
+    if (!exists || kept.size() == lines.size())
         return true;
     return textfile::writeLines(path, kept);
 }

@@ -42,4 +42,10 @@ TIdSecurityMode securityModeIn(const QStringList& lines, const ServerKey& key);
 bool storeSecurityMode(const ServerKey& key, TIdSecurityMode mode,
                        const ServerKey* previous = nullptr);
 
+// Drops the lines of servers no longer saved anywhere, so that a server saved
+// later under the same user, host and port does not inherit a deleted one's
+// mode. Nothing is written when every line still has its server. False when
+// tls.dat cannot be written.
+bool keepSecurityModesOf(const QList<ServerKey>& saved);
+
 } // namespace session

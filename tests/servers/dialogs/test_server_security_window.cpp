@@ -76,4 +76,28 @@ TEST_F(ServerSecurity, ModeLivesBesideSListWhichKeepsEveryByte) {
     form->Edycjadanychserwera1->trigger();
     EXPECT_EQ(home.readBytes("tls.dat"), "");
     EXPECT_EQ(session::securityModeOf({"jan", "ftps.example.org", "21"}), smPlain);
+
+    // Deleting a server forgets its mode, but not while another saved server
+    // has the same user, host and port.
+    clickServer("Bezpieczny");
+    services.dialogAnswers.push_back(platform::DlgResult::Yes);
+    form->Usun1->trigger();
+    saveNewServer(*this, int(smExplicitRequired));
+    saveNewServer(*this, int(smExplicitRequired));
+    const QStringList line{"2*jan*ftp.example.org*21*"};
+    EXPECT_EQ(home.readLines("tls.dat"), line);
+    const auto deleteFirstOfName = [this] {
+        QTreeWidget* list = form->serverPanel->ftp_lista;
+        const auto rows = list->findItems("Bezpieczny", Qt::MatchExactly);
+        ASSERT_FALSE(rows.isEmpty());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(rows.first()).center());
+        services.dialogAnswers.push_back(platform::DlgResult::Yes);
+        form->Usun1->trigger();
+    };
+    deleteFirstOfName();
+    EXPECT_EQ(home.readLines("tls.dat"), line);
+    deleteFirstOfName();
+    EXPECT_TRUE(form->serverPanel->ftp_lista->findItems("Bezpieczny", Qt::MatchExactly).isEmpty());
+    EXPECT_EQ(home.readBytes("tls.dat"), "");
 }
