@@ -34,6 +34,7 @@
 class TLogPanel;
 class TTopPanel;
 class TServerPanel;
+class ServerDirectoryState;
 class TIdFTP;
 class TForm18;
 class TF_kreator;
@@ -80,7 +81,6 @@ public:
     Settings settings; // konf.dat as read at start, as far as it is in force
     int leftPanelWidth = 337;
     unsigned char platformKind = 2;
-    bool allServersShown = false; // the all-servers view is open
     bool hiddenToTray = false;
     QString lastLogItem; // the most recent protocol-log item
 
@@ -134,13 +134,10 @@ public:
     // ---- server panel panel_ftp: header Panel5, ftp_lista, l3 (app/server_panel.h)
     TServerPanel* serverPanel = nullptr;
 
-    // Hidden lists: plain data. ListBox1 holds the raw remote listing and
-    // ListBox2 the loaded server lines; each row of l3 / ftp_lista also
-    // carries its own line, so sorting never separates them.
+    // Hidden lists: plain data. ListBox1 holds the raw remote listing; each
+    // row of l3 also carries its own line, so sorting never separates them.
     remotelist::RawListing ListBox1;
-    QStringList ListBox2;
     QStringList lista_bufor, lista_bufor2, lista_bufor3;
-    QString edit_drukuj;
 
     // Tags telling which list was clicked last.
     int l3Tag = 0;
@@ -402,22 +399,15 @@ public:
     bool replayRunning = false;             // the replay fills the connection fields itself
 
     // ---- server directory (servers/) ---------------------------------------
-    // The open category always names the list shown (0..7 one category, 8
-    // the all-servers view); it starts as the start category. ListBox2Category[i] is the category
-    // whose file holds ListBox2[i]; every ftp_lista row carries the position
-    // of its own line, so sorting never separates a server from its line.
-    int openCategory = 0;
-    QList<int> ListBox2Category;
-    int selectedServerCategory = 8; // the file of the server selected last; 8 = none
-    bool serverListSorted = false;
+    // Its state (servers/server_directory_state.h): the open category, the
+    // loaded server lines, the search. Created by wireServerLists.
+    ServerDirectoryState* serverDirectory = nullptr;
     bool serverListsWired = false;
-    // Incremental search: typed text, compare length, position in ftp_lista.
-    QString szukajTekst;
-    int szukajDlugosc = 1;
-    int szukajPozycja = 0;
 
-    // Connects the server list's controls; once, from the constructor.
+    // Creates serverDirectory and connects the server list's controls; once,
+    // from the constructor.
     void wireServerLists();
+    void serversEmptyAtStart();  // FormCreate step 4: both server lists empty
     void serversCreateAtStart(); // FormCreate step 6: TForm18's loader, the wizard instance
     bool serversWizardAtStart(); // step 8: the wizard when the start category asks; true when shown
     void serversOpenStartCategory(); // step 9: the start category

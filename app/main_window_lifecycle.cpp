@@ -33,8 +33,7 @@ void TForm1::FormCreate() {
     tips.setColor(QPalette::ToolTipBase, QColor(0xFF, 0xFF, 0x00));
     QApplication::setPalette(tips, "QTipLabel");
     // 4. Both server lists start empty.
-    ListBox2.clear();
-    serverPanel->ftp_lista->clear();
+    serversEmptyAtStart();
     // 5. Settings.
     Odczyt_danych();
     // 6. The all-servers loader and the wizard instance.
@@ -226,7 +225,6 @@ void TForm1::Odczyt_danych() {
     settings.fieldBackground = settings::kBuiltInBackground;
     settings.fieldText = settings::kBuiltInText;
     const config::KonfRead read = config::readKonf(path, settings);
-    openCategory = settings.startCategory;
     if (!read.exists) {
         for (const char* line : shell_texts::kKonfMissingLines)
             logPanel->memo1->addLine(QString::fromUtf8(line));

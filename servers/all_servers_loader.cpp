@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "platform/services.h"
+#include "servers/server_directory_state.h"
 #include "servers/server_files.h"
 #include "servers/server_list_view.h"
 #include "servers/servers_texts.h"
@@ -12,7 +13,7 @@ TForm18::TForm18(TForm1* owner) : QObject(owner), owner_(owner) {
 
 void TForm18::zaladuj() {
     TForm1& form = *owner_;
-    if (!form.allServersShown) {
+    if (!form.serverDirectory->allServersShown) {
         form.zaladuj(servers::kInne);
         return;
     }

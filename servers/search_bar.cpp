@@ -3,6 +3,7 @@
 
 #include "app/main_window.h"
 #include "app/server_panel.h"
+#include "servers/server_directory_state.h"
 #include "servers/server_list_look.h"
 #include "servers/server_search.h"
 
@@ -97,9 +98,9 @@ void TForm1::szukaj_caleClick() {
 
 void TForm1::szukajChange() {
     if (!serverPanel->szukaj_cale->isChecked() && serverPanel->szukaj->text().isEmpty()) {
-        szukajDlugosc = 1;
-        szukajTekst.clear();
-        szukajPozycja = 0;
+        serverDirectory->szukajDlugosc = 1;
+        serverDirectory->szukajTekst.clear();
+        serverDirectory->szukajPozycja = 0;
     }
 }
 
@@ -118,7 +119,8 @@ bool TForm1::szukajKeyPress(QKeyEvent* event) {
         Szukaj_wyraz();
         return true;
     }
-    servers::IncrementalSearch search(szukajTekst, szukajDlugosc, szukajPozycja);
+    servers::IncrementalSearch search(serverDirectory->szukajTekst, serverDirectory->szukajDlugosc,
+                                      serverDirectory->szukajPozycja);
     const int fieldLength = int(serverPanel->szukaj->text().size());
     if (event->key() == Qt::Key_Backspace) {
         search.backspace(fieldLength);
@@ -130,22 +132,23 @@ bool TForm1::szukajKeyPress(QKeyEvent* event) {
             return enter;
         search.character(text.at(0), fieldLength);
     }
-    szukajTekst = search.typed();
-    szukajDlugosc = search.compareLength();
-    szukajPozycja = search.position();
-    const bool startedOver = szukaj_znakow(szukajTekst);
+    serverDirectory->szukajTekst = search.typed();
+    serverDirectory->szukajDlugosc = search.compareLength();
+    serverDirectory->szukajPozycja = search.position();
+    const bool startedOver = szukaj_znakow(serverDirectory->szukajTekst);
     // After starting over the field stays empty: the key is not typed into it.
     return startedOver;
 }
 
 bool TForm1::szukaj_znakow(const QString& text) {
-    servers::IncrementalSearch search(text, szukajDlugosc, szukajPozycja);
+    servers::IncrementalSearch search(text, serverDirectory->szukajDlugosc,
+                                      serverDirectory->szukajPozycja);
     const auto outcome = search.step(captionsOf(serverPanel->ftp_lista));
-    szukajTekst = search.typed();
-    szukajDlugosc = search.compareLength();
-    szukajPozycja = search.position();
+    serverDirectory->szukajTekst = search.typed();
+    serverDirectory->szukajDlugosc = search.compareLength();
+    serverDirectory->szukajPozycja = search.position();
     if (outcome == servers::IncrementalSearch::Outcome::Found)
-        enterAsFound(serverPanel->ftp_lista, szukajPozycja);
+        enterAsFound(serverPanel->ftp_lista, serverDirectory->szukajPozycja);
     else
         serverPanel->szukaj->clear();
     ftp_listaClick();

@@ -11,6 +11,7 @@
 #include "servers/export_import_dialog.h"
 #include "servers/new_server_dialog.h"
 #include "servers/server_dialog_support.h"
+#include "servers/server_directory_state.h"
 
 void TForm1::wireServerDialogs() {
     if (serverDialogsWired)
@@ -30,8 +31,8 @@ void TForm1::wireServerDialogs() {
 
 server_dialogs::MainWindowState TForm1::serverDialogState() const {
     server_dialogs::MainWindowState state;
-    state.currentCategory = openCategory;
-    state.selectedServerCategory = selectedServerCategory;
+    state.currentCategory = serverDirectory->openCategory;
+    state.selectedServerCategory = serverDirectory->selectedServerCategory;
     state.fields = {topPanel->FTpServer->text(), topPanel->UserID->text(),
                     topPanel->Password2->text(), edit_port};
     state.fieldBackground = settings.fieldBackground;
@@ -43,8 +44,8 @@ server_dialogs::MainWindowState TForm1::serverDialogState() const {
         selected.valid = true;
         selected.caption = rows.first()->text(0);
         selected.position = serverPanel->ftp_lista->indexOfTopLevelItem(rows.first());
-        selected.line = ListBox2.at(index);
-        selected.sourceCategory = ListBox2Category.value(index, -1);
+        selected.line = serverDirectory->ListBox2.at(index);
+        selected.sourceCategory = serverDirectory->ListBox2Category.value(index, -1);
     }
     return state;
 }

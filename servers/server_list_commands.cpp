@@ -5,6 +5,7 @@
 #include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "platform/services.h"
+#include "servers/server_directory_state.h"
 #include "servers/server_files.h"
 #include "servers/server_list_logic.h"
 #include "servers/server_list_view.h"
@@ -29,9 +30,9 @@ void rewriteFromList(TForm1& form, int code) {
     if (!servers::categoryFileExists(code))
         return;
     QStringList lines;
-    for (qsizetype i = 0; i < form.ListBox2.size(); ++i)
-        if (form.ListBox2Category.value(i, -1) == code)
-            lines.append(form.ListBox2[i]);
+    for (qsizetype i = 0; i < form.serverDirectory->ListBox2.size(); ++i)
+        if (form.serverDirectory->ListBox2Category.value(i, -1) == code)
+            lines.append(form.serverDirectory->ListBox2[i]);
     if (!servers::rewriteCategory(code, lines))
         platform::services().messageDlg(lang::pick(texts::kRewriteFailed, languageFlag()) +
                                             servers::categoryFilePath(code),
@@ -45,16 +46,17 @@ int TForm1::selectedServerIndex() const {
     if (selected.isEmpty())
         return -1;
     const int index = lineIndexOf(selected.first());
-    if (index < 0 || index >= ListBox2.size())
+    if (index < 0 || index >= serverDirectory->ListBox2.size())
         return -1;
     // The row's own line decides should ListBox2 have been changed behind the list's back.
     const QString line = lineOf(selected.first());
-    return ListBox2[index] == line ? index : int(ListBox2.indexOf(line));
+    return serverDirectory->ListBox2[index] == line ? index
+                                                    : int(serverDirectory->ListBox2.indexOf(line));
 }
 
 QString TForm1::selectedServerLine() const {
     const int index = selectedServerIndex();
-    return index >= 0 ? ListBox2[index] : QString();
+    return index >= 0 ? serverDirectory->ListBox2[index] : QString();
 }
 
 void TForm1::refreshServerCount() {
@@ -67,8 +69,8 @@ void TForm1::ftp_listaClick() {
     if (index >= 0) {
         if (powiekszenie1)
             powiekszenie1->setEnabled(true);
-        const servers::ServerEntry entry =
-            servers::parseEntry(ListBox2[index], ListBox2Category.value(index, -1));
+        const servers::ServerEntry entry = servers::parseEntry(
+            serverDirectory->ListBox2[index], serverDirectory->ListBox2Category.value(index, -1));
         if (entry.hasField(3))
             topPanel->UserID->setText(entry.user());
         if (entry.hasField(4))
@@ -83,9 +85,9 @@ void TForm1::ftp_listaClick() {
         // view the open category stays 8 so the list and the category agree.
         const int code = entry.sourceCategory;
         if (servers::category(code)) {
-            selectedServerCategory = code;
-            if (!allServersShown)
-                openCategory = code;
+            serverDirectory->selectedServerCategory = code;
+            if (!serverDirectory->allServersShown)
+                serverDirectory->openCategory = code;
             StatusBar1->setPanelText(3, QString::fromUtf8(texts::kSelectedFromCategory) +
                                             servers::categoryName(code));
         }
@@ -99,20 +101,20 @@ void TForm1::ftp_listaClick() {
     }
     nowy2->setEnabled(true);
     Edycjadanychserwera1->setEnabled(true);
-    Usun1->setEnabled(!allServersShown);
-    usun_all->setEnabled(!allServersShown);
+    Usun1->setEnabled(!serverDirectory->allServersShown);
+    usun_all->setEnabled(!serverDirectory->allServersShown);
 }
 
 void TForm1::ftp_listaRightClick() {
     Edycjadanychserwera1->setEnabled(true);
-    if (!allServersShown)
+    if (!serverDirectory->allServersShown)
         nowy2->setEnabled(true);
-    Usun1->setEnabled(!allServersShown);
-    usun_all->setEnabled(!allServersShown);
+    Usun1->setEnabled(!serverDirectory->allServersShown);
+    usun_all->setEnabled(!serverDirectory->allServersShown);
 }
 
 void TForm1::Usun1Click() {
-    if (allServersShown)
+    if (serverDirectory->allServersShown)
         return; // a view over eight files: deleting is offered per category only
     const QList<QTreeWidgetItem*> selected = serverPanel->ftp_lista->selectedItems();
     const int index = selectedServerIndex();
@@ -127,7 +129,7 @@ void TForm1::Usun1Click() {
                     QStringLiteral("?"),
                 languageFlag()))
         return;
-    const int code = ListBox2Category.value(index, -1);
+    const int code = serverDirectory->ListBox2Category.value(index, -1);
     removeEntry(*this, row);
     if (servers::category(code))
         rewriteFromList(*this, code);
@@ -138,8 +140,8 @@ void TForm1::Usun1Click() {
 void TForm1::usun_allClick() {
     if (!askYes(lang::pick(texts::kAskEmptyCategory, languageFlag()), languageFlag()))
         return;
-    if (!allServersShown && servers::category(openCategory))
-        servers::emptyCategory(openCategory);
+    if (!serverDirectory->allServersShown && servers::category(serverDirectory->openCategory))
+        servers::emptyCategory(serverDirectory->openCategory);
     clearEntries(*this);
     servers::forgetSecurityOfDeletedServers();
     refreshServerCount();
@@ -159,24 +161,25 @@ void TForm1::usun_all2Click() {
 }
 
 void TForm1::ftp_listaColumnClick() {
-    if (!serverListSorted) {
-        serverListSorted = true;
+    if (!serverDirectory->serverListSorted) {
+        serverDirectory->serverListSorted = true;
         QList<servers::ServerEntry> entries = shownEntries(*this);
         showEntries(*this, std::move(entries));
         return;
     }
     WaitCursor wait;
     clearEntries(*this);
-    serverListSorted = false;
-    if (allServersShown || openCategory == servers::kAllServers)
+    serverDirectory->serverListSorted = false;
+    if (serverDirectory->allServersShown || serverDirectory->openCategory == servers::kAllServers)
         zaladuj_wszystkie();
-    else if (servers::category(openCategory))
-        zaladuj(openCategory);
+    else if (servers::category(serverDirectory->openCategory))
+        zaladuj(serverDirectory->openCategory);
     pumpMessages();
 }
 
 void TForm1::ftp_drukujClick() {
-    edit_drukuj.clear();
-    edit_drukuj = servers::serverListReport(openCategory, shownEntries(*this));
-    platform::services().printText(edit_drukuj, edit_drukuj);
+    serverDirectory->edit_drukuj.clear();
+    serverDirectory->edit_drukuj =
+        servers::serverListReport(serverDirectory->openCategory, shownEntries(*this));
+    platform::services().printText(serverDirectory->edit_drukuj, serverDirectory->edit_drukuj);
 }

@@ -3,9 +3,11 @@
 // command, and the start category.
 
 #include "app/main_window.h"
+#include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "platform/services.h"
 #include "servers/all_servers_loader.h"
+#include "servers/server_directory_state.h"
 #include "servers/server_files.h"
 #include "servers/server_list_logic.h"
 #include "servers/server_list_view.h"
@@ -55,9 +57,9 @@ void TForm1::zaladuj_wszystkie() {
 
 void TForm1::openServerCategory(int code) {
     if (code == servers::kAllServers) {
-        allServersShown = true;
-        openCategory = servers::kAllServers;
-        selectedServerCategory = servers::kAllServers;
+        serverDirectory->allServersShown = true;
+        serverDirectory->openCategory = servers::kAllServers;
+        serverDirectory->selectedServerCategory = servers::kAllServers;
         StatusBar1->setPanelText(2, servers::openCategoryStatus(code));
         StatusBar1->setPanelText(3, QString::fromUtf8(texts::kSelectedFromNone));
         checkCategoryItem(*this, code);
@@ -70,8 +72,8 @@ void TForm1::openServerCategory(int code) {
     }
     if (!servers::category(code))
         return;
-    allServersShown = false;
-    openCategory = code;
+    serverDirectory->allServersShown = false;
+    serverDirectory->openCategory = code;
     zaladuj(code);
     StatusBar1->setPanelText(2, servers::openCategoryStatus(code));
     checkCategoryItem(*this, code);
@@ -83,7 +85,7 @@ void TForm1::openServerCategory(int code) {
 void TForm1::reloadServerCategory(int code) {
     // The list always shows what the current category names: the all-servers
     // view is rebuilt whole, otherwise the changed category becomes the open one.
-    if (allServersShown) {
+    if (serverDirectory->allServersShown) {
         zaladuj_wszystkie();
         refreshServerCount();
         return;
@@ -111,7 +113,15 @@ void TForm1::pokaz_wszystkieClick() {
     topPanel->FTpServer->clear();
 }
 
+void TForm1::serversEmptyAtStart() {
+    serverDirectory->ListBox2.clear();
+    serverPanel->ftp_lista->clear();
+}
+
 void TForm1::serversCreateAtStart() {
+    // The settings were read just before: the start category is the open one
+    // until a list is opened.
+    serverDirectory->openCategory = settings.startCategory;
     if (!Form18)
         Form18 = new TForm18(this);
     Form18->zaladuj();

@@ -4,6 +4,7 @@
 #include "app/server_panel.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
+#include "servers/server_directory_state.h"
 #include "servers/server_files.h"
 #include "servers/server_list_logic.h"
 #include "session/security_modes.h"
@@ -22,12 +23,12 @@ constexpr int kSecurityColumn = 3;
 
 void clearEntries(TForm1& form) {
     form.serverPanel->ftp_lista->clear();
-    form.ListBox2.clear();
-    form.ListBox2Category.clear();
+    form.serverDirectory->ListBox2.clear();
+    form.serverDirectory->ListBox2Category.clear();
 }
 
 void showEntries(TForm1& form, QList<servers::ServerEntry> entries) {
-    if (form.serverListSorted)
+    if (form.serverDirectory->serverListSorted)
         servers::sortEntries(entries);
     QStringList lines;
     QList<int> categories;
@@ -55,29 +56,31 @@ void showEntries(TForm1& form, QList<servers::ServerEntry> entries) {
         categories.append(e.sourceCategory);
     }
     form.serverPanel->ftp_lista->clear();
-    form.ListBox2 = std::move(lines);
-    form.ListBox2Category = std::move(categories);
+    form.serverDirectory->ListBox2 = std::move(lines);
+    form.serverDirectory->ListBox2Category = std::move(categories);
     form.serverPanel->ftp_lista->addTopLevelItems(rows);
 }
 
 QList<servers::ServerEntry> shownEntries(const TForm1& form) {
     QList<servers::ServerEntry> entries;
-    entries.reserve(form.ListBox2.size());
-    for (qsizetype i = 0; i < form.ListBox2.size(); ++i)
-        entries.append(servers::parseEntry(
-            form.ListBox2[i], i < form.ListBox2Category.size() ? form.ListBox2Category[i] : -1));
+    entries.reserve(form.serverDirectory->ListBox2.size());
+    for (qsizetype i = 0; i < form.serverDirectory->ListBox2.size(); ++i)
+        entries.append(servers::parseEntry(form.serverDirectory->ListBox2[i],
+                                           i < form.serverDirectory->ListBox2Category.size()
+                                               ? form.serverDirectory->ListBox2Category[i]
+                                               : -1));
     return entries;
 }
 
 void removeEntry(TForm1& form, QTreeWidgetItem* row) {
     const int index = lineIndexOf(row);
-    if (index < 0 || index >= form.ListBox2.size())
+    if (index < 0 || index >= form.serverDirectory->ListBox2.size())
         return;
     // Lines and positions first, so that the selection change the removal
     // causes already sees a consistent list.
-    form.ListBox2.removeAt(index);
-    if (index < form.ListBox2Category.size())
-        form.ListBox2Category.removeAt(index);
+    form.serverDirectory->ListBox2.removeAt(index);
+    if (index < form.serverDirectory->ListBox2Category.size())
+        form.serverDirectory->ListBox2Category.removeAt(index);
     for (int i = 0; i < form.serverPanel->ftp_lista->topLevelItemCount(); ++i) {
         QTreeWidgetItem* other = form.serverPanel->ftp_lista->topLevelItem(i);
         const int at = lineIndexOf(other);

@@ -4,6 +4,7 @@
 
 #include "app/main_window.h"
 #include "app/server_panel.h"
+#include "servers/server_directory_state.h"
 #include "servers/server_files.h"
 #include "servers/server_list_look.h"
 #include "servers/server_list_view.h"
@@ -14,6 +15,7 @@ void TForm1::wireServerLists() {
     if (serverListsWired)
         return;
     serverListsWired = true;
+    serverDirectory = new ServerDirectoryState(this);
 
     // Category toolbar and submenu. A refused command (while connected)
     // leaves the marks and checks as they were.

@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "app/server_panel.h"
 #include "platform/text_file.h"
+#include "servers/server_directory_state.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -115,7 +116,7 @@ int main(int argc, char** argv) {
                  medianMs(
                      kRuns,
                      [&] {
-                         form.serverListSorted = false;
+                         form.serverDirectory->serverListSorted = false;
                          form.kategoriaClick(0);
                          shown();
                      },
@@ -128,7 +129,7 @@ int main(int argc, char** argv) {
                  medianMs(
                      kRuns,
                      [&] {
-                         form.serverListSorted = true;
+                         form.serverDirectory->serverListSorted = true;
                          form.kategoriaClick(1);
                          shown();
                      },
@@ -141,7 +142,7 @@ int main(int argc, char** argv) {
                  medianMs(
                      kRuns,
                      [&] {
-                         form.serverListSorted = true;
+                         form.serverDirectory->serverListSorted = true;
                          form.kategoriaClick(0);
                          shown();
                      },

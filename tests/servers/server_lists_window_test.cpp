@@ -5,6 +5,7 @@
 #include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "platform/text_file.h"
+#include "servers/server_directory_state.h"
 #include "servers/server_list_look.h"
 #include "servers/setup_wizard.h"
 #include "tests/servers/qstring_print.h"
@@ -104,9 +105,9 @@ TEST_F(ServerLists, EachCategoryOpensByToolbarAndMenu) {
                 QTest::mouseClick(button(code), Qt::LeftButton);
             const QStringList want{QString("Srv%1a").arg(code), QString("Srv%1b").arg(code)};
             EXPECT_EQ(captions(), want) << code;
-            EXPECT_EQ(form->ListBox2, home.readLines(kFiles[code]));
-            EXPECT_EQ(form->openCategory, code);
-            EXPECT_FALSE(form->allServersShown);
+            EXPECT_EQ(form->serverDirectory->ListBox2, home.readLines(kFiles[code]));
+            EXPECT_EQ(form->serverDirectory->openCategory, code);
+            EXPECT_FALSE(form->serverDirectory->allServersShown);
             EXPECT_EQ(form->StatusBar1->panelText(2), u("Otwarta kategoria: ") + u(names[code]));
             EXPECT_EQ(form->topPanel->UserID->text(), "");
             EXPECT_TRUE(form->Usun1->isEnabled());
@@ -146,9 +147,10 @@ TEST_F(ServerLists, AllServersViewKeepsFileOrderAndOffersNoPerCategoryDeletes) {
     create(3);
     QTest::mouseClick(form->W2, Qt::LeftButton);
     EXPECT_EQ(captions(), (QStringList{"Zeta", "Alfa", "Prog", "Ulub", "Inna"}));
-    EXPECT_EQ(form->ListBox2.size(), 6); // the line without "*" keeps its place, unlisted
-    EXPECT_EQ(form->ListBox2[3], "tekst bez gwiazdki");
-    EXPECT_EQ(form->openCategory, 8);
+    EXPECT_EQ(form->serverDirectory->ListBox2.size(),
+              6); // the line without "*" keeps its place, unlisted
+    EXPECT_EQ(form->serverDirectory->ListBox2[3], "tekst bez gwiazdki");
+    EXPECT_EQ(form->serverDirectory->openCategory, 8);
     EXPECT_EQ(form->StatusBar1->panelText(2), "Otwarta kategoria: WSZYSTKIE SERWERY");
     EXPECT_EQ(form->StatusBar1->panelText(3), "Wybrany z Kat: BRAK");
     expectOpen(8);
@@ -159,8 +161,8 @@ TEST_F(ServerLists, AllServersViewKeepsFileOrderAndOffersNoPerCategoryDeletes) {
     // Selecting names the server's own category and keeps the view's.
     select("Ulub");
     EXPECT_EQ(form->topPanel->FTpServer->text(), "h.u");
-    EXPECT_EQ(form->selectedServerCategory, 5);
-    EXPECT_EQ(form->openCategory, 8);
+    EXPECT_EQ(form->serverDirectory->selectedServerCategory, 5);
+    EXPECT_EQ(form->serverDirectory->openCategory, 8);
     EXPECT_EQ(form->selectedServerLine(), "Ulub*1*anonymous*h.u*^*21*5*");
     EXPECT_EQ(form->StatusBar1->panelText(3), "Wybrany serwer z Kategorii: ULUBIONE");
     EXPECT_FALSE(form->Usun1->isEnabled());
@@ -176,7 +178,7 @@ TEST_F(ServerLists, AllServersViewKeepsFileOrderAndOffersNoPerCategoryDeletes) {
     EXPECT_EQ(captions(), (QStringList{"Alfa", "Inna", "Prog", "Ulub", "Zeta"}));
     form->serverPanel->ftp_lista->header()->sectionClicked(1);
     EXPECT_EQ(captions(), (QStringList{"Zeta", "Alfa", "Prog", "Ulub", "Inna"}));
-    EXPECT_TRUE(form->allServersShown);
+    EXPECT_TRUE(form->serverDirectory->allServersShown);
 
     // Nothing can be dropped on the list.
     QMimeData mime;
@@ -315,7 +317,7 @@ TEST_F(ServerLists, PrintingTheLoadedList) {
     EXPECT_EQ(report[0], u(" Lista serwerów z kategorii: PROGRAMY"));
     EXPECT_EQ(report[9], "   Sesja: Drugi");
     EXPECT_FALSE(prints[0].args.value(1).contains("tajne"));
-    EXPECT_EQ(form->edit_drukuj, prints[0].args.value(1));
+    EXPECT_EQ(form->serverDirectory->edit_drukuj, prints[0].args.value(1));
 }
 
 TEST_F(ServerLists, StartCategories) {
@@ -329,7 +331,7 @@ TEST_F(ServerLists, StartCategories) {
     writeCategory(7, {"Inna"});
     create(8);
     EXPECT_EQ(captions(), (QStringList{"Firma", "Inna"}));
-    EXPECT_TRUE(form->allServersShown);
+    EXPECT_TRUE(form->serverDirectory->allServersShown);
     expectOpen(8);
     EXPECT_EQ(form->StatusBar1->panelText(2), "Otwarta kategoria: WSZYSTKIE SERWERY");
 
@@ -384,7 +386,7 @@ TEST_F(ServerLists, WizardOpensTheChosenCategory) {
         EXPECT_EQ(services.callsOf("showModal").size(), 1);
         services.clear();
         EXPECT_EQ(form->StatusBar1->panelText(2), c.panel);
-        EXPECT_EQ(form->openCategory, c.row);
+        EXPECT_EQ(form->serverDirectory->openCategory, c.row);
         EXPECT_EQ(button(c.marked)->isChecked(), true);
         EXPECT_FALSE(form->quitting());
         if (c.row == 8) {
@@ -409,7 +411,7 @@ TEST_F(ServerLists, WizardOpensTheChosenCategory) {
     };
     create(9, 0);
     EXPECT_TRUE(form->quitting());
-    EXPECT_EQ(form->openCategory, 9);
+    EXPECT_EQ(form->serverDirectory->openCategory, 9);
 }
 
 TEST_F(ServerLists, SearchByWholeNameAndIncrementally) {
@@ -441,12 +443,12 @@ TEST_F(ServerLists, SearchByWholeNameAndIncrementally) {
     QTest::keyClick(form->serverPanel->szukaj, 'z');
     EXPECT_EQ(form->serverPanel->ftp_lista->currentItem()->text(0), "Brzeg");
     QTest::keyClick(form->serverPanel->szukaj, Qt::Key_Backspace);
-    EXPECT_EQ(form->szukajTekst, "br");
+    EXPECT_EQ(form->serverDirectory->szukajTekst, "br");
     EXPECT_EQ(form->serverPanel->ftp_lista->currentItem()->text(0), "Brzeg");
     // A prefix no later server has empties the field and starts over.
     QTest::keyClick(form->serverPanel->szukaj, 'q');
     EXPECT_EQ(form->serverPanel->szukaj->text(), "");
-    EXPECT_EQ(form->szukajPozycja, 0);
+    EXPECT_EQ(form->serverDirectory->szukajPozycja, 0);
     QTest::keyClick(form->serverPanel->szukaj, 'c');
     EXPECT_EQ(form->serverPanel->ftp_lista->currentItem()->text(0), "Cezar");
     QTest::keyClick(form->serverPanel->szukaj, Qt::Key_Return); // consumed, changes nothing
@@ -477,7 +479,7 @@ TEST_F(ServerLists, SelectedServerConnectsAndCategoriesWaitWhileConnected) {
     form->Miasta->trigger();
     form->pokaz_wszystkie->trigger();
     EXPECT_EQ(captions(), QStringList{"Lokalny"});
-    EXPECT_EQ(form->openCategory, 0);
+    EXPECT_EQ(form->serverDirectory->openCategory, 0);
     expectOpen(0);
     form->roz2Click();
     EXPECT_FALSE(form->connected());

@@ -3,6 +3,7 @@
 
 #include "app/password_prompt.h"
 #include "app/startup.h"
+#include "servers/server_directory_state.h"
 #include "tests/app/settings/window_fixture.h"
 
 #include <QApplication>
@@ -58,7 +59,8 @@ TEST_F(PasswordPrompt, RightPasswordOpensWrongIsAskedAgainHelpOpensHelp) {
     EXPECT_EQ(services.messages().value(2),
               QStringLiteral("BŁĄD: Nie mogę odszukać programu pomocy na Twoin dysku"));
     EXPECT_EQ(modalsShown(), QStringList{QStringLiteral("TForm14")});
-    EXPECT_EQ(form->openCategory, 7) << "the start category is opened after the prompt";
+    EXPECT_EQ(form->serverDirectory->openCategory, 7)
+        << "the start category is opened after the prompt";
 }
 
 TEST_F(PasswordPrompt, CancelEndsTheProgramBeforeItsWindowIsShown) {

@@ -7,6 +7,7 @@
 #include "local/folder_chooser.h"
 #include "local/local_lists.h"
 #include "platform/colors.h"
+#include "servers/server_directory_state.h"
 #include "tests/app/settings/window_fixture.h"
 
 #include <QApplication>
@@ -115,7 +116,7 @@ TEST_F(SettingsDialog, ApplyWritesElevenLinesAppliesAtOnceAndOffersTheRestart) {
     EXPECT_EQ(form->settings.language, 0);
     EXPECT_EQ(form->settings.fieldBackground, 255);
     EXPECT_FALSE(form->settings.serverListOnly);
-    EXPECT_EQ(form->openCategory, 5);
+    EXPECT_EQ(form->serverDirectory->openCategory, 5);
     EXPECT_EQ(form->topPanel->pol2->text(), QStringLiteral("Connect"));
     EXPECT_TRUE(form->serverPanel->l3->isVisibleTo(form.get()));
     EXPECT_EQ(form->topPanel->UserID->palette().color(QPalette::Base),
@@ -180,7 +181,7 @@ TEST_F(SettingsDialog, AskAtStartAndAllServersAsStartCategory) {
     });
     EXPECT_EQ(konf().value(8), QStringLiteral("9"));
     EXPECT_EQ(form->StatusBar1->panelText(3), QStringLiteral("Wybrany serwer z kategorii: PYTAJ"));
-    EXPECT_EQ(form->openCategory, 7) << "the open list is still INNE";
+    EXPECT_EQ(form->serverDirectory->openCategory, 7) << "the open list is still INNE";
 
     // The next start asks through the wizard.
     form.reset();
@@ -196,8 +197,8 @@ TEST_F(SettingsDialog, AskAtStartAndAllServersAsStartCategory) {
         d.Zastosuj->click();
     });
     EXPECT_EQ(konf().value(8), QStringLiteral("8"));
-    EXPECT_TRUE(form->allServersShown);
-    EXPECT_EQ(form->openCategory, 8);
+    EXPECT_TRUE(form->serverDirectory->allServersShown);
+    EXPECT_EQ(form->serverDirectory->openCategory, 8);
 }
 
 TEST_F(SettingsDialog, TheStartCategoryNeverRenamesTheListOnScreen) {
@@ -222,7 +223,7 @@ TEST_F(SettingsDialog, TheStartCategoryNeverRenamesTheListOnScreen) {
         d.Zastosuj->click();
     });
     EXPECT_EQ(konf().value(8), QStringLiteral("9"));
-    EXPECT_EQ(form->openCategory, 7);
+    EXPECT_EQ(form->serverDirectory->openCategory, 7);
     deleteFirstServer();
     EXPECT_EQ(home.readLines(QStringLiteral("S_list.dat")), inne.mid(1));
 
@@ -237,7 +238,7 @@ TEST_F(SettingsDialog, TheStartCategoryNeverRenamesTheListOnScreen) {
         EXPECT_EQ(d.lbl_kat2->text(), QStringLiteral("FIRMY"));
         d.Zastosuj->click();
     });
-    EXPECT_EQ(form->openCategory, 7);
+    EXPECT_EQ(form->serverDirectory->openCategory, 7);
     deleteFirstServer();
     EXPECT_EQ(home.readLines(QStringLiteral("S_list.dat")), inne.mid(2));
     EXPECT_EQ(home.readLines(QStringLiteral("p.dat")).size(), 1);

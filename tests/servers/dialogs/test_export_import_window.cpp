@@ -6,6 +6,7 @@
 #include "local/folder_chooser.h"
 #include "local/local_lists.h"
 #include "servers/export_import_dialog.h"
+#include "servers/server_directory_state.h"
 #include "tests/servers/dialogs/dialog_fixture.h"
 
 #include <QDir>
@@ -127,7 +128,7 @@ TEST_F(ExportImport, ImportOfMiastaAndUlubioneReloadsTheList) {
     EXPECT_EQ(home.readBytes("U.dat"), bytesOf(other.filePath("u.dat")));
     EXPECT_FALSE(home.exists("u.dat"));
     EXPECT_EQ(shownServers(), (QStringList{"Ulubiony", "Drugi"}));
-    EXPECT_EQ(form->openCategory, 5);
+    EXPECT_EQ(form->serverDirectory->openCategory, 5);
     EXPECT_TRUE(boxTexts().isEmpty());
     EXPECT_TRUE(services.callsOf("messageDlg").isEmpty());
 }

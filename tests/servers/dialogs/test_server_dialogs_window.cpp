@@ -4,6 +4,7 @@
 #include "app/top_panel.h"
 #include "servers/edit_server_dialog.h"
 #include "servers/new_server_dialog.h"
+#include "servers/server_directory_state.h"
 #include "servers/server_files.h"
 #include "tests/servers/dialogs/dialog_fixture.h"
 
@@ -71,7 +72,7 @@ TEST_F(NewServer, DefaultsLandInInneAfterTheSampleEntryAndTheListIsReloaded) {
     QTest::keyClick(form.get(), Qt::Key_F2);
     EXPECT_EQ(home.readBytes("p.dat"), "\r\xa3\xf3"
                                        "d\x9f*0*ola*ftp.lodz.pl*has\xb3o*2121*0*\r\n");
-    EXPECT_EQ(form->openCategory, 0);
+    EXPECT_EQ(form->serverDirectory->openCategory, 0);
     EXPECT_EQ(shownServers(), QStringList{"Łódź"});
     // The port and the standard-port box keep their states.
     EXPECT_EQ(form->Form6->port->value(), 2121);
@@ -216,7 +217,7 @@ TEST_F(EditServer, KeepsTheCategoryReplacingTheSelectedLineEvenWhenSorted) {
     EXPECT_EQ(home.readLines("p.dat"), (QStringList{"Alfa*0*a*alfa.pl*^*21*0*",
                                                     "Mi*1*anonymous*mi.pl*guest@example.com*21*0*",
                                                     "Zeta*0*z*nowa.zeta.pl*zz*21*0*"}));
-    EXPECT_EQ(form->openCategory, 0);
+    EXPECT_EQ(form->serverDirectory->openCategory, 0);
 
     // An anonymous server opens with its box ticked and its own values.
     clickServer("Mi");
@@ -244,7 +245,7 @@ TEST_F(EditServer, MovesFirmyToMuzykaAndEditsInTheAllServersView) {
     form->Edycjadanychserwera1->trigger();
     EXPECT_EQ(home.readBytes("mu.dat"), "Alfa*0*a*alfa.pl*x*21*4*\r\n"); // no leading CR
     EXPECT_EQ(home.readLines("p.dat"), QStringList{"Beta*0*b*beta.pl*y*2121*0*"});
-    EXPECT_EQ(form->openCategory, 4);
+    EXPECT_EQ(form->serverDirectory->openCategory, 4);
     EXPECT_EQ(shownServers(), QStringList{"Alfa"});
 
     // All servers: the server's own file is the one rewritten.
@@ -351,7 +352,7 @@ TEST_F(EditServer, RefusesAStarInEveryValueItWrites) {
 TEST_F(EditServer, WithNoServerPickedInTheAllServersViewItRemovesNothing) {
     home.writeLines("p.dat", {"Alfa*0*a*alfa.pl*x*21*0*"});
     start(1, 8);
-    ASSERT_EQ(form->openCategory, 8);
+    ASSERT_EQ(form->serverDirectory->openCategory, 8);
     form->topPanel->FTpServer->setText("nowy.pl");
     form->topPanel->UserID->setText("ela");
     form->topPanel->Password2->setText("pw");
