@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "app/server_panel.h"
 #include "app/top_panel.h"
+#include "local/local_panel.h"
 
 #include <QTreeWidgetItem>
 
@@ -66,7 +67,8 @@ const QList<CaptionRow>& mainWindowCaptions() {
          textIn<&TForm1::serverPanel, &TServerPanel::SpeedButton1>},
         {"Panel5", " Lista serwerów FTP", " FTP server list",
          textIn<&TForm1::serverPanel, &TServerPanel::Panel5Caption>},
-        {"Panel8", " Lokalny komputer", " Local host", text<&TForm1::Panel8>},
+        {"Panel8", " Lokalny komputer", " Local host",
+         textIn<&TForm1::localPanel, &TLocalPanel::Panel8>},
         {"Label1", "Jesteś w katalogu:", "You are in directory::",
          textIn<&TForm1::topPanel, &TTopPanel::Label1>},
         {"Label2",

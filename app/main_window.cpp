@@ -14,6 +14,7 @@
 #include "ftp/main_window_engine.h"
 #include "local/drive_folders.h"
 #include "local/local_lists.h"
+#include "local/local_panel.h"
 #include "log/log_pane.h"
 #include "log/log_panel.h"
 
@@ -48,7 +49,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     setStyleSheet(QStringLiteral("QMainWindow, QWidget#Panel1 { color: navy; }"));
 
     topPanel = new TTopPanel(this);
-    buildLocalPanel();
+    localPanel = new TLocalPanel(this);
     serverPanel = new TServerPanel(this);
     logPanel = new TLogPanel(this);
     StatusBar1 = new TMainStatusBar(logPanel);
@@ -67,14 +68,14 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
     column->addWidget(topPanel);
     Splitter1 = new QSplitter(Qt::Horizontal, central);
     Splitter1->setObjectName(QStringLiteral("Splitter1"));
-    Splitter1->addWidget(Panel2);
+    Splitter1->addWidget(localPanel);
     Splitter1->addWidget(serverPanel);
     Splitter1->setStretchFactor(1, 1);
     Splitter1->setSizes({337, 443});
     // Without roz.dat the folder column keeps the design's share too, not
     // the width its drive box and counters would like.
-    Panel6->setMinimumWidth(15);
-    Splitter2->setSizes({337 / 2 - 15, 337 - (337 / 2 - 15)});
+    localPanel->Panel6->setMinimumWidth(15);
+    localPanel->Splitter2->setSizes({337 / 2 - 15, 337 - (337 / 2 - 15)});
     column->addWidget(Splitter1, 1);
     column->addWidget(logPanel);
     logPanel->setFixedHeight(89 + 40);

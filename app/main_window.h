@@ -40,8 +40,7 @@ class TForm18;
 class TF_kreator;
 class TIdLogDebug;
 class TIdAntiFreeze;
-class TLocalFolderList;
-class TLocalFileList;
+class TLocalPanel;
 class TForm10;
 class TPowiekszenie;
 class TForm13;
@@ -99,36 +98,8 @@ public:
     std::optional<int> quickConnectSecurity;
     std::shared_ptr<session::TrustedThisRun> trustedOnce;
 
-    // ---- left panel Panel2 -------------------------------------------------
-    QWidget* Panel2 = nullptr;
-    QWidget* Panel6 = nullptr;
-    QLabel* Panel8 = nullptr;
-    QToolButton* siec = nullptr;
-    QComboBox* dysk = nullptr;
-    TLocalFolderList* katalog = nullptr;
-    TPanelStatusBar* Status_kat = nullptr;
-    QSplitter* Splitter2 = nullptr;
-    QWidget* Panel4 = nullptr;
-    QWidget* Panel7 = nullptr;
-    QToolButton* wyslij_pliki = nullptr;
-    QToolButton* SpeedButton2 = nullptr;
-    QToolButton* filtr = nullptr;
-    QToolButton* SpeedButton3 = nullptr;
-    QToolButton* ran2 = nullptr;
-    QToolButton* litery_lokal = nullptr;
-    TLocalFileList* pliki = nullptr;
-    QToolBar* ToolBar2 = nullptr;
-    QToolButton* f2 = nullptr;
-    QToolButton* M2 = nullptr;
-    QToolButton* s2 = nullptr;
-    QToolButton* p2 = nullptr;
-    QToolButton* mu2 = nullptr;
-    QToolButton* U2 = nullptr;
-    QToolButton* Pr2 = nullptr;
-    QToolButton* In2 = nullptr;
-    QToolButton* W2 = nullptr;
-    QToolButton* kont = nullptr;
-    TPanelStatusBar* status_lokal = nullptr;
+    // ---- left panel Panel2: drives, folders, files, category toolbar (local/local_panel.h)
+    TLocalPanel* localPanel = nullptr;
     QSplitter* Splitter1 = nullptr;
 
     // ---- server panel panel_ftp: header Panel5, ftp_lista, l3 (app/server_panel.h)
@@ -526,7 +497,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildLocalPanel();
     void buildMenus();
     void wireShell();
     bool shownOnce_ = false;

@@ -9,6 +9,7 @@
 #include "ftp/id_ftp.h"
 #include "ftp/id_log_debug.h"
 #include "local/local_lists.h"
+#include "local/local_panel.h"
 #include "log/log_pane.h"
 #include "log/log_panel.h"
 #include "platform/colors.h"
@@ -202,16 +203,18 @@ void TForm1::placeLeftPanel(int width) {
     Splitter1->setSizes({left, room - left});
     // The folder column may be narrower than its controls would like (the
     // stored half width, or the collapsed strip of the ">>>" button).
-    Panel6->setMinimumWidth(15);
-    Panel6->setMaximumWidth(QWIDGETSIZE_MAX);
-    Panel4->setMinimumWidth(35);
+    localPanel->Panel6->setMinimumWidth(15);
+    localPanel->Panel6->setMaximumWidth(QWIDGETSIZE_MAX);
+    localPanel->Panel4->setMinimumWidth(35);
     // Lay the left panel out at its new width now, so that the folder
     // splitter divides its final width, not the one it had a moment ago.
-    if (QLayout* panel = Panel2->layout())
+    if (QLayout* panel = localPanel->layout())
         panel->activate();
     const int column = qMax(0, left / 2 - 15);
-    const int folderRoom = Splitter2->width() > 0 ? Splitter2->width() : left;
-    Splitter2->setSizes({column, qMax(0, folderRoom - column - Splitter2->handleWidth())});
+    const int folderRoom =
+        localPanel->Splitter2->width() > 0 ? localPanel->Splitter2->width() : left;
+    localPanel->Splitter2->setSizes(
+        {column, qMax(0, folderRoom - column - localPanel->Splitter2->handleWidth())});
 }
 
 void TForm1::rozmiary_zapis() {
@@ -258,10 +261,10 @@ void TForm1::Odczyt_danych() {
     else
         jezyk_ang();
     // 6. Default local folder.
-    if (!katalog->setDirectory(settings.defaultFolder)) {
+    if (!localPanel->katalog->setDirectory(settings.defaultFolder)) {
         services().messageDlg(lang::pick(shell_texts::kDefaultFolderMissing, languageFlag()),
                               DlgType::Warning, DlgButtons::Ok);
-        katalog->setDirectory(platform::fallbackFolder());
+        localPanel->katalog->setDirectory(platform::fallbackFolder());
     }
     // 7. Colours.
     Colory();

@@ -6,6 +6,7 @@
 #include "app/captions.h"
 #include "app/server_panel.h"
 #include "local/local_lists.h"
+#include "local/local_panel.h"
 #include "log/log_pane.h"
 #include "log/log_panel.h"
 
@@ -223,7 +224,7 @@ void TForm1::buildMenus() {
     };
     at(menu_servery, serverPanel->ftp_lista);
     at(menu_ftp, serverPanel->l3);
-    at(menu_pliki, pliki);
-    at(menu_katalog, katalog);
+    at(menu_pliki, localPanel->pliki);
+    at(menu_katalog, localPanel->katalog);
     at(menu_logi, logPanel->memo1);
 }

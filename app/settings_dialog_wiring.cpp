@@ -9,6 +9,7 @@
 #include "app/shell_texts.h"
 #include "app/top_panel.h"
 #include "local/local_lists.h"
+#include "local/local_panel.h"
 #include "platform/services.h"
 
 #include <QCoreApplication>
@@ -47,7 +48,7 @@ void applyWrittenSettings(TForm1& form, const SettingsDialogOutcome& outcome) {
         form.jezyk_ang();
     form.Colory();
     form.Statusy();
-    if (!form.katalog->setDirectory(written.defaultFolder))
+    if (!form.localPanel->katalog->setDirectory(written.defaultFolder))
         services().messageDlg(lang::pick(shell_texts::kDefaultFolderMissing, language),
                               DlgType::Warning, DlgButtons::Ok);
 }

@@ -11,6 +11,7 @@
 #include "app/shortcuts_window.h"
 #include "app/top_panel.h"
 #include "local/local_lists.h"
+#include "local/local_panel.h"
 #include "log/log_pane.h"
 #include "log/log_panel.h"
 #include "platform/colors.h"
@@ -47,8 +48,9 @@ void TForm1::jezyk_ang() {
 
 void TForm1::Colory() {
     platform::applyFieldColors({topPanel->CurrentDirEdit, topPanel->UserID, topPanel->FTpServer,
-                                topPanel->Password2, pliki, katalog, dysk, serverPanel->ftp_lista,
-                                serverPanel->l3, serverPanel->szukaj},
+                                topPanel->Password2, localPanel->pliki, localPanel->katalog,
+                                localPanel->dysk, serverPanel->ftp_lista, serverPanel->l3,
+                                serverPanel->szukaj},
                                settings.fieldBackground, settings.fieldText);
 }
 
@@ -104,13 +106,14 @@ void TForm1::wireShell() {
     connect(topPanel->Password2, &QLineEdit::textChanged, this, &TForm1::Password2Change);
     connect(Splitter1, &QSplitter::splitterMoved, this,
             [this](int pos, int) { Splitter1Moved(pos); });
-    connect(katalog, &TLocalFolderList::directoryChanged, pliki, &TLocalFileList::setDirectory);
+    connect(localPanel->katalog, &TLocalFolderList::directoryChanged, localPanel->pliki,
+            &TLocalFileList::setDirectory);
     // Which list was clicked last.
     connect(serverPanel->l3, &QAbstractItemView::pressed, this, [this] {
         l3Tag = 100;
         szukajTag = 200;
     });
-    connect(pliki, &QListWidget::itemPressed, this, [this] {
+    connect(localPanel->pliki, &QListWidget::itemPressed, this, [this] {
         plikiTag = 101;
         szukajTag = 200;
         l3Tag = 500;

@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "local/local_lists.h"
+#include "local/local_panel.h"
 #include "local/local_panel_texts.h"
 #include "platform/msg.h"
 #include "platform/services.h"
@@ -91,7 +92,7 @@ void TForm15::done(int result) {
 bool TForm15::localRoutine() {
     const int flag = languageFlag();
     const bool upper = r_duze->isChecked();
-    TLocalFileList* files = form_->pliki;
+    TLocalFileList* files = form_->localPanel->pliki;
     const int count = files->count();
     pas->setMaximum(qMax(1, count));
     const QDir folder(files->directory());

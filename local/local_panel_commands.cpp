@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "local/folder_removal.h"
 #include "local/local_lists.h"
+#include "local/local_panel.h"
 #include "local/local_panel_texts.h"
 #include "platform/msg.h"
 #include "platform/services.h"
@@ -53,10 +54,10 @@ void TForm1::SpeedButton3Click() {
     if (!answer || answer->isEmpty())
         return;
     // A refused or unusable name creates nothing; the lists show the real state.
-    const QString target = newFolderPath(katalog->directory(), *answer);
+    const QString target = newFolderPath(localPanel->katalog->directory(), *answer);
     if (!target.isEmpty())
         QDir().mkdir(target);
-    katalog->refresh();
+    localPanel->katalog->refresh();
     Statusy();
 }
 
@@ -67,7 +68,7 @@ void TForm1::Usuplik1Click() {
                                         platform::DlgButtons::YesNo,
                                         platform::BoxKind::Warning) != platform::DlgResult::Yes)
         return;
-    const QStringList names = pliki->selectedFileNames();
+    const QStringList names = localPanel->pliki->selectedFileNames();
     if (names.isEmpty()) {
         platform::services().messageDlg(lang::pick(texts::kNothingToDelete, flag),
                                         platform::DlgType::Information, platform::DlgButtons::Ok);
@@ -82,15 +83,15 @@ void TForm1::Usuplik1Click() {
         progress->Progressbar1->setMaximum(int(names.size()));
         progress->show();
     }
-    for (int row = 0; row < pliki->count(); ++row) {
-        if (!pliki->item(row)->isSelected())
+    for (int row = 0; row < localPanel->pliki->count(); ++row) {
+        if (!localPanel->pliki->item(row)->isSelected())
             continue;
         // Permanent deletion; a refused file simply stays in the list.
-        QFile::remove(pliki->filePath(row));
+        QFile::remove(localPanel->pliki->filePath(row));
         if (progress)
             progress->Progressbar1->setValue(qMin(row, progress->Progressbar1->maximum()));
     }
-    pliki->refresh();
+    localPanel->pliki->refresh();
     if (progress) {
         progress->licznik->setText(lang::pick(texts::kFilesDeleted, flag));
         progress->Progressbar1->setValue(0);
@@ -106,7 +107,7 @@ void TForm1::kat_usunClick() {
                                         platform::DlgButtons::YesNo,
                                         platform::BoxKind::Warning) != platform::DlgResult::Yes)
         return;
-    const int row = katalog->currentRow();
+    const int row = localPanel->katalog->currentRow();
     if (row < 0)
         return;
     if (row == 0) {
@@ -116,12 +117,12 @@ void TForm1::kat_usunClick() {
     }
     // Only a subfolder of the current folder is deleted: the folders on the
     // way down hold the current folder itself.
-    if (row >= katalog->ancestorRows()) {
+    if (row >= localPanel->katalog->ancestorRows()) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        localfiles::removeFolder(katalog->folderAt(row));
+        localfiles::removeFolder(localPanel->katalog->folderAt(row));
         QApplication::restoreOverrideCursor();
     }
-    katalog->refresh();
+    localPanel->katalog->refresh();
     Statusy();
 }
 
@@ -130,12 +131,13 @@ void TForm1::zmien_katalogClick() {
         askName(texts::kRenameFolderCaption, texts::kRenameFolderPrompt, languageFlag());
     if (!answer || answer->isEmpty())
         return;
-    const int row = katalog->currentRow();
-    const QDir current(katalog->directory());
+    const int row = localPanel->katalog->currentRow();
+    const QDir current(localPanel->katalog->directory());
     // Never onto an existing name: that would replace or merge a folder.
-    if (row >= katalog->ancestorRows() && isPlainName(*answer) && !current.exists(*answer)) {
-        QDir().rename(katalog->folderAt(row), current.filePath(*answer));
+    if (row >= localPanel->katalog->ancestorRows() && isPlainName(*answer) &&
+        !current.exists(*answer)) {
+        QDir().rename(localPanel->katalog->folderAt(row), current.filePath(*answer));
     }
-    katalog->refresh();
+    localPanel->katalog->refresh();
     Statusy();
 }

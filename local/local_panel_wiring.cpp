@@ -5,6 +5,7 @@
 #include "local/case_dialog.h"
 #include "local/drive_folders.h"
 #include "local/local_lists.h"
+#include "local/local_panel.h"
 #include "local/local_panel_texts.h"
 #include "platform/msg.h"
 #include "platform/services.h"
@@ -20,17 +21,18 @@ void TForm1::wireLocalPanel() {
     localPanelWired = true;
 
     driveFolders = std::make_unique<local::DriveFolders>();
-    connect(dysk, &QComboBox::activated, this, [this] { dyskChange(); });
-    connect(katalog, &TLocalFolderList::directoryChanged, this, [this] { katalogChange(); });
-    if (!katalog->directory().isEmpty())
+    connect(localPanel->dysk, &QComboBox::activated, this, [this] { dyskChange(); });
+    connect(localPanel->katalog, &TLocalFolderList::directoryChanged, this,
+            [this] { katalogChange(); });
+    if (!localPanel->katalog->directory().isEmpty())
         katalogChange();
-    connect(filtr, &QToolButton::clicked, this, [this] { filtrClick(); });
-    connect(siec, &QToolButton::clicked, this, &TForm1::siecClick);
-    connect(SpeedButton3, &QToolButton::clicked, this, [this] { SpeedButton3Click(); });
+    connect(localPanel->filtr, &QToolButton::clicked, this, [this] { filtrClick(); });
+    connect(localPanel->siec, &QToolButton::clicked, this, &TForm1::siecClick);
+    connect(localPanel->SpeedButton3, &QToolButton::clicked, this, [this] { SpeedButton3Click(); });
     connect(nowy_kat_lokal, &QAction::triggered, this, [this] { SpeedButton3Click(); });
-    connect(SpeedButton2, &QToolButton::clicked, this, [this] { Usuplik1Click(); });
+    connect(localPanel->SpeedButton2, &QToolButton::clicked, this, [this] { Usuplik1Click(); });
     connect(Usuplik1, &QAction::triggered, this, [this] { Usuplik1Click(); });
-    connect(ran2, &QToolButton::clicked, this, [this] { ranClick(); });
+    connect(localPanel->ran2, &QToolButton::clicked, this, [this] { ranClick(); });
     connect(ran, &QAction::triggered, this, [this] { ranClick(); });
     connect(zaznacz1, &QAction::triggered, this, [this] { zaznacz1Click(); });
     connect(odznacz, &QAction::triggered, this, [this] { odznaczClick(); });
@@ -51,31 +53,32 @@ void TForm1::wireLocalPanel() {
         filters->addAction(choice);
     }
     Pl_normalne->setChecked(true);
-    pliki->setAttributes(TLocalFileList::Normal);
+    localPanel->pliki->setAttributes(TLocalFileList::Normal);
     connect(filters, &QActionGroup::triggered, this, [this](QAction* a) { pokazuj_plikiClick(a); });
 
     Form15 = new TForm15(this);
-    connect(litery_lokal, &QToolButton::clicked, this, [this] { litery_lokalClick(); });
+    connect(localPanel->litery_lokal, &QToolButton::clicked, this, [this] { litery_lokalClick(); });
 }
 
 void TForm1::dyskChange() {
     // A drive opens at the folder last shown on it; a folder that has gone
     // since gives way to the drive's root, and an unreadable drive changes
     // nothing (the selector goes back to the drive of the folder shown).
-    const QString root = dysk->currentText();
-    if (!katalog->setDirectory(driveFolders->currentFolderOf(root)) && !katalog->setDirectory(root))
+    const QString root = localPanel->dysk->currentText();
+    if (!localPanel->katalog->setDirectory(driveFolders->currentFolderOf(root)) &&
+        !localPanel->katalog->setDirectory(root))
         katalogChange();
     Statusy();
 }
 
 void TForm1::katalogChange() {
-    const QString folder = katalog->directory();
+    const QString folder = localPanel->katalog->directory();
     QStringList roots;
-    for (int i = 0; i < dysk->count(); ++i)
-        roots.append(dysk->itemText(i));
+    for (int i = 0; i < localPanel->dysk->count(); ++i)
+        roots.append(localPanel->dysk->itemText(i));
     const int drive = local::driveIndexOf(roots, folder);
     if (drive >= 0) {
-        dysk->setCurrentIndex(drive);
+        localPanel->dysk->setCurrentIndex(drive);
         driveFolders->remember(roots.at(drive), folder);
     }
     // Plain file names the shell is handed refer to the folder shown.
@@ -96,7 +99,7 @@ void TForm1::pokazuj_plikiClick(QAction* choice) {
     else if (choice == pl_wszystkie)
         set = TLocalFileList::kAllAttributes;
     choice->setChecked(true);
-    pliki->setAttributes(set);
+    localPanel->pliki->setAttributes(set);
     Statusy();
 }
 
@@ -106,46 +109,47 @@ void TForm1::filtrClick() {
         lang::pickStrict(texts::kMaskCaption, flag), lang::pickStrict(texts::kMaskPrompt, flag),
         QStringLiteral("*.*"));
     if (answer && !answer->isEmpty())
-        pliki->setMask(answer->startsWith(QLatin1Char('*')) ? *answer
-                                                            : QStringLiteral("*.") + *answer);
+        localPanel->pliki->setMask(
+            answer->startsWith(QLatin1Char('*')) ? *answer : QStringLiteral("*.") + *answer);
     Statusy();
 }
 
 void TForm1::ranClick() {
-    if (pliki->selectedItems().isEmpty()) {
+    if (localPanel->pliki->selectedItems().isEmpty()) {
         platform::services().messageDlg(lang::pick(texts::kNothingToOpen, languageFlag()),
                                         platform::DlgType::Information, platform::DlgButtons::Ok);
         return;
     }
     // The file at the focus, as the shell's default action would open it.
-    int row = pliki->currentRow();
+    int row = localPanel->pliki->currentRow();
     if (row < 0)
-        row = pliki->row(pliki->selectedItems().first());
-    platform::services().shellOpen(pliki->filePath(row), pliki->directory());
+        row = localPanel->pliki->row(localPanel->pliki->selectedItems().first());
+    platform::services().shellOpen(localPanel->pliki->filePath(row),
+                                   localPanel->pliki->directory());
 }
 
 void TForm1::zaznacz1Click() {
-    pliki->selectAll();
+    localPanel->pliki->selectAll();
 }
 
 void TForm1::odznaczClick() {
-    pliki->clearSelection();
+    localPanel->pliki->clearSelection();
 }
 
 void TForm1::odswiezClick() {
-    pliki->refresh();
+    localPanel->pliki->refresh();
     Statusy();
 }
 
 void TForm1::Odswiez1Click() {
-    katalog->refresh();
+    localPanel->katalog->refresh();
     Statusy();
 }
 
 void TForm1::kat_otworzClick() {
-    const int row = katalog->currentRow();
+    const int row = localPanel->katalog->currentRow();
     if (row >= 0)
-        katalog->setDirectory(katalog->folderAt(row));
+        localPanel->katalog->setDirectory(localPanel->katalog->folderAt(row));
 }
 
 void TForm1::Szukaj_plikuClick() {
@@ -155,12 +159,12 @@ void TForm1::Szukaj_plikuClick() {
                                       lang::pickStrict(texts::kFindFilePrompt, flag), QString());
     if (!answer || answer->isEmpty())
         return;
-    for (int row = 0; row < pliki->count(); ++row) {
-        if (pliki->item(row)->text().startsWith(*answer, Qt::CaseInsensitive)) {
+    for (int row = 0; row < localPanel->pliki->count(); ++row) {
+        if (localPanel->pliki->item(row)->text().startsWith(*answer, Qt::CaseInsensitive)) {
             // Added to whatever is selected already.
-            pliki->item(row)->setSelected(true);
-            pliki->setCurrentRow(row, QItemSelectionModel::Current);
-            pliki->scrollToItem(pliki->item(row));
+            localPanel->pliki->item(row)->setSelected(true);
+            localPanel->pliki->setCurrentRow(row, QItemSelectionModel::Current);
+            localPanel->pliki->scrollToItem(localPanel->pliki->item(row));
             return;
         }
     }
@@ -173,10 +177,10 @@ void TForm1::kat_szukajClick() {
                                       lang::pickStrict(texts::kFindFolderPrompt, flag), QString());
     if (!answer || answer->isEmpty())
         return;
-    for (int row = 0; row < katalog->count(); ++row) {
-        if (katalog->nameAt(row).startsWith(*answer, Qt::CaseInsensitive)) {
-            katalog->setCurrentRow(row);
-            katalog->scrollToItem(katalog->item(row));
+    for (int row = 0; row < localPanel->katalog->count(); ++row) {
+        if (localPanel->katalog->nameAt(row).startsWith(*answer, Qt::CaseInsensitive)) {
+            localPanel->katalog->setCurrentRow(row);
+            localPanel->katalog->scrollToItem(localPanel->katalog->item(row));
             return;
         }
     }
@@ -188,5 +192,5 @@ void TForm1::litery_lokalClick() {
 }
 
 int TForm1::Znajdz(const QString& name) const {
-    return pliki->rowOf(name);
+    return localPanel->pliki->rowOf(name);
 }

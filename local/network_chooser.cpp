@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "local/local_lists.h"
+#include "local/local_panel.h"
 #include "local/network_chooser_texts.h"
 #include "platform/colors.h"
 #include "platform/services.h"
@@ -163,6 +164,6 @@ void TForm1::siecClick() {
     if (services().showModal(chooser) != QDialog::Accepted)
         return;
     // The folder may have gone between the pick and now.
-    if (!katalog->setDirectory(chooser.chosenFolder()))
+    if (!localPanel->katalog->setDirectory(chooser.chosenFolder()))
         Tfrm_siec::showCannotOpen(chooser.chosenFolder());
 }

@@ -5,6 +5,7 @@
 #include "app/top_panel.h"
 #include "ftp/id_ftp.h"
 #include "local/local_lists.h"
+#include "local/local_panel.h"
 #include "log/properties_texts.h"
 #include "log/properties_windows.h"
 #include "platform/services.h"
@@ -57,16 +58,16 @@ void TForm1::wlasciwosciClick() {
 }
 
 void TForm1::wlasciwosci2Click() {
-    const QList<QListWidgetItem*> selected = pliki->selectedItems();
+    const QList<QListWidgetItem*> selected = localPanel->pliki->selectedItems();
     if (selected.isEmpty()) {
         services().messageDlg(lang::pick(proptext::kNoLocalFile, languageFlag()),
                               DlgType::Information, DlgButtons::Ok);
         return;
     }
     // The item at the focus when it is selected, else the first selected one.
-    const QListWidgetItem* item = pliki->currentItem();
+    const QListWidgetItem* item = localPanel->pliki->currentItem();
     if (!item || !item->isSelected())
         item = selected.first();
-    Form12->setFile(pliki->directory(), item->text());
+    Form12->setFile(localPanel->pliki->directory(), item->text());
     services().showModal(*Form12);
 }

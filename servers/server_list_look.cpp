@@ -1,6 +1,7 @@
 #include "servers/server_list_look.h"
 
 #include "app/main_window.h"
+#include "local/local_panel.h"
 #include "servers/server_files.h"
 #include "servers/server_list_view.h"
 
@@ -104,8 +105,8 @@ QIcon categoryPicture(int index) {
 void showCategoryPictures(TForm1& form) {
     // Picture and caption side by side: one short row per button, so the
     // whole column fits beside the file list even with the log shown.
-    form.ToolBar2->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    form.ToolBar2->setIconSize(QSize(16, 16));
+    form.localPanel->ToolBar2->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    form.localPanel->ToolBar2->setIconSize(QSize(16, 16));
     for (int code = 0; code <= servers::kAllServers; ++code) {
         if (QToolButton* button = categoryButton(form, code)) {
             button->setIcon(categoryPicture(code));

@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "app/server_panel.h"
+#include "local/local_panel.h"
 #include "platform/paths.h"
 #include "platform/text_file.h"
 #include "servers/server_directory_state.h"
@@ -104,8 +105,9 @@ int lineIndexOf(const QTreeWidgetItem* item) {
 }
 
 QToolButton* categoryButton(TForm1& form, int code) {
-    QToolButton* buttons[] = {form.f2, form.M2,  form.s2,  form.p2, form.mu2,
-                              form.U2, form.Pr2, form.In2, form.W2};
+    QToolButton* buttons[] = {form.localPanel->f2,  form.localPanel->M2,  form.localPanel->s2,
+                              form.localPanel->p2,  form.localPanel->mu2, form.localPanel->U2,
+                              form.localPanel->Pr2, form.localPanel->In2, form.localPanel->W2};
     return code >= 0 && code <= servers::kAllServers ? buttons[code] : nullptr;
 }
 

@@ -8,6 +8,7 @@
 #include "ftp/id_ftp.h"
 #include "ftp/id_log_debug.h"
 #include "local/local_lists.h"
+#include "local/local_panel.h"
 #include "log/log_pane.h"
 #include "log/log_panel.h"
 #include "platform/services.h"
@@ -228,7 +229,7 @@ void TForm1::roz2Click() {
     if (closed)
         topPanel->stop->setEnabled(false);
     zmiana_rozlacz2();
-    pliki->clearSelection();
+    localPanel->pliki->clearSelection();
     Statusy();
     session::showEncryption(*this);
 }
@@ -278,7 +279,7 @@ void TForm1::FTPDisconnected() {
     topPanel->CurrentDirEdit->setText(QStringLiteral("/"));
     showDisconnectedButtons(*this);
     zmiana_rozlacz2();
-    pliki->clearSelection();
+    localPanel->pliki->clearSelection();
 }
 
 void TForm1::Button1Click() {

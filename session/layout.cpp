@@ -5,6 +5,7 @@
 #include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "local/local_lists.h"
+#include "local/local_panel.h"
 #include "session/session_texts.h"
 
 #include <QCoreApplication>
@@ -24,7 +25,7 @@ void TForm1::zmiana_rozlacz2() {
     // With the server list alone, it has the panel to itself while offline.
     serverPanel->l3->setVisible(!settings.serverListOnly);
     serverPanel->Panel5Caption->setText(lang::pick(sessiontext::kServerListTitle, flag));
-    Panel8->setText(lang::pick(sessiontext::kLocalHostTitle, flag));
+    localPanel->Panel8->setText(lang::pick(sessiontext::kLocalHostTitle, flag));
     Statusy();
     topPanel->dynamik->setEnabled(true);
     QCoreApplication::processEvents();
@@ -32,10 +33,11 @@ void TForm1::zmiana_rozlacz2() {
 
 void TForm1::Statusy() {
     const int flag = languageFlag();
-    status_lokal->setPanelText(0, lang::pick(sessiontext::kFilesCount, flag) +
-                                      QString::number(pliki->count()));
-    Status_kat->setPanelText(0, lang::pick(sessiontext::kFoldersCount, flag) +
-                                    QString::number(qMax(0, katalog->count() - 1)));
+    localPanel->status_lokal->setPanelText(0, lang::pick(sessiontext::kFilesCount, flag) +
+                                                  QString::number(localPanel->pliki->count()));
+    localPanel->Status_kat->setPanelText(
+        0, lang::pick(sessiontext::kFoldersCount, flag) +
+               QString::number(qMax(0, localPanel->katalog->count() - 1)));
     serverPanel->status_ftp->setPanelText(
         0, lang::pick(sessiontext::kServersCount, flag) +
                QString::number(serverPanel->ftp_lista->topLevelItemCount()));
@@ -48,17 +50,17 @@ void TForm1::kontClick() {
     auto setLeftWidth = [&](int width) {
         Splitter1->setSizes({width, qMax(0, total - width - Splitter1->handleWidth())});
     };
-    if (kont->text() == QLatin1String("<<<")) {
-        Panel6->setFixedWidth(15);
+    if (localPanel->kont->text() == QLatin1String("<<<")) {
+        localPanel->Panel6->setFixedWidth(15);
         // The folder splitter now sits at 15; the file list keeps 35 pixels.
         setLeftWidth(15 + 35);
-        kont->setText(QStringLiteral(">>>"));
+        localPanel->kont->setText(QStringLiteral(">>>"));
         serverPanel->ftp_lista->setColumnWidth(0, 495);
         serverPanel->ftp_lista->setColumnWidth(2, 120);
         serverPanel->l3->setColumnWidth(0, 620);
     } else {
         placeLeftPanel(leftPanelWidth);
-        kont->setText(QStringLiteral("<<<"));
+        localPanel->kont->setText(QStringLiteral("<<<"));
         serverPanel->ftp_lista->setColumnWidth(0, 265);
         serverPanel->ftp_lista->setColumnWidth(2, 90);
         serverPanel->l3->setColumnWidth(0, 350);
@@ -67,5 +69,5 @@ void TForm1::kontClick() {
 }
 
 void TForm1::kontMouseMove() {
-    kont->setToolTip(lang::pick(sessiontext::kKontHint, languageFlag()));
+    localPanel->kont->setToolTip(lang::pick(sessiontext::kKontHint, languageFlag()));
 }

@@ -6,6 +6,7 @@
 #include "app/top_panel.h"
 #include "ftp/id_ftp.h"
 #include "ftp/id_log_debug.h"
+#include "local/local_panel.h"
 #include "log/log_pane.h"
 #include "log/log_panel.h"
 #include "log/log_window.h"
@@ -22,7 +23,8 @@ namespace {
 // never reach into it.
 class SessionEvents : public QObject {
 public:
-    explicit SessionEvents(TForm1* form) : QObject(form), form_(form), kont_(form->kont) {}
+    explicit SessionEvents(TForm1* form)
+        : QObject(form), form_(form), kont_(form->localPanel->kont) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -93,7 +95,7 @@ void TForm1::wireSession() {
         connect(none, &QAction::triggered, this, &TForm1::ftp_nicClick);
     connect(serverPanel->Cofnij, &QToolButton::clicked, this, &TForm1::CofnijClick);
     connect(serverPanel->filtr2, &QToolButton::clicked, this, &TForm1::filtr2Click);
-    connect(kont, &QToolButton::clicked, this, &TForm1::kontClick);
+    connect(localPanel->kont, &QToolButton::clicked, this, &TForm1::kontClick);
     connect(topPanel->SpeedButton4, &QToolButton::clicked, this, &TForm1::SpeedButton4Click);
 
     // Any change of l3 refreshes the counters, once per burst of changes.
@@ -113,7 +115,7 @@ void TForm1::wireSession() {
             changed);
 
     auto* events = new SessionEvents(this);
-    kont->installEventFilter(events);
+    localPanel->kont->installEventFilter(events);
 
     // The session log.
     connect(powiekszenie1, &QAction::triggered, this, &TForm1::powiekszenie1Click);

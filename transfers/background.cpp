@@ -6,6 +6,7 @@
 #include "app/top_panel.h"
 #include "ftp/id_ftp.h"
 #include "local/local_lists.h"
+#include "local/local_panel.h"
 #include "platform/paths.h"
 #include "platform/services.h"
 #include "session/remote_list.h"
@@ -59,11 +60,12 @@ QStringList selectedRemoteFiles(const TForm1& form) {
 
 QStringList TForm1::Zapisz_n_sesje() const {
     return background::uploadJob(connectionOf(*this), topPanel->CurrentDirEdit->text(),
-                                 pliki->directory(), pliki->selectedFileNames());
+                                 localPanel->pliki->directory(),
+                                 localPanel->pliki->selectedFileNames());
 }
 
 QStringList TForm1::Zapisz_n_sesje_ftp() const {
-    return background::downloadJob(connectionOf(*this), katalog->directory(), kopia_dir,
+    return background::downloadJob(connectionOf(*this), localPanel->katalog->directory(), kopia_dir,
                                    selectedRemoteFiles(*this));
 }
 
@@ -78,7 +80,7 @@ void TForm1::wyslij_n_sesjaClick() {
     if (connectionDataMissing(*this))
         return;
     // The window's own selection count is left alone: a batch may be running.
-    if (pliki->selectedFileNames().isEmpty()) {
+    if (localPanel->pliki->selectedFileNames().isEmpty()) {
         tell(backgroundtext::kNothingSelected,
              lang::pick(backgroundtext::kNoDataCaption, languageFlag()), BoxKind::Information);
         return;

@@ -6,6 +6,7 @@
 #include "app/top_panel.h"
 #include "ftp/id_ftp.h"
 #include "local/local_lists.h"
+#include "local/local_panel.h"
 #include "platform/paths.h"
 #include "platform/services.h"
 #include "session/listing_line.h"
@@ -155,7 +156,7 @@ bool TForm1::zaznaczone_sciagnij() {
 
 void TForm1::Blad_sciagania() {
     transfers::InterruptedDownload record;
-    record.localFolder = katalog->directory();
+    record.localFolder = localPanel->katalog->directory();
     // The connection fields are emptied whenever the window becomes active and
     // change with every click in the server list; the engine keeps what this
     // session was opened with.
@@ -188,7 +189,7 @@ void TForm1::s_plikClick() {
         return;
     }
     spr2 = QStringLiteral("0");
-    const QString folder = katalog->directory();
+    const QString folder = localPanel->katalog->directory();
     topPanel->Password2->setText(kopia_haslo);
     if (!connected()) {
         services().messageDlg(lang::pick(transfertext::kNotConnected, flag), DlgType::Information,
@@ -243,7 +244,7 @@ void TForm1::s_plikClick() {
     transfers::setBatchControlsEnabled(*this, true, true);
     transferRunning = false;
     QCoreApplication::processEvents();
-    pliki->refresh();
+    localPanel->pliki->refresh();
     serverPanel->l3->clearSelection();
     Statusy();
     session::normalCursor();
@@ -257,7 +258,7 @@ void TForm1::S_bufor2() {
     if (transferRunning || sessionCallDepth > 0)
         return;
     spr2 = QStringLiteral("0");
-    const QString folder = katalog->directory();
+    const QString folder = localPanel->katalog->directory();
     if (!connected() || lista_bufor.isEmpty() || lista_bufor2.isEmpty())
         return;
     const int flag = languageFlag();
@@ -290,7 +291,7 @@ void TForm1::S_bufor2() {
     window.abortRequested = false;
     transfers::setBatchControlsEnabled(*this, true, true);
     transferRunning = false;
-    pliki->refresh();
+    localPanel->pliki->refresh();
     Statusy();
     session::normalCursor();
     showEndOfBatch(*this);

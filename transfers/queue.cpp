@@ -5,6 +5,7 @@
 #include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "local/local_lists.h"
+#include "local/local_panel.h"
 #include "platform/services.h"
 #include "session/listing_line.h"
 #include "session/remote_list.h"
@@ -196,7 +197,7 @@ void TForm1::S_bufor() {
     if (conversationRunning(*this))
         return;
     spr2 = QStringLiteral("0");
-    const QString localFolder = katalog->directory();
+    const QString localFolder = localPanel->katalog->directory();
     if (!connected())
         return;
     const int flag = languageFlag();
@@ -262,7 +263,7 @@ void TForm1::S_bufor() {
     Form21->setRemoveCommandsEnabled(true);
     transferRunning = false;
     QCoreApplication::processEvents();
-    pliki->refresh();
+    localPanel->pliki->refresh();
     Statusy();
     session::normalCursor();
     window.licznik->setText(lang::pick(transfertext::kDownloadEnd, flag));

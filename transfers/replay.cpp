@@ -5,6 +5,7 @@
 #include "app/main_window.h"
 #include "app/top_panel.h"
 #include "local/local_lists.h"
+#include "local/local_panel.h"
 #include "log/log_pane.h"
 #include "log/log_panel.h"
 #include "platform/paths.h"
@@ -57,7 +58,7 @@ void TForm1::Laczenie_blad() {
     }
     // A folder that is gone can never take the file; asking again at every
     // start would help nobody.
-    if (!katalog->setDirectory(record->localFolder)) {
+    if (!localPanel->katalog->setDirectory(record->localFolder)) {
         QFile::remove(path);
         tell(lang::pick(replaytext::kFolderMissing, flag).arg(record->localFolder));
         return;

@@ -6,6 +6,7 @@
 #include "app/server_panel.h"
 #include "ftp/id_ftp.h"
 #include "local/local_lists.h"
+#include "local/local_panel.h"
 #include "platform/services.h"
 #include "session/listing_line.h"
 #include "session/remote_list.h"
@@ -36,9 +37,10 @@ protected:
             pressed_ = nullptr;
             if (press->button() != Qt::LeftButton)
                 break;
-            if (source == form_->pliki)
+            if (source == form_->localPanel->pliki)
                 form_->dragAllowed = true;
-            if (source == form_->pliki || (source == form_->katalog && form_->connected()) ||
+            if (source == form_->localPanel->pliki ||
+                (source == form_->localPanel->katalog && form_->connected()) ||
                 (source == form_->serverPanel->l3 && form_->dragAllowed)) {
                 pressed_ = source;
                 pressPoint_ = press->position().toPoint();
@@ -85,7 +87,8 @@ protected:
 
 private:
     QWidget* sourceOf(QObject* watched) const {
-        const QList<QAbstractItemView*> views{form_->pliki, form_->katalog, form_->serverPanel->l3};
+        const QList<QAbstractItemView*> views{form_->localPanel->pliki, form_->localPanel->katalog,
+                                              form_->serverPanel->l3};
         for (QAbstractItemView* view : views)
             if (watched == view->viewport())
                 return view;
@@ -106,8 +109,8 @@ private:
 
 bool TForm1::acceptsDrop(QWidget* target, QWidget* source) const {
     if (target == serverPanel->l3)
-        return source == pliki || (source == katalog && dragAllowed);
-    if (target == pliki)
+        return source == localPanel->pliki || (source == localPanel->katalog && dragAllowed);
+    if (target == localPanel->pliki)
         return source == serverPanel->l3;
     return false;
 }
@@ -115,7 +118,7 @@ bool TForm1::acceptsDrop(QWidget* target, QWidget* source) const {
 void TForm1::dropOnPanel(QWidget* target, QWidget* source) {
     if (!acceptsDrop(target, source))
         return;
-    if (target == pliki) {
+    if (target == localPanel->pliki) {
         // A file or folder row downloads as F7 does; in queue mode a folder row joins the
         // queue first (a click has queued a file row already) and the queue runs.
         const int row = serverPanel->l3->currentRow();
@@ -133,9 +136,9 @@ void TForm1::dropOnPanel(QWidget* target, QWidget* source) {
     }
     if (!dragAllowed)
         return;
-    if (source == pliki)
+    if (source == localPanel->pliki)
         w_plikClick();
-    else if (source == katalog)
+    else if (source == localPanel->katalog)
         Button2Click();
 }
 
@@ -171,19 +174,19 @@ void TForm1::wireTransfers() {
     connect(serverPanel->sciagnij_ftp, &QToolButton::clicked, this, &TForm1::s_plikClick);
     for (QAction* download : {sciagnij_pl, MenuItem1})
         connect(download, &QAction::triggered, this, &TForm1::s_plikClick);
-    connect(wyslij_pliki, &QToolButton::clicked, this, &TForm1::w_plikClick);
+    connect(localPanel->wyslij_pliki, &QToolButton::clicked, this, &TForm1::w_plikClick);
     connect(wyslij_pl, &QAction::triggered, this, &TForm1::w_plikClick);
     connect(kat_wyslij, &QAction::triggered, this, &TForm1::kat_wyslijClick);
 
     auto* dragDrop = new PanelDragDrop(this);
-    const QList<QAbstractItemView*> views{pliki, katalog, serverPanel->l3};
+    const QList<QAbstractItemView*> views{localPanel->pliki, localPanel->katalog, serverPanel->l3};
     for (QAbstractItemView* view : views) {
         view->viewport()->installEventFilter(dragDrop);
         view->setAcceptDrops(true);
         view->viewport()->setAcceptDrops(true);
     }
-    katalog->setAcceptDrops(false);
-    katalog->viewport()->setAcceptDrops(false);
+    localPanel->katalog->setAcceptDrops(false);
+    localPanel->katalog->viewport()->setAcceptDrops(false);
     serverPanel->ftp_lista->setAcceptDrops(false);
 }
 

@@ -5,6 +5,7 @@
 #include "app/top_panel.h"
 #include "ftp/id_ftp.h"
 #include "local/local_lists.h"
+#include "local/local_panel.h"
 #include "platform/paths.h"
 #include "platform/services.h"
 #include "session/session_call.h"
@@ -121,7 +122,7 @@ void refuseFile(TForm1& form, const QString& name, Sent outcome) {
 } // namespace
 
 bool TForm1::zaznaczone_pliki() {
-    selectedCount = int(pliki->selectedFileNames().size());
+    selectedCount = int(localPanel->pliki->selectedFileNames().size());
     return selectedCount > 0;
 }
 
@@ -141,10 +142,10 @@ void TForm1::w_plikClick() {
     }
     // Names in list order, read once: the list may be refreshed while we wait.
     QStringList names;
-    for (int i = 0; i < pliki->count(); ++i)
-        if (pliki->item(i)->isSelected())
-            names.append(pliki->item(i)->text());
-    const QString folder = pliki->directory();
+    for (int i = 0; i < localPanel->pliki->count(); ++i)
+        if (localPanel->pliki->item(i)->isSelected())
+            names.append(localPanel->pliki->item(i)->text());
+    const QString folder = localPanel->pliki->directory();
 
     TForm13& window = *Form13;
     window.abortRequested = false;
@@ -188,7 +189,7 @@ void TForm1::w_plikClick() {
     }
     window.closeWindow();
     refreshRemoteListing(*this);
-    pliki->clearSelection();
+    localPanel->pliki->clearSelection();
     window.setGaugeToZero();
     Statusy();
     QCoreApplication::processEvents();
@@ -199,7 +200,7 @@ void TForm1::Button2Click() {
     if (transferRunning || sessionCallDepth > 0 || !connected())
         return;
     const int flag = languageFlag();
-    const QString localFolder = katalog->folderAt(katalog->currentRow());
+    const QString localFolder = localPanel->katalog->folderAt(localPanel->katalog->currentRow());
     const QString folderName = QFileInfo(localFolder).fileName();
     if (localFolder.isEmpty() || folderName.isEmpty())
         return;
@@ -222,10 +223,10 @@ void TForm1::Button2Click() {
         return;
     }
     ChageDirRaw(top);
-    katalog->setDirectory(localFolder);
-    pliki->setDirectory(localFolder);
+    localPanel->katalog->setDirectory(localFolder);
+    localPanel->pliki->setDirectory(localFolder);
     const transfers::LocalTree tree = transfers::readLocalTree(
-        localFolder, [this](const QFileInfo& file) { return pliki->shows(file); });
+        localFolder, [this](const QFileInfo& file) { return localPanel->pliki->shows(file); });
     for (const QString& path : tree.skipped)
         transfers::logFailure(*this, transfertext::kNotFollowed, path);
     for (const QString& path : tree.unreadable)

@@ -11,6 +11,7 @@
 #include "app/top_panel.h"
 #include "ftp/id_ftp.h"
 #include "local/local_lists.h"
+#include "local/local_panel.h"
 #include "tests/support/ui/recording_services.h"
 #include "tests/support/ui/temp_home.h"
 
@@ -43,7 +44,7 @@ std::unique_ptr<TForm1> connectedWindow(int port, const QString& user, const QSt
     // Becoming active empties the connection fields; they are filled after it.
     if (!QTest::qWaitForWindowActive(form.get()))
         qWarning("the window did not become active");
-    form->katalog->setDirectory(local);
+    form->localPanel->katalog->setDirectory(local);
     form->topPanel->FTpServer->setText(QStringLiteral("127.0.0.1"));
     form->topPanel->UserID->setText(user);
     form->topPanel->Password2->setText(password);

@@ -6,6 +6,7 @@
 #include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "ftp/id_ftp.h"
+#include "local/local_panel.h"
 #include "log/log_pane.h"
 #include "log/log_panel.h"
 #include "tests/app/shown_main_window.h"
@@ -112,15 +113,16 @@ struct CommandWalk : ShownMainWindow {
                          QString::number(form->logPanel->memo1->count()),
                          QString::number(form->connected()),
                          form->topPanel->CurrentDirEdit->text(),
-                         form->katalog->directory(),
+                         form->localPanel->katalog->directory(),
                          QString::number(form->serverPanel->l3->rowCount()),
-                         QString::number(form->pliki->count()),
+                         QString::number(form->localPanel->pliki->count()),
                          QString::number(form->serverPanel->ftp_lista->topLevelItemCount()),
                          QString::number(form->serverPanel->l3->currentIndex().row()),
-                         QString::number(form->pliki->currentRow()),
+                         QString::number(form->localPanel->pliki->currentRow()),
                          form->StatusBar1->panelText(0)};
         for (const TPanelStatusBar* bar :
-             {form->serverPanel->status_ftp, form->status_lokal, form->Status_kat})
+             {form->serverPanel->status_ftp, form->localPanel->status_lokal,
+              form->localPanel->Status_kat})
             for (int i = 0; i < bar->panelCount(); ++i)
                 seen.append(bar->panelText(i));
         seen.append(QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot));
@@ -193,9 +195,9 @@ TEST_F(CommandWalk, EveryEnabledMenuItemButtonAndKeyRunsSomething) {
 
     expectNoEnabledControlRunsNothing("not connected");
     // The local list clicked last: Del means the local files.
-    form->pliki->refresh();
-    clickRow(form->pliki, form->pliki->model()->index(0, 0));
-    expectEveryTakenKeyRuns(form->pliki, "not connected");
+    form->localPanel->pliki->refresh();
+    clickRow(form->localPanel->pliki, form->localPanel->pliki->model()->index(0, 0));
+    expectEveryTakenKeyRuns(form->localPanel->pliki, "not connected");
 
     // Connected through the server list, as a user does.
     selectServer();

@@ -8,6 +8,7 @@
 #include "app/top_panel.h"
 #include "ftp/id_ftp.h"
 #include "local/local_lists.h"
+#include "local/local_panel.h"
 #include "platform/colors.h"
 #include "tests/support/ftp/py_ftp_server.h"
 #include "tests/support/ui/main_window_fixture.h"
@@ -163,7 +164,7 @@ void expectReadable(QWidget* field) {
 
 TEST_F(MainWindowAsUser, AFreshProgramFolderIsReadableAndLeadsToTheRestart) {
     create(); // no konf.dat
-    EXPECT_EQ(form->Status_kat->panelText(0), QStringLiteral("Directories: 0"));
+    EXPECT_EQ(form->localPanel->Status_kat->panelText(0), QStringLiteral("Directories: 0"));
     // The settings dialog the notice sends the user to, opened with the mouse.
     bool checked = false;
     services.modalSteps[QStringLiteral("TUstawienia")] = [&checked](QDialog& dialog) {
@@ -191,9 +192,9 @@ TEST_F(MainWindowAsUser, ANonNumberInKonfLeavesTheBuiltInColours) {
                     {"0", "x", "0", "1", "1", "16777215", "0", "1", "7", "0", home.path()});
     create();
     EXPECT_TRUE(services.messages().value(0).startsWith("Error in konf.dat, line 2"));
-    for (QWidget* field :
-         {static_cast<QWidget*>(form->topPanel->UserID),
-          static_cast<QWidget*>(form->serverPanel->ftp_lista), static_cast<QWidget*>(form->pliki)})
+    for (QWidget* field : {static_cast<QWidget*>(form->topPanel->UserID),
+                           static_cast<QWidget*>(form->serverPanel->ftp_lista),
+                           static_cast<QWidget*>(form->localPanel->pliki)})
         expectReadable(field);
     EXPECT_EQ(form->topPanel->UserID->palette().color(QPalette::Base),
               platform::colorFromValue(platform::kBuiltInFieldBackground));
@@ -211,10 +212,10 @@ TEST_F(MainWindowAsUser, TheStoredWidthIsASplitterPositionThatFitsTheScreen) {
     home.writeLines("roz.dat", {"300"});
     create();
     EXPECT_EQ(form->Splitter1->sizes().value(0), 300);
-    EXPECT_EQ(form->Splitter2->sizes().value(0), 300 / 2 - 15);
+    EXPECT_EQ(form->localPanel->Splitter2->sizes().value(0), 300 / 2 - 15);
     // The folder column still follows its splitter.
-    form->Splitter2->setSizes({200, 100 - form->Splitter2->handleWidth()});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form->Panel6->width() == 200; }, 2000));
+    form->localPanel->Splitter2->setSizes({200, 100 - form->localPanel->Splitter2->handleWidth()});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->localPanel->Panel6->width() == 200; }, 2000));
 
     // A width saved on a wider screen: the window stays within this one.
     const QRect screen = form->screen()->availableGeometry();
@@ -240,30 +241,33 @@ TEST_F(MainWindowAsUser, AtTheDesignSizeFileNamesAndCategoryCaptionsAreWhole) {
         const QString name = QStringLiteral("REPORT-2024.DOC");
         QFile(home.path() + '/' + name).open(QIODevice::WriteOnly);
         create();
-        form->katalog->setDirectory(home.path());
+        form->localPanel->katalog->setDirectory(home.path());
         form->showNormal();
         form->resize(780, 548);
         ASSERT_TRUE(QTest::qWaitFor([&] { return form->width() == 780; }, 2000));
         if (stored) {
-            EXPECT_EQ(form->Splitter2->sizes().value(0), 337 / 2 - 15);
+            EXPECT_EQ(form->localPanel->Splitter2->sizes().value(0), 337 / 2 - 15);
         }
         QTest::qWait(0);
 
-        const auto found = form->pliki->findItems(name, Qt::MatchExactly);
+        const auto found = form->localPanel->pliki->findItems(name, Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1);
-        const QRect row = form->pliki->visualItemRect(found.first());
-        const int textNeeds = form->pliki->fontMetrics().horizontalAdvance(name);
-        EXPECT_GE(form->pliki->viewport()->width() - row.left(),
-                  textNeeds + form->pliki->iconSize().width())
-            << "the file list is " << form->pliki->width() << " pixels wide, the column "
-            << form->ToolBar2->width();
-        for (QToolButton* b : {form->f2, form->M2, form->s2, form->p2, form->mu2, form->U2,
-                               form->Pr2, form->In2, form->W2, form->kont}) {
+        const QRect row = form->localPanel->pliki->visualItemRect(found.first());
+        const int textNeeds = form->localPanel->pliki->fontMetrics().horizontalAdvance(name);
+        EXPECT_GE(form->localPanel->pliki->viewport()->width() - row.left(),
+                  textNeeds + form->localPanel->pliki->iconSize().width())
+            << "the file list is " << form->localPanel->pliki->width()
+            << " pixels wide, the column " << form->localPanel->ToolBar2->width();
+        for (QToolButton* b : {form->localPanel->f2, form->localPanel->M2, form->localPanel->s2,
+                               form->localPanel->p2, form->localPanel->mu2, form->localPanel->U2,
+                               form->localPanel->Pr2, form->localPanel->In2, form->localPanel->W2,
+                               form->localPanel->kont}) {
             EXPECT_TRUE(b->isVisible()) << b->objectName().toStdString();
             EXPECT_GE(b->width(), b->sizeHint().width()) << b->objectName().toStdString();
         }
         // The column is as wide as its widest button needs, no wider.
-        EXPECT_LE(form->ToolBar2->width(), form->ToolBar2->sizeHint().width());
+        EXPECT_LE(form->localPanel->ToolBar2->width(),
+                  form->localPanel->ToolBar2->sizeHint().width());
         form.reset();
     }
 }

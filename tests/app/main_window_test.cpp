@@ -7,6 +7,7 @@
 #include "app/top_panel.h"
 #include "ftp/id_ftp.h"
 #include "local/local_lists.h"
+#include "local/local_panel.h"
 #include "log/log_pane.h"
 #include "log/log_panel.h"
 #include "tests/support/ftp/py_ftp_server.h"
@@ -117,7 +118,7 @@ TEST_F(MainWindow, ControlsExistWithTheirCaptionsInBothLanguages) {
     // Settings applied: layout slot 3 = 1 hides the remote list, the log is on.
     EXPECT_FALSE(form->serverPanel->l3->isVisibleTo(form.get()));
     EXPECT_TRUE(form->trasa);
-    EXPECT_EQ(form->katalog->directory(), QDir(home.path()).canonicalPath());
+    EXPECT_EQ(form->localPanel->katalog->directory(), QDir(home.path()).canonicalPath());
 
     form->jezyk_ang();
     expectCaptions(false);
@@ -152,7 +153,7 @@ TEST_F(MainWindow, BadKonfAndMissingFolderAreReportedAndStartUpGoesOn) {
     create();
     ASSERT_EQ(services.messages().size(), 1);
     EXPECT_EQ(services.messages().first(), QStringLiteral("Brak na dysku katalogu domyślnego"));
-    EXPECT_EQ(form->katalog->directory(), QDir::homePath());
+    EXPECT_EQ(form->localPanel->katalog->directory(), QDir::homePath());
     EXPECT_TRUE(form->serverPanel->l3->isVisibleTo(form.get())); // slot 3 = 0
     form.reset();
     services.clear();
@@ -215,7 +216,7 @@ TEST_F(MainWindow, ActivationEmptiesConnectionFieldsAndRestoresTheStoredWidth) {
     EXPECT_TRUE(form->topPanel->FTpServer->text().isEmpty());
     EXPECT_EQ(form->leftPanelWidth, 300);
     EXPECT_EQ(form->Splitter1->sizes().first(), 300);
-    EXPECT_EQ(form->Splitter2->sizes().first(), 300 / 2 - 15);
+    EXPECT_EQ(form->localPanel->Splitter2->sizes().first(), 300 / 2 - 15);
 }
 
 TEST_F(MainWindow, ExitWritesTheWidthAndRecreatesAMissingRozDat) {

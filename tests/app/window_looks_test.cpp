@@ -4,6 +4,7 @@
 #include "app/button_pictures.h"
 #include "app/server_panel.h"
 #include "app/top_panel.h"
+#include "local/local_panel.h"
 #include "log/log_pane.h"
 #include "log/log_panel.h"
 #include "session/quick_connect_dialog.h"
@@ -50,8 +51,8 @@ TEST_F(WindowLooks, ContextMenusOpenWhereTheListWasClicked) {
         QMenu* menu;
     } lists[] = {{form->serverPanel->ftp_lista, form->menu_servery},
                  {form->serverPanel->l3, form->menu_ftp},
-                 {form->pliki, form->menu_pliki},
-                 {form->katalog, form->menu_katalog},
+                 {form->localPanel->pliki, form->menu_pliki},
+                 {form->localPanel->katalog, form->menu_katalog},
                  {form->logPanel->memo1, form->menu_logi}};
     for (const auto& l : lists) {
         SCOPED_TRACE(l.list->objectName().toStdString());
@@ -164,9 +165,9 @@ TEST_F(WindowLooks, ScreenReadersNameEveryFieldAndPictureButtonInTheWindowsLangu
                 EXPECT_FALSE(nameOf(button).isEmpty()) << button->objectName().toStdString();
             }
         }
-        for (QWidget* list :
-             std::initializer_list<QWidget*>{form->serverPanel->ftp_lista, form->serverPanel->l3,
-                                             form->pliki, form->katalog, form->serverPanel->szukaj})
+        for (QWidget* list : std::initializer_list<QWidget*>{
+                 form->serverPanel->ftp_lista, form->serverPanel->l3, form->localPanel->pliki,
+                 form->localPanel->katalog, form->serverPanel->szukaj})
             EXPECT_FALSE(nameOf(list).isEmpty()) << list->objectName().toStdString();
         // The quick-connect dialog's fields are named by their labels.
         TForm10* quick = form->Form10;

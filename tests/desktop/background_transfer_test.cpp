@@ -6,6 +6,7 @@
 #include "desktop/shutdown.h"
 #include "ftp/id_ftp.h"
 #include "local/local_lists.h"
+#include "local/local_panel.h"
 #include "tests/desktop/desktop_fixture.h"
 #include "tests/support/ftp/py_ftp_server.h"
 #include "transfers/progress_window.h"
@@ -54,7 +55,7 @@ struct TransferInBackground : DesktopWindow {
         home.writeLines("konf.dat",
                         {"0", "1", "0", "1", "1", "16777215", "0", "1", "7", "0", home.path()});
         createWindow();
-        form->katalog->setDirectory(QString::fromStdString(local.path()));
+        form->localPanel->katalog->setDirectory(QString::fromStdString(local.path()));
         form->topPanel->FTpServer->setText("127.0.0.1");
         form->topPanel->UserID->setText("korvante");
         form->topPanel->Password2->setText("secret");

@@ -13,6 +13,7 @@
 #include "app/server_panel.h"
 #include "app/settings_dialog.h"
 #include "app/top_panel.h"
+#include "local/local_panel.h"
 #include "local/network_chooser.h"
 #include "session/quick_connect_dialog.h"
 #include "tests/support/ui/recording_services.h"
@@ -161,7 +162,7 @@ int main(int argc, char** argv) {
     else if (which == QLatin1String("addresses"))
         form.Adresy_edytuj1->trigger();
     else if (which == QLatin1String("network"))
-        QTest::mouseClick(form.siec, Qt::LeftButton);
+        QTest::mouseClick(form.localPanel->siec, Qt::LeftButton);
     else if (which == QLatin1String("quickconnect"))
         QTest::mouseClick(form.topPanel->dynamik, Qt::LeftButton);
     else if (which.startsWith(QLatin1String("settings")))

@@ -6,6 +6,7 @@
 #include "app/top_panel.h"
 #include "local/folder_chooser.h"
 #include "local/local_lists.h"
+#include "local/local_panel.h"
 #include "tests/support/ui/main_window_fixture.h"
 
 #include <QDir>
@@ -35,7 +36,7 @@ struct LinkedFolderDelete : MainWindowFixture {
         ASSERT_TRUE(QFile::link(elsewhere.path(), work.filePath("link")));
         home.writeDefaultKonf(1, 7);
         createWindow();
-        ASSERT_TRUE(form->katalog->setDirectory(work.path()));
+        ASSERT_TRUE(form->localPanel->katalog->setDirectory(work.path()));
         showWindow();
     }
     static void clickFolder(TLocalFolderList* list, const QString& name) {
@@ -55,7 +56,7 @@ struct LinkedFolderDelete : MainWindowFixture {
 };
 
 TEST_F(LinkedFolderDelete, TheLocalPanelRemovesTheLinkOnly) {
-    clickFolder(form->katalog, "link");
+    clickFolder(form->localPanel->katalog, "link");
     services.dialogAnswers = {DlgResult::Yes};
     form->kat_usun->trigger();
     expectOnlyTheLinkGone();

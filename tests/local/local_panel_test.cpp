@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "local/case_dialog.h"
 #include "local/local_lists.h"
+#include "local/local_panel.h"
 #include "tests/support/ui/main_window_fixture.h"
 #include "transfers/progress_window.h"
 
@@ -31,7 +32,7 @@ struct LocalPanel : MainWindowFixture {
         home.writeDefaultKonf(1);
         createWindow();
         services.clear();
-        ASSERT_TRUE(form->katalog->setDirectory(work.path()));
+        ASSERT_TRUE(form->localPanel->katalog->setDirectory(work.path()));
     }
 
     QString at(const QString& name) const { return work.filePath(name); }
@@ -42,20 +43,21 @@ struct LocalPanel : MainWindowFixture {
     }
     QStringList shownFiles() const {
         QStringList out;
-        for (int row = 0; row < form->pliki->count(); ++row)
-            out.append(form->pliki->item(row)->text());
+        for (int row = 0; row < form->localPanel->pliki->count(); ++row)
+            out.append(form->localPanel->pliki->item(row)->text());
         return out;
     }
     QStringList shownSubfolders() const {
         QStringList out;
-        for (int row = form->katalog->ancestorRows(); row < form->katalog->count(); ++row)
-            out.append(form->katalog->nameAt(row));
+        for (int row = form->localPanel->katalog->ancestorRows();
+             row < form->localPanel->katalog->count(); ++row)
+            out.append(form->localPanel->katalog->nameAt(row));
         return out;
     }
     void select(const QStringList& names) {
-        form->pliki->clearSelection();
+        form->localPanel->pliki->clearSelection();
         for (const QString& name : names)
-            form->pliki->item(form->Znajdz(name))->setSelected(true);
+            form->localPanel->pliki->item(form->Znajdz(name))->setSelected(true);
     }
     void press(int key) { form->FormKeyDown(key, Qt::NoModifier); }
 };
@@ -69,11 +71,11 @@ TEST_F(LocalPanel, F8CreatesAFolderInsideTheCurrentFolderOnly) {
               QStringList({"Nowy katalog lokalny", "Nazwa katalogu...", ""}));
     EXPECT_TRUE(QFileInfo(at("nowy")).isDir());
     EXPECT_EQ(shownSubfolders(), QStringList({"nowy"}));
-    EXPECT_EQ(form->Status_kat->panelText(0),
-              QString::fromUtf8("Katalogów: %1").arg(form->katalog->count() - 1));
+    EXPECT_EQ(form->localPanel->Status_kat->panelText(0),
+              QString::fromUtf8("Katalogów: %1").arg(form->localPanel->katalog->count() - 1));
 
     // A typed path never leads out of the folder.
-    form->SpeedButton3->click();
+    form->localPanel->SpeedButton3->click();
     EXPECT_FALSE(QFileInfo::exists(QDir(work.path()).absoluteFilePath("../escaped")));
     form->nowy_kat_lokal->trigger();
     EXPECT_EQ(shownSubfolders(), QStringList({"nowy"}));
@@ -83,7 +85,7 @@ TEST_F(LocalPanel, F8CreatesAFolderInsideTheCurrentFolderOnly) {
 TEST_F(LocalPanel, DelAsksAndDeletesOnlyTheSelectedFilesOnYes) {
     for (const char* name : {"a.txt", "b.txt", "c.txt"})
         write(name);
-    form->pliki->refresh();
+    form->localPanel->pliki->refresh();
     select({"a.txt", "b.txt"});
     form->plikiTag = 101;
 
@@ -104,12 +106,12 @@ TEST_F(LocalPanel, DelAsksAndDeletesOnlyTheSelectedFilesOnYes) {
     EXPECT_FALSE(QFile::exists(at("b.txt")));
     EXPECT_TRUE(QFile::exists(at("c.txt")));
     EXPECT_EQ(shownFiles(), QStringList({"c.txt"}));
-    EXPECT_EQ(form->status_lokal->panelText(0), QString::fromUtf8("Plików: 1"));
+    EXPECT_EQ(form->localPanel->status_lokal->panelText(0), QString::fromUtf8("Plików: 1"));
     EXPECT_FALSE(form->Form13->isVisible());
 
     // Nothing selected: said so, nothing deleted.
     services.clear();
-    form->pliki->clearSelection();
+    form->localPanel->pliki->clearSelection();
     services.dialogAnswers = {DlgResult::Yes};
     form->Usuplik1->trigger();
     EXPECT_EQ(services.messages().last(),
@@ -121,14 +123,14 @@ TEST_F(LocalPanel, AttributeFiltersAndTheNameMask) {
     for (const char* name : {"a.txt", "b.doc", ".hidden.txt", "noext"})
         write(name);
     ASSERT_EQ(::mkfifo(QFile::encodeName(at("pipe")).constData(), 0600), 0);
-    form->pliki->refresh();
+    form->localPanel->pliki->refresh();
     EXPECT_TRUE(form->Pl_normalne->isChecked());
     EXPECT_EQ(shownFiles(), QStringList({"a.txt", "b.doc", "noext"}));
 
     form->pl_wszystkie->trigger();
     EXPECT_EQ(shownFiles(), QStringList({".hidden.txt", "a.txt", "b.doc", "noext", "pipe"}));
     EXPECT_FALSE(form->Pl_normalne->isChecked());
-    EXPECT_EQ(form->status_lokal->panelText(0), QString::fromUtf8("Plików: 5"));
+    EXPECT_EQ(form->localPanel->status_lokal->panelText(0), QString::fromUtf8("Plików: 5"));
     form->pl_ukryte->trigger();
     EXPECT_EQ(shownFiles(), QStringList({".hidden.txt"}));
     form->pl_system->trigger();
@@ -142,24 +144,24 @@ TEST_F(LocalPanel, AttributeFiltersAndTheNameMask) {
 
     // "doc" means *.doc; a mask with a star is used as typed; empty keeps it.
     services.textAnswers = {QStringLiteral("doc"), QStringLiteral("*.txt"), QStringLiteral("")};
-    form->filtr->click();
+    form->localPanel->filtr->click();
     EXPECT_EQ(services.callsOf("inputBox")[0].args,
               QStringList({"Filtruj pliki...",
                            QString::fromUtf8("Wpisz maskę filtracji np.(*.doc)"), "*.*"}));
-    EXPECT_EQ(form->pliki->mask(), "*.doc");
+    EXPECT_EQ(form->localPanel->pliki->mask(), "*.doc");
     EXPECT_EQ(shownFiles(), QStringList({"b.doc"}));
-    EXPECT_EQ(form->status_lokal->panelText(0), QString::fromUtf8("Plików: 1"));
-    form->filtr->click();
+    EXPECT_EQ(form->localPanel->status_lokal->panelText(0), QString::fromUtf8("Plików: 1"));
+    form->localPanel->filtr->click();
     EXPECT_EQ(shownFiles(), QStringList({"a.txt"}));
-    form->filtr->click();
-    EXPECT_EQ(form->pliki->mask(), "*.txt");
+    form->localPanel->filtr->click();
+    EXPECT_EQ(form->localPanel->pliki->mask(), "*.txt");
 }
 
 TEST_F(LocalPanel, F4OpensTheFileAtTheFocusAndFindAddsToTheSelection) {
     for (const char* name : {"alpha.txt", "beta.txt", "Gamma.txt"})
         write(name);
-    form->pliki->refresh();
-    form->pliki->clearSelection();
+    form->localPanel->pliki->refresh();
+    form->localPanel->pliki->clearSelection();
     press(Qt::Key_F4);
     EXPECT_EQ(services.messages(),
               QStringList({QString::fromUtf8(
@@ -169,18 +171,20 @@ TEST_F(LocalPanel, F4OpensTheFileAtTheFocusAndFindAddsToTheSelection) {
     select({"alpha.txt"});
     services.textAnswers = {QStringLiteral("gam"), QStringLiteral("zzz")};
     form->Szukaj_pliku->trigger();
-    EXPECT_EQ(form->pliki->selectedFileNames(), QStringList({"alpha.txt", "Gamma.txt"}));
+    EXPECT_EQ(form->localPanel->pliki->selectedFileNames(),
+              QStringList({"alpha.txt", "Gamma.txt"}));
     form->Szukaj_pliku->trigger(); // nothing found: nothing changes
-    EXPECT_EQ(form->pliki->selectedFileNames(), QStringList({"alpha.txt", "Gamma.txt"}));
+    EXPECT_EQ(form->localPanel->pliki->selectedFileNames(),
+              QStringList({"alpha.txt", "Gamma.txt"}));
 
     press(Qt::Key_F4);
     ASSERT_EQ(services.callsOf("shellOpen").size(), 1);
     EXPECT_EQ(services.callsOf("shellOpen")[0].args.value(0), at("Gamma.txt"));
 
     form->odznacz->trigger();
-    EXPECT_TRUE(form->pliki->selectedItems().isEmpty());
+    EXPECT_TRUE(form->localPanel->pliki->selectedItems().isEmpty());
     form->zaznacz1->trigger();
-    EXPECT_EQ(form->pliki->selectedItems().size(), 3);
+    EXPECT_EQ(form->localPanel->pliki->selectedItems().size(), 3);
     EXPECT_EQ(form->Znajdz("beta.txt"), 1);
     EXPECT_EQ(form->Znajdz("BETA.txt"), -1);
 }
@@ -195,17 +199,17 @@ TEST_F(LocalPanel, FolderCommandsFindRenameDeleteAndOpen) {
     services.textAnswers = {QStringLiteral("TW"), QStringLiteral("three"), QStringLiteral("../out"),
                             QStringLiteral("one")};
     form->kat_szukaj->trigger();
-    EXPECT_EQ(form->katalog->nameAt(form->katalog->currentRow()), "two");
+    EXPECT_EQ(form->localPanel->katalog->nameAt(form->localPanel->katalog->currentRow()), "two");
     form->zmien_katalog->trigger();
     EXPECT_EQ(shownSubfolders(), QStringList({"one", "three"}));
     // A path or an existing name renames nothing.
-    form->katalog->setCurrentRow(form->katalog->count() - 1);
+    form->localPanel->katalog->setCurrentRow(form->localPanel->katalog->count() - 1);
     form->zmien_katalog->trigger();
     form->zmien_katalog->trigger();
     EXPECT_EQ(shownSubfolders(), QStringList({"one", "three"}));
 
     // The drive root only warns.
-    form->katalog->setCurrentRow(0);
+    form->localPanel->katalog->setCurrentRow(0);
     services.dialogAnswers = {DlgResult::Yes};
     form->kat_usun->trigger();
     EXPECT_EQ(services.messages().last(),
@@ -213,8 +217,8 @@ TEST_F(LocalPanel, FolderCommandsFindRenameDeleteAndOpen) {
     EXPECT_TRUE(QDir(work.path()).exists());
 
     // No keeps the folder; Yes deletes it with everything in it.
-    const int oneRow = form->katalog->ancestorRows();
-    form->katalog->setCurrentRow(oneRow);
+    const int oneRow = form->localPanel->katalog->ancestorRows();
+    form->localPanel->katalog->setCurrentRow(oneRow);
     services.dialogAnswers = {DlgResult::No};
     form->kat_usun->trigger();
     EXPECT_TRUE(QFile::exists(at("one/inner/file.txt")));
@@ -224,17 +228,17 @@ TEST_F(LocalPanel, FolderCommandsFindRenameDeleteAndOpen) {
     EXPECT_EQ(shownSubfolders(), QStringList({"three"}));
 
     write("three/inside.txt");
-    form->katalog->setCurrentRow(form->katalog->ancestorRows());
+    form->localPanel->katalog->setCurrentRow(form->localPanel->katalog->ancestorRows());
     form->kat_otworz->trigger();
-    EXPECT_EQ(form->katalog->directory(), at("three"));
+    EXPECT_EQ(form->localPanel->katalog->directory(), at("three"));
     EXPECT_EQ(shownFiles(), QStringList({"inside.txt"}));
-    EXPECT_EQ(form->status_lokal->panelText(0), QString::fromUtf8("Plików: 1"));
+    EXPECT_EQ(form->localPanel->status_lokal->panelText(0), QString::fromUtf8("Plików: 1"));
 }
 
 TEST_F(LocalPanel, LetterCaseRenamesEveryFileAndKeepsCollisions) {
     for (const char* name : {"Mixed.TXT", "upper.txt", "KEEP.MD", "keep.md"})
         write(name);
-    form->pliki->refresh();
+    form->localPanel->pliki->refresh();
     select({"upper.txt"}); // every file is renamed, not only the selected ones
     QString lastPercent;
     QString title;
@@ -249,7 +253,7 @@ TEST_F(LocalPanel, LetterCaseRenamesEveryFileAndKeepsCollisions) {
         lastPercent = caseDialog.procent->text();
         return dialog.result();
     };
-    form->litery_lokal->click();
+    form->localPanel->litery_lokal->click();
     EXPECT_EQ(title, QString::fromUtf8("Zmień..."));
     // Four files: the last one shows 75%.
     EXPECT_EQ(lastPercent, "Wykonano w: 75%");
@@ -266,12 +270,12 @@ TEST_F(LocalPanel, MasksIgnoreLetterCaseAndEveryFileShowsAnIcon) {
     for (const char* name : {"A.DOC", "b.doc", "c.Doc", "d.docx", "e.txt"})
         write(name);
     services.textAnswers = {QStringLiteral("doc"), QStringLiteral("*.TXT;*.DOC")};
-    form->filtr->click();
+    form->localPanel->filtr->click();
     EXPECT_EQ(shownFiles(), QStringList({"A.DOC", "b.doc", "c.Doc"}));
-    form->filtr->click();
+    form->localPanel->filtr->click();
     EXPECT_EQ(shownFiles(), QStringList({"A.DOC", "b.doc", "c.Doc", "e.txt"}));
-    for (int row = 0; row < form->pliki->count(); ++row)
-        EXPECT_FALSE(form->pliki->item(row)->icon().isNull()) << row;
+    for (int row = 0; row < form->localPanel->pliki->count(); ++row)
+        EXPECT_FALSE(form->localPanel->pliki->item(row)->icon().isNull()) << row;
 }
 
 TEST_F(LocalPanel, NewFolderTakesAFullPathTypedOnPurpose) {
@@ -291,25 +295,25 @@ TEST_F(LocalPanel, NewFolderTakesAFullPathTypedOnPurpose) {
 
 TEST_F(LocalPanel, DriveSelectorFollowsTheFolderAndADriveOpensItsLastFolder) {
     ASSERT_TRUE(QDir(work.path()).mkdir("inner"));
-    ASSERT_TRUE(form->katalog->setDirectory(at("inner")));
+    ASSERT_TRUE(form->localPanel->katalog->setDirectory(at("inner")));
     // The process works in the folder shown.
     EXPECT_EQ(QDir::currentPath(), QDir(at("inner")).canonicalPath());
     const QString drive = QStorageInfo(at("inner")).rootPath();
-    EXPECT_EQ(form->dysk->currentText(), drive);
+    EXPECT_EQ(form->localPanel->dysk->currentText(), drive);
 
     // Another drive and back: the first drive opens where it was left.
-    if (form->dysk->count() < 2)
+    if (form->localPanel->dysk->count() < 2)
         GTEST_SKIP() << "one mounted volume only";
-    const int here = form->dysk->currentIndex();
-    const bool down = here + 1 < form->dysk->count();
-    const QString otherRoot = form->dysk->itemText(down ? here + 1 : here - 1);
+    const int here = form->localPanel->dysk->currentIndex();
+    const bool down = here + 1 < form->localPanel->dysk->count();
+    const QString otherRoot = form->localPanel->dysk->itemText(down ? here + 1 : here - 1);
     form->show();
-    form->dysk->setFocus();
-    QTest::keyClick(form->dysk, down ? Qt::Key_Down : Qt::Key_Up);
-    EXPECT_EQ(form->katalog->directory(), QDir::cleanPath(otherRoot));
-    QTest::keyClick(form->dysk, down ? Qt::Key_Up : Qt::Key_Down);
-    EXPECT_EQ(form->katalog->directory(), at("inner"));
-    EXPECT_EQ(form->dysk->currentText(), drive);
+    form->localPanel->dysk->setFocus();
+    QTest::keyClick(form->localPanel->dysk, down ? Qt::Key_Down : Qt::Key_Up);
+    EXPECT_EQ(form->localPanel->katalog->directory(), QDir::cleanPath(otherRoot));
+    QTest::keyClick(form->localPanel->dysk, down ? Qt::Key_Up : Qt::Key_Down);
+    EXPECT_EQ(form->localPanel->katalog->directory(), at("inner"));
+    EXPECT_EQ(form->localPanel->dysk->currentText(), drive);
 }
 
 } // namespace

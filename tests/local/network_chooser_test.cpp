@@ -2,6 +2,7 @@
 // systems are the tree, and only a folder inside one of them is opened.
 
 #include "local/local_lists.h"
+#include "local/local_panel.h"
 #include "local/network_chooser.h"
 #include "local/network_mounts.h"
 #include "tests/support/ui/main_window_fixture.h"
@@ -82,7 +83,7 @@ struct NetworkChooser : MainWindowFixture {
 
 TEST_F(NetworkChooser, MountedSharesAreTheTreeAndOnlyTheyAreOpened) {
     create(0);
-    const QString before = form->katalog->directory();
+    const QString before = form->localPanel->katalog->directory();
     const QString shareCaption = "//fileserver/reports  (" + cifs + ")";
     services.modalSteps["frm_siec"] = [&](QDialog& d) {
         auto& w = static_cast<Tfrm_siec&>(d);
@@ -116,7 +117,7 @@ TEST_F(NetworkChooser, MountedSharesAreTheTreeAndOnlyTheyAreOpened) {
         QTest::mouseClick(w.OK, Qt::LeftButton);
         return w.result();
     };
-    QTest::mouseClick(form->siec, Qt::LeftButton);
+    QTest::mouseClick(form->localPanel->siec, Qt::LeftButton);
 
     const QStringList messages = services.messages();
     ASSERT_EQ(messages.size(), 3);
@@ -126,8 +127,8 @@ TEST_F(NetworkChooser, MountedSharesAreTheTreeAndOnlyTheyAreOpened) {
                                               "Np. \\\\Nazwa komputera\\Katalog\\");
     EXPECT_EQ(messages[1], refused);
     EXPECT_EQ(messages[2], refused);
-    EXPECT_NE(before, form->katalog->directory());
-    EXPECT_EQ(form->katalog->directory(), QDir(cifs + "/reports").canonicalPath());
+    EXPECT_NE(before, form->localPanel->katalog->directory());
+    EXPECT_EQ(form->localPanel->katalog->directory(), QDir(cifs + "/reports").canonicalPath());
 }
 
 TEST_F(NetworkChooser, GvfsSharesCountAndAVanishedShareIsReported) {
@@ -138,9 +139,9 @@ TEST_F(NetworkChooser, GvfsSharesCountAndAVanishedShareIsReported) {
         QTest::mouseClick(w.OK, Qt::LeftButton);
         return w.result();
     };
-    QTest::mouseClick(form->siec, Qt::LeftButton);
+    QTest::mouseClick(form->localPanel->siec, Qt::LeftButton);
     EXPECT_TRUE(services.messages().isEmpty());
-    EXPECT_EQ(form->katalog->directory(),
+    EXPECT_EQ(form->localPanel->katalog->directory(),
               QDir(gvfs + "/smb-share:server=nas,share=public").canonicalPath());
 
     // A device inside gvfs is not a network folder; a share that went away
@@ -157,7 +158,7 @@ TEST_F(NetworkChooser, GvfsSharesCountAndAVanishedShareIsReported) {
         QTest::keyClick(&w, Qt::Key_Escape);
         return w.result();
     };
-    QTest::mouseClick(form->siec, Qt::LeftButton);
+    QTest::mouseClick(form->localPanel->siec, Qt::LeftButton);
     ASSERT_EQ(services.messages().size(), 2);
     EXPECT_TRUE(services.messages()[0].startsWith(QString::fromUtf8("Błędnie wybrany")));
     EXPECT_EQ(services.messages()[1], "Cannot open the network resource: " + nfs);

@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "app/server_panel.h"
 #include "app/top_panel.h"
+#include "local/local_panel.h"
 #include "platform/text_file.h"
 #include "servers/server_directory_state.h"
 #include "servers/server_list_look.h"
@@ -63,8 +64,10 @@ struct ServerLists : MainWindowFixture {
         ASSERT_EQ(form->serverPanel->ftp_lista->selectedItems().value(0), found.first());
     }
     QToolButton* button(int code) const {
-        QToolButton* buttons[] = {form->f2, form->M2,  form->s2,  form->p2, form->mu2,
-                                  form->U2, form->Pr2, form->In2, form->W2};
+        QToolButton* buttons[] = {
+            form->localPanel->f2,  form->localPanel->M2,  form->localPanel->s2,
+            form->localPanel->p2,  form->localPanel->mu2, form->localPanel->U2,
+            form->localPanel->Pr2, form->localPanel->In2, form->localPanel->W2};
         return buttons[code];
     }
     QAction* item(int code) const {
@@ -145,7 +148,7 @@ TEST_F(ServerLists, AllServersViewKeepsFileOrderAndOffersNoPerCategoryDeletes) {
     writeCategory(7, {"Inna"});
     home.writeLines("u.dat", {"tekst bez gwiazdki", "Ulub*1*anonymous*h.u*^*21*5*"});
     create(3);
-    QTest::mouseClick(form->W2, Qt::LeftButton);
+    QTest::mouseClick(form->localPanel->W2, Qt::LeftButton);
     EXPECT_EQ(captions(), (QStringList{"Zeta", "Alfa", "Prog", "Ulub", "Inna"}));
     EXPECT_EQ(form->serverDirectory->ListBox2.size(),
               6); // the line without "*" keeps its place, unlisted
@@ -291,7 +294,7 @@ TEST_F(ServerLists, EmptyingACategoryAndEverything) {
     EXPECT_FALSE(home.readBytes("m.dat").isEmpty());
 
     form->settings.language = 0;
-    QTest::mouseClick(form->W2, Qt::LeftButton);
+    QTest::mouseClick(form->localPanel->W2, Qt::LeftButton);
     services.dialogAnswers.push_back(platform::DlgResult::Yes);
     form->usun_all2->trigger();
     EXPECT_EQ(services.callsOf("messageBox").last().args.mid(0, 2),
@@ -326,7 +329,7 @@ TEST_F(ServerLists, StartCategories) {
     EXPECT_TRUE(captions().isEmpty());
     EXPECT_EQ(form->StatusBar1->panelText(2), "Kategoria: INNE");
     EXPECT_TRUE(form->wszystkie_s->isChecked());
-    EXPECT_FALSE(form->In2->isChecked());
+    EXPECT_FALSE(form->localPanel->In2->isChecked());
 
     writeCategory(7, {"Inna"});
     create(8);
@@ -543,7 +546,7 @@ TEST_F(ServerLists, CategoryToolbarShowsItsPicturesAndTheListItsGrid) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return form->height() == 548; }, 2000));
     for (int code = 0; code <= 8; ++code)
         ASSERT_TRUE(QTest::qWaitFor([&] { return button(code)->isVisible(); }, 2000));
-    EXPECT_TRUE(form->kont->isVisible());
+    EXPECT_TRUE(form->localPanel->kont->isVisible());
     // Grid lines along the bottom and the right edge of every cell.
     const QImage shown = form->serverPanel->ftp_lista->viewport()->grab().toImage();
     const QRgb grid =

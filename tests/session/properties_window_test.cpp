@@ -4,6 +4,7 @@
 #include "app/server_panel.h"
 #include "app/top_panel.h"
 #include "local/local_lists.h"
+#include "local/local_panel.h"
 #include "log/info_window.h"
 #include "log/properties_windows.h"
 #include "platform/printing.h"
@@ -86,8 +87,8 @@ TEST_P(Properties, LocalFileShowsFolderSizeTypeAndTimeOfChange) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(QByteArray(2048, 'r'));
     file.close();
-    ASSERT_TRUE(form->katalog->setDirectory(local.path()));
-    form->pliki->refresh();
+    ASSERT_TRUE(form->localPanel->katalog->setDirectory(local.path()));
+    form->localPanel->pliki->refresh();
 
     services.clear();
     form->wlasciwosci2->trigger();
@@ -105,7 +106,7 @@ TEST_P(Properties, LocalFileShowsFolderSizeTypeAndTimeOfChange) {
         QTest::mouseClick(w.Button1, Qt::LeftButton);
         return w.result();
     };
-    form->pliki->item(form->Znajdz("report.com"))->setSelected(true);
+    form->localPanel->pliki->item(form->Znajdz("report.com"))->setSelected(true);
     form->wlasciwosci2->trigger();
     if (language == 1)
         EXPECT_EQ(shown,

@@ -6,6 +6,7 @@
 #include "app/top_panel.h"
 #include "local/case_dialog.h"
 #include "local/local_lists.h"
+#include "local/local_panel.h"
 #include "session/command_window.h"
 #include "tests/session/remote_ops_fixture.h"
 #include "transfers/progress_window.h"
@@ -294,7 +295,7 @@ TEST_F(RemoteOps, OpenAndRunFetchAWholePrivateCopyFirst) {
     ASSERT_TRUE(QFile::setPermissions(onServer("tool.sh"),
                                       QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     start();
-    const QString localFolder = form->katalog->directory();
+    const QString localFolder = form->localPanel->katalog->directory();
 
     clickRow("readme.txt");
     form->otworz_plik_ftp->trigger();

@@ -3,6 +3,7 @@
 
 #include "app/server_panel.h"
 #include "app/top_panel.h"
+#include "local/local_panel.h"
 #include "log/log_panel.h"
 #include "tests/session/session_fixture.h"
 
@@ -348,18 +349,19 @@ TEST_F(SessionWindow, RowClicksSetTagsAndCommandStates) {
 
     // The panel toggle widens the lists and gives them back.
     form->kontClick();
-    EXPECT_EQ(form->kont->text(), ">>>");
-    EXPECT_EQ(form->Panel6->width(), 15);
+    EXPECT_EQ(form->localPanel->kont->text(), ">>>");
+    EXPECT_EQ(form->localPanel->Panel6->width(), 15);
     EXPECT_EQ(form->serverPanel->l3->columnWidth(0), 620);
     EXPECT_EQ(form->serverPanel->ftp_lista->columnWidth(0), 495);
     EXPECT_EQ(form->serverPanel->ftp_lista->columnWidth(2), 120);
     form->kontClick();
-    EXPECT_EQ(form->kont->text(), "<<<");
+    EXPECT_EQ(form->localPanel->kont->text(), "<<<");
     EXPECT_EQ(form->serverPanel->l3->columnWidth(0), 350);
     EXPECT_EQ(form->serverPanel->l3->columnWidth(1), 90);
     EXPECT_EQ(form->serverPanel->ftp_lista->columnWidth(0), 265);
     form->kontMouseMove();
-    EXPECT_EQ(form->kont->toolTip(), QString::fromUtf8("Schowaj - pokaż pliki/katalogi"));
+    EXPECT_EQ(form->localPanel->kont->toolTip(),
+              QString::fromUtf8("Schowaj - pokaż pliki/katalogi"));
 
     // The FTP toolbar button opens the copy of the remote list's menu.
     form->topPanel->SpeedButton4->click();

@@ -6,6 +6,7 @@
 #include "app/top_panel.h"
 #include "local/folder_chooser.h"
 #include "local/local_lists.h"
+#include "local/local_panel.h"
 #include "platform/colors.h"
 #include "servers/server_directory_state.h"
 #include "tests/app/settings/window_fixture.h"
@@ -123,7 +124,7 @@ TEST_F(SettingsDialog, ApplyWritesElevenLinesAppliesAtOnceAndOffersTheRestart) {
               platform::colorFromValue(255));
     EXPECT_EQ(form->StatusBar1->panelText(3),
               QStringLiteral("Wybrany serwer z kategorii: ULUBIONE"));
-    EXPECT_EQ(form->katalog->directory(), docs);
+    EXPECT_EQ(form->localPanel->katalog->directory(), docs);
     ASSERT_FALSE(services.messages().isEmpty());
     EXPECT_TRUE(services.messages().last().startsWith(QStringLiteral("ATENTION:")));
     EXPECT_TRUE(services.callsOf(QStringLiteral("startProgram")).isEmpty());

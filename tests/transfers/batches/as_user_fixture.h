@@ -20,7 +20,7 @@ struct BatchAsUser : TransferWindow {
             form->FTP->ReadTimeOut = timeOutMs;
             form->FTP->AbortReplyTimeOut = timeOutMs;
         }
-        form->katalog->setDirectory(QString::fromStdString(local.path()));
+        form->localPanel->katalog->setDirectory(QString::fromStdString(local.path()));
         showWindow();
         userinput::clickRow(form->serverPanel->ftp_lista,
                             userinput::rowOf(form->serverPanel->ftp_lista, "Alfa"));

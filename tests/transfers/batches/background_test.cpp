@@ -122,7 +122,7 @@ TEST_F(Background, ChecksAndMessagesInBothLanguages) {
     // Nothing selected, in English; a folder as the current row starts nothing.
     placeProgram();
     form->settings.language = 0;
-    form->pliki->clearSelection();
+    form->localPanel->pliki->clearSelection();
     form->wyslij_n_sesjaClick();
     EXPECT_EQ(shown(), QStringList({"No select any more files"}));
     EXPECT_EQ(captions(), QStringList({"KORVANTE - Not data"}));

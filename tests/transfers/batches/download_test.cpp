@@ -3,6 +3,7 @@
 
 #include "app/server_panel.h"
 #include "app/top_panel.h"
+#include "local/local_panel.h"
 #include "log/log_pane.h"
 #include "log/log_panel.h"
 #include "session/replay_window.h"
@@ -56,7 +57,7 @@ TEST_P(Download, SelectedFilesLandByteEqualAndOverwrite) {
     EXPECT_FALSE(home.exists("error.dat"));
     EXPECT_FALSE(form->Form13->isVisible());
     EXPECT_TRUE(form->serverPanel->l3->selectedRows().empty());
-    EXPECT_EQ(form->pliki->findItems(kPolish, Qt::MatchExactly).size(), 1);
+    EXPECT_EQ(form->localPanel->pliki->findItems(kPolish, Qt::MatchExactly).size(), 1);
     EXPECT_EQ(form->Form13->licznik->text(), QString::fromUtf8("Ściąganie plików zakończono"));
     EXPECT_EQ(form->Form13->licznik2->text(), QString::fromUtf8("Całość..."));
     EXPECT_EQ(form->spr2, "0");
@@ -177,10 +178,10 @@ TEST_F(TransferWindow, NothingSelectedOrOffline) {
     // A drop from l3 on the local list downloads a file row, not a folder row.
     QFile::remove(localFile("a.txt"));
     form->serverPanel->l3->setCurrentRow(row("only folder"));
-    form->dropOnPanel(form->pliki, form->serverPanel->l3);
+    form->dropOnPanel(form->localPanel->pliki, form->serverPanel->l3);
     EXPECT_FALSE(QFile::exists(localFile("a.txt")));
     form->serverPanel->l3->setCurrentRow(row("a.txt"));
-    form->dropOnPanel(form->pliki, form->serverPanel->l3);
+    form->dropOnPanel(form->localPanel->pliki, form->serverPanel->l3);
     EXPECT_EQ(read(localFile("a.txt")), "a");
     EXPECT_FALSE(form->acceptsDrop(form->serverPanel->ftp_lista, form->serverPanel->l3));
 }

@@ -4,6 +4,7 @@
 
 #include "app/server_panel.h"
 #include "app/top_panel.h"
+#include "local/local_panel.h"
 #include "log/log_pane.h"
 #include "log/log_panel.h"
 #include "tests/transfers/batches/transfer_fixture.h"
@@ -62,18 +63,19 @@ struct FolderUpload : TransferWindow {
     }
 
     void highlightTop() {
-        form->katalog->setDirectory(QString::fromStdString(local.path()));
-        for (int i = 0; i < form->katalog->count(); ++i)
-            if (form->katalog->folderAt(i) == localFile(kTop))
-                form->katalog->setCurrentRow(i);
-        ASSERT_EQ(form->katalog->folderAt(form->katalog->currentRow()), localFile(kTop));
+        form->localPanel->katalog->setDirectory(QString::fromStdString(local.path()));
+        for (int i = 0; i < form->localPanel->katalog->count(); ++i)
+            if (form->localPanel->katalog->folderAt(i) == localFile(kTop))
+                form->localPanel->katalog->setCurrentRow(i);
+        ASSERT_EQ(form->localPanel->katalog->folderAt(form->localPanel->katalog->currentRow()),
+                  localFile(kTop));
     }
 };
 
 TEST_F(FolderUpload, TheWholeTreeArrivesByteEqualAndNoLinkIsFollowed) {
     buildTree();
     connect(1);
-    form->pliki->setAttributes(TLocalFileList::kAllAttributes);
+    form->localPanel->pliki->setAttributes(TLocalFileList::kAllAttributes);
     QStringList batchLines;
     auto original = form->FTP->OnWork;
     form->FTP->OnWork = [&, original](TIdComponent* sender, TWorkMode mode, int64_t bytes) {
@@ -84,8 +86,8 @@ TEST_F(FolderUpload, TheWholeTreeArrivesByteEqualAndNoLinkIsFollowed) {
     highlightTop();
     // As a user sends it: the folder tree dragged onto the remote list.
     form->dragAllowed = true;
-    ASSERT_TRUE(form->acceptsDrop(form->serverPanel->l3, form->katalog));
-    form->dropOnPanel(form->serverPanel->l3, form->katalog);
+    ASSERT_TRUE(form->acceptsDrop(form->serverPanel->l3, form->localPanel->katalog));
+    form->dropOnPanel(form->serverPanel->l3, form->localPanel->katalog);
 
     const QStringList expected = treeOf(localFile(kTop));
     ASSERT_EQ(expected.size(), 7) << expected.join('\n').toStdString();
@@ -116,11 +118,11 @@ TEST_F(FolderUpload, TheWholeTreeArrivesByteEqualAndNoLinkIsFollowed) {
     // Dragged back onto the local panel, into another local folder: the same tree.
     form->ChageDir("/");
     ftptest::TempDir back;
-    form->katalog->setDirectory(QString::fromStdString(back.path()));
+    form->localPanel->katalog->setDirectory(QString::fromStdString(back.path()));
     selectRemote({kTop});
     form->serverPanel->l3->setCurrentRow(row(kTop));
-    ASSERT_TRUE(form->acceptsDrop(form->pliki, form->serverPanel->l3));
-    form->dropOnPanel(form->pliki, form->serverPanel->l3);
+    ASSERT_TRUE(form->acceptsDrop(form->localPanel->pliki, form->serverPanel->l3));
+    form->dropOnPanel(form->localPanel->pliki, form->serverPanel->l3);
     EXPECT_EQ(treeOf(QString::fromStdString(back.path()) + '/' + kTop), expected);
 }
 

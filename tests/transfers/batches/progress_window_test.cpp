@@ -25,7 +25,7 @@ struct ProgressAsUser : TransferWindow {
             "S_list.dat",
             {QStringLiteral("Alfa*0*korvante*127.0.0.1*secret*%1*7*").arg(server->port())});
         createWindow();
-        form->katalog->setDirectory(QString::fromStdString(local.path()));
+        form->localPanel->katalog->setDirectory(QString::fromStdString(local.path()));
         showWindow();
         userinput::clickRow(form->serverPanel->ftp_lista,
                             rowOf(form->serverPanel->ftp_lista, "Alfa"));
@@ -43,13 +43,14 @@ struct ProgressAsUser : TransferWindow {
         QTest::keyClick(form.get(), Qt::Key_F7);
     }
     void upload(const QStringList& names) {
-        form->pliki->refresh();
-        form->pliki->clearSelection();
+        form->localPanel->pliki->refresh();
+        form->localPanel->pliki->clearSelection();
         for (const QString& name : names) {
-            const auto found = form->pliki->findItems(name, Qt::MatchExactly);
+            const auto found = form->localPanel->pliki->findItems(name, Qt::MatchExactly);
             ASSERT_EQ(found.size(), 1) << name.toStdString();
-            QTest::mouseClick(form->pliki->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                              form->pliki->visualItemRect(found.first()).center());
+            QTest::mouseClick(form->localPanel->pliki->viewport(), Qt::LeftButton,
+                              Qt::ControlModifier,
+                              form->localPanel->pliki->visualItemRect(found.first()).center());
         }
         QTest::keyClick(form.get(), Qt::Key_F6);
     }

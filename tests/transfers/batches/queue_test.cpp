@@ -4,6 +4,7 @@
 
 #include "app/server_panel.h"
 #include "app/top_panel.h"
+#include "local/local_panel.h"
 #include "log/log_pane.h"
 #include "log/log_panel.h"
 #include "tests/transfers/batches/transfer_fixture.h"
@@ -234,7 +235,7 @@ TEST_F(Queue, AFolderDroppedOnTheLocalPanelJoinsTheQueueAndArrivesWithItsTree) {
             editorLines = lines(form->Form21->ListBox1);
     };
     form->serverPanel->l3->setCurrentRow(row(QString::fromUtf8("drzewo ż")));
-    form->dropOnPanel(form->pliki, form->serverPanel->l3);
+    form->dropOnPanel(form->localPanel->pliki, form->serverPanel->l3);
 
     EXPECT_EQ(editorLines, QStringList({"/other/first.txt", QString::fromUtf8("//drzewo ż/")}));
     EXPECT_EQ(read(localFile("first.txt")), "first");

@@ -6,6 +6,7 @@
 #include "app/top_panel.h"
 #include "ftp/id_ftp.h"
 #include "local/local_lists.h"
+#include "local/local_panel.h"
 #include "tests/support/ftp/py_ftp_server.h"
 #include "tests/support/ui/main_window_fixture.h"
 #include "transfers/progress_window.h"
@@ -56,7 +57,7 @@ struct TransferWindow : MainWindowFixture {
         home.writeLines("konf.dat", {"0", QString::number(passive), "0", "1", "1", "16777215", "0",
                                      "1", "7", QString::number(reconnect), home.path()});
         createWindow();
-        form->katalog->setDirectory(QString::fromStdString(local.path()));
+        form->localPanel->katalog->setDirectory(QString::fromStdString(local.path()));
         form->topPanel->FTpServer->setText("127.0.0.1");
         form->topPanel->UserID->setText("korvante");
         form->topPanel->Password2->setText("secret");
@@ -81,10 +82,10 @@ struct TransferWindow : MainWindowFixture {
         }
     }
     void selectLocal(const QStringList& names) {
-        form->pliki->refresh();
-        form->pliki->clearSelection();
+        form->localPanel->pliki->refresh();
+        form->localPanel->pliki->clearSelection();
         for (const QString& name : names) {
-            const auto found = form->pliki->findItems(name, Qt::MatchExactly);
+            const auto found = form->localPanel->pliki->findItems(name, Qt::MatchExactly);
             ASSERT_EQ(found.size(), 1) << name.toStdString();
             found.first()->setSelected(true);
         }

@@ -3,6 +3,7 @@
 
 #include "app/server_panel.h"
 #include "app/top_panel.h"
+#include "local/local_panel.h"
 #include "log/log_pane.h"
 #include "log/log_panel.h"
 #include "tests/transfers/batches/transfer_fixture.h"
@@ -37,7 +38,7 @@ TEST_P(Upload, SelectedFilesLandByteEqualOnTheServer) {
     EXPECT_FALSE(form->Form13->isVisible());
     EXPECT_EQ(form->Form13->licznik2->text(),
               QString::fromUtf8("Wysyłanie: (3) z (3) plików na serwer FTP"));
-    EXPECT_TRUE(form->pliki->selectedItems().isEmpty());
+    EXPECT_TRUE(form->localPanel->pliki->selectedItems().isEmpty());
     EXPECT_GE(row(kPolish), 0); // the remote listing was refreshed
     EXPECT_TRUE(form->serverPanel->sciagnij_ftp->isEnabled());
     EXPECT_TRUE(services.messages().isEmpty()) << services.messages().join('\n').toStdString();
@@ -49,8 +50,8 @@ TEST_F(TransferWindow, NothingSelectedAndARefusedFile) {
     write(localFile("a.txt"), "a");
     write(localFile("b.txt"), "b");
     connect(1);
-    form->pliki->refresh();
-    form->pliki->clearSelection();
+    form->localPanel->pliki->refresh();
+    form->localPanel->pliki->clearSelection();
     press(Qt::Key_F6);
     EXPECT_EQ(
         services.messages(),
@@ -59,12 +60,12 @@ TEST_F(TransferWindow, NothingSelectedAndARefusedFile) {
     // A drop of local files on the remote list sends them only while the flag is set.
     selectLocal({"a.txt"});
     form->dragAllowed = false;
-    form->dropOnPanel(form->serverPanel->l3, form->pliki);
+    form->dropOnPanel(form->serverPanel->l3, form->localPanel->pliki);
     EXPECT_FALSE(QFile::exists(remoteFile("a.txt")));
-    EXPECT_FALSE(form->acceptsDrop(form->serverPanel->l3, form->katalog));
+    EXPECT_FALSE(form->acceptsDrop(form->serverPanel->l3, form->localPanel->katalog));
     form->dragAllowed = true;
-    EXPECT_TRUE(form->acceptsDrop(form->serverPanel->l3, form->katalog));
-    form->dropOnPanel(form->serverPanel->l3, form->pliki);
+    EXPECT_TRUE(form->acceptsDrop(form->serverPanel->l3, form->localPanel->katalog));
+    form->dropOnPanel(form->serverPanel->l3, form->localPanel->pliki);
     EXPECT_EQ(read(remoteFile("a.txt")), "a");
     // A file that vanished before its turn ends the batch with the error box.
     write(localFile("c.txt"), "c");
@@ -111,13 +112,13 @@ TEST_F(TransferWindow, FolderUploadCreatesTheFolderAndSendsItsFiles) {
     connect(1);
 
     auto highlight = [&] {
-        form->katalog->setDirectory(QString::fromStdString(local.path()));
+        form->localPanel->katalog->setDirectory(QString::fromStdString(local.path()));
         int folderRow = -1;
-        for (int i = 0; i < form->katalog->count(); ++i)
-            if (form->katalog->folderAt(i) == localFile(name))
+        for (int i = 0; i < form->localPanel->katalog->count(); ++i)
+            if (form->localPanel->katalog->folderAt(i) == localFile(name))
                 folderRow = i;
         ASSERT_GE(folderRow, 0);
-        form->katalog->setCurrentRow(folderRow);
+        form->localPanel->katalog->setCurrentRow(folderRow);
     };
     highlight();
     form->kat_wyslij->trigger();
@@ -127,7 +128,7 @@ TEST_F(TransferWindow, FolderUploadCreatesTheFolderAndSendsItsFiles) {
     // Everything below goes too, an empty folder as well.
     EXPECT_TRUE(QFileInfo(remoteFile(name + "/deeper")).isDir());
     EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/" + name);
-    EXPECT_EQ(form->katalog->directory(), localFile(name));
+    EXPECT_EQ(form->localPanel->katalog->directory(), localFile(name));
     EXPECT_GE(row("one.txt"), 0);
     EXPECT_TRUE(services.messages().isEmpty()) << services.messages().join('\n').toStdString();
 

@@ -1,30 +1,29 @@
-// Builds the main window's local panel and its controls.
+#include "local/local_panel.h"
 
-#include "app/main_window.h"
+#include "app/panel_status_bar.h"
 #include "app/region_controls.h"
-
 #include "local/drive_folders.h"
 #include "local/local_lists.h"
 
-#include <QApplication>
-#include <QFont>
-#include <QGridLayout>
+#include <QComboBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
+#include <QLabel>
+#include <QSplitter>
+#include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 using region::named;
-using region::reportList;
 using region::toolButton;
 
-void TForm1::buildLocalPanel() {
-    Panel2 = named(new QWidget(this), "Panel2");
+TLocalPanel::TLocalPanel(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("Panel2"));
     // The stored width rules, not the contents' natural size.
-    Panel2->setMinimumWidth(50);
-    auto* row = new QHBoxLayout(Panel2);
+    setMinimumWidth(50);
+    auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
-    Splitter2 = named(new QSplitter(Qt::Horizontal, Panel2), "Splitter2");
+    Splitter2 = named(new QSplitter(Qt::Horizontal, this), "Splitter2");
     row->addWidget(Splitter2);
 
     Panel6 = named(new QWidget(Splitter2), "Panel6");
