@@ -127,6 +127,9 @@ TForm1::~TForm1() {
     for (QObject* child : helpers)
         if (!child->isWidgetType() && !qobject_cast<QLayout*>(child))
             delete child;
+    // The same for the regions' own reports of what their widgets saw.
+    if (localPanel)
+        disconnect(localPanel, nullptr, this, nullptr);
     if (Form1 == this)
         Form1 = nullptr;
 }

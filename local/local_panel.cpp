@@ -6,6 +6,7 @@
 #include "local/local_lists.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSplitter>
@@ -111,6 +112,7 @@ TLocalPanel::TLocalPanel(QWidget* parent) : QWidget(parent) {
     }
     kont = toolButton(ToolBar2, "kont", QStringLiteral("<<<"));
     ToolBar2->addWidget(kont);
+    kont->installEventFilter(this);
     filesAndCategories->addWidget(ToolBar2);
     right->addLayout(filesAndCategories, 1);
     status_lokal = named(new TPanelStatusBar(Panel4), "status_lokal");
@@ -119,4 +121,10 @@ TLocalPanel::TLocalPanel(QWidget* parent) : QWidget(parent) {
     right->addWidget(status_lokal);
     Splitter2->setStretchFactor(0, 1);
     Splitter2->setStretchFactor(1, 1);
+}
+
+bool TLocalPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == kont && (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove))
+        emit kontHovered();
+    return QWidget::eventFilter(watched, event);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The local panel Panel2: the drive and folder column on the left, the file
-// list with its command strip and the category toolbar on the right.
+// list with its command strip and the category toolbar on the right. It
+// reports the pointer over kont, which has no signal of its own for that.
 
 #include <QWidget>
 
@@ -14,6 +15,7 @@ class TLocalFolderList;
 class TPanelStatusBar;
 
 class TLocalPanel : public QWidget {
+    Q_OBJECT
 public:
     explicit TLocalPanel(QWidget* parent);
 
@@ -48,4 +50,10 @@ public:
     QToolButton* W2 = nullptr;
     QToolButton* kont = nullptr;
     TPanelStatusBar* status_lokal = nullptr;
+
+signals:
+    void kontHovered(); // kontMouseMove
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 };

@@ -2,19 +2,18 @@
 // delete and rename a folder.
 
 #include "app/main_window.h"
+#include "local/deletion_progress.h"
 #include "local/folder_removal.h"
 #include "local/local_lists.h"
 #include "local/local_panel.h"
 #include "local/local_panel_texts.h"
 #include "platform/msg.h"
 #include "platform/services.h"
-#include "transfers/progress_window.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProgressBar>
 
 namespace texts = local_panel_texts;
 
@@ -74,29 +73,19 @@ void TForm1::Usuplik1Click() {
                                         platform::DlgType::Information, platform::DlgButtons::Ok);
         return;
     }
-    // The progress window shows the deletion unless a transfer uses it; it is
-    // shown and hidden plainly, without a transfer batch's closing bookkeeping.
-    TForm13* progress = (Form13 && !transferRunning && !Form13->isOpen()) ? Form13 : nullptr;
-    if (progress) {
-        progress->resetLabels();
-        progress->licznik->setText(lang::pick(texts::kDeletingFiles, flag));
-        progress->Progressbar1->setMaximum(int(names.size()));
-        progress->show();
-    }
+    const bool shown = local::beginDeletionProgress(*this, lang::pick(texts::kDeletingFiles, flag),
+                                                    int(names.size()));
     for (int row = 0; row < localPanel->pliki->count(); ++row) {
         if (!localPanel->pliki->item(row)->isSelected())
             continue;
         // Permanent deletion; a refused file simply stays in the list.
         QFile::remove(localPanel->pliki->filePath(row));
-        if (progress)
-            progress->Progressbar1->setValue(qMin(row, progress->Progressbar1->maximum()));
+        if (shown)
+            local::deletionProgressStep(*this, row);
     }
     localPanel->pliki->refresh();
-    if (progress) {
-        progress->licznik->setText(lang::pick(texts::kFilesDeleted, flag));
-        progress->Progressbar1->setValue(0);
-        progress->hide();
-    }
+    if (shown)
+        local::endDeletionProgress(*this, lang::pick(texts::kFilesDeleted, flag));
     Statusy();
 }
 

@@ -13,31 +13,9 @@
 #include "session/listing_line.h"
 #include "session/quick_connect_dialog.h"
 
-#include <QEvent>
 #include <QHeaderView>
 
 namespace {
-
-// Events of kont that have no signal of their own. The watched widget is
-// remembered here, so that events sent while the window is being destroyed
-// never reach into it.
-class SessionEvents : public QObject {
-public:
-    explicit SessionEvents(TForm1* form)
-        : QObject(form), form_(form), kont_(form->localPanel->kont) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        const QEvent::Type type = event->type();
-        if (watched == kont_ && (type == QEvent::Enter || type == QEvent::MouseMove))
-            form_->kontMouseMove();
-        return false;
-    }
-
-private:
-    TForm1* form_;
-    const QObject* kont_;
-};
 
 LogSessionInfo sessionInfoOf(const TForm1& form) {
     LogSessionInfo info;
@@ -114,8 +92,7 @@ void TForm1::wireSession() {
     connect(serverPanel->l3->selectionModel(), &QItemSelectionModel::selectionChanged, l3Changed,
             changed);
 
-    auto* events = new SessionEvents(this);
-    localPanel->kont->installEventFilter(events);
+    connect(localPanel, &TLocalPanel::kontHovered, this, &TForm1::kontMouseMove);
 
     // The session log.
     connect(powiekszenie1, &QAction::triggered, this, &TForm1::powiekszenie1Click);

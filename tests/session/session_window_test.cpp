@@ -8,6 +8,7 @@
 #include "tests/session/session_fixture.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QHeaderView>
 #include <QTest>
@@ -359,7 +360,10 @@ TEST_F(SessionWindow, RowClicksSetTagsAndCommandStates) {
     EXPECT_EQ(form->serverPanel->l3->columnWidth(0), 350);
     EXPECT_EQ(form->serverPanel->l3->columnWidth(1), 90);
     EXPECT_EQ(form->serverPanel->ftp_lista->columnWidth(0), 265);
-    form->kontMouseMove();
+    // The pointer entering the toggle gives it its hint.
+    form->localPanel->kont->setToolTip(QString());
+    QEvent enter(QEvent::Enter);
+    QCoreApplication::sendEvent(form->localPanel->kont, &enter);
     EXPECT_EQ(form->localPanel->kont->toolTip(),
               QString::fromUtf8("Schowaj - pokaż pliki/katalogi"));
 
