@@ -107,6 +107,8 @@ TEST_F(LocalPanel, DelAsksAndDeletesOnlyTheSelectedFilesOnYes) {
     EXPECT_TRUE(QFile::exists(at("c.txt")));
     EXPECT_EQ(shownFiles(), QStringList({"c.txt"}));
     EXPECT_EQ(form->localPanel->status_lokal->panelText(0), QString::fromUtf8("Plików: 1"));
+    // The progress window showed the deletion and is put away again.
+    EXPECT_EQ(form->Form13->licznik->text(), QString::fromUtf8("Pliki usunięto..."));
     EXPECT_FALSE(form->Form13->isVisible());
 
     // Nothing selected: said so, nothing deleted.
