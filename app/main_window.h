@@ -52,6 +52,7 @@ class TForm16;
 class TForm20;
 class TForm21;
 class BackgroundJobs;
+class TransferState;
 class TForm8;
 class TForm4;
 class TForm6;
@@ -91,7 +92,6 @@ public:
     bool trasa = false;   // protocol log hook on
     QString edit_port = QStringLiteral("21");
     QString kopia_ftp, kopia_ures, kopia_dir, kopia_haslo;
-    QString spr2 = QStringLiteral("0");
     // Secure connections: the mode quick connect chose for the connection it opens
     // (a TIdSecurityMode; unset, the saved server's mode applies), and the
     // certificates the user trusted once in this run.
@@ -108,7 +108,6 @@ public:
     // Hidden lists: plain data. ListBox1 holds the raw remote listing; each
     // row of l3 also carries its own line, so sorting never separates them.
     remotelist::RawListing ListBox1;
-    QStringList lista_bufor, lista_bufor2, lista_bufor3;
 
     // Tags telling which list was clicked last.
     int l3Tag = 0;
@@ -312,16 +311,18 @@ public:
     // the panels. Once.
     void wireTransfers();
     TForm13* Form13 = nullptr;
-    int64_t currentFileSize = 0;  // SIZE of the file being downloaded; -1 refused
-    int selectedCount = 0;        // entries of the running batch
-    bool transferRunning = false; // a batch runs: no second one on the connection
+    // The transfers' own state (transfers/transfer_state.h), created first by
+    // wireTransfers; a child of the window.
+    TransferState* transfers = nullptr;
+    // A batch runs, for the subsystems that only need to know that.
+    bool transferBusy() const;
     bool queueModeOn() const;
     // Downloading.
     void s_plikClick();
     bool zaznaczone_sciagnij();
     void Blad_sciagania(); // writes error.dat
-    // Downloads lista_bufor2[0] from the folder lista_bufor[0] (the start-up
-    // replay fills both and shows "Status: Połączono..." through replayStatus).
+    // Downloads the queue's first file (the start-up replay queues it and
+    // shows "Status: Połączono..." through replayStatus).
     void S_bufor2();
     // Uploading.
     void w_plikClick();
@@ -332,7 +333,7 @@ public:
     // `target` takes a drag from `source`, and what a drop there does.
     bool acceptsDrop(QWidget* target, QWidget* source) const;
     void dropOnPanel(QWidget* target, QWidget* source);
-    // Carries out the after-transfer choice spr2 and resets it.
+    // Carries out the after-transfer choice transfers->spr2 and resets it.
     void afterTransferChoice(bool signalBeforeDisconnect = false);
     // The progress window again after the main window comes back from the tray.
     void repaintProgressWindow();
@@ -349,6 +350,7 @@ public:
     void addToQueue(int row); // a row of l3
     void closeQueueEditor();  // a new connection closes the editor window
     void endQueueMode();      // empties the editor's lists and switches queue mode off
+    void clearQueueLists();   // forgets the queued files, the editor left as it is
 
     // ---- background sessions (transfers/background*.cpp) -------------------
     // Connects the two "separate session" commands; once.

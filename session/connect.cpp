@@ -208,9 +208,7 @@ void TForm1::roz2Click() {
         closed = false;
     }
     if (closed) {
-        lista_bufor.clear();
-        lista_bufor2.clear();
-        lista_bufor3.clear();
+        clearQueueLists();
         StatusBar1->setPanelText(4, QStringLiteral("N-BUF"));
         wlacz_bufor->setChecked(false);
         endQueueMode();

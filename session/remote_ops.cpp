@@ -22,7 +22,7 @@ namespace text = remoteops_text;
 
 bool TForm1::remoteCommandAllowed() {
     // One conversation at a time: a command while another waits starts nothing.
-    if (sessionCallDepth > 0 || transferRunning)
+    if (sessionCallDepth > 0 || transferBusy())
         return false;
     if (connected())
         return true;
@@ -62,7 +62,7 @@ void TForm1::n_katalogClick() {
 }
 
 void TForm1::n_serwerClick() {
-    if (sessionCallDepth > 0 || transferRunning)
+    if (sessionCallDepth > 0 || transferBusy())
         return;
     const int flag = languageFlag();
     const int row = serverPanel->l3->currentRow();

@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "transfers/progress_window.h"
+#include "transfers/transfer_state.h"
 
 namespace local {
 
@@ -9,7 +10,7 @@ namespace local {
 // bookkeeping.
 bool beginDeletionProgress(TForm1& form, const QString& caption, int total) {
     TForm13* progress = form.Form13;
-    if (!progress || form.transferRunning || progress->isOpen())
+    if (!progress || form.transfers->transferRunning || progress->isOpen())
         return false;
     progress->resetLabels();
     progress->licznik->setText(caption);

@@ -18,6 +18,7 @@
 #include "transfers/remote_tree.h"
 #include "transfers/transfer_batch.h"
 #include "transfers/transfer_logic.h"
+#include "transfers/transfer_state.h"
 #include "transfers/transfer_texts.h"
 
 #include <QCoreApplication>
@@ -150,8 +151,8 @@ bool TForm1::queueModeOn() const {
 }
 
 bool TForm1::zaznaczone_sciagnij() {
-    selectedCount = int(selectedFiles(*this).size());
-    return selectedCount > 0;
+    transfers->selectedCount = int(selectedFiles(*this).size());
+    return transfers->selectedCount > 0;
 }
 
 void TForm1::Blad_sciagania() {
@@ -172,13 +173,13 @@ void TForm1::Blad_sciagania() {
 
 void TForm1::s_plikClick() {
     // One conversation at a time: F7 or a drop while anything waits starts nothing.
-    if (transferRunning || sessionCallDepth > 0)
+    if (transfers->transferRunning || sessionCallDepth > 0)
         return;
     const int flag = languageFlag();
     // The queue is downloaded whatever the remote list shows selected now: its
     // files were chosen in other folders.
     if (queueModeOn() && connected()) {
-        spr2 = QStringLiteral("0");
+        transfers->spr2 = QStringLiteral("0");
         S_bufor();
         QCoreApplication::processEvents();
         return;
@@ -188,7 +189,7 @@ void TForm1::s_plikClick() {
                               DlgType::Information, DlgButtons::Ok);
         return;
     }
-    spr2 = QStringLiteral("0");
+    transfers->spr2 = QStringLiteral("0");
     const QString folder = localPanel->katalog->directory();
     topPanel->Password2->setText(kopia_haslo);
     if (!connected()) {
@@ -199,16 +200,16 @@ void TForm1::s_plikClick() {
     if (settings.autoReconnect)
         Blad_sciagania();
 
-    transferRunning = true;
+    transfers->transferRunning = true;
     transfers::setBatchControlsEnabled(*this, false, true);
     const std::vector<RemoteFile> selected = selectedFiles(*this);
-    selectedCount = int(selected.size());
+    transfers->selectedCount = int(selected.size());
     if (selected.empty()) {
         services().messageDlg(lang::pick(transfertext::kNothingSelected, flag),
                               DlgType::Information, DlgButtons::Ok);
         transfers::setBatchControlsEnabled(*this, true, true);
-        transferRunning = false;
-        spr2 = QStringLiteral("0");
+        transfers->transferRunning = false;
+        transfers->spr2 = QStringLiteral("0");
         return;
     }
 
@@ -222,7 +223,7 @@ void TForm1::s_plikClick() {
         const std::string here = remotePathBytes(topPanel->CurrentDirEdit->text());
         const transfers::RemoteTree tree = batchFiles(*this, selected, here, folder);
         const std::vector<transfers::TreeFile>& files = tree.files;
-        selectedCount = int(files.size());
+        transfers->selectedCount = int(files.size());
         // As a folder upload does: a selected folder shows the bytes of everything below it.
         const bool wholeTree = std::any_of(selected.begin(), selected.end(),
                                            [](const RemoteFile& f) { return f.folder; });
@@ -233,16 +234,16 @@ void TForm1::s_plikClick() {
         transfers::fetchTreeFiles(*this, tree, here, keeper, [&](int position) {
             if (position > 1)
                 doneBytes += files[size_t(position) - 2].size;
-            if (selectedCount > 1 || wholeTree)
+            if (transfers->selectedCount > 1 || wholeTree)
                 window.licznik2->setText(
-                    transfers::downloadBatchLine(position, selectedCount, flag) +
+                    transfers::downloadBatchLine(position, transfers->selectedCount, flag) +
                     (wholeTree ? transfers::treeBytesLine(doneBytes, tree.totalBytes, flag)
                                : QString()));
         });
     }
     window.abortRequested = false;
     transfers::setBatchControlsEnabled(*this, true, true);
-    transferRunning = false;
+    transfers->transferRunning = false;
     QCoreApplication::processEvents();
     localPanel->pliki->refresh();
     serverPanel->l3->clearSelection();
@@ -255,16 +256,16 @@ void TForm1::s_plikClick() {
 }
 
 void TForm1::S_bufor2() {
-    if (transferRunning || sessionCallDepth > 0)
+    if (transfers->transferRunning || sessionCallDepth > 0)
         return;
-    spr2 = QStringLiteral("0");
+    transfers->spr2 = QStringLiteral("0");
     const QString folder = localPanel->katalog->directory();
-    if (!connected() || lista_bufor.isEmpty() || lista_bufor2.isEmpty())
+    if (!connected() || transfers->lista_bufor.isEmpty() || transfers->lista_bufor2.isEmpty())
         return;
     const int flag = languageFlag();
-    const QString remoteFolder = lista_bufor.first();
-    const QString name = lista_bufor2.first();
-    transferRunning = true;
+    const QString remoteFolder = transfers->lista_bufor.first();
+    const QString name = transfers->lista_bufor2.first();
+    transfers->transferRunning = true;
     transfers::setBatchControlsEnabled(*this, false, true);
     TForm13& window = *Form13;
     window.abortRequested = false;
@@ -273,7 +274,7 @@ void TForm1::S_bufor2() {
     window.openWindow();
     transfers::prepareOptions(*this, transfertext::kSignalReplay);
     window.licznik2->setText(lang::pick(transfertext::kReplayBatch, flag));
-    selectedCount = 1;
+    transfers->selectedCount = 1;
     {
         session::SessionCall call(*this);
         ChageDir(remoteFolder);
@@ -290,7 +291,7 @@ void TForm1::S_bufor2() {
     }
     window.abortRequested = false;
     transfers::setBatchControlsEnabled(*this, true, true);
-    transferRunning = false;
+    transfers->transferRunning = false;
     localPanel->pliki->refresh();
     Statusy();
     session::normalCursor();

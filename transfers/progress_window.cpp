@@ -6,6 +6,7 @@
 #include "ftp/id_ftp.h"
 #include "platform/paths.h"
 #include "platform/services.h"
+#include "transfers/transfer_state.h"
 #include "transfers/transfer_texts.h"
 
 #include <QCloseEvent>
@@ -134,7 +135,7 @@ void TForm13::Timer1Timer() {
 
 void TForm13::optionChanged(QCheckBox* box, const char* choice, bool signalAllowed) {
     if (box->isChecked()) {
-        form_->spr2 = QString::fromLatin1(choice);
+        form_->transfers->spr2 = QString::fromLatin1(choice);
         for (QCheckBox* other : {roz, wyl, cl_win})
             if (other != box)
                 other->setChecked(false);
@@ -146,7 +147,7 @@ void TForm13::optionChanged(QCheckBox* box, const char* choice, bool signalAllow
         }
     }
     if (!roz->isChecked() && !wyl->isChecked() && !cl_win->isChecked()) {
-        form_->spr2 = QStringLiteral("0");
+        form_->transfers->spr2 = QStringLiteral("0");
         syg->setChecked(false);
         syg->setEnabled(false);
     }
@@ -172,7 +173,7 @@ void TForm13::FTPWorkBegin(bool, int64_t expected) {
     continuedFrom_ = form_->FTP ? form_->FTP->LastTransfer().RestartedAt : 0;
     // Downloads report no expected count: the size SIZE gave stands in; a size
     // nobody told leaves the gauge without a scale (it shows activity instead).
-    scale_ = transfers::GaugeScale(expected > 0 ? expected : form_->currentFileSize);
+    scale_ = transfers::GaugeScale(expected > 0 ? expected : form_->transfers->currentFileSize);
     Progressbar1->setRange(0, scale_.maximum());
     Progressbar1->setValue(scale_.known() ? scale_.position(continuedFrom_) : 0);
 }
@@ -180,7 +181,7 @@ void TForm13::FTPWorkBegin(bool, int64_t expected) {
 void TForm13::FTPWork(bool sending, int64_t bytes) {
     bytes_ = bytes;
     sending_ = sending;
-    if (form_->selectedCount > 0 && !form_->queueModeOn())
+    if (form_->transfers->selectedCount > 0 && !form_->queueModeOn())
         kilobyteCounter_ = transfers::kilobytes(bytes);
     // The engine pumps events itself; the labels need not follow every chunk.
     if (repainted_.isValid() && repainted_.elapsed() < kRepaintIntervalMs)
@@ -221,7 +222,7 @@ void TForm13::FTPWorkEnd() {
     if (scale_.known())
         Progressbar1->setValue(scale_.position(bytes_));
     showCounter();
-    form_->currentFileSize = 0;
+    form_->transfers->currentFileSize = 0;
     kilobyteCounter_ = 0;
     form_->StatusBar1->setPanelText(0, lang::pick(transfertext::kWorkDone, languageFlag()));
 }

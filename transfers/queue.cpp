@@ -17,6 +17,7 @@
 #include "transfers/queue_texts.h"
 #include "transfers/remote_tree.h"
 #include "transfers/transfer_batch.h"
+#include "transfers/transfer_state.h"
 #include "transfers/transfer_texts.h"
 
 #include <QCoreApplication>
@@ -43,9 +44,9 @@ void queueFile(TForm1& form, const RemoteRow& row) {
     const QString folder = queue::folderLine(form.topPanel->CurrentDirEdit->text());
     const int64_t size = transfers::remoteFileSize(form, row.remote);
     const QString sizeText = queue::sizeText(size);
-    form.lista_bufor << folder;
-    form.lista_bufor2 << row.name;
-    form.lista_bufor3 << sizeText;
+    form.transfers->lista_bufor << folder;
+    form.transfers->lista_bufor2 << row.name;
+    form.transfers->lista_bufor3 << sizeText;
     form.Form21->appendEntry(folder + row.name, sizeText, queue::sizeKilobytes(size));
 }
 
@@ -55,7 +56,7 @@ bool isFolderEntry(const QString& name) {
 }
 
 bool conversationRunning(const TForm1& form) {
-    return form.transferRunning || form.sessionCallDepth > 0;
+    return form.transfers->transferRunning || form.sessionCallDepth > 0;
 }
 
 void setQueueItemsEnabled(TForm1& form, bool queueOn) {
@@ -133,9 +134,9 @@ void queueFolder(TForm1& form, int row) {
     const QString name = rows.caption(row) + QLatin1Char('/');
     // Its size is known only once the tree is read, when its turn comes.
     const QString sizeText = queue::sizeText(-1);
-    form.lista_bufor << folder;
-    form.lista_bufor2 << name;
-    form.lista_bufor3 << sizeText;
+    form.transfers->lista_bufor << folder;
+    form.transfers->lista_bufor2 << name;
+    form.transfers->lista_bufor3 << sizeText;
     form.Form21->appendEntry(folder + name, sizeText, 0);
 }
 
@@ -148,10 +149,14 @@ void TForm1::wlacz_buforClick() {
 }
 
 void TForm1::usun_buforClick() {
-    lista_bufor.clear();
-    lista_bufor2.clear();
-    lista_bufor3.clear();
+    clearQueueLists();
     Form21->clearEntries();
+}
+
+void TForm1::clearQueueLists() {
+    transfers->lista_bufor.clear();
+    transfers->lista_bufor2.clear();
+    transfers->lista_bufor3.clear();
 }
 
 void TForm1::edycja_buforClick() {
@@ -196,12 +201,12 @@ void TForm1::bufor_zaznacz_allClick() {
 void TForm1::S_bufor() {
     if (conversationRunning(*this))
         return;
-    spr2 = QStringLiteral("0");
+    transfers->spr2 = QStringLiteral("0");
     const QString localFolder = localPanel->katalog->directory();
     if (!connected())
         return;
     const int flag = languageFlag();
-    if (lista_bufor.isEmpty()) {
+    if (transfers->lista_bufor.isEmpty()) {
         services().messageDlg(lang::pick(queuetext::kEmptyQueue, flag), DlgType::Information,
                               DlgButtons::Ok);
         return;
@@ -209,11 +214,12 @@ void TForm1::S_bufor() {
     // The batch works on the queue as it is now: a failed file or a click that
     // empties the queue cannot pull lines from under it.
     std::vector<QueuedFile> files;
-    for (qsizetype i = 0; i < lista_bufor.size() && i < lista_bufor2.size(); ++i)
-        files.push_back({queue::folderOf(lista_bufor[i]), lista_bufor2[i]});
+    for (qsizetype i = 0; i < transfers->lista_bufor.size() && i < transfers->lista_bufor2.size();
+         ++i)
+        files.push_back({queue::folderOf(transfers->lista_bufor[i]), transfers->lista_bufor2[i]});
     const int count = int(files.size());
 
-    transferRunning = true;
+    transfers->transferRunning = true;
     transfers::setBatchControlsEnabled(*this, false, true);
     Form21->setRemoveCommandsEnabled(false);
     TForm13& window = *Form13;
@@ -221,7 +227,7 @@ void TForm1::S_bufor() {
     window.komunikat->setText(lang::pick(queuetext::kHeading, flag));
     window.openWindow();
     transfers::prepareOptions(*this, transfertext::kSignalReplay);
-    selectedCount = count;
+    transfers->selectedCount = count;
     {
         session::SessionCall call(*this);
         // A file that cost the connection fails alone; the next logs in again and
@@ -261,7 +267,7 @@ void TForm1::S_bufor() {
     window.abortRequested = false;
     transfers::setBatchControlsEnabled(*this, true, true);
     Form21->setRemoveCommandsEnabled(true);
-    transferRunning = false;
+    transfers->transferRunning = false;
     QCoreApplication::processEvents();
     localPanel->pliki->refresh();
     Statusy();
@@ -273,7 +279,7 @@ void TForm1::S_bufor() {
     window.closeWindow();
     afterTransferChoice(true);
     Form21->closeEditor();
-    spr2 = QStringLiteral("0");
+    transfers->spr2 = QStringLiteral("0");
 }
 
 void TForm1::wireQueue() {

@@ -5,6 +5,7 @@
 #include "log/log_panel.h"
 #include "transfers/queue_logic.h"
 #include "transfers/queue_texts.h"
+#include "transfers/transfer_state.h"
 
 #include <QBoxLayout>
 #include <QContextMenuEvent>
@@ -131,9 +132,10 @@ void TForm21::FormActivate() {
     const int flag = languageFlag();
     ListBox1->clear();
     ListBox2->clear();
-    for (qsizetype i = 0; i < form_->lista_bufor.size() && i < form_->lista_bufor2.size(); ++i)
-        ListBox1->addItem(form_->lista_bufor[i] + form_->lista_bufor2[i]);
-    ListBox2->addItems(form_->lista_bufor3);
+    for (qsizetype i = 0;
+         i < form_->transfers->lista_bufor.size() && i < form_->transfers->lista_bufor2.size(); ++i)
+        ListBox1->addItem(form_->transfers->lista_bufor[i] + form_->transfers->lista_bufor2[i]);
+    ListBox2->addItems(form_->transfers->lista_bufor3);
     setWindowTitle(lang::pick(queuetext::kCaption, flag));
     usun_jeden->setText(lang::pick(queuetext::kRemoveSelected, flag));
     usun_wszystkie->setText(lang::pick(queuetext::kRemoveAll, flag));
@@ -202,7 +204,8 @@ void TForm21::usun_jedenClick() {
         return;
     const int row = ListBox1->row(chosen.first());
     const QString sizeText = row < ListBox2->count() ? ListBox2->item(row)->text() : QString();
-    for (QStringList* queued : {&form_->lista_bufor, &form_->lista_bufor2, &form_->lista_bufor3})
+    for (QStringList* queued : {&form_->transfers->lista_bufor, &form_->transfers->lista_bufor2,
+                                &form_->transfers->lista_bufor3})
         if (row < queued->size())
             queued->removeAt(row);
     delete ListBox1->takeItem(row);

@@ -13,6 +13,7 @@
 #include "session/session_cursor.h"
 #include "transfers/progress_window.h"
 #include "transfers/transfer_batch.h"
+#include "transfers/transfer_state.h"
 
 #include <QCoreApplication>
 
@@ -58,18 +59,18 @@ void setDeleteOptionsEnabled(TForm13& progress, bool enabled) {
 } // namespace
 
 void TForm1::usun_katClick() {
-    if (sessionCallDepth > 0 || transferRunning)
+    if (sessionCallDepth > 0 || transfers->transferRunning)
         return;
     if (services().messageBox(QString::fromUtf8(text::kDeleteQuestion),
                               QString::fromUtf8(text::kDeleteCaption), DlgButtons::YesNo,
                               platform::BoxKind::Warning) != DlgResult::Yes)
         return;
-    spr2 = QStringLiteral("0");
+    transfers->spr2 = QStringLiteral("0");
     if (!remoteCommandAllowed())
         return;
     const int flag = languageFlag();
     const std::vector<Entry> entries = selectedEntries(*this);
-    selectedCount = int(entries.size());
+    transfers->selectedCount = int(entries.size());
     if (entries.empty()) {
         services().messageDlg(lang::pick(text::kNothingToDelete, flag), DlgType::Information,
                               DlgButtons::Ok);
@@ -79,7 +80,7 @@ void TForm1::usun_katClick() {
     TForm13& progress = *Form13;
     progress.resetLabels();
     progress.komunikat->setText(lang::pick(text::kDeletingHeading, flag));
-    progress.Progressbar1->setRange(0, selectedCount);
+    progress.Progressbar1->setRange(0, transfers->selectedCount);
     progress.Progressbar1->setValue(0);
     setDeleteOptionsEnabled(progress, false);
     progress.show();

@@ -14,6 +14,7 @@
 #include "transfers/progress_window.h"
 #include "transfers/transfer_batch.h"
 #include "transfers/transfer_logic.h"
+#include "transfers/transfer_state.h"
 #include "transfers/transfer_texts.h"
 
 #include <QCoreApplication>
@@ -70,22 +71,22 @@ std::optional<Fetched> fetchCurrentFile(TForm1& form) {
     progress.komunikat->setText(lang::pick(transfertext::kDownloadHeading, flag));
     progress.show();
     transfers::setBatchControlsEnabled(form, false, true);
-    form.transferRunning = true;
+    form.transfers->transferRunning = true;
     bool arrived = false;
     {
         session::SessionCall call(form);
         try {
             form.FTP->SelectTransferType(ftBinary);
-            form.currentFileSize = form.FTP->FileSize(remote);
+            form.transfers->currentFileSize = form.FTP->FileSize(remote);
             progress.licznik->setText(
-                transfers::downloadFileLine(name, form.currentFileSize, false, flag));
+                transfers::downloadFileLine(name, form.transfers->currentFileSize, false, flag));
             arrived = transfers::downloadFile(form, remote, platform::joinPath(folder, name),
-                                              form.currentFileSize);
+                                              form.transfers->currentFileSize);
         } catch (const std::exception&) {
             arrived = false;
         }
     }
-    form.transferRunning = false;
+    form.transfers->transferRunning = false;
     transfers::setBatchControlsEnabled(form, true, true);
     progress.abortRequested = false;
     progress.setGaugeToZero();

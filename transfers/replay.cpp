@@ -15,6 +15,7 @@
 #include "session/replay_window.h"
 #include "transfers/progress_window.h"
 #include "transfers/replay_record.h"
+#include "transfers/transfer_state.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -68,8 +69,8 @@ void TForm1::Laczenie_blad() {
     topPanel->UserID->setText(record->user);
     topPanel->Password2->setText(record->password);
     topPanel->CurrentDirEdit->setText(record->remoteFolder);
-    lista_bufor << record->remoteFolder;
-    lista_bufor2 << record->fileName;
+    transfers->lista_bufor << record->remoteFolder;
+    transfers->lista_bufor2 << record->fileName;
     QCoreApplication::processEvents();
     Form20->Label9->setText(record->fileName);
     Form20->Label9->repaint();
@@ -82,9 +83,7 @@ void TForm1::Laczenie_blad() {
     logPanel->memo1->addLine(lang::pick(replaytext::kLogFile, flag) + record->fileName.toUpper());
     const bool online = connected();
     S_bufor2();
-    lista_bufor.clear();
-    lista_bufor2.clear();
-    lista_bufor3.clear();
+    clearQueueLists();
     replayRunning = false;
     // A failed connect has told the user already; a download that failed is
     // told once here, and its record waits for the next start.

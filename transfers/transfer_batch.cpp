@@ -12,6 +12,7 @@
 #include "transfers/part_file.h"
 #include "transfers/progress_window.h"
 #include "transfers/transfer_logic.h"
+#include "transfers/transfer_state.h"
 #include "transfers/transfer_texts.h"
 
 #include <QDir>
@@ -67,11 +68,12 @@ bool fetchFile(TForm1& form, const std::string& remoteName, const QString& local
     } catch (const std::exception&) {
         return false;
     }
-    form.currentFileSize = remoteFileSize(form, remoteName);
-    form.Form13->licznik->setText(downloadFileLine(
-        localName, form.currentFileSize, platform::isRoot(localFolder), languageFlag(), replay));
+    form.transfers->currentFileSize = remoteFileSize(form, remoteName);
+    form.Form13->licznik->setText(downloadFileLine(localName, form.transfers->currentFileSize,
+                                                   platform::isRoot(localFolder), languageFlag(),
+                                                   replay));
     return downloadFile(form, remoteName, platform::joinPath(localFolder, localName),
-                        form.currentFileSize, remoteFolder);
+                        form.transfers->currentFileSize, remoteFolder);
 }
 
 bool downloadFile(TForm1& form, const std::string& remoteName, const QString& localPath,

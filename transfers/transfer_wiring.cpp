@@ -12,6 +12,7 @@
 #include "session/remote_list.h"
 #include "transfers/progress_window.h"
 #include "transfers/transfer_batch.h"
+#include "transfers/transfer_state.h"
 
 #include <QApplication>
 #include <QDrag>
@@ -129,7 +130,8 @@ void TForm1::dropOnPanel(QWidget* target, QWidget* source) {
         // A link is not followed, and ".." is the way up, not a folder to fetch.
         if (folder && (line.isLink || line.name == "." || line.name == ".."))
             return;
-        if (folder && queueModeOn() && !transferRunning && sessionCallDepth == 0 && connected())
+        if (folder && queueModeOn() && !transfers->transferRunning && sessionCallDepth == 0 &&
+            connected())
             transfers::queueFolder(*this, row);
         s_plikClick();
         return;
@@ -143,8 +145,8 @@ void TForm1::dropOnPanel(QWidget* target, QWidget* source) {
 }
 
 void TForm1::afterTransferChoice(bool signalBeforeDisconnect) {
-    const QString choice = spr2;
-    spr2 = QStringLiteral("0");
+    const QString choice = transfers->spr2;
+    transfers->spr2 = QStringLiteral("0");
     if (choice != QLatin1String("1") && choice != QLatin1String("2") &&
         choice != QLatin1String("3"))
         return;
@@ -158,9 +160,14 @@ void TForm1::afterTransferChoice(bool signalBeforeDisconnect) {
     }
 }
 
+bool TForm1::transferBusy() const {
+    return transfers->transferRunning;
+}
+
 void TForm1::wireTransfers() {
     if (Form13)
         return;
+    transfers = new TransferState(this);
     Form13 = new TForm13(this);
 
     FTP->OnWorkBegin = [this](TIdComponent*, TWorkMode mode, int64_t expected) {

@@ -16,6 +16,7 @@
 #include "transfers/remote_tree.h"
 #include "transfers/transfer_batch.h"
 #include "transfers/transfer_logic.h"
+#include "transfers/transfer_state.h"
 #include "transfers/transfer_texts.h"
 #include "transfers/upload_resume.h"
 
@@ -122,22 +123,22 @@ void refuseFile(TForm1& form, const QString& name, Sent outcome) {
 } // namespace
 
 bool TForm1::zaznaczone_pliki() {
-    selectedCount = int(localPanel->pliki->selectedFileNames().size());
-    return selectedCount > 0;
+    transfers->selectedCount = int(localPanel->pliki->selectedFileNames().size());
+    return transfers->selectedCount > 0;
 }
 
 void TForm1::w_plikClick() {
-    if (transferRunning || sessionCallDepth > 0)
+    if (transfers->transferRunning || sessionCallDepth > 0)
         return;
     const int flag = languageFlag();
     if (!connected()) {
-        spr2 = QStringLiteral("0");
+        transfers->spr2 = QStringLiteral("0");
         return;
     }
     if (!zaznaczone_pliki()) {
         services().messageDlg(lang::pick(transfertext::kNothingToSend, flag), DlgType::Information,
                               DlgButtons::Ok);
-        spr2 = QStringLiteral("0");
+        transfers->spr2 = QStringLiteral("0");
         return;
     }
     // Names in list order, read once: the list may be refreshed while we wait.
@@ -152,7 +153,7 @@ void TForm1::w_plikClick() {
     window.komunikat->setText(lang::pick(transfertext::kUploadHeading, flag));
     transfers::prepareOptions(*this, transfertext::kSignal);
     window.openWindow(TForm13::Direction::Upload);
-    transferRunning = true;
+    transfers->transferRunning = true;
     transfers::setBatchControlsEnabled(*this, false, false);
     session::normalCursor();
     QCoreApplication::processEvents();
@@ -166,8 +167,9 @@ void TForm1::w_plikClick() {
             ++position;
             const QString fileLine = lang::pick(transfertext::kUploadFile, flag) + name;
             window.licznik->setText(fileLine);
-            window.licznik2->setText(transfers::uploadBatchLine(position, selectedCount, flag));
-            currentFileSize = QFileInfo(platform::joinPath(folder, name)).size();
+            window.licznik2->setText(
+                transfers::uploadBatchLine(position, transfers->selectedCount, flag));
+            transfers->currentFileSize = QFileInfo(platform::joinPath(folder, name)).size();
             const Sent outcome = sendOne(*this, keeper, folder, name);
             if (outcome != Sent::Whole) {
                 allSent = false;
@@ -180,7 +182,7 @@ void TForm1::w_plikClick() {
     }
     window.abortRequested = false;
     transfers::setBatchControlsEnabled(*this, true, false);
-    transferRunning = false;
+    transfers->transferRunning = false;
     if (!allSent) {
         // What the server holds now, broken file removed or not, is what the list shows.
         if (connected())
@@ -197,7 +199,7 @@ void TForm1::w_plikClick() {
 }
 
 void TForm1::Button2Click() {
-    if (transferRunning || sessionCallDepth > 0 || !connected())
+    if (transfers->transferRunning || sessionCallDepth > 0 || !connected())
         return;
     const int flag = languageFlag();
     const QString localFolder = localPanel->katalog->folderAt(localPanel->katalog->currentRow());
@@ -205,7 +207,7 @@ void TForm1::Button2Click() {
     if (localFolder.isEmpty() || folderName.isEmpty())
         return;
     session::hourglass();
-    transferRunning = true;
+    transfers->transferRunning = true;
     const std::string parent = remotePathBytes(topPanel->CurrentDirEdit->text());
     const std::string topName = remotePathBytes(folderName);
     const std::string top = transfers::remoteChild(parent, topName);
@@ -215,7 +217,7 @@ void TForm1::Button2Click() {
         entered = makeOrEnter(*this, top);
     }
     if (!entered) {
-        transferRunning = false;
+        transfers->transferRunning = false;
         services().messageDlg(lang::pick(transfertext::kFolderRefused, flag), DlgType::Error,
                               DlgButtons::Ok);
         session::normalCursor();
@@ -231,7 +233,7 @@ void TForm1::Button2Click() {
         transfers::logFailure(*this, transfertext::kNotFollowed, path);
     for (const QString& path : tree.unreadable)
         transfers::logFailure(*this, transfertext::kFolderNotRead, path);
-    selectedCount = int(tree.files.size());
+    transfers->selectedCount = int(tree.files.size());
 
     TForm13& window = *Form13;
     window.abortRequested = false;
@@ -269,9 +271,9 @@ void TForm1::Button2Click() {
                 const transfers::LocalTreeFile& file = tree.files[next];
                 window.licznik->setText(lang::pick(transfertext::kUploadFile, flag) + file.name);
                 window.licznik2->setText(
-                    transfers::uploadBatchLine(int(next) + 1, selectedCount, flag) +
+                    transfers::uploadBatchLine(int(next) + 1, transfers->selectedCount, flag) +
                     transfers::treeBytesLine(doneBytes, tree.totalBytes, flag));
-                currentFileSize = file.size;
+                transfers->currentFileSize = file.size;
                 const bool wasOpen = connected();
                 const bool ready = keeper.ready();
                 if (!wasOpen)
@@ -306,7 +308,7 @@ void TForm1::Button2Click() {
         }
     }
     window.abortRequested = false;
-    transferRunning = false;
+    transfers->transferRunning = false;
     if (!allSent) {
         if (connected())
             refreshRemoteListing(*this);

@@ -14,6 +14,7 @@
 #include "local/local_panel.h"
 #include "tests/support/ui/recording_services.h"
 #include "tests/support/ui/temp_home.h"
+#include "transfers/transfer_state.h"
 
 #include <QApplication>
 #include <QDir>
@@ -113,7 +114,7 @@ int main(int argc, char** argv) {
         form->bufor_zaznacz_allClick();
     }
     const double queueing = double(clock.nsecsElapsed()) / 1e9;
-    const int queued = int(form->lista_bufor.size());
+    const int queued = int(form->transfers->lista_bufor.size());
     clock.restart();
     form->S_bufor();
     const double download = double(clock.nsecsElapsed()) / 1e9;

@@ -13,6 +13,7 @@
 #include "tests/support/ftp/py_ftp_server.h"
 #include "tests/support/ui/recording_services.h"
 #include "tests/support/ui/temp_home.h"
+#include "transfers/transfer_state.h"
 
 #include <QDir>
 #include <QFile>
@@ -107,7 +108,7 @@ TEST_F(MainWindow, ControlsExistWithTheirCaptionsInBothLanguages) {
     EXPECT_FALSE(form->topPanel->stop->isEnabled());
     EXPECT_FALSE(form->topPanel->Tray->isVisibleTo(form.get()));
     EXPECT_EQ(form->edit_port, QStringLiteral("21"));
-    EXPECT_EQ(form->spr2, QStringLiteral("0"));
+    EXPECT_EQ(form->transfers->spr2, QStringLiteral("0"));
     EXPECT_EQ(form->StatusBar1->panelCount(), 5);
     EXPECT_EQ(form->StatusBar1->panelText(0), QStringLiteral("Status..."));
     EXPECT_TRUE(form->StatusBar1->panelText(1).startsWith(QStringLiteral("Data: [")));

@@ -10,6 +10,7 @@
 #include "tests/desktop/desktop_fixture.h"
 #include "tests/support/ftp/py_ftp_server.h"
 #include "transfers/progress_window.h"
+#include "transfers/transfer_state.h"
 
 #include <QDir>
 #include <QFile>
@@ -183,7 +184,7 @@ TEST_P(ShutdownAfterBatch, TheRequestFollowsThePlatformKind) {
     download("data.bin");
     EXPECT_EQ(read(localFile("data.bin")), pattern(200 * 1024));
     EXPECT_FALSE(form->connected());
-    EXPECT_EQ(form->spr2, "0");
+    EXPECT_EQ(form->transfers->spr2, "0");
     const QList<RecordedCall> requests = services.callsOf("shutdown");
     ASSERT_EQ(requests.size(), 1);
     // kind, force, delay, message

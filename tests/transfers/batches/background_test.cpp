@@ -5,6 +5,7 @@
 #include "app/server_panel.h"
 #include "tests/transfers/batches/transfer_fixture.h"
 #include "transfers/background_jobs.h"
+#include "transfers/transfer_state.h"
 
 #include <QProcess>
 #include <QTest>
@@ -76,7 +77,7 @@ TEST_F(Background, JobFilesAreWrittenByteForByteAndNeverOverwriteAnUnreadOne) {
     EXPECT_TRUE(shown().isEmpty()) << shown().join('\n').toStdString();
     // The window's own selection and batch state were not touched.
     EXPECT_EQ(int(form->serverPanel->l3->selectedRows().size()), 2);
-    EXPECT_EQ(form->selectedCount, 0);
+    EXPECT_EQ(form->transfers->selectedCount, 0);
 }
 
 TEST_F(Background, ChecksAndMessagesInBothLanguages) {

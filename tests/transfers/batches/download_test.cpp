@@ -8,6 +8,7 @@
 #include "log/log_panel.h"
 #include "session/replay_window.h"
 #include "tests/transfers/batches/transfer_fixture.h"
+#include "transfers/transfer_state.h"
 
 #include <QFileInfo>
 #include <QTest>
@@ -60,7 +61,7 @@ TEST_P(Download, SelectedFilesLandByteEqualAndOverwrite) {
     EXPECT_EQ(form->localPanel->pliki->findItems(kPolish, Qt::MatchExactly).size(), 1);
     EXPECT_EQ(form->Form13->licznik->text(), QString::fromUtf8("Ściąganie plików zakończono"));
     EXPECT_EQ(form->Form13->licznik2->text(), QString::fromUtf8("Całość..."));
-    EXPECT_EQ(form->spr2, "0");
+    EXPECT_EQ(form->transfers->spr2, "0");
     EXPECT_TRUE(form->serverPanel->sciagnij_ftp->isEnabled());
     EXPECT_TRUE(form->connected());
     EXPECT_TRUE(services.messages().isEmpty()) << services.messages().join('\n').toStdString();
@@ -93,7 +94,7 @@ TEST_F(TransferWindow, AbortFromTheWindowFailsTheFileAndKeepsTheSession) {
     // The record stays for the next start after a user abort.
     EXPECT_TRUE(home.exists("error.dat"));
     EXPECT_FALSE(form->Form13->isVisible());
-    EXPECT_FALSE(form->transferRunning);
+    EXPECT_FALSE(form->transfers->transferRunning);
 
     // The session goes on: the next download works.
     ASSERT_TRUE(form->connected());
@@ -131,7 +132,7 @@ TEST_F(TransferWindow, StoppedFileKeepsTheEarlierCopyWhateverTheSizeSaid) {
     atFirstProgress([&] { form->topPanel->stop->click(); });
     selectRemote({"unsized.bin"});
     press(Qt::Key_F7);
-    EXPECT_EQ(form->currentFileSize, 0); // reset by the end of the transfer
+    EXPECT_EQ(form->transfers->currentFileSize, 0); // reset by the end of the transfer
     EXPECT_EQ(read(localFile("unsized.bin")), "earlier unsized");
     EXPECT_TRUE(form->logPanel->memo1->lines().contains(
         QString::fromUtf8("Nie ściągnięto pliku: unsized.bin")));
@@ -191,19 +192,19 @@ TEST_F(TransferWindow, OptionBoxesFollowTheirRules) {
     TForm13& w = *form->Form13;
     w.openWindow();
     w.roz->setChecked(true);
-    EXPECT_EQ(form->spr2, "1");
+    EXPECT_EQ(form->transfers->spr2, "1");
     EXPECT_TRUE(w.syg->isEnabled());
     w.syg->setChecked(true);
     w.wyl->setChecked(true);
-    EXPECT_EQ(form->spr2, "2");
+    EXPECT_EQ(form->transfers->spr2, "2");
     EXPECT_FALSE(w.roz->isChecked());
     EXPECT_TRUE(w.syg->isChecked());
     w.cl_win->setChecked(true);
-    EXPECT_EQ(form->spr2, "3");
+    EXPECT_EQ(form->transfers->spr2, "3");
     EXPECT_FALSE(w.syg->isChecked());
     EXPECT_FALSE(w.syg->isEnabled());
     w.cl_win->setChecked(false);
-    EXPECT_EQ(form->spr2, "0");
+    EXPECT_EQ(form->transfers->spr2, "0");
     // The clock.
     for (int i = 0; i < 61; ++i)
         w.Timer1Timer();
@@ -221,8 +222,8 @@ TEST_F(TransferWindow, ReplayDownloadFetchesTheRecordedFile) {
                                   "secret", "/pub", "broken off.bin"});
     QString batchLine;
     atFirstProgress([&] { batchLine = form->Form13->licznik2->text(); });
-    form->lista_bufor = QStringList{"/pub"};
-    form->lista_bufor2 = QStringList{"broken off.bin"};
+    form->transfers->lista_bufor = QStringList{"/pub"};
+    form->transfers->lista_bufor2 = QStringList{"broken off.bin"};
     form->S_bufor2();
     EXPECT_EQ(read(localFile("broken off.bin")), pattern(700000, 4));
     // The reconnect window's status line.
@@ -230,7 +231,7 @@ TEST_F(TransferWindow, ReplayDownloadFetchesTheRecordedFile) {
     EXPECT_EQ(batchLine, QString::fromUtf8("Ściąganie: (1) z (1) przerwanych plików..."));
     EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/pub");
     EXPECT_FALSE(home.exists("error.dat"));
-    EXPECT_TRUE(form->lista_bufor.isEmpty());
+    EXPECT_TRUE(form->transfers->lista_bufor.isEmpty());
     EXPECT_TRUE(form->serverPanel->sciagnij_ftp->isEnabled());
 }
 
@@ -250,7 +251,7 @@ TEST_P(AfterTransfer, ChoiceIsCarriedOutOnceAfterTheBatch) {
     press(Qt::Key_F7);
     EXPECT_EQ(read(localFile("data.bin")), pattern(300000, 1));
     EXPECT_FALSE(form->connected());
-    EXPECT_EQ(form->spr2, "0");
+    EXPECT_EQ(form->transfers->spr2, "0");
     EXPECT_EQ(form->quitting(), choice == 2);
     EXPECT_EQ(services.callsOf("shutdown").size(), choice == 3 ? 1 : 0);
 }

@@ -8,6 +8,7 @@
 #include "log/log_panel.h"
 #include "tests/support/ftp/fake_ftp_server.h"
 #include "tests/transfers/batches/as_user_fixture.h"
+#include "transfers/transfer_state.h"
 
 #include <QTest>
 
@@ -133,7 +134,7 @@ TEST_F(HostileBatch, AServerThatIgnoresAborCostsOneFileAndANewLogin) {
     EXPECT_TRUE(form->topPanel->roz2->isEnabled());
     EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/");
     EXPECT_EQ(form->serverPanel->l3->rowCount(), 3);
-    EXPECT_FALSE(form->transferRunning);
+    EXPECT_FALSE(form->transfers->transferRunning);
     EXPECT_FALSE(form->Form13->isVisible());
     EXPECT_TRUE(services.messages().isEmpty()) << services.messages().join('\n').toStdString();
 }
@@ -173,7 +174,7 @@ TEST_F(HostileBatch, AQueuedFileWhoseServerIgnoresAborCostsOnlyItself) {
                         userinput::indexOf(form->serverPanel->l3, "stall.bin"));
     userinput::clickRow(form->serverPanel->l3,
                         userinput::indexOf(form->serverPanel->l3, "next.bin"));
-    ASSERT_EQ(form->lista_bufor2, QStringList({"stall.bin", "next.bin"}));
+    ASSERT_EQ(form->transfers->lista_bufor2, QStringList({"stall.bin", "next.bin"}));
     QTest::keyClick(form->serverPanel->l3, Qt::Key_F7);
 
     EXPECT_EQ(read(localFile("next.bin")), next);

@@ -9,6 +9,7 @@
 #include "log/log_panel.h"
 #include "tests/transfers/batches/transfer_fixture.h"
 #include "transfers/queue_editor.h"
+#include "transfers/transfer_state.h"
 
 #include <QFileInfo>
 #include <QTest>
@@ -85,14 +86,15 @@ TEST_F(Queue, FilesFromTwoFoldersAreQueuedEditedAndDownloaded) {
     open("b");
     click("three.txt");
 
-    EXPECT_EQ(form->lista_bufor, QStringList({"/a/", "/a/", "/a/", "/b/"}));
-    EXPECT_EQ(form->lista_bufor2, QStringList({"one.bin", "two.txt", "extra.bin", "three.txt"}));
+    EXPECT_EQ(form->transfers->lista_bufor, QStringList({"/a/", "/a/", "/a/", "/b/"}));
+    EXPECT_EQ(form->transfers->lista_bufor2,
+              QStringList({"one.bin", "two.txt", "extra.bin", "three.txt"}));
     // The sizes were asked in binary mode: pyftpdlib refuses SIZE in ASCII.
-    EXPECT_EQ(form->lista_bufor3,
+    EXPECT_EQ(form->transfers->lista_bufor3,
               QStringList({"1023 KB/0 MB", "4 KB/0 MB", "292 KB/0 MB", "2 KB/0 MB"}));
     EXPECT_EQ(lines(editor.ListBox1),
               QStringList({"/a/one.bin", "/a/two.txt", "/a/extra.bin", "/b/three.txt"}));
-    EXPECT_EQ(lines(editor.ListBox2), form->lista_bufor3);
+    EXPECT_EQ(lines(editor.ListBox2), form->transfers->lista_bufor3);
     EXPECT_EQ(editor.StatusBar1->panelText(0), QString::fromUtf8("Zabuforowano plików: 4"));
     EXPECT_EQ(editor.StatusBar2->panelText(0),
               QString::fromUtf8("Rozmiar całkowity: 1321 KB/1 MB"));
@@ -106,7 +108,7 @@ TEST_F(Queue, FilesFromTwoFoldersAreQueuedEditedAndDownloaded) {
     EXPECT_TRUE(editor.usun_jeden->isEnabled());
     EXPECT_TRUE(editor.menu_usun_jeden->isEnabled());
     QTest::mouseClick(editor.usun_jeden, Qt::LeftButton);
-    EXPECT_EQ(form->lista_bufor2, QStringList({"one.bin", "two.txt", "three.txt"}));
+    EXPECT_EQ(form->transfers->lista_bufor2, QStringList({"one.bin", "two.txt", "three.txt"}));
     EXPECT_EQ(lines(editor.ListBox2), QStringList({"1023 KB/0 MB", "4 KB/0 MB", "2 KB/0 MB"}));
     EXPECT_EQ(editor.StatusBar1->panelText(0), QString::fromUtf8("Zabuforowano plików: 3"));
     EXPECT_EQ(editor.StatusBar2->panelText(0),
@@ -125,8 +127,8 @@ TEST_F(Queue, FilesFromTwoFoldersAreQueuedEditedAndDownloaded) {
               QStringList({QString::fromUtf8("Ściąganie: (1) z (3) zabuforowanych plików...")}));
     EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/b");
     EXPECT_GE(row("three.txt"), 0);
-    EXPECT_TRUE(form->lista_bufor.isEmpty());
-    EXPECT_TRUE(form->lista_bufor3.isEmpty());
+    EXPECT_TRUE(form->transfers->lista_bufor.isEmpty());
+    EXPECT_TRUE(form->transfers->lista_bufor3.isEmpty());
     EXPECT_EQ(editor.ListBox1->count(), 0);
     EXPECT_EQ(editor.queueTotal, 0);
     EXPECT_FALSE(editor.isVisible());
@@ -165,7 +167,7 @@ TEST_F(Queue, AFailedFileInTheMiddleLeavesTheRestArriving) {
     // The same file twice is two entries, counted twice.
     click("same.bin");
     click("same.bin");
-    EXPECT_EQ(form->lista_bufor2,
+    EXPECT_EQ(form->transfers->lista_bufor2,
               QStringList({"first.bin", "gone.bin", "last.bin", "same.bin", "same.bin"}));
     EXPECT_EQ(form->Form21->queueTotal, 68 + 0 + 87);
     QFile::remove(remoteFile("x/gone.bin"));
@@ -177,7 +179,7 @@ TEST_F(Queue, AFailedFileInTheMiddleLeavesTheRestArriving) {
     EXPECT_FALSE(QFile::exists(localFile("gone.bin")));
     EXPECT_TRUE(form->logPanel->memo1->lines().contains(
         QString::fromUtf8("Nie ściągnięto pliku: gone.bin")));
-    EXPECT_TRUE(form->lista_bufor.isEmpty());
+    EXPECT_TRUE(form->transfers->lista_bufor.isEmpty());
     EXPECT_TRUE(form->connected());
 }
 
@@ -190,7 +192,7 @@ TEST_F(Queue, AddAllThenDisconnectEmptiesTheQueueAndEndsTheMode) {
     showWindow();
     form->wlacz_bufor->trigger();
     form->bufor_zaznacz_all->trigger();
-    EXPECT_EQ(form->lista_bufor2, QStringList({"p.txt", "q.txt"}));
+    EXPECT_EQ(form->transfers->lista_bufor2, QStringList({"p.txt", "q.txt"}));
     form->edycja_bufor->trigger();
     EXPECT_EQ(form->Form21->StatusBar1->panelText(0), "Buffered files: 2");
     EXPECT_EQ(form->Form21->StatusBar2->panelText(0), "Total size: 0 KB/0 MB");
@@ -198,8 +200,8 @@ TEST_F(Queue, AddAllThenDisconnectEmptiesTheQueueAndEndsTheMode) {
 
     QTest::mouseClick(form->topPanel->roz2, Qt::LeftButton);
     EXPECT_FALSE(form->connected());
-    EXPECT_TRUE(form->lista_bufor.isEmpty());
-    EXPECT_TRUE(form->lista_bufor2.isEmpty());
+    EXPECT_TRUE(form->transfers->lista_bufor.isEmpty());
+    EXPECT_TRUE(form->transfers->lista_bufor2.isEmpty());
     EXPECT_EQ(form->Form21->ListBox1->count(), 0);
     EXPECT_FALSE(form->Form21->isVisible());
     EXPECT_FALSE(form->wlacz_bufor->isChecked());
@@ -226,7 +228,7 @@ TEST_F(Queue, AFolderDroppedOnTheLocalPanelJoinsTheQueueAndArrivesWithItsTree) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return row(QString::fromUtf8("drzewo ż")) >= 0; }, 5000));
     // A click on a folder only picks it (a double click opens it): nothing is queued.
     click(QString::fromUtf8("drzewo ż"));
-    EXPECT_EQ(form->lista_bufor2, QStringList({"first.txt"}));
+    EXPECT_EQ(form->transfers->lista_bufor2, QStringList({"first.txt"}));
     QStringList editorLines;
     form->FTP->OnWorkBegin = [&, original = form->FTP->OnWorkBegin](
                                  TIdComponent* sender, TWorkMode mode, int64_t expected) {
@@ -242,7 +244,7 @@ TEST_F(Queue, AFolderDroppedOnTheLocalPanelJoinsTheQueueAndArrivesWithItsTree) {
     EXPECT_EQ(read(localFile(QString::fromUtf8("drzewo ż/x.txt"))), "x");
     EXPECT_EQ(read(localFile(QString::fromUtf8("drzewo ż/pod/y.bin"))), pattern(150000, 4));
     EXPECT_TRUE(QFileInfo(localFile(QString::fromUtf8("drzewo ż/pod/pusty"))).isDir());
-    EXPECT_TRUE(form->lista_bufor.isEmpty());
+    EXPECT_TRUE(form->transfers->lista_bufor.isEmpty());
     const QStringList log = form->logPanel->memo1->lines();
     EXPECT_FALSE(log.join('\n').contains(QString::fromUtf8("Nie ściągnięto")))
         << log.join('\n').toStdString();

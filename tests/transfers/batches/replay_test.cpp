@@ -8,6 +8,7 @@
 #include "log/log_panel.h"
 #include "session/replay_window.h"
 #include "tests/transfers/batches/transfer_fixture.h"
+#include "transfers/transfer_state.h"
 
 #include <QTest>
 
@@ -72,8 +73,8 @@ TEST_F(Replay, StartUpFetchesTheInterruptedFileAgainAndRemovesTheRecord) {
     EXPECT_EQ(status, QString::fromUtf8("Status: Połączono..."));
     EXPECT_TRUE(form->connected());
     EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/pub");
-    EXPECT_TRUE(form->lista_bufor.isEmpty());
-    EXPECT_TRUE(form->lista_bufor2.isEmpty());
+    EXPECT_TRUE(form->transfers->lista_bufor.isEmpty());
+    EXPECT_TRUE(form->transfers->lista_bufor2.isEmpty());
     const QStringList log = form->logPanel->memo1->lines();
     EXPECT_TRUE(log.contains(
         QString::fromUtf8("                   Automatycznie połączono do serwera: 127.0.0.1")));
