@@ -6,7 +6,6 @@
 #include "app/language.h"
 #include "app/panel_status_bar.h"
 #include "app/settings.h"
-#include "session/raw_listing.h"
 #include "session/remote_list_view.h"
 
 #include <QAction>
@@ -53,6 +52,8 @@ class TForm20;
 class TForm21;
 class BackgroundJobs;
 class TransferState;
+class SessionState;
+struct TIdListing;
 class TForm8;
 class TForm4;
 class TForm6;
@@ -66,9 +67,6 @@ class DriveFolders;
 }
 namespace server_dialogs {
 struct MainWindowState;
-}
-namespace session {
-class TrustedThisRun;
 }
 
 class TForm1 : public QMainWindow {
@@ -92,11 +90,6 @@ public:
     bool trasa = false;   // protocol log hook on
     QString edit_port = QStringLiteral("21");
     QString kopia_ftp, kopia_ures, kopia_dir, kopia_haslo;
-    // Secure connections: the mode quick connect chose for the connection it opens
-    // (a TIdSecurityMode; unset, the saved server's mode applies), and the
-    // certificates the user trusted once in this run.
-    std::optional<int> quickConnectSecurity;
-    std::shared_ptr<session::TrustedThisRun> trustedOnce;
 
     // ---- left panel Panel2: drives, folders, files, category toolbar (local/local_panel.h)
     TLocalPanel* localPanel = nullptr;
@@ -104,10 +97,6 @@ public:
 
     // ---- server panel panel_ftp: header Panel5, ftp_lista, l3 (app/server_panel.h)
     TServerPanel* serverPanel = nullptr;
-
-    // Hidden lists: plain data. ListBox1 holds the raw remote listing; each
-    // row of l3 also carries its own line, so sorting never separates them.
-    remotelist::RawListing ListBox1;
 
     // Tags telling which list was clicked last.
     int l3Tag = 0;
@@ -226,6 +215,9 @@ public:
     // Connects the engine's events, the session's controls and commands, and
     // creates the session's long-lived windows (TForm10, TPowiekszenie). Once.
     void wireSession();
+    // The session's own state (session/session_state.h), created first by
+    // wireSession; a child of the window.
+    SessionState* session = nullptr;
     TForm10* Form10 = nullptr;
     TPowiekszenie* Powiekszenie = nullptr;
 
@@ -267,13 +259,11 @@ public:
     // Refills l3 from raw listing lines (sorted once at the end when sorting is on).
     void showListing(const std::vector<std::string>& lines);
     void showListing(TIdListing lines);
-    QString clickedRemoteName;      // caption of the row last clicked in l3
-    bool dragAllowed = false;       // the mouse may start dragging rows of l3
-    bool l3Sorted = false;          // sorting by caption, on for the rest of the run
-    bool listingUtf8 = true;        // the current folder's listing was valid UTF-8
-    std::string currentDirRaw;      // CurrentDirEdit as the server sent it
-    int sessionCallDepth = 0;       // session calls of the engine on the stack
-    bool userClosedSession = false; // roz2 pressed while a call was waiting
+    // The mouse may start dragging rows of l3: the server panel, the remote
+    // list's clicks and the drag and drop between the panels all set it.
+    bool dragAllowed = false;
+    // A session call of the engine waits, for the subsystems that only need to know that.
+    bool sessionCallWaiting() const;
 
     // Remote file operations (session/remote_*.cpp): the commands, their
     // windows and bindings; wired once from wireSession.

@@ -74,7 +74,7 @@ void TForm1::FormActivate() {
     // window raised in the middle of a conversation with the server (the
     // certificate question of a secure login) hands the activation back while
     // the session still needs them.
-    if (!replayRunning && sessionCallDepth == 0) {
+    if (!replayRunning && !sessionCallWaiting()) {
         topPanel->UserID->clear();
         topPanel->Password2->clear();
         topPanel->FTpServer->clear();

@@ -34,7 +34,7 @@ int64_t remoteSize(TForm1& form, const std::string& name) {
 } // namespace
 
 void TForm1::wlasciwosciClick() {
-    if (sessionCallDepth > 0 || transferBusy())
+    if (sessionCallWaiting() || transferBusy())
         return;
     if (!connected()) {
         services().messageDlg(lang::pick(proptext::kRemoteNotConnected, languageFlag()),

@@ -7,6 +7,7 @@
 #include "session/remote_names.h"
 #include "session/remote_ops_texts.h"
 #include "session/session_call.h"
+#include "session/session_state.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -114,7 +115,7 @@ void TForm9::wykonajClick() {
         showUncaught(lang::pick(text::kCommandLineBreak, flag));
         return;
     }
-    if (!form_->connected() || form_->sessionCallDepth > 0)
+    if (!form_->connected() || form_->session->sessionCallDepth > 0)
         return;
     try {
         session::SessionCall call(*form_);

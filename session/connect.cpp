@@ -17,6 +17,7 @@
 #include "session/reply_table.h"
 #include "session/session_call.h"
 #include "session/session_cursor.h"
+#include "session/session_state.h"
 #include "session/session_texts.h"
 #include "session/tls_session.h"
 
@@ -104,7 +105,7 @@ void TForm1::pol2Click() {
     // Connecting is a command of the disconnected state only (pol2 is disabled
     // otherwise): Enter in Password2 or a double click in the server list on an
     // open session, or while a call waits, starts nothing.
-    if (sessionCallDepth > 0 || connected())
+    if (session->sessionCallDepth > 0 || connected())
         return;
     const int flag = languageFlag();
     if (topPanel->Password2->text().isEmpty()) {
@@ -153,7 +154,7 @@ void TForm1::pol2Click() {
         ChageDir(topPanel->CurrentDirEdit->text());
         // Disconnected by the user while the first listing waited: roz2 has
         // already put everything in the disconnected state.
-        if (userClosedSession) {
+        if (session->userClosedSession) {
             session::normalCursor();
             return;
         }
@@ -198,8 +199,8 @@ void TForm1::roz2Click() {
     if (!connected())
         return;
     // A call still waiting on the engine will fail now; it was the user's wish.
-    if (sessionCallDepth > 0)
-        userClosedSession = true;
+    if (session->sessionCallDepth > 0)
+        session->userClosedSession = true;
     bool closed = true;
     try {
         stopWaitingTransfer(*this);
@@ -215,9 +216,9 @@ void TForm1::roz2Click() {
     }
     session::normalCursor();
     serverPanel->SpeedButton1->setEnabled(true);
-    ListBox1.clear();
+    session->ListBox1.clear();
     serverPanel->l3->clear();
-    currentDirRaw.clear();
+    session->currentDirRaw.clear();
     topPanel->CurrentDirEdit->setText(QStringLiteral("/"));
     showDisconnectedButtons(*this);
     topPanel->dynamik->setEnabled(true);
@@ -233,7 +234,7 @@ void TForm1::roz2Click() {
 }
 
 void session::reopenSession(TForm1& form) {
-    if (form.userClosedSession)
+    if (form.session->userClosedSession)
         throw EIdException("Disconnected by the user.");
     form.logPanel->memo1->addLine(lang::pick(sessiontext::kReconnecting, languageFlag()));
     SessionCall call(form);
@@ -270,10 +271,10 @@ void TForm1::FTPDisconnected() {
                              lang::pickEnglishOnZero(sessiontext::kDisconnected, languageFlag()));
     session::showEncryption(*this);
     session::normalCursor();
-    ListBox1.clear();
+    session->ListBox1.clear();
     serverPanel->l3->clear();
     // The server's spelling of the old folder must not lead the next session there.
-    currentDirRaw.clear();
+    session->currentDirRaw.clear();
     topPanel->CurrentDirEdit->setText(QStringLiteral("/"));
     showDisconnectedButtons(*this);
     zmiana_rozlacz2();
@@ -304,8 +305,9 @@ void TForm1::Password2KeyPress() {
 void TForm1::CurrentDirEditChange() {
     kopia_dir = topPanel->CurrentDirEdit->text();
     // A folder set from anywhere but the server's own reply has no raw spelling.
-    if (!currentDirRaw.empty() && kopia_dir != listing::decodeServerText(currentDirRaw))
-        currentDirRaw.clear();
+    if (!session->currentDirRaw.empty() &&
+        kopia_dir != listing::decodeServerText(session->currentDirRaw))
+        session->currentDirRaw.clear();
 }
 
 void TForm1::dynamikClick() {

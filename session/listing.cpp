@@ -13,6 +13,7 @@
 #include "session/reply_table.h"
 #include "session/session_call.h"
 #include "session/session_cursor.h"
+#include "session/session_state.h"
 #include "session/session_texts.h"
 
 #include <QCoreApplication>
@@ -76,14 +77,14 @@ void changeDir(TForm1& form, const std::string& path, Attempt attempt) {
         changed = true;
         form.FTP->SelectTransferType(ftASCII);
         const std::string where = form.FTP->CurrentDirectory();
-        form.currentDirRaw = where;
+        form.session->currentDirRaw = where;
         form.topPanel->CurrentDirEdit->setText(listing::decodeServerText(where));
         TIdListing lines;
         form.FTP->ListDirectory(lines, std::string(), true);
         form.showListing(std::move(lines));
     } catch (const std::exception& failure) {
         // A session the user has just closed needs no explanation.
-        if (form.userClosedSession)
+        if (form.session->userClosedSession)
             return;
         if (!changed && attempt.quietIfRefused &&
             dynamic_cast<const EIdProtocolReplyError*>(&failure))
@@ -107,13 +108,13 @@ void TForm1::openLinkedFolder(const std::string& name) {
 }
 
 std::string TForm1::remotePathBytes(const QString& path) const {
-    if (!currentDirRaw.empty() && path == topPanel->CurrentDirEdit->text())
-        return currentDirRaw;
+    if (!session->currentDirRaw.empty() && path == topPanel->CurrentDirEdit->text())
+        return session->currentDirRaw;
     QByteArray bytes;
     bool fits = false;
-    if (!listingUtf8)
+    if (!session->listingUtf8)
         bytes = textfile::encode1250(path, &fits);
-    if (listingUtf8 || !fits)
+    if (session->listingUtf8 || !fits)
         bytes = path.toUtf8();
     return bytes.toStdString();
 }
@@ -123,9 +124,9 @@ void TForm1::showListing(const std::vector<std::string>& lines) {
 }
 
 void TForm1::showListing(TIdListing lines) {
-    ListBox1 = remotelist::RawListing(std::move(lines));
+    session->ListBox1 = remotelist::RawListing(std::move(lines));
     // A server that took OPTS UTF8 ON expects UTF-8 names whatever its listing held.
-    listingUtf8 = ListBox1.isValidUtf8() || FTP->Utf8Names();
-    serverPanel->l3->rows()->fill(ListBox1, l3Sorted);
+    session->listingUtf8 = session->ListBox1.isValidUtf8() || FTP->Utf8Names();
+    serverPanel->l3->rows()->fill(session->ListBox1, session->l3Sorted);
     Statusy();
 }

@@ -7,6 +7,7 @@
 #include "platform/services.h"
 #include "session/remote_list.h"
 #include "session/session_cursor.h"
+#include "session/session_state.h"
 #include "session/session_texts.h"
 
 #include <QCoreApplication>
@@ -38,7 +39,7 @@ void TForm1::l3DblClick() {
         return;
     dragAllowed = false;
     // One conversation at a time: a double click while a call waits is ignored.
-    if (!connected() || sessionCallDepth > 0)
+    if (!connected() || session->sessionCallDepth > 0)
         return;
     session::hourglass();
     // The row may be gone once the engine has run; keep only what it said.
@@ -56,7 +57,7 @@ void TForm1::l3DblClick() {
 }
 
 void TForm1::CofnijClick() {
-    if (!connected() || sessionCallDepth > 0)
+    if (!connected() || session->sessionCallDepth > 0)
         return;
     session::hourglass();
     ChageDirRaw("..");
@@ -65,7 +66,7 @@ void TForm1::CofnijClick() {
 }
 
 void TForm1::Odwie1Click() {
-    if (!connected() || sessionCallDepth > 0)
+    if (!connected() || session->sessionCallDepth > 0)
         return;
     session::hourglass();
     ChageDir(topPanel->CurrentDirEdit->text());
@@ -100,7 +101,7 @@ void TForm1::l3Click() {
     const int row = serverPanel->l3->currentRow();
     if (row < 0)
         return;
-    clickedRemoteName = serverPanel->l3->rows()->caption(row);
+    session->clickedRemoteName = serverPanel->l3->rows()->caption(row);
     dragAllowed = true;
     if (!connected())
         return;
@@ -120,7 +121,7 @@ void TForm1::l3Click() {
 }
 
 void TForm1::l3ColumnClick() {
-    l3Sorted = true;
+    session->l3Sorted = true;
     serverPanel->l3->header()->setSortIndicatorShown(true);
     serverPanel->l3->header()->setSortIndicator(0, Qt::AscendingOrder);
     serverPanel->l3->rows()->sortByCaption();

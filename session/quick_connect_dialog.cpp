@@ -9,6 +9,7 @@
 #include "session/quick_connect_rules.h"
 #include "session/quick_connect_texts.h"
 #include "session/security_modes.h"
+#include "session/session_state.h"
 #include "session/session_texts.h"
 #include "session/tls_texts.h"
 
@@ -187,8 +188,10 @@ void TForm10::PolaczClick() {
     main->trasaClick();
     // This connection's own mode; later connections go by the saved servers'.
     struct SecurityScope {
-        SecurityScope(TForm1& form, int mode) : Form(form) { Form.quickConnectSecurity = mode; }
-        ~SecurityScope() { Form.quickConnectSecurity.reset(); }
+        SecurityScope(TForm1& form, int mode) : Form(form) {
+            Form.session->quickConnectSecurity = mode;
+        }
+        ~SecurityScope() { Form.session->quickConnectSecurity.reset(); }
         TForm1& Form;
     } security(*main, szyfrowanie->currentIndex());
     try {

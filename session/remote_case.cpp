@@ -11,6 +11,7 @@
 #include "session/remote_list.h"
 #include "session/remote_names.h"
 #include "session/session_call.h"
+#include "session/session_state.h"
 
 #include <cmath>
 #include <set>
@@ -63,7 +64,7 @@ void TForm1::zmiana_liter() {
                 names.erase(row.name);
                 names.insert(wanted);
             } catch (const std::exception&) {
-                if (!userClosedSession)
+                if (!session->userClosedSession)
                     platform::services().messageDlg(
                         lang::pick(upper ? texts::kUpperRefused : texts::kLowerRefused, flag),
                         platform::DlgType::Error, platform::DlgButtons::Ok);

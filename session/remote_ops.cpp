@@ -12,6 +12,7 @@
 #include "session/remote_ops_texts.h"
 #include "session/session_call.h"
 #include "session/session_cursor.h"
+#include "session/session_state.h"
 
 #include <QCoreApplication>
 
@@ -22,7 +23,7 @@ namespace text = remoteops_text;
 
 bool TForm1::remoteCommandAllowed() {
     // One conversation at a time: a command while another waits starts nothing.
-    if (sessionCallDepth > 0 || transferBusy())
+    if (session->sessionCallDepth > 0 || transferBusy())
         return false;
     if (connected())
         return true;
@@ -62,7 +63,7 @@ void TForm1::n_katalogClick() {
 }
 
 void TForm1::n_serwerClick() {
-    if (sessionCallDepth > 0 || transferBusy())
+    if (session->sessionCallDepth > 0 || transferBusy())
         return;
     const int flag = languageFlag();
     const int row = serverPanel->l3->currentRow();

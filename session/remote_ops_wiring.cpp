@@ -8,6 +8,7 @@
 #include "log/properties_windows.h"
 #include "platform/services.h"
 #include "session/command_window.h"
+#include "session/session_state.h"
 
 void TForm1::wireRemoteOperations() {
     if (Form9)
@@ -46,6 +47,6 @@ void TForm1::komendaClick() {
 
 void TForm1::Wicej1Click() {
     // No connection needed: offline the window shows its header alone.
-    Form16->fill(ListBox1.toStringList());
+    Form16->fill(session->ListBox1.toStringList());
     platform::services().showModal(*Form16);
 }

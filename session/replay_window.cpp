@@ -4,6 +4,7 @@
 #include "ftp/id_ftp.h"
 #include "platform/services.h"
 #include "session/replay_texts.h"
+#include "session/session_state.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -79,8 +80,8 @@ void TForm20::zatrzymajClick() {
     try {
         if (form_->connected()) {
             // The connect or download waiting on the engine unwinds as the user's wish.
-            if (form_->sessionCallDepth > 0)
-                form_->userClosedSession = true;
+            if (form_->session->sessionCallDepth > 0)
+                form_->session->userClosedSession = true;
             if (form_->FTP->DataChannel())
                 form_->FTP->AbortTransfer();
             form_->FTP->CloseConnection();

@@ -3,16 +3,17 @@
 #include "app/main_window.h"
 #include "ftp/id_exception.h"
 #include "ftp/id_ftp.h"
+#include "session/session_state.h"
 
 namespace session {
 
 SessionCall::SessionCall(TForm1& form) : form_(form) {
-    if (form_.sessionCallDepth++ == 0)
-        form_.userClosedSession = false;
+    if (form_.session->sessionCallDepth++ == 0)
+        form_.session->userClosedSession = false;
 }
 
 SessionCall::~SessionCall() {
-    --form_.sessionCallDepth;
+    --form_.session->sessionCallDepth;
 }
 
 int replyCodeOf(const std::exception& failure, const TIdFTP& ftp) {
@@ -22,3 +23,7 @@ int replyCodeOf(const std::exception& failure, const TIdFTP& ftp) {
 }
 
 } // namespace session
+
+bool TForm1::sessionCallWaiting() const {
+    return session->sessionCallDepth > 0;
+}

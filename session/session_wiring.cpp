@@ -12,6 +12,7 @@
 #include "log/log_window.h"
 #include "session/listing_line.h"
 #include "session/quick_connect_dialog.h"
+#include "session/session_state.h"
 
 #include <QHeaderView>
 
@@ -34,6 +35,7 @@ LogSessionInfo sessionInfoOf(const TForm1& form) {
 void TForm1::wireSession() {
     if (Form10)
         return;
+    session = new SessionState(this);
     Powiekszenie = new TPowiekszenie(this);
     Powiekszenie->setSource(logPanel->memo1, [this] { return sessionInfoOf(*this); });
     Form10 = new TForm10(this);

@@ -8,6 +8,7 @@
 #include "session/certificate_dialog.h"
 #include "session/certificate_trust.h"
 #include "session/security_modes.h"
+#include "session/session_state.h"
 #include "session/tls_texts.h"
 
 #include <QLabel>
@@ -15,24 +16,24 @@
 namespace session {
 
 TIdSecurityMode securityForConnection(const TForm1& form) {
-    if (form.quickConnectSecurity)
-        return session::securityModeFromIndex(*form.quickConnectSecurity);
+    if (form.session->quickConnectSecurity)
+        return session::securityModeFromIndex(*form.session->quickConnectSecurity);
     return session::securityModeOf({form.topPanel->UserID->text(), form.topPanel->FTpServer->text(),
                                     form.edit_port.trimmed()});
 }
 
 bool askCertificate(TForm1& form, const TIdCertificateInfo& certificate) {
-    if (!form.trustedOnce)
-        form.trustedOnce = std::make_shared<TrustedThisRun>();
+    if (!form.session->trustedOnce)
+        form.session->trustedOnce = std::make_shared<TrustedThisRun>();
     const TrustVerdict verdict = trustVerdict(certificate);
     if (verdict == TrustVerdict::Trusted)
         return true;
-    if (verdict == TrustVerdict::Unknown && form.trustedOnce->contains(certificate))
+    if (verdict == TrustVerdict::Unknown && form.session->trustedOnce->contains(certificate))
         return true;
     TCertificateDialog dialog(certificate, verdict == TrustVerdict::Changed, languageFlag(), &form);
     switch (TrustChoice(platform::services().showModal(dialog))) {
     case TrustChoice::Once:
-        form.trustedOnce->insert(certificate);
+        form.session->trustedOnce->insert(certificate);
         return true;
     case TrustChoice::Always:
         // A store that cannot be written still lets this connection go ahead.

@@ -13,6 +13,7 @@
 #include "session/remote_list.h"
 #include "session/session_call.h"
 #include "session/session_cursor.h"
+#include "session/session_state.h"
 #include "transfers/progress_window.h"
 #include "transfers/queue_logic.h"
 #include "transfers/remote_tree.h"
@@ -76,7 +77,7 @@ transfers::RemoteTree batchFiles(TForm1& form, const std::vector<RemoteFile>& se
 }
 
 bool sessionGone(const TForm1& form) {
-    return !form.connected() || form.userClosedSession;
+    return !form.connected() || form.session->userClosedSession;
 }
 
 void showEndOfBatch(TForm1& form) {
@@ -131,7 +132,7 @@ int fetchTreeFiles(TForm1& form, const RemoteTree& tree, const std::string& here
         }
         // A user abort ends the batch: the next file must not start on a
         // connection whose commands the abort has just handed back.
-        if (form.Form13->abortRequested || form.userClosedSession)
+        if (form.Form13->abortRequested || form.session->userClosedSession)
             break;
     }
     // The remote list shows the folder the batch started in.
@@ -173,7 +174,7 @@ void TForm1::Blad_sciagania() {
 
 void TForm1::s_plikClick() {
     // One conversation at a time: F7 or a drop while anything waits starts nothing.
-    if (transfers->transferRunning || sessionCallDepth > 0)
+    if (transfers->transferRunning || session->sessionCallDepth > 0)
         return;
     const int flag = languageFlag();
     // The queue is downloaded whatever the remote list shows selected now: its
@@ -256,7 +257,7 @@ void TForm1::s_plikClick() {
 }
 
 void TForm1::S_bufor2() {
-    if (transfers->transferRunning || sessionCallDepth > 0)
+    if (transfers->transferRunning || session->sessionCallDepth > 0)
         return;
     transfers->spr2 = QStringLiteral("0");
     const QString folder = localPanel->katalog->directory();

@@ -11,6 +11,7 @@
 #include "session/remote_list.h"
 #include "session/session_call.h"
 #include "session/session_cursor.h"
+#include "session/session_state.h"
 #include "transfers/progress_window.h"
 #include "transfers/queue_editor.h"
 #include "transfers/queue_logic.h"
@@ -56,7 +57,7 @@ bool isFolderEntry(const QString& name) {
 }
 
 bool conversationRunning(const TForm1& form) {
-    return form.transfers->transferRunning || form.sessionCallDepth > 0;
+    return form.transfers->transferRunning || form.session->sessionCallDepth > 0;
 }
 
 void setQueueItemsEnabled(TForm1& form, bool queueOn) {
@@ -189,7 +190,7 @@ void TForm1::bufor_zaznacz_allClick() {
     {
         session::SessionCall call(*this);
         for (const RemoteRow& file : files) {
-            if (!connected() || userClosedSession)
+            if (!connected() || session->userClosedSession)
                 break;
             queueFile(*this, file);
             QCoreApplication::processEvents();
@@ -246,7 +247,7 @@ void TForm1::S_bufor() {
             if (reopened || p == 0 || file.folder != files[size_t(p - 1)].folder ||
                 !inFolder(*this, file))
                 ChageDir(file.folder);
-            if (!connected() || userClosedSession)
+            if (!connected() || session->userClosedSession)
                 break;
             bool fetched = false;
             // A file whose folder could not be entered is never looked for elsewhere.
@@ -259,7 +260,7 @@ void TForm1::S_bufor() {
                 transfers::logFailure(*this, queuetext::kFolderGone, file.folder);
             if (!fetched)
                 transfers::logFailure(*this, transfertext::kDownloadFailed, file.name);
-            if (window.abortRequested || userClosedSession)
+            if (window.abortRequested || session->userClosedSession)
                 break;
             QCoreApplication::processEvents();
         }

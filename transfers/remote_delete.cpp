@@ -11,6 +11,7 @@
 #include "session/remote_ops_texts.h"
 #include "session/session_call.h"
 #include "session/session_cursor.h"
+#include "session/session_state.h"
 #include "transfers/progress_window.h"
 #include "transfers/transfer_batch.h"
 #include "transfers/transfer_state.h"
@@ -59,7 +60,7 @@ void setDeleteOptionsEnabled(TForm13& progress, bool enabled) {
 } // namespace
 
 void TForm1::usun_katClick() {
-    if (sessionCallDepth > 0 || transfers->transferRunning)
+    if (session->sessionCallDepth > 0 || transfers->transferRunning)
         return;
     if (services().messageBox(QString::fromUtf8(text::kDeleteQuestion),
                               QString::fromUtf8(text::kDeleteCaption), DlgButtons::YesNo,
@@ -98,7 +99,7 @@ void TForm1::usun_katClick() {
                     progress.hide();
                     const int code = session::replyCodeOf(failure, *FTP);
                     // The user's own disconnect needs no explanation.
-                    const bool explain = !userClosedSession;
+                    const bool explain = !session->userClosedSession;
                     if (explain)
                         services().messageDlg(lang::pick(rmdWarning(code), flag), DlgType::Warning,
                                               DlgButtons::Ok);
@@ -120,7 +121,7 @@ void TForm1::usun_katClick() {
                     QCoreApplication::processEvents();
                 } catch (const std::exception&) {
                     progress.hide();
-                    if (!userClosedSession)
+                    if (!session->userClosedSession)
                         services().messageDlg(lang::pick(text::kFileNotDeleted, flag),
                                               DlgType::Error, DlgButtons::Ok);
                     session::hourglass();
@@ -138,7 +139,7 @@ void TForm1::usun_katClick() {
     }
     session::hourglass();
     if (connected()) {
-        std::string where = currentDirRaw;
+        std::string where = session->currentDirRaw;
         try {
             session::SessionCall call(*this);
             where = FTP->CurrentDirectory();

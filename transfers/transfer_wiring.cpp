@@ -10,6 +10,7 @@
 #include "platform/services.h"
 #include "session/listing_line.h"
 #include "session/remote_list.h"
+#include "session/session_state.h"
 #include "transfers/progress_window.h"
 #include "transfers/transfer_batch.h"
 #include "transfers/transfer_state.h"
@@ -130,8 +131,8 @@ void TForm1::dropOnPanel(QWidget* target, QWidget* source) {
         // A link is not followed, and ".." is the way up, not a folder to fetch.
         if (folder && (line.isLink || line.name == "." || line.name == ".."))
             return;
-        if (folder && queueModeOn() && !transfers->transferRunning && sessionCallDepth == 0 &&
-            connected())
+        if (folder && queueModeOn() && !transfers->transferRunning &&
+            session->sessionCallDepth == 0 && connected())
             transfers::queueFolder(*this, row);
         s_plikClick();
         return;

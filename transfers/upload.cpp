@@ -10,6 +10,7 @@
 #include "platform/services.h"
 #include "session/session_call.h"
 #include "session/session_cursor.h"
+#include "session/session_state.h"
 #include "transfers/file_digest.h"
 #include "transfers/local_tree.h"
 #include "transfers/progress_window.h"
@@ -128,7 +129,7 @@ bool TForm1::zaznaczone_pliki() {
 }
 
 void TForm1::w_plikClick() {
-    if (transfers->transferRunning || sessionCallDepth > 0)
+    if (transfers->transferRunning || session->sessionCallDepth > 0)
         return;
     const int flag = languageFlag();
     if (!connected()) {
@@ -199,7 +200,7 @@ void TForm1::w_plikClick() {
 }
 
 void TForm1::Button2Click() {
-    if (transfers->transferRunning || sessionCallDepth > 0 || !connected())
+    if (transfers->transferRunning || session->sessionCallDepth > 0 || !connected())
         return;
     const int flag = languageFlag();
     const QString localFolder = localPanel->katalog->folderAt(localPanel->katalog->currentRow());

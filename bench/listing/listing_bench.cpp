@@ -6,6 +6,7 @@
 
 #include "app/main_window.h"
 #include "app/server_panel.h"
+#include "session/session_state.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -142,7 +143,7 @@ int main(int argc, char** argv) {
     const double rowsMiB = heapMiB() - heapBefore;
     const long after = residentKiB();
     const double scrolled = scrollToEnd(form);
-    form.l3Sorted = true;
+    form.session->l3Sorted = true;
     const double sorted = fillOnce(form, text, lines);
     const double filtered = maskFilter(form, lines - folders);
     if (plain < 0 || sorted < 0 || scrolled < 0 || filtered < 0)

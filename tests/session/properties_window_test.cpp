@@ -8,6 +8,7 @@
 #include "log/info_window.h"
 #include "log/properties_windows.h"
 #include "platform/printing.h"
+#include "session/session_state.h"
 #include "tests/session/remote_ops_fixture.h"
 
 #include <QApplication>
@@ -147,7 +148,7 @@ TEST_F(RemoteOps, InformationWindowShowsTheRawListingPrintsAndSaves) {
               QStringList({"Szczegóły katalogów i plików na: 127.0.0.1", "LEGENDA",
                            "Prawa dostępu | Użytkownik | Data modyfikacji | Nazwa udziłu",
                            "----------------------"}));
-    EXPECT_EQ(lines[4], form->ListBox1.value(0));
+    EXPECT_EQ(lines[4], form->session->ListBox1.value(0));
     EXPECT_TRUE(lines[4].endsWith("one.txt"));
     EXPECT_EQ(popupCaption, "Kopiuj");
     ASSERT_EQ(services.callsOf("printText").size(), 1);

@@ -8,6 +8,7 @@
 #include "local/local_lists.h"
 #include "local/local_panel.h"
 #include "session/command_window.h"
+#include "session/session_state.h"
 #include "tests/session/remote_ops_fixture.h"
 #include "transfers/progress_window.h"
 
@@ -103,7 +104,7 @@ TEST_F(RemoteOps, DeletingFilesAndAFullFolderWarnsThenErrsAndEndsTheSession) {
     // The command ended cleanly on the closed session.
     EXPECT_FALSE(form->connected());
     EXPECT_EQ(form->serverPanel->l3->rowCount(), 0);
-    EXPECT_TRUE(form->ListBox1.isEmpty());
+    EXPECT_TRUE(form->session->ListBox1.isEmpty());
     EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/");
     EXPECT_TRUE(form->topPanel->pol2->isEnabled());
     EXPECT_FALSE(form->topPanel->roz2->isEnabled());

@@ -5,6 +5,7 @@
 #include "app/top_panel.h"
 #include "local/local_panel.h"
 #include "log/log_panel.h"
+#include "session/session_state.h"
 #include "tests/session/session_fixture.h"
 
 #include <QDir>
@@ -62,7 +63,7 @@ TEST_P(ConnectedSession, ConnectBrowseAndDisconnect) {
     shown.sort();
     EXPECT_EQ(shown, QStringList({"Alpha.htm", "docs", "index.html", "notes.txt",
                                   "part 2 final.htm", "zeta"}));
-    EXPECT_EQ(form->ListBox1.size(), 6);
+    EXPECT_EQ(form->session->ListBox1.size(), 6);
     EXPECT_EQ(rows().picture(row("docs")), remotelist::kFolderPicture);
     EXPECT_EQ(rows().attributes(row("docs")),
               QString::fromUtf8(rows().rawLine(row("docs")).left(10)));
@@ -115,7 +116,7 @@ TEST_P(ConnectedSession, ConnectBrowseAndDisconnect) {
     EXPECT_EQ(panel.mid(1), QStringList({"Disconnecting from 127.0.0.1.", "Disconnected."}));
     EXPECT_EQ(form->StatusBar1->panelText(0), QString::fromUtf8("Rozłączono..."));
     EXPECT_EQ(form->serverPanel->l3->rowCount(), 0);
-    EXPECT_TRUE(form->ListBox1.isEmpty());
+    EXPECT_TRUE(form->session->ListBox1.isEmpty());
     EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/");
     EXPECT_TRUE(form->topPanel->pol2->isEnabled());
     EXPECT_FALSE(form->topPanel->roz2->isEnabled());
@@ -231,7 +232,7 @@ TEST_F(SessionWindow, SortingKeepsEachRowWithItsLineAndTheFilterKeepsMatches) {
     QHeaderView* header = form->serverPanel->l3->header();
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                       QPoint(header->sectionViewportPosition(1) + 5, 5));
-    EXPECT_TRUE(form->l3Sorted);
+    EXPECT_TRUE(form->session->l3Sorted);
     const QStringList sorted = captions();
     QStringList expected = sorted;
     std::stable_sort(expected.begin(), expected.end(), [](const QString& a, const QString& b) {
@@ -241,7 +242,7 @@ TEST_F(SessionWindow, SortingKeepsEachRowWithItsLineAndTheFilterKeepsMatches) {
     // Every row still carries the line it was made from.
     for (int r = 0; r < form->serverPanel->l3->rowCount(); ++r) {
         EXPECT_EQ(QString::fromStdString(rows().remoteName(r)), rows().caption(r));
-        EXPECT_TRUE(form->ListBox1.contains(QString::fromUtf8(rows().rawLine(r))));
+        EXPECT_TRUE(form->session->ListBox1.contains(QString::fromUtf8(rows().rawLine(r))));
     }
     open("docs");
     EXPECT_EQ(form->topPanel->CurrentDirEdit->text(), "/docs");
@@ -333,7 +334,7 @@ TEST_F(SessionWindow, RowClicksSetTagsAndCommandStates) {
     form->l3Click();
     EXPECT_EQ(form->l3Tag, 100);
     EXPECT_EQ(form->szukajTag, 200);
-    EXPECT_EQ(form->clickedRemoteName, "notes.txt");
+    EXPECT_EQ(form->session->clickedRemoteName, "notes.txt");
     EXPECT_TRUE(form->dragAllowed);
     EXPECT_TRUE(form->wlasciwosci->isEnabled());
     EXPECT_FALSE(form->otworz_katalog->isEnabled());

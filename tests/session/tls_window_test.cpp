@@ -7,6 +7,7 @@
 #include "session/certificate_dialog.h"
 #include "session/quick_connect_dialog.h"
 #include "session/security_modes.h"
+#include "session/session_state.h"
 #include "tests/session/session_fixture.h"
 #include "tests/support/ftp/test_certificate.h"
 
@@ -122,7 +123,7 @@ TEST_F(SessionWindow, QuickConnectModesAgainstAServerWithoutTls) {
     EXPECT_TRUE(services.messages().join('\n').contains(
         "The server does not offer an encrypted (TLS) connection"))
         << services.messages().join('\n').toStdString();
-    EXPECT_FALSE(form->quickConnectSecurity.has_value());
+    EXPECT_FALSE(form->session->quickConnectSecurity.has_value());
 
     // "If offered" goes on in clear, and the status bar says so.
     services.clear();

@@ -3,6 +3,7 @@
 // really started by the window, fetching and sending while the window works.
 
 #include "app/server_panel.h"
+#include "session/session_state.h"
 #include "tests/transfers/batches/transfer_fixture.h"
 #include "transfers/background_jobs.h"
 #include "transfers/transfer_state.h"
@@ -229,7 +230,7 @@ TEST_F(BackgroundProgram, FtpNsStartedByTheWindowTransfersWhileTheWindowWorks) {
     EXPECT_EQ(running.started.front()->state(), QProcess::Running);
     QTest::mouseClick(form->serverPanel->l3->viewport(), Qt::LeftButton, {},
                       form->serverPanel->l3->rowRect(row("left.txt")).center());
-    EXPECT_EQ(form->clickedRemoteName, "left.txt");
+    EXPECT_EQ(form->session->clickedRemoteName, "left.txt");
     EXPECT_EQ(running.started.front()->state(), QProcess::Running);
 
     running.release();

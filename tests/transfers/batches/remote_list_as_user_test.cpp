@@ -3,6 +3,7 @@
 // fetches exactly the file under the mouse whatever order the rows are in.
 
 #include "app/server_panel.h"
+#include "session/session_state.h"
 #include "tests/transfers/batches/as_user_fixture.h"
 
 #include <QCollator>
@@ -82,7 +83,7 @@ TEST_F(RemoteListAsUser, SortFilterOpenAndDownloadKeepEachRowWithItsFile) {
     ASSERT_EQ(currentCaption(), second);
 
     clickHeader();
-    EXPECT_TRUE(form->l3Sorted);
+    EXPECT_TRUE(form->session->l3Sorted);
     const QStringList sorted = captions();
     QStringList expected = listed;
     QCollator polish{QLocale(QLocale::Polish, QLocale::Poland)};
