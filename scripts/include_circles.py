@@ -9,7 +9,7 @@ source folders and prints, for the folders named on the command line
   - every circle among them, following only their own includes;
   - every circle among them that passes through other source folders.
 
-Exits with status 1 when the first kind of circle exists.
+Exits with status 1 when a circle of either kind exists.
 
     python3 scripts/include_circles.py [folder ...]
 """
@@ -97,7 +97,7 @@ def main():
     print("Circles among them: " + ("; ".join(" <-> ".join(c) for c in direct) or "none"))
     print("Circles through other folders: " +
           ("; ".join(" <-> ".join(c) for c in through) or "none"))
-    return 1 if direct else 0
+    return 1 if direct or through else 0
 
 
 if __name__ == "__main__":
