@@ -6,7 +6,6 @@
 #include "app/language.h"
 #include "app/panel_status_bar.h"
 #include "app/settings.h"
-#include "session/remote_list_view.h"
 
 #include <QAction>
 #include <QCheckBox>
