@@ -246,6 +246,8 @@ void TForm1::s_plikClick() {
     transfers::setBatchControlsEnabled(*this, true, true);
     transfers->transferRunning = false;
     QCoreApplication::processEvents();
+    // A fetched folder is a new subfolder of the local one.
+    localPanel->katalog->refresh();
     localPanel->pliki->refresh();
     serverPanel->l3->clearSelection();
     Statusy();

@@ -270,6 +270,8 @@ void TForm1::S_bufor() {
     Form21->setRemoveCommandsEnabled(true);
     transfers->transferRunning = false;
     QCoreApplication::processEvents();
+    // A queued folder arrives as a new subfolder of the local one.
+    localPanel->katalog->refresh();
     localPanel->pliki->refresh();
     Statusy();
     session::normalCursor();

@@ -4,6 +4,8 @@
 
 #include "app/server_panel.h"
 #include "app/top_panel.h"
+#include "local/local_lists.h"
+#include "local/local_panel.h"
 #include "log/log_pane.h"
 #include "log/log_panel.h"
 #include "tests/support/ftp/fake_ftp_server.h"
@@ -51,6 +53,13 @@ TEST_F(TransferWindow, F7OnAFolderFetchesItsTreeWithoutFollowingLinks) {
     EXPECT_TRUE(read(mine + '/' + kMiddle + '/' + kDeep + QString::fromUtf8("/dno ś.bin")) ==
                 deepBytes);
     EXPECT_TRUE(QFileInfo(mine + '/' + kMiddle + QString::fromUtf8("/pusty ż")).isDir());
+    // The local panel lists the new folder and still has the old one open.
+    TLocalFolderList* folders = form->localPanel->katalog;
+    QStringList shown;
+    for (int row = 0; row < folders->count(); ++row)
+        shown << folders->folderAt(row);
+    EXPECT_TRUE(shown.contains(mine)) << shown.join('\n').toStdString();
+    EXPECT_EQ(folders->directory(), QString::fromStdString(local.path()));
     EXPECT_EQ(read(localFile("beside.txt")), "beside");
     EXPECT_FALSE(QFileInfo::exists(mine + "/out"));
     // Progress counts the files and bytes of the whole tree, sizes taken from the listings:
