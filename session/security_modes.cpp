@@ -4,6 +4,7 @@
 #include "platform/text_file.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace session {
 
@@ -30,6 +31,24 @@ QStringList fieldsOf(const QString& line) {
     QStringList fields = line.split(QLatin1Char('*'));
     fields.removeLast(); // the text after the last "*" belongs to no field
     return fields;
+}
+
+// Rewrites tls.dat with the lines whose fields `keep` accepts and `added`
+// (when not empty) after them. A file that would not change is not written,
+// and none is created to stay empty.
+bool rewriteKeeping(const std::function<bool(const QStringList&)>& keep, const QString& added) {
+    bool exists = false;
+    const QString path = filePath();
+    const QStringList lines = textfile::readLines(path, &exists);
+    QStringList kept;
+    for (const QString& line : lines)
+        if (keep(fieldsOf(line)))
+            kept << line;
+    if (!added.isEmpty())
+        kept << added;
+    if (exists ? kept == lines : kept.isEmpty())
+        return true;
+    return textfile::writeLines(path, kept);
 }
 
 } // namespace
@@ -78,37 +97,18 @@ TIdSecurityMode securityModeOf(const ServerKey& key) {
 }
 
 bool storeSecurityMode(const ServerKey& key, TIdSecurityMode mode, const ServerKey* previous) {
-    bool exists = false;
-    const QString path = filePath();
-    const QStringList lines = textfile::readLines(path, &exists);
-    QStringList kept;
-    for (const QString& line : lines) {
-        const QStringList fields = fieldsOf(line);
-        if (sameServer(fields, key) || (previous && sameServer(fields, *previous)))
-            continue;
-        kept << line;
-    }
-    if (mode != smPlain)
-        kept << securityLine(key, mode);
-    if (!exists && kept.isEmpty())
-        return true;
-    return textfile::writeLines(path, kept);
+    const auto other = [&](const QStringList& fields) {
+        return !sameServer(fields, key) && !(previous && sameServer(fields, *previous));
+    };
+    return rewriteKeeping(other, mode != smPlain ? securityLine(key, mode) : QString());
 }
 
 bool keepSecurityModesOf(const QList<ServerKey>& saved) {
-    bool exists = false;
-    const QString path = filePath();
-    const QStringList lines = textfile::readLines(path, &exists);
-    QStringList kept;
-    for (const QString& line : lines) {
-        const QStringList fields = fieldsOf(line);
-        if (std::any_of(saved.begin(), saved.end(),
-                        [&fields](const ServerKey& key) { return sameServer(fields, key); }))
-            kept << line;
-    }
-    if (!exists || kept.size() == lines.size())
-        return true;
-    return textfile::writeLines(path, kept);
+    const auto stillSaved = [&saved](const QStringList& fields) {
+        return std::any_of(saved.begin(), saved.end(),
+                           [&fields](const ServerKey& key) { return sameServer(fields, key); });
+    };
+    return rewriteKeeping(stillSaved, QString());
 }
 
 } // namespace session
