@@ -92,18 +92,7 @@ protected:
     }
     static void scriptLoginThenFeat(ftptest::FakeFtpServer& server,
                                     const std::vector<std::string>& featReply) {
-        server.reply("220 fake ready");
-        server.expect("user bob");
-        server.reply("331 password please");
-        server.expect("pass pw");
-        server.reply("230 logged in");
-        server.expect("type I");
-        server.reply("200 binary");
-        server.expect("syst");
-        server.reply("215 UNIX Type: L8");
-        server.expect("FEAT");
-        for (const std::string& line : featReply)
-            server.reply(line);
+        server.scriptLogin("bob", "pw", featReply);
     }
     // A listing, a download and an upload over passive (or active) data connections.
     static void scriptTransfers(ftptest::FakeFtpServer& server, bool passive) {

@@ -10,30 +10,16 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <netinet/in.h>
-#include <random>
 #include <sys/socket.h>
 #include <unistd.h>
 
 using Lines = std::vector<std::string>;
+using ftptest::anyLineContains;
+using ftptest::randomBytes;
 using ftptest::readFile;
 using ftptest::writeFile;
 
-namespace {
-
-std::string randomBytes(size_t n, unsigned seed) {
-    std::mt19937 gen(seed);
-    std::string s(n, '\0');
-    for (auto& c : s)
-        c = static_cast<char>(gen());
-    return s;
-}
-
-bool contains(const Lines& lines, const std::string& needle) {
-    return std::any_of(lines.begin(), lines.end(),
-                       [&](const std::string& l) { return l.find(needle) != std::string::npos; });
-}
-
-} // namespace
+namespace {} // namespace
 
 class RealServer : public ::testing::TestWithParam<bool> {
 protected:
@@ -101,8 +87,8 @@ TEST_P(RealServer, FileTransfersAreByteExact) {
     ftp.ListDirectory(details);
     ftp.ListDirectory(names, "", false);
     EXPECT_EQ(details.size(), 3u);
-    EXPECT_TRUE(contains(details, "zażółć file.bin"));
-    EXPECT_TRUE(contains(names, "empty"));
+    EXPECT_TRUE(anyLineContains(details, "zażółć file.bin"));
+    EXPECT_TRUE(anyLineContains(names, "empty"));
     ftp.DeleteRemoteFile("empty");
     EXPECT_FALSE(ftptest::fileExists(root.file("empty")));
 }

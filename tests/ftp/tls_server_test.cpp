@@ -10,26 +10,14 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
-#include <random>
 
 using Lines = std::vector<std::string>;
+using ftptest::anyLineContains;
+using ftptest::randomBytes;
 using ftptest::readFile;
 using ftptest::writeFile;
 
 namespace {
-
-std::string randomBytes(size_t n, unsigned seed) {
-    std::mt19937 gen(seed);
-    std::string s(n, '\0');
-    for (auto& c : s)
-        c = static_cast<char>(gen());
-    return s;
-}
-
-bool anyContains(const Lines& lines, const std::string& needle) {
-    return std::any_of(lines.begin(), lines.end(),
-                       [&](const std::string& l) { return l.find(needle) != std::string::npos; });
-}
 
 struct TlsCase {
     bool passive;
@@ -118,20 +106,20 @@ TEST_P(TlsServer, EncryptedSessionMovesFilesWholeAndHidesThePassword) {
     EXPECT_FALSE(client.asked[0].NotAfter.empty());
     EXPECT_EQ(client.asked[0].Port, server.port());
     // Version and cipher are told; the password never shows.
-    EXPECT_TRUE(anyContains(client.statuses, "TLS connection: TLSv1."));
-    EXPECT_TRUE(anyContains(client.sent(), "pass ***"));
-    EXPECT_FALSE(anyContains(client.items, "secret"));
+    EXPECT_TRUE(anyLineContains(client.statuses, "TLS connection: TLSv1."));
+    EXPECT_TRUE(anyLineContains(client.sent(), "pass ***"));
+    EXPECT_FALSE(anyLineContains(client.items, "secret"));
     // In clear after the greeting (explicit mode) went AUTH TLS and nothing else; PBSZ
     // and PROT P went before any data connection.
     const Lines sent = client.sent();
     const auto prot = std::find(sent.begin(), sent.end(), "PROT P");
     ASSERT_NE(prot, sent.end());
     EXPECT_EQ(*(prot - 1), "PBSZ 0");
-    EXPECT_FALSE(anyContains(sent, "PROT C"));
+    EXPECT_FALSE(anyLineContains(sent, "PROT C"));
 
     Lines listing;
     ftp.ListDirectory(listing);
-    EXPECT_TRUE(anyContains(listing, polish));
+    EXPECT_TRUE(anyLineContains(listing, polish));
     // The server refuses a data connection that does not resume the session.
     EXPECT_TRUE(ftp.LastTransfer().Encrypted);
     EXPECT_TRUE(ftp.LastTransfer().SessionReused);
@@ -167,7 +155,7 @@ TEST_P(TlsServer, CertificateNobodyAcceptsEndsTheConnectionBeforeTheLogin) {
         EXPECT_NE(std::string(e.what()).find("self-signed"), std::string::npos) << e.what();
     }
     EXPECT_FALSE(client.ftp.IsOpen());
-    EXPECT_FALSE(anyContains(client.sent(), "user"));
+    EXPECT_FALSE(anyLineContains(client.sent(), "user"));
 
     // Without a handler no such certificate is ever taken.
     client.ftp.OnCertificate = nullptr;
@@ -188,7 +176,7 @@ TEST(TlsModes, IfOfferedFallsBackToPlainAndRequiredRefusesToLogIn) {
     EXPECT_FALSE(offered.ftp.Encrypted());
     Lines listing;
     offered.ftp.ListDirectory(listing);
-    EXPECT_TRUE(anyContains(listing, "a.txt"));
+    EXPECT_TRUE(anyLineContains(listing, "a.txt"));
     EXPECT_FALSE(offered.ftp.LastTransfer().Encrypted);
     offered.ftp.CloseSession();
 
@@ -209,6 +197,6 @@ TEST(TlsModes, IfOfferedFallsBackToPlainAndRequiredRefusesToLogIn) {
     Client none;
     none.ftp.Port = plain.port();
     none.ftp.OpenSession();
-    EXPECT_FALSE(anyContains(none.sent(), "AUTH"));
-    EXPECT_TRUE(anyContains(none.sent(), "pass secret"));
+    EXPECT_FALSE(anyLineContains(none.sent(), "AUTH"));
+    EXPECT_TRUE(anyLineContains(none.sent(), "pass secret"));
 }

@@ -488,7 +488,8 @@ void FakeFtpServer::call(std::function<void()> fn) {
     add(std::move(fn));
 }
 
-void FakeFtpServer::scriptLogin(const std::string& user, const std::string& password) {
+void FakeFtpServer::scriptLogin(const std::string& user, const std::string& password,
+                                const std::vector<std::string>& featReply) {
     reply("220 fake ready");
     expect("user " + user);
     reply("331 password please");
@@ -498,9 +499,9 @@ void FakeFtpServer::scriptLogin(const std::string& user, const std::string& pass
     reply("200 binary");
     expect("syst");
     reply("215 UNIX Type: L8");
-    // A server of RFC 959 alone: nothing beyond it is offered, so nothing else is used.
     expect("FEAT");
-    reply("500 FEAT not understood");
+    for (const std::string& line : featReply)
+        reply(line);
 }
 
 std::string unixListLine(const std::string& name, size_t size) {

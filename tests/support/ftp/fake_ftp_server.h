@@ -39,8 +39,10 @@ public:
 
     // --- control connection ---
     // The greeting and a login as the client sends it: USER, PASS, TYPE I, SYST, and the
-    // FEAT after it, refused (a server that offers no extension).
-    void scriptLogin(const std::string& user = "korvante", const std::string& password = "secret");
+    // FEAT after it, answered with `featReply` (by default refused: a server that offers
+    // no extension).
+    void scriptLogin(const std::string& user = "korvante", const std::string& password = "secret",
+                     const std::vector<std::string>& featReply = {"500 FEAT not understood"});
     // Sends the line followed by CR LF.
     void reply(const std::string& line);
     // Sends bytes exactly as given (bare LF, blank lines, partial lines, NUL ...).

@@ -1,5 +1,6 @@
 #include "tests/support/ftp/py_ftp_server.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -8,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <poll.h>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 #include <sys/wait.h>
@@ -121,6 +123,19 @@ std::string readFile(const std::string& path) {
     std::ostringstream s;
     s << f.rdbuf();
     return s.str();
+}
+
+std::string randomBytes(size_t n, unsigned seed) {
+    std::mt19937 gen(seed);
+    std::string s(n, '\0');
+    for (auto& c : s)
+        c = static_cast<char>(gen());
+    return s;
+}
+
+bool anyLineContains(const std::vector<std::string>& lines, const std::string& needle) {
+    return std::any_of(lines.begin(), lines.end(),
+                       [&](const std::string& l) { return l.find(needle) != std::string::npos; });
 }
 
 bool fileExists(const std::string& path) {

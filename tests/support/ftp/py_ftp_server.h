@@ -63,6 +63,10 @@ private:
 // Whole-file helpers for test data.
 void writeFile(const std::string& path, const std::string& bytes);
 std::string readFile(const std::string& path);
+// n bytes of every value, the same for the same seed.
+std::string randomBytes(size_t n, unsigned seed);
+// Whether any of the lines contains `needle`.
+bool anyLineContains(const std::vector<std::string>& lines, const std::string& needle);
 bool fileExists(const std::string& path);
 
 } // namespace ftptest

@@ -198,19 +198,7 @@ namespace {
 
 // A server whose FEAT offers SHA-256 digests (and nothing that changes the transfers).
 void scriptLoginOfferingDigests(ftptest::FakeFtpServer& server) {
-    server.reply("220 fake ready");
-    server.expect("user bob");
-    server.reply("331 password please");
-    server.expect("pass pw");
-    server.reply("230 logged in");
-    server.expect("type I");
-    server.reply("200 binary");
-    server.expect("syst");
-    server.reply("215 UNIX Type: L8");
-    server.expect("FEAT");
-    server.reply("211-Features:");
-    server.reply(" XSHA256");
-    server.reply("211 End");
+    server.scriptLogin("bob", "pw", {"211-Features:", " XSHA256", "211 End"});
 }
 
 std::string sha256Of(const QByteArray& bytes) {
@@ -245,19 +233,7 @@ TEST_F(ScriptedResume, ContinuedFileMustMatchTheServersDigest) {
 namespace {
 
 TEST_F(ScriptedResume, ContinuedUploadIsCheckedBySizeAndDigest) {
-    server.reply("220 fake ready");
-    server.expect("user bob");
-    server.reply("230 in");
-    server.expect("type I");
-    server.reply("200 binary");
-    server.expect("syst");
-    server.reply("215 UNIX Type: L8");
-    server.expect("FEAT");
-    server.reply("211-Features:");
-    server.reply(" SIZE");
-    server.reply(" REST STREAM");
-    server.reply(" XMD5");
-    server.reply("211 End");
+    server.scriptLogin("bob", "pw", {"211-Features:", " SIZE", " REST STREAM", " XMD5", "211 End"});
     const std::string md5 =
         QCryptographicHash::hash("0123456789", QCryptographicHash::Md5).toHex().toStdString();
     // The server's copy has the right size but other bytes; then one of the wrong size;

@@ -4,10 +4,9 @@
 // waits of the program are cut to half a second for these runs.
 #include "tests/support/ftp/fake_ftp_server.h"
 #include "tests/support/ftp/py_ftp_server.h"
+#include "tests/transfers/ftp_ns/ftp_ns_process.h"
 
 #include <QDir>
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <QStringList>
 #include <gtest/gtest.h>
 #include <sys/mount.h>
@@ -30,17 +29,7 @@ protected:
     }
 
     void scriptLogin() {
-        server.reply("220 hostile but polite at first");
-        server.expect("user bob");
-        server.reply("331 password");
-        server.expect("pass pw");
-        server.reply("230 in");
-        server.expect("type I");
-        server.reply("200 binary");
-        server.expect("syst");
-        server.reply("215 UNIX Type: L8");
-        server.expect("FEAT");
-        server.reply("500 no");
+        server.scriptLogin("bob", "pw");
         server.expect("CWD /");
         server.reply("250 ok");
     }
@@ -81,16 +70,7 @@ protected:
         lines += files;
         EXPECT_TRUE(textfile::writeLines(QString::fromStdString(home.file("ftp_n_s.dat")), lines,
                                          textfile::Access::OwnerOnly));
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("KORVANTE_HOME", QString::fromStdString(home.path()));
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        env.insert("KORVANTE_FTP_TIMEOUT_MS", "500");
-        p.setProcessEnvironment(env);
-        p.start(FTP_NS_PATH, {});
-        EXPECT_TRUE(p.waitForFinished(60000));
-        log = p.readAllStandardError().toStdString();
-        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        return runFtpNs(home.path(), 60000, log, {{"KORVANTE_FTP_TIMEOUT_MS", "500"}});
     }
 
     QStringList partFiles() const {

@@ -2,25 +2,16 @@
 // against pyftpdlib, the files compared byte for byte afterwards.
 #include "platform/text_file.h"
 #include "tests/support/ftp/py_ftp_server.h"
+#include "tests/transfers/ftp_ns/ftp_ns_process.h"
 
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <random>
 
+using ftptest::randomBytes;
 using ftptest::readFile;
 using ftptest::writeFile;
 
 namespace {
-
-std::string randomBytes(size_t n, unsigned seed) {
-    std::mt19937 gen(seed);
-    std::string s(n, '\0');
-    for (auto& c : s)
-        c = static_cast<char>(gen());
-    return s;
-}
 
 // Names with blanks, Polish letters (Windows-1250 in the job file) and an empty file.
 const std::vector<std::pair<std::string, std::string>>& sampleFiles() {
@@ -50,15 +41,7 @@ protected:
         lines += files;
         const QString jobFile = QString::fromStdString(home.file("ftp_n_s.dat"));
         EXPECT_TRUE(textfile::writeLines(jobFile, lines, textfile::Access::OwnerOnly));
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("KORVANTE_HOME", QString::fromStdString(home.path()));
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        p.setProcessEnvironment(env);
-        p.start(FTP_NS_PATH, {});
-        EXPECT_TRUE(p.waitForFinished(120000));
-        stderrText = p.readAllStandardError().toStdString();
-        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        return runFtpNs(home.path(), 120000, stderrText);
     }
 
     ftptest::TempDir root, local, home;
@@ -111,16 +94,8 @@ TEST(FtpNsProgramAlone, MissingOrInvalidJobFileEndsWithStatus2AndTheFileIsGone) 
     // An invalid job still holds a password: it is removed like a good one.
     ASSERT_TRUE(textfile::writeLines(QString::fromStdString(home.file("ftp_n_s.dat")),
                                      {"7", "host", "secret", "bob"}, textfile::Access::OwnerOnly));
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("KORVANTE_HOME", QString::fromStdString(home.path()));
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    p.setProcessEnvironment(env);
-    p.start(FTP_NS_PATH, {});
-    ASSERT_TRUE(p.waitForFinished(60000));
-    EXPECT_EQ(p.exitCode(), 2);
+    std::string errors;
+    EXPECT_EQ(runFtpNs(home.path(), 60000, errors), 2);
     EXPECT_FALSE(ftptest::fileExists(home.file("ftp_n_s.dat")));
-    p.start(FTP_NS_PATH, {}); // and with no file at all
-    ASSERT_TRUE(p.waitForFinished(60000));
-    EXPECT_EQ(p.exitCode(), 2);
+    EXPECT_EQ(runFtpNs(home.path(), 60000, errors), 2); // and with no file at all
 }

@@ -5,8 +5,8 @@
 #include "platform/text_file.h"
 #include "tests/support/ftp/py_ftp_server.h"
 #include "tests/support/ftp/test_certificate.h"
+#include "tests/transfers/ftp_ns/ftp_ns_process.h"
 
-#include <QProcess>
 #include <gtest/gtest.h>
 
 using ftptest::readFile;
@@ -28,15 +28,7 @@ struct TlsJob {
                                          textfile::Access::OwnerOnly));
         EXPECT_TRUE(
             textfile::writeLines(QString::fromStdString(home.file("ftp_n_s_tls.dat")), {"2"}));
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("KORVANTE_HOME", QString::fromStdString(home.path()));
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        p.setProcessEnvironment(env);
-        p.start(FTP_NS_PATH, {});
-        EXPECT_TRUE(p.waitForFinished(60000));
-        errors = p.readAllStandardError().toStdString();
-        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        return runFtpNs(home.path(), 60000, errors);
     }
 
     // The fingerprint the server shows, as the main window's dialog shows it.
